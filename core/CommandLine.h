@@ -1,0 +1,23 @@
+// The program's command line:
+//   szeptaczki [--windowed] [--screen WxH] [--root DIR] [--headless]
+//              [--script FILE] [--seed N] [z]
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    bool maintenance = false;  // "z": write the resource report instead of starting the games
+    bool windowed = false;
+    bool headless = false;
+    int screenWidth = 0;  // 0: the real screen (1024 x 768 when headless)
+    int screenHeight = 0;
+    std::string root;    // the program's directory; empty: the executable's directory
+    std::string script;  // input events for headless runs
+    std::optional<uint64_t> seed;
+};
+
+// Parses argv; on an unknown or malformed option returns false with a message in error.
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error);

@@ -1,0 +1,22 @@
+// Small helpers shared by the program's modules: text and file-name utilities.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// a-z and the nine Polish lower-case letters of cp1250 upper-cased; other bytes unchanged.
+std::string UpperPolish(std::string_view text);
+
+// Decimal text of number, left-padded with '0' to at least width characters.
+std::string IntToStrPad(int number, int width);
+
+// The path with '\' appended unless it is empty or already ends with a delimiter.
+std::string AddBackslash(std::string_view path);
+
+// Adds to list the names of the files in directory matching mask ('*' and '?'
+// wildcards, letter case ignored; "*.*" matches every name), hidden files included.
+void ListFiles(std::string_view directory, std::string_view mask, std::vector<std::string>& list);
+
+// Windows-style wildcard match of a file name, without regard to case.
+bool MatchesMask(std::string_view name, std::string_view mask);

@@ -1,0 +1,7 @@
+// The program's entry point: everything else lives in the library.
+#include "core/Szeptaczki.h"
+
+int main(int argc, char** argv)
+{
+    return RunSzeptaczki(argc, argv);
+}
