@@ -54,7 +54,7 @@ void SdlMediaPlayer::EndPlayback()
 bool SdlMediaPlayer::BeginCapture(int limitMs, std::function<void()> ended)
 {
     if (!audio_->InitAudio()) {
-        SetError("Nie można uruchomić dźwięku w tym systemie ("_cp + std::string(SDL_GetError()) + ").");
+        SetError("Nie można rozpocząć nagrywania, ponieważ dźwięk w tym systemie nie działa ("_cp + Utf8ToCp1250(SDL_GetError()) + ").");
         return false;
     }
     {
@@ -77,8 +77,8 @@ bool SdlMediaPlayer::BeginCapture(int limitMs, std::function<void()> ended)
     SDL_AudioSpec have;
     capture_ = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
     if (capture_ == 0) {
-        SetError("Nie znaleziono mikrofonu ani innego urządzenia do nagrywania dźwięku ("_cp +
-                 std::string(SDL_GetError()) + ").");
+        SetError("Nie można rozpocząć nagrywania, ponieważ nie znaleziono mikrofonu ani innego urządzenia nagrywającego ("_cp +
+                 Utf8ToCp1250(SDL_GetError()) + ").");
         std::lock_guard<std::mutex> lock(captureMutex_);
         captureEnded_ = nullptr;
         return false;

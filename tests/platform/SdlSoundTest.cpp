@@ -185,3 +185,43 @@ TEST(SdlMediaPlayer, PlaysWithAnEndNotificationAndRecordsTheCaptureDeviceUpToThe
     EXPECT_LT(recorded.DurationMs(), 60000);
     EXPECT_EQ(notified, 2);
 }
+
+TEST(SdlSound, WithoutAnyAudioDeviceTheProgramKeepsTimeSilentlyAndRecordingSaysWhy)
+{
+    ProgramSandbox box;
+    AudioDriver driver("no-such-driver");
+    box.Dir().Write("a.pw", BuildWave(Constant(8000, 1000, 700)));
+    box.Dir().Write("r.wav", EmptyRecordingWave());
+    auto audio = std::make_shared<SdlAudio>();
+    EXPECT_FALSE(audio->OutputAvailable());
+    EXPECT_EQ(audio->Start(Constant(8000, 1, 100)), 0u);
+
+    SdlSoundPlayer sounds(audio);
+    const int64_t before = box.Clock().Milliseconds();
+    EXPECT_TRUE(sounds.Play(box.Root() / "a.pw", true));
+    EXPECT_EQ(box.Clock().Milliseconds() - before, 700);
+    EXPECT_TRUE(sounds.Play(box.Root() / "a.pw", false));
+    EXPECT_EQ(box.Clock().Milliseconds() - before, 700);
+    sounds.Beep();
+
+    SdlMediaPlayer player(audio);
+    int notified = 0;
+    player.OnNotify = [&] { ++notified; };
+    player.Notify = true;
+    ASSERT_TRUE(player.Open(box.Root() / "a.pw"));
+    ASSERT_TRUE(player.Play());
+    box.Clock().Sleep(699);
+    FireDueTimers();
+    RunPostedCallbacks();
+    EXPECT_EQ(notified, 0);
+    box.Clock().Sleep(1);
+    FireDueTimers();
+    RunPostedCallbacks();
+    EXPECT_EQ(notified, 1);
+
+    const std::string before2 = box.Dir().Read("a.pw");
+    EXPECT_FALSE(player.StartRecording(1000));
+    EXPECT_NE(player.ErrorMessage().find("nagrywania"), std::string::npos);
+    EXPECT_EQ(box.Dir().Read("a.pw"), before2);
+    EXPECT_EQ(player.Mode(), MediaMode::Stopped);
+}
