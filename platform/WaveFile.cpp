@@ -51,7 +51,10 @@ bool ParseWave(const std::string& bytes, WaveData& out)
         if (std::memcmp(bytes.data() + pos, "fmt ", 4) == 0) {
             if (size < 16 || body + 16 > bytes.size())
                 return false;
-            const uint16_t format = Le16(bytes, body);
+            uint16_t format = Le16(bytes, body);
+            // The extensible layout names its sample format in a sub-format field.
+            if (format == 0xFFFE && size >= 40 && body + 40 <= bytes.size())
+                format = Le16(bytes, body + 24);
             const uint16_t channels = Le16(bytes, body + 2);
             const uint32_t rate = Le32(bytes, body + 4);
             const uint16_t align = Le16(bytes, body + 12);

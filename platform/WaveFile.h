@@ -23,7 +23,7 @@ struct WaveData {
 // The recordings are made in this format: 22050 Hz, mono, 16-bit.
 constexpr int kRecordingRate = 22050;
 
-// Parses a wave file of 8- or 16-bit PCM, mono or stereo, at 1000..192000 Hz.
+// Parses a wave file of 8- or 16-bit PCM (plain or extensible layout), mono or stereo, at 1000..192000 Hz.
 // A data chunk cut short counts only the frames that are there. False (and
 // `out` untouched) for anything else.
 bool ParseWave(const std::string& bytes, WaveData& out);

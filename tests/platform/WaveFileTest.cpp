@@ -97,6 +97,15 @@ TEST(WaveFile, RefusesDamagedAndLyingFiles)
     b = good;
     Poke32(b, 16, 0xFFFFFFF0u);  // a format chunk far larger than the file
     EXPECT_TRUE(refused(b));
+    // The extensible layout is PCM only when its sub-format says so.
+    std::string ext = good.substr(0, 20) + std::string("\xFE\xFF\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0\x16\0\x10\0\x04\0\0\0", 24) +
+                      std::string("\x01\0", 2) + std::string(14, 'g') + good.substr(38);
+    Poke32(ext, 16, 40);
+    ASSERT_TRUE(ParseWave(ext, w));
+    EXPECT_EQ(w.Frames(), 100);
+    w.sampleRate = 7;
+    ext[44] = 3;  // float samples
+    EXPECT_TRUE(refused(ext));
     // A data chunk before any format.
     std::string noFormat = "RIFF\x10\0\0\0WAVEdata\x02\0\0\0ab";
     EXPECT_TRUE(refused(noFormat));
