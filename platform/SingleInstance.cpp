@@ -8,6 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -129,8 +130,11 @@ void SingleInstance::Listen()
     const std::weak_ptr<std::function<void()>> handler = handler_;
     for (;;) {
         pollfd p[2] = {{listenFd_, POLLIN, 0}, {wakeFds_[0], POLLIN, 0}};
-        if (::poll(p, 2, -1) < 0)
-            continue;
+        if (::poll(p, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;  // a broken socket: a second copy will then see no answer
+        }
         if (p[1].revents != 0)
             return;
         if ((p[0].revents & POLLIN) == 0)
