@@ -13,6 +13,8 @@ namespace {
 // A recording without a limit still stops here rather than fill the memory.
 constexpr std::size_t kLongestRecordingSamples = static_cast<std::size_t>(kRecordingRate) * 60 * 30;
 
+constexpr int kStalledDeviceMarginMs = 1500;
+
 }  // namespace
 
 SdlMediaPlayer::SdlMediaPlayer(std::shared_ptr<SdlAudio> audio)
@@ -32,12 +34,18 @@ SdlMediaPlayer::~SdlMediaPlayer()
 
 bool SdlMediaPlayer::BeginPlayback(const WaveData& wave, std::function<void()> ended)
 {
-    if (audio_->OutputAvailable()) {
-        voice_ = audio_->Start(wave, std::move(ended));
-        return voice_ != 0;
+    const bool audible = audio_->OutputAvailable();
+    if (audible) {
+        voice_ = audio_->Start(wave, ended);
+        if (voice_ == 0)
+            return false;
     }
+    // Without a device the timer is the sound; with one it is the safety net
+    // for a device that stops taking samples (unplugged), so that the end
+    // still arrives. Whichever comes second is ignored.
     silentEnded_ = std::move(ended);
-    silentTimer_.SetInterval(std::max(wave.DurationMs(), 1));
+    silentTimer_.SetInterval(std::max(wave.DurationMs(), 1) + (audible ? kStalledDeviceMarginMs : 0));
+    silentTimer_.SetEnabled(false);
     silentTimer_.SetEnabled(true);
     return true;
 }

@@ -28,7 +28,8 @@ private:
 
     std::shared_ptr<SdlAudio> audio_;
     uint64_t voice_ = 0;
-    // Without an output device a sound still lasts its length, silently.
+    // Without an output device a sound still lasts its length, silently;
+    // with one, the same timer ends a sound that a stalled device never finishes.
     Timer silentTimer_;
     std::function<void()> silentEnded_;
 
