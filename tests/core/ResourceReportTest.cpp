@@ -27,14 +27,49 @@ void WriteWordTree(const TempDir& dir)
 const fs::path kReportName = fs::path(u8"Raport zasobów.txt");
 const std::string kTitle = "Szeptaczki Cz.VI - Raport zasobów"_cp;
 
-std::string Rule()
+std::string Rule(bool endOfLine = true)
 {
-    return std::string(56, '-') + "\r\n";
+    return std::string(56, '-') + (endOfLine ? "\r\n" : "");
 }
 
 }  // namespace
 
-TEST(ResourceReport, ListsWhatIsMissingInAFileWhereTheProgramWasStarted)
+TEST(CheckResources, ACompleteTreeReportsNothingMissingAndNothingSurplus)
+{
+    ProgramSandbox box;
+    const CSlowa catalogue;
+    WriteWordTree(box.Dir());
+    std::vector<std::string> report{"before"};
+    EXPECT_TRUE(catalogue.CheckResources(report));
+    const std::vector<std::string> expected{
+        "before", Rule(false), "Wszystkie pliki zasobów istnieją."_cp, Rule(false), "Brak plików nadmiarowych."_cp, Rule(false),
+    };
+    EXPECT_EQ(report, expected);
+}
+
+TEST(CheckResources, ListsMissingAndSurplusFilesPerFolderIgnoringLetterCase)
+{
+    ProgramSandbox box;
+    const CSlowa catalogue;
+    WriteWordTree(box.Dir());
+    std::filesystem::remove(box.Root() / "Data/Smd/zaba.pw");
+    std::filesystem::remove(box.Root() / "Data/exio200b/abecadlo.xbi");
+    box.Dir().Write("Data/exio200b/ABECADLO.XBI", "b");  // counts as the expected file
+    std::filesystem::remove(box.Root() / "Data/exio400j/losss.xji");
+    box.Dir().Write("Data/exio400j/los2.xji", "j");
+    box.Dir().Write("Data/Smd/.hidden", "h");
+
+    std::vector<std::string> report;
+    EXPECT_FALSE(catalogue.CheckResources(report));
+    const std::vector<std::string> expected{
+        Rule(false), "Brakujące pliki zasobów:"_cp,  "Data\\exio400j\\losss.xji", "Data\\Smd\\zaba.pw",
+        Rule(false), "Nadmiarowe pliki zasobów:"_cp, "Data\\exio400j\\los2.xji",  "Data\\Smd\\.hidden",
+        Rule(false),
+    };
+    EXPECT_EQ(report, expected);
+}
+
+TEST(ResourceReport, IsWrittenWhereTheProgramWasStartedAndTheOutcomeIsTold)
 {
     ProgramSandbox box;
     WriteWordTree(box.Dir());
@@ -42,38 +77,18 @@ TEST(ResourceReport, ListsWhatIsMissingInAFileWhereTheProgramWasStarted)
     TempDir startDir;
     CapturedMessages messages;
     WriteResourceReport(startDir.Path());
-
     const std::string expected = "Raport Zasobów\r\n\r\n\r\n"_cp + Rule() + "Brakujące pliki zasobów:\r\n"_cp +
                                  "Data\\Smd\\zaba.pw\r\n" + Rule() + "Brak plików nadmiarowych.\r\n"_cp + Rule();
     EXPECT_EQ(startDir.Read(kReportName.string()), expected);
-    ASSERT_EQ(messages.Shown().size(), 1u);
+
+    WriteResourceReport(box.Root() / "no such folder");
+    ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[0].title, kTitle);
     EXPECT_EQ(messages.Shown()[0].text,
               "Brak niektórych plików lub istnieją plik nadmiarowe!\n\nRaport zapisano w pliku \"Raport zasobów.txt\""_cp);
     EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Warning);
-}
-
-TEST(ResourceReport, ACompleteTreeWritesNoFile)
-{
-    ProgramSandbox box;
-    WriteWordTree(box.Dir());
-    TempDir startDir;
-    CapturedMessages messages;
-    WriteResourceReport(startDir.Path());
-    EXPECT_TRUE(fs::is_empty(startDir.Path()));
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, "Wszystkie zasoby słów istnieją.\nBrak plików nadmiarowych."_cp);
-    EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Information);
-}
-
-TEST(ResourceReport, AReportThatCannotBeSavedIsSaidSo)
-{
-    ProgramSandbox box;
-    CapturedMessages messages;
-    WriteResourceReport(box.Root() / "no such folder");
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, "Błąd podczas zapisu do pliku \"Raport zasobów.txt\"!"_cp);
-    EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages.Shown()[1].text, "Błąd podczas zapisu do pliku \"Raport zasobów.txt\"!"_cp);
+    EXPECT_EQ(messages.Shown()[1].icon, MessageIcon::Error);
 }
 
 TEST(ResourceReport, TheProgramWritesItWithTheArgumentZ)
@@ -94,9 +109,7 @@ TEST(ResourceReport, TheProgramWritesItWithTheArgumentZ)
                                  "Data\\exio400j\\losss.xji\r\n" + Rule() + "Nadmiarowe pliki zasobów:\r\n"_cp +
                                  "Data\\exio200b\\Extra.xbi\r\n" + Rule();
     EXPECT_EQ(startDir.Read(kReportName.string()), expected);
-    // Nothing of the games' files is made in maintenance mode.
-    EXPECT_FALSE(fs::exists(tree.Path() / "prgst6.stt"));
-    EXPECT_FALSE(fs::exists(tree.Path() / "Data/data.ini"));
+    EXPECT_FALSE(fs::exists(tree.Path() / "prgst6.stt"));  // the games' files are left alone
 
     // Once the tree is complete, the program says so and writes nothing.
     fs::remove(startDir.Path() / kReportName);
