@@ -121,7 +121,7 @@ bool CSlowa::ChooseExercise(int total, int32_t sounds)
     if (total <= 0 || Pool_.empty())
         return false;
     std::array<int32_t, kSoundCount> sound{};
-    const int k = SplitSounds(sounds, sound);
+    const auto k = static_cast<std::size_t>(SplitSounds(sounds, sound));
     if (k == 0)
         return false;
 
@@ -130,47 +130,39 @@ bool CSlowa::ChooseExercise(int total, int32_t sounds)
     const int64_t n = static_cast<int64_t>(Pool_.size());
     std::array<int64_t, kSoundCount> share{};
     int64_t sum = 0;
-    bool anyCandidates = false;
-    for (int i = 0; i < k; ++i) {
-        const int64_t c = CountPool(sound[static_cast<std::size_t>(i)], POZ_WSZYSTKIE);
-        int64_t s = 0;
-        if (c > 0) {
-            s = std::max<int64_t>((n + 2 * int64_t{total} * c) / (2 * n), 1);
-            anyCandidates = true;
-        }
-        share[static_cast<std::size_t>(i)] = s;
-        sum += s;
+    for (std::size_t i = 0; i < k; ++i) {
+        const int64_t c = CountPool(sound[i], POZ_WSZYSTKIE);
+        share[i] = c == 0 ? 0 : std::max<int64_t>((n + 2 * int64_t{total} * c) / (2 * n), 1);
+        sum += share[i];
     }
     // A pool built for other sounds has nothing to give: there is no share to
-    // grow and the correction below would never end.
-    if (!anyCandidates)
+    // grow, and the correction below would never end.
+    if (sum == 0)
         return false;
 
     while (sum > total) {
-        const int64_t largest = *std::max_element(share.begin(), share.begin() + k);
-        std::array<int, kSoundCount> tied{};
-        int tiedCount = 0;
-        for (int i = 0; i < k; ++i)
-            if (share[static_cast<std::size_t>(i)] == largest)
-                tied[static_cast<std::size_t>(tiedCount++)] = i;
-        --share[static_cast<std::size_t>(tied[static_cast<std::size_t>(RandomInt(tiedCount))])];
+        // The largest share gives one back; among equals, a random one.
+        const int64_t largest = *std::max_element(share.begin(), share.begin() + static_cast<std::ptrdiff_t>(k));
+        std::vector<std::size_t> tied;
+        for (std::size_t i = 0; i < k; ++i)
+            if (share[i] == largest)
+                tied.push_back(i);
+        --share[tied[static_cast<std::size_t>(RandomInt(static_cast<int>(tied.size())))]];
         --sum;
     }
     while (sum < total) {
-        int smallest = -1;
-        for (int i = 0; i < k; ++i) {
-            const int64_t s = share[static_cast<std::size_t>(i)];
-            if (s != 0 && (smallest < 0 || s < share[static_cast<std::size_t>(smallest)]))
+        // The smallest share that is not empty gets one more; among equals, the first.
+        std::size_t smallest = k;
+        for (std::size_t i = 0; i < k; ++i)
+            if (share[i] != 0 && (smallest == k || share[i] < share[smallest]))
                 smallest = i;
-        }
-        ++share[static_cast<std::size_t>(smallest)];
+        ++share[smallest];
         ++sum;
     }
 
-    for (int i = 0; i < k; ++i)
-        if (share[static_cast<std::size_t>(i)] > 0)
-            ChooseOfSound(static_cast<int>(share[static_cast<std::size_t>(i)]), sound[static_cast<std::size_t>(i)],
-                          POZ_WSZYSTKIE);
+    for (std::size_t i = 0; i < k; ++i)
+        if (share[i] > 0)
+            ChooseOfSound(static_cast<int>(share[i]), sound[i], POZ_WSZYSTKIE);
     Shuffle();
     return true;
 }
@@ -299,21 +291,18 @@ bool CSlowa::CheckResources(std::vector<std::string>& report) const
                 surplus.push_back(folder.dir + found[i]);
     }
 
-    const std::string rule(56, '-');
-    report.push_back(rule);
-    if (missing.empty()) {
-        report.push_back("Wszystkie pliki zasobów istnieją."_cp);
-    } else {
-        report.push_back("Brakujące pliki zasobów:"_cp);
-        report.insert(report.end(), missing.begin(), missing.end());
-    }
-    report.push_back(rule);
-    if (surplus.empty()) {
-        report.push_back("Brak plików nadmiarowych."_cp);
-    } else {
-        report.push_back("Nadmiarowe pliki zasobów:"_cp);
-        report.insert(report.end(), surplus.begin(), surplus.end());
-    }
-    report.push_back(rule);
+    // One section per list: a line saying all is well, or a heading and the names.
+    const auto appendSection = [&report](const std::vector<std::string>& names, const char* none, const char* heading) {
+        if (names.empty()) {
+            report.push_back(none);
+        } else {
+            report.push_back(heading);
+            report.insert(report.end(), names.begin(), names.end());
+        }
+        report.push_back(std::string(56, '-'));
+    };
+    report.push_back(std::string(56, '-'));
+    appendSection(missing, "Wszystkie pliki zasobów istnieją."_cp, "Brakujące pliki zasobów:"_cp);
+    appendSection(surplus, "Brak plików nadmiarowych."_cp, "Nadmiarowe pliki zasobów:"_cp);
     return missing.empty() && surplus.empty();
 }
