@@ -266,6 +266,10 @@ void TApplication::DispatchMouse(const InputEvent& event)
     if (event.kind == InputKind::MouseDown && captureForm_ == nullptr)
         captureForm_ = under;
     TForm* target = captureForm_ != nullptr ? captureForm_ : under;
+    // The capture ends before the release is handled: its click may open a
+    // modal form whose loop must route the next events afresh.
+    if (event.kind == InputKind::MouseUp && (buttons_ & kButtons) == 0)
+        captureForm_ = nullptr;
     if (target != nullptr) {
         const int x = p.x - target->Left(), y = p.y - target->Top();
         switch (event.kind) {
@@ -274,8 +278,6 @@ void TApplication::DispatchMouse(const InputEvent& event)
         default: target->MouseMove(shift, x, y); break;
         }
     }
-    if (event.kind == InputKind::MouseUp && (buttons_ & kButtons) == 0)
-        captureForm_ = nullptr;
     UpdateCursor();
 }
 
