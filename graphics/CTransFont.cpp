@@ -274,6 +274,14 @@ bool WriteFontCollection(std::ostream& out, const std::vector<const CTransFont*>
     return static_cast<bool>(out);
 }
 
+bool SaveFontCollection(std::string_view fileName, const std::vector<const CTransFont*>& fonts, bool packGlyphs)
+{
+    std::ostringstream out;
+    if (!WriteFontCollection(out, fonts, packGlyphs))
+        return false;
+    return WriteFileAtomically(NativePath(fileName), out.str());
+}
+
 int CTransFont::Advance(uint8_t c) const
 {
     const CSign& g = GlyphOf(c);

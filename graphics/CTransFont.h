@@ -109,3 +109,7 @@ private:
 // the fonts do not fit the format (over 1000 fonts, names too long, a font
 // SaveToStream refuses).
 bool WriteFontCollection(std::ostream& out, const std::vector<const CTransFont*>& fonts, bool packGlyphs = false);
+// The same into a file (a program path, see NativePath), written so that it
+// is either complete or left as it was.
+bool SaveFontCollection(std::string_view fileName, const std::vector<const CTransFont*>& fonts,
+                        bool packGlyphs = false);

@@ -212,7 +212,9 @@ TEST(CTransFontCollection, WrittenCollectionReadsBackIdentical)
 
     // From a file, found through the program's paths.
     ProgramSandbox sandbox;
-    sandbox.Dir().Write("Data/Intf/Spec/qw6cz.tfs", file);
+    sandbox.Dir().Write("Data/Intf/Spec/placeholder", "");
+    ASSERT_TRUE(SaveFontCollection("Data\\Intf\\Spec\\qw6cz.tfs", {&regular, &bold}));
+    EXPECT_EQ(sandbox.Dir().Read("Data/Intf/Spec/qw6cz.tfs"), file);
     EXPECT_TRUE(back.LoadFromCollection("Data\\Intf\\Spec\\QW6CZ.tfs", "ArialB18,75"));
     EXPECT_TRUE(back.SameAs(bold));
     EXPECT_FALSE(back.LoadFromCollection("Data\\Intf\\Spec\\missing.tfs", "ArialB18,75"));
