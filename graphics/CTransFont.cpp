@@ -282,6 +282,15 @@ bool SaveFontCollection(std::string_view fileName, const std::vector<const CTran
     return WriteFileAtomically(NativePath(fileName), out.str());
 }
 
+SFontNames FontNamesForMode(int mode)
+{
+    switch (mode) {
+    case 4: return {"segoe24", "ArialB24", "ArialBI22,4"};
+    case 16: return {"segoe30", "ArialB30", "ArialBI28"};
+    default: return {"segoe19", "ArialB18,75", "ArialBI17,5"};
+    }
+}
+
 int CTransFont::Advance(uint8_t c) const
 {
     const CSign& g = GlyphOf(c);

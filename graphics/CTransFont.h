@@ -113,3 +113,12 @@ bool WriteFontCollection(std::ostream& out, const std::vector<const CTransFont*>
 // is either complete or left as it was.
 bool SaveFontCollection(std::string_view fileName, const std::vector<const CTransFont*>& fonts,
                         bool packGlyphs = false);
+
+// Names of the three program-wide fonts (regular, bold, bold italic) of a
+// display mode (2, 4 or 16; any other mode gets those of mode 2).
+struct SFontNames {
+    const char* regular;
+    const char* bold;
+    const char* boldItalic;
+};
+SFontNames FontNamesForMode(int mode);
