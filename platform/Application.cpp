@@ -454,9 +454,11 @@ void TApplication::FormShown(TForm* form, bool compose)
     const bool wasTop = TopmostForm() == form;
     zorder_.erase(std::remove(zorder_.begin(), zorder_.end(), form), zorder_.end());
     zorder_.push_back(form);
-    if (compose && !wasTop)
+    // A form being shown is painted (and activated) by Show itself.
+    if (compose && !wasTop) {
         ScreenChanged(form->BoundsRect());
-    ActivationChanged();
+        ActivationChanged();
+    }
 }
 
 void TApplication::FormHidden(TForm* form)

@@ -34,6 +34,9 @@ public:
     void SetTitle(const std::string& cp1250);
     const std::string& Title() const { return title_; }
 
+    // Brings the program's window to the front (another copy asked for it).
+    void RaiseWindow() { backend_->Raise(); }
+
     // The first form made is the main form unless another is chosen.
     void SetMainForm(TForm& form) { mainForm_ = &form; }
     TForm* MainForm() const { return mainForm_; }

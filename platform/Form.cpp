@@ -108,6 +108,7 @@ void TForm::Show()
         OnShow();
     if (visible_)
         Repaint();
+    app_->ActivationChanged();
 }
 
 void TForm::HideWindow()
