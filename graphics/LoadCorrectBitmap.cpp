@@ -78,7 +78,7 @@ struct BmpInfo {
     std::size_t dataOffset = 0;
 };
 
-BmpInfo ParseHeaders(const Reader& r)
+BmpInfo ParseHeaders(const Reader& r, long long maxPixels)
 {
     if (r.Size() < 26 || r.U8(0) != 'B' || r.U8(1) != 'M')
         Fail("not a BMP file");
@@ -114,7 +114,7 @@ BmpInfo ParseHeaders(const Reader& r)
         height = -height;
     }
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
-        width * height > kMaxPicturePixels)
+        width * height > std::min(maxPixels, kMaxPicturePixels))
         Fail("picture size out of range");
     info.width = static_cast<int>(width);
     info.height = static_cast<int>(height);
@@ -330,10 +330,10 @@ void PutU32(std::string& s, std::size_t at, uint32_t v)
 
 }  // namespace
 
-void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format)
+void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format, long long maxPixels)
 {
     const Reader r(bytes);
-    const BmpInfo info = ParseHeaders(r);
+    const BmpInfo info = ParseHeaders(r, maxPixels);
     const bool rle = info.compression == kBiRle8 || info.compression == kBiRle4;
     if (!rle)
         CheckUncompressedSize(r, info);
