@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -64,6 +65,30 @@ void CombineRows(const uint32_t* top, const uint32_t* bottom, uint32_t wt, uint3
         CombineRowsAvx2(top, bottom, wt, wb, n, div, out);
     else
         CombineRowsScalar(top, bottom, wt, wb, n, div, out);
+}
+
+// acc[i] += row[i] * w, all sums below 2^32.
+__attribute__((target("avx2"))) void AccumulateRowAvx2(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
+        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
+    }
+    for (; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
+void AccumulateRow(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    if (HaveAvx2()) {
+        AccumulateRowAvx2(acc, row, w, n);
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        acc[i] += row[i] * w;
 }
 
 // A source row filtered horizontally: per target column and channel the sum
@@ -196,8 +221,11 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
             AreaRow(source.ScanLine(y), xs, static_cast<uint32_t>(tw), row.data());
             rowIndex = y;
         }
-        for (int i = 0; i < n; ++i)
-            acc[i] += row[i] * weight;
+        if constexpr (std::is_same_v<Sum, uint32_t>)
+            AccumulateRow(acc.data(), row.data(), weight, n);
+        else
+            for (int i = 0; i < n; ++i)
+                acc[i] += row[i] * weight;
     };
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys[j];
@@ -208,8 +236,12 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
         if (t.last != t.first)
             addRow(t.last, static_cast<Sum>(t.weightLast));
         uint8_t* out = target.ScanLine(j);
-        for (int i = 0; i < n; ++i)
-            out[i] = static_cast<uint8_t>(div(acc[i]));
+        if constexpr (std::is_same_v<Sum, uint32_t>) {
+            CombineRows(acc.data(), acc.data(), 1, 0, n, div, out);
+        } else {
+            for (int i = 0; i < n; ++i)
+                out[i] = static_cast<uint8_t>(div(acc[i]));
+        }
     }
 }
 
