@@ -217,7 +217,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
             program.formMain = std::make_unique<TFormMain>(*app);
             app->SetMainForm(*program.formMain);
             program.formKomunikat = std::make_unique<TFormKomunikat>(*app);
-            program.formKoniecGry = std::make_unique<TFormKoniecGry>(*app);
+            program.formKoniecGry = std::make_unique<TFormKoniecGry>(*app, *program.statRec);
             for (const ScreenMaker& make : screenMakers)
                 program.screens.push_back(make(*app));
             // The last screen made ends the splash.
