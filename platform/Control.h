@@ -75,6 +75,9 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual bool CanFocus() const { return false; }
+    // Windowed controls (text fields) lie above the drawn ones, whatever
+    // the order they were made in.
+    virtual bool IsWindowed() const { return false; }
     virtual void KeyDown(int& key, TShiftState shift);
     virtual void KeyPress(char& key);
     virtual void FocusChanged(bool focused);
