@@ -364,7 +364,8 @@ void TForm::UpdateHover(int x, int y)
 void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     UpdateHover(x, y);
-    TControl* target = ControlAt(x, y);
+    // A second button pressed while one is held goes where the first went.
+    TControl* target = captured_ ? capture_ : ControlAt(x, y);
     captured_ = true;
     capture_ = target;
     if (target != nullptr && target->CanFocus())
