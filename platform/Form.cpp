@@ -34,6 +34,8 @@ TForm::TForm(TApplication& app, std::string name, int width, int height)
 
 TForm::~TForm()
 {
+    if (app_ == nullptr)
+        return;
     if (visible_)
         HideWindow();
     app_->RemoveForm(this);
