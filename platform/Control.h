@@ -81,6 +81,8 @@ public:
 
 protected:
     virtual void BoundsChanged(const TRect& old);
+    // After Show or Hide; the rectangle has already been asked to repaint.
+    virtual void VisibleChanged();
 
 private:
     friend class TForm;
