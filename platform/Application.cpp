@@ -487,6 +487,16 @@ void TApplication::BeginMoveDrag(TForm* form)
     captureForm_ = nullptr;
 }
 
+void TApplication::CancelCapture()
+{
+    if (captureForm_ != nullptr) {
+        captureForm_->capture_ = nullptr;
+        captureForm_->captured_ = false;
+        captureForm_ = nullptr;
+    }
+    dragForm_ = nullptr;
+}
+
 void TApplication::ActivationChanged()
 {
     TForm* top = TopmostForm();

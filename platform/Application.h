@@ -95,6 +95,7 @@ private:
     void FormHidden(TForm* form);
     void FormMoved(TForm* form, const TRect& old);
     void BeginMoveDrag(TForm* form);
+    void CancelCapture();
     void ActivationChanged();
 
     void Step(bool mayWait);

@@ -162,6 +162,8 @@ int TForm::ShowModal()
         return mrCancel;
     modal_ = true;
     modalResult_ = mrNone;
+    // A press that opened the form no longer holds the mouse for the form below.
+    app_->CancelCapture();
     app_->modalStack_.push_back(this);
     Show();
     BringToFront();

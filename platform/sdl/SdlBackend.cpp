@@ -228,6 +228,11 @@ void SdlBackend::Present(const TRect& rect)
     SDL_UpdateWindowSurfaceRects(window_, &update, 1);
 }
 
+bool SdlBackend::HasPendingInput() const
+{
+    return !pending_.empty() || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
 bool SdlBackend::TakePending(InputEvent& event)
 {
     if (pending_.empty())
