@@ -58,6 +58,17 @@ bool IsPlainFileName(const std::string& name)
     return true;
 }
 
+// The list file keeps no spaces around a value: a name of spaces alone would
+// come back empty, and its slot could no longer be played.
+std::string WithoutOuterSpaces(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
 void WriteSlot(CIniFile& ini, const CNagData::NagRec& slot)
 {
     const std::string section = SectionName(slot.index);
@@ -260,7 +271,7 @@ std::string CNagData::RowName(int row)
         return {};
     NagRec& slot = slots_[static_cast<std::size_t>(top_ + row)];
     if (IsRow(row))
-        slot.name = rows_[static_cast<std::size_t>(row)]->name->Text();
+        slot.name = WithoutOuterSpaces(rows_[static_cast<std::size_t>(row)]->name->Text());
     return slot.name;
 }
 

@@ -66,7 +66,8 @@ public:
 
     // The first row whose selection button is on, or -1.
     int SelectedRow() const;
-    // Takes the row's name field into its slot and returns it.
+    // Takes the row's name field, without spaces around it, into its slot
+    // and returns it.
     std::string RowName(int row);
     // "Nagrane\Nagranie7.wav" for a recorded slot, "" otherwise.
     std::string RowFile(int row) const;

@@ -121,7 +121,9 @@ TEST(CNagData, NoteRecordingWritesNameFileAndDate)
         data.BuildRows(menu.form, menu.form.Canvas());
         data.ScrollDown();
         data.ScrollDown();
-        data.NameField(1).SetText("Ala Kowalska");
+        data.NameField(1).SetText("   ");
+        EXPECT_EQ(data.RowName(1), "");
+        data.NameField(1).SetText(" Ala Kowalska ");
         EXPECT_EQ(data.RowName(1), "Ala Kowalska");
         EXPECT_EQ(data.RowFile(1), "");
         ASSERT_TRUE(data.NoteRecording(1));
