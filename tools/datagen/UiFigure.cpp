@@ -246,8 +246,9 @@ void DrawFigureHead(cairo_t* cr, double x, double y, double w, double h, const U
 {
     cairo_save(cr);
     Fit(cr, x, y, w, h, 100, 100);
-    cairo_translate(cr, 50, 56);
-    cairo_scale(cr, 1.3, 1.3);
+    // Hair and ears reach about 50 units above and 38 beside the centre.
+    cairo_translate(cr, 50, 58);
+    cairo_scale(cr, 1.15, 1.15);
     Head(cr, pose, cap);
     cairo_restore(cr);
 }
