@@ -1,10 +1,10 @@
 // The generated interface set: every picture the screens load is there, at
 // its size, readable by the program's own loaders; pairs give back the alpha
 // they were drawn with; the library and the fonts hold what the controls need.
-// The generator is built, and linked into the tests, by tools/CMakeLists.txt;
-// with the graphics loaders it is checked against. A tree without them
-// compiles this file to nothing.
-#if __has_include("tools/CMakeLists.txt") && __has_include("graphics/CTransBitmap.h") && \
+// The generator is built, and linked into the tests, together with its
+// driver tools/datagen/Main.cpp; it needs the graphics classes it is checked
+// against. A tree without them compiles this file to nothing.
+#if __has_include("tools/datagen/Main.cpp") && __has_include("graphics/CTransBitmap.h") && \
     __has_include("graphics/CTransFont.h") && __has_include("graphics/CDisplay.h")
 
 #include <gtest/gtest.h>
