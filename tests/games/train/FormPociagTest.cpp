@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "controls/CZoom.h"
+#include "core/CUstGry.h"
+#include "core/SoundCodes.h"
+#include "games/train/CPocRegal.h"
+#include "games/train/CPocWagon.h"
+#include "games/train/FormPociag.h"
+#include "graphics/CDisplay.h"
+#include "platform/Random.h"
+#include "screens/FormKoniecGry.h"
+#include "tests/games/train/TrainTestSupport.h"
+
+namespace {
+
+constexpr int32_t kSounds = GL_S | GL_SZ | GL_CZ;
+
+// The train screen over a main form, with a game started.
+struct TrainGame {
+    TrainGame(int poziom, const std::string& script = {}, int32_t sounds = kSounds, bool words = true)
+        : rig(800, 600, sounds, poziom, script, words), main(rig.App(), "FormMain", 800, 600), form(rig.App())
+    {
+        main.Show();
+    }
+
+    void Start()
+    {
+        ASSERT_TRUE(form.EnoughWords());
+        form.Show();
+    }
+
+    int64_t Now() { return TheClock().Milliseconds(); }
+    int H() const { return form.PictureHeight(); }
+    int W() const { return form.PictureWidth(); }
+
+    // The centre of wagon i's picture, where the child takes it.
+    TPoint Grip(int i) const
+    {
+        const CPocWagon& w = form.Wagon(i);
+        return {w.X() + W() / 2, w.Y() + H() / 2};
+    }
+    // A press on wagon i, a lift clear of it, a carry to the point and a release there.
+    void Drag(int i, TPoint to)
+    {
+        const TPoint g = Grip(i);
+        form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, g.x, g.y);
+        form.pbGame.OnMouseMove(ssLeft, g.x, form.Wagon(i).Clearance() - H() + H() / 2 - 5);
+        form.pbGame.OnMouseMove(ssLeft, to.x, to.y);
+        form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, to.x, to.y);
+    }
+    const CPocPudlo* RightBox(int i) const
+    {
+        return form.Regal().BoxForSound(form.Wagon(i).Top()->Flags & GL_WSZYSTKIE);
+    }
+    const CPocPudlo* WrongBox(int i) const
+    {
+        for (int k = 0; k < CPocRegal::kBoxCount; ++k) {
+            const CPocPudlo& box = form.Regal().Box(k);
+            if (box.Active && box.Key != (form.Wagon(i).Top()->Flags & GL_WSZYSTKIE))
+                return &box;
+        }
+        return nullptr;
+    }
+    int Played(const std::string& prefix) const
+    {
+        int n = 0;
+        for (const auto& file : const_cast<TrainRig&>(rig).Sounds().played)
+            n += file.filename().string().rfind(prefix, 0) == 0 ? 1 : 0;
+        return n;
+    }
+    // True when the window shows the scene at the rectangle of the paint box.
+    bool ScreenShowsBackBuffer(TRect r)
+    {
+        return SameArea(form.Pixels(), r.Offset(form.pbGame.Left(), form.pbGame.Top()), form.BackBuffer(), r.left,
+                        r.top);
+    }
+
+    TrainRig rig;
+    PlainForm main;
+    TFormPociag form;
+};
+
+std::string Bytes(const std::string& file, std::size_t offset, std::size_t count)
+{
+    return file.substr(offset, count);
+}
+
+template <class T>
+void Put(std::string& out, T value)
+{
+    char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof(T));  // the machine is little-endian, as the file is
+    out.append(bytes, sizeof(T));
+}
+
+}  // namespace
+
+TEST(FormPociag, DealsThePicturesToTheFourWagonsInTurn)
+{
+    TrainGame g(1, {}, kSounds, false);
+    for (const auto& [poziom, count] : {std::pair{1, 8}, std::pair{2, 16}, std::pair{3, 24}}) {
+        UstPociag.Poziom = static_cast<int16_t>(poziom);
+        ASSERT_TRUE(g.form.EnoughWords());
+        EXPECT_EQ(g.form.RequiredCount(), count);
+        g.form.actNowaGra.Execute();
+        const auto& exercise = g.rig.Catalogue().Exercise();
+        ASSERT_EQ(static_cast<int>(exercise.size()), count);
+        for (int i = 0; i < 4; ++i) {
+            const CPocWagon& w = g.form.Wagon(i);
+            ASSERT_EQ(w.Count(), count / 4);
+            for (int k = 0; k < w.Count(); ++k)
+                EXPECT_EQ(w.Words()[static_cast<std::size_t>(k)], exercise[static_cast<std::size_t>(4 * k + i)]);
+            EXPECT_EQ(w.Top(), exercise[static_cast<std::size_t>(count - 4 + i)]);
+            // Every picture is framed at the frame picture's size.
+            EXPECT_EQ(w.Top()->Picture->Width(), g.W());
+        }
+        EXPECT_TRUE(g.form.Running());
+        EXPECT_EQ(g.form.SortedCount(), 0);
+        EXPECT_EQ(g.rig.Stats().GameId, 1);
+    }
+    EXPECT_EQ(TFormPociag::WordsForLevel(0), 0);
+    EXPECT_EQ(TFormPociag::WordsForLevel(4), 0);
+    // Three practised sounds, three boxes.
+    int active = 0;
+    for (int k = 0; k < CPocRegal::kBoxCount; ++k)
+        active += g.form.Regal().Box(k).Active ? 1 : 0;
+    EXPECT_EQ(active, 3);
+}
+
+TEST(FormPociag, TooFewWordsForTheAmount)
+{
+    // One sound at the final position only cannot fill 24 pictures.
+    TrainRig rig(800, 600, GL_DZZZ, 3, {}, false, 0x4000);
+    PlainForm main(rig.App(), "FormMain", 800, 600);
+    TFormPociag form(rig.App());
+    EXPECT_FALSE(form.EnoughWords());
+}
+
+TEST(FormPociag, ARightDropPlaysTheWordPraisesAndClosesThePicture)
+{
+    TrainGame g(1);
+    g.Start();
+    const CSlowa::SPaczka* word = g.form.Wagon(0).Top();
+    const CPocPudlo* box = g.RightBox(0);
+    ASSERT_NE(box, nullptr);
+    const int64_t start = g.Now();
+    g.Drag(0, box->LabelPoint());
+    EXPECT_EQ(g.rig.Stats().Correct, 1);
+    EXPECT_EQ(g.rig.Stats().Wrong, 0);
+    EXPECT_EQ(g.form.SortedCount(), 1);
+    EXPECT_EQ(g.form.Wagon(0).Count(), 1);
+    EXPECT_NE(g.form.Wagon(0).Top(), word);
+    EXPECT_EQ(g.form.DraggedWord(), nullptr);
+    EXPECT_EQ(g.form.CurrentWagon(), nullptr);
+    ASSERT_GE(g.rig.Sounds().played.size(), 2u);
+    EXPECT_EQ(g.rig.Sounds().played[0].filename().string(), word->Key + ".pw");
+    EXPECT_EQ(g.Played("g"), 1);
+    // The recording (300 ms) to its end, then the blind closes in 20 steps of 20 ms.
+    EXPECT_EQ(g.Now() - start, 300 + 20 * 20);
+    // Where the picture was, the scene is back.
+    const TPoint at = g.form.DragPosition();
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(RectXYWH(at.x, at.y, g.W(), g.H())));
+    EXPECT_TRUE(g.form.Running());
+}
+
+TEST(FormPociag, AWrongDropReproachesAndTheWordGlidesBack)
+{
+    TrainGame g(1);
+    g.Start();
+    const CSlowa::SPaczka* word = g.form.Wagon(1).Top();
+    const CPocPudlo* box = g.WrongBox(1);
+    ASSERT_NE(box, nullptr);
+    const int64_t start = g.Now();
+    g.Drag(1, box->LabelPoint());
+    EXPECT_EQ(g.rig.Stats().Wrong, 1);
+    EXPECT_EQ(g.rig.Stats().Correct, 0);
+    EXPECT_EQ(g.form.SortedCount(), 0);
+    EXPECT_EQ(g.form.Wagon(1).Top(), word);
+    EXPECT_EQ(g.form.Wagon(1).Count(), 2);
+    EXPECT_EQ(g.Played("b"), 1);
+    EXPECT_EQ(g.Played("g"), 0);
+    // Over to the wagon and down into it: two glides of 6 steps, 50 ms apart.
+    EXPECT_EQ(g.Now() - start, 12 * 50);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{g.form.Wagon(1).X(), g.form.Wagon(1).Y()}));
+    EXPECT_EQ(g.form.GrabbedWagon(), nullptr);
+    EXPECT_EQ(g.form.CurrentWagon(), &g.form.Wagon(1));
+    // The wagon shows its picture again, in the scene and on the screen.
+    const CPocWagon& w = g.form.Wagon(1);
+    const int inX = w.X() + g.W() / 2, inY = w.Y() + g.H() / 2;
+    EXPECT_EQ(g.form.BackBuffer().GetPixel(inX, inY), word->Picture->GetPixel(g.W() / 2, g.H() / 2));
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(w.Rect()));
+}
+
+TEST(FormPociag, ADropBetweenBoxesGlidesBackAndCountsNothing)
+{
+    TrainGame g(1);
+    g.Start();
+    // Above the wagons, away from every box.
+    const TPoint gap{400, 40};
+    ASSERT_EQ(g.form.Regal().BoxAt(gap.x, gap.y), nullptr);
+    g.Drag(2, gap);
+    EXPECT_EQ(g.rig.Stats().Wrong, 0);
+    EXPECT_EQ(g.rig.Stats().Correct, 0);
+    EXPECT_EQ(g.form.Wagon(2).Count(), 2);
+    EXPECT_TRUE(g.rig.Sounds().played.empty());
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{g.form.Wagon(2).X(), g.form.Wagon(2).Y()}));
+}
+
+TEST(FormPociag, AReleaseInsideTheWagonGlidesStraightDown)
+{
+    TrainGame g(1);
+    g.Start();
+    const TPoint grip = g.Grip(3);
+    const CPocWagon& w = g.form.Wagon(3);
+    g.form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, grip.x, grip.y);
+    EXPECT_EQ(g.form.GrabbedWagon(), &w);
+    EXPECT_EQ(g.form.CurrentWagon(), &w);
+    // Lifted a little and pulled aside: it stays on its column, still in the wagon.
+    g.form.pbGame.OnMouseMove(ssLeft, grip.x + 6, grip.y - 12);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{w.X(), w.Y() - 12}));
+    EXPECT_FALSE(g.form.PictureReleased());
+    // Pushing it below its resting place is refused.
+    g.form.pbGame.OnMouseMove(ssLeft, grip.x, grip.y + 30);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{w.X(), w.Y() - 12}));
+    const int64_t start = g.Now();
+    g.form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, grip.x, grip.y - 12);
+    EXPECT_EQ(g.Now() - start, 6 * 50);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{w.X(), w.Y()}));
+    EXPECT_EQ(g.rig.Stats().Wrong + g.rig.Stats().Correct, 0);
+    EXPECT_EQ(w.Count(), 2);
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(w.Rect()));
+}
+
+TEST(FormPociag, LiftingConfinesThePointerThenCarryingKeepsItAboveTheLine)
+{
+    TrainGame g(1);
+    g.Start();
+    TApplication& app = g.rig.App();
+    const TPoint grip = g.Grip(0);
+    const CPocWagon& w = g.form.Wagon(0);
+    g.form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, grip.x, grip.y);
+    const TPoint s = OnScreen(g.form, grip);
+    EXPECT_EQ(app.GetClipCursor(), (TRect{s.x, 0, s.x + 1, s.y + 1}));
+    g.form.pbGame.OnMouseMove(ssLeft, grip.x, w.Clearance() - g.H() + g.H() / 2 - 1);
+    EXPECT_TRUE(g.form.PictureReleased());
+    const int row = OnScreen(g.form, {0, w.Clearance() - g.H() + g.H() / 2}).y;
+    EXPECT_EQ(app.GetClipCursor(), (TRect{0, 0, 800, row + 1}));
+    g.form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, grip.x, 100);
+    EXPECT_EQ(app.GetClipCursor(), app.ScreenRect());
+}
+
+TEST(FormPociag, PointerIsAHandOverAWagonWithAPicture)
+{
+    TrainGame g(1);
+    g.Start();
+    const TPoint grip = g.Grip(0);
+    g.form.pbGame.OnMouseMove(0, grip.x, grip.y);
+    EXPECT_EQ(g.form.pbGame.Cursor, crHand);
+    g.form.pbGame.OnMouseMove(0, 5, 5);
+    EXPECT_EQ(g.form.pbGame.Cursor, crDefault);
+    // Empty the wagon: no hand over it any more.
+    for (int k = 0; k < 2; ++k)
+        g.Drag(0, g.RightBox(0)->LabelPoint());
+    EXPECT_EQ(g.form.Wagon(0).Count(), 0);
+    g.form.pbGame.OnMouseMove(0, grip.x, grip.y);
+    EXPECT_EQ(g.form.pbGame.Cursor, crDefault);
+    g.form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, grip.x, grip.y);
+    EXPECT_EQ(g.form.DraggedWord(), nullptr);
+    g.form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, grip.x, grip.y);
+}
+
+TEST(FormPociag, HintsBlinkAndAreRefusedForHalfASecond)
+{
+    TrainGame g(1);
+    g.Start();
+    ASSERT_EQ(g.form.CurrentWagon(), nullptr);
+    int64_t start = g.Now();
+    g.form.actPomoc.Execute();
+    EXPECT_EQ(g.rig.Stats().Hints, 1);
+    // Two blinks of two 200 ms halves on the wagon and on the box, a second's rest.
+    EXPECT_EQ(g.Now() - start, 2 * 4 * 200 + 1000);
+    EXPECT_FALSE(g.form.Highlight().Cache);
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(RectXYWH(0, 0, 800, 300)));
+    // At once again: refused, but it counts as activity (the idle watch
+    // would otherwise run out two minutes after the first hint began).
+    start = g.Now();
+    g.form.actPomoc.Execute();
+    EXPECT_EQ(g.rig.Stats().Hints, 1);
+    EXPECT_EQ(g.Now(), start);
+    TheClock().Sleep(CStatRec::kIdleMs - 1000);
+    FireDueTimers();
+    EXPECT_TRUE(g.rig.Stats().Active);
+    g.form.actPomoc.Execute();
+    EXPECT_EQ(g.rig.Stats().Hints, 2);
+}
+
+TEST(FormPociag, HintWithEveryWagonEmptyDoesNothing)
+{
+    TrainGame g(1, {}, GL_SZ);
+    g.Start();
+    for (int i = 0; i < 4; ++i)
+        while (g.form.Wagon(i).Count() > 1)
+            g.Drag(i, g.RightBox(i)->LabelPoint());
+    // Three wagons emptied, the last picture of wagon 3 taken as well: the game ends.
+    for (int i = 0; i < 3; ++i)
+        g.Drag(i, g.RightBox(i)->LabelPoint());
+    EXPECT_EQ(g.form.SortedCount(), 7);
+    const int64_t start = g.Now();
+    // The hint goes to the one wagon that still has a picture.
+    g.form.actPomoc.Execute();
+    EXPECT_EQ(g.rig.Stats().Hints, 1);
+    EXPECT_EQ(g.form.Wagon(3).Count(), 1);
+    EXPECT_GT(g.Now(), start);
+}
+
+TEST(FormPociag, StopWithPicturesLeftCountsThemWrongAndSavesIncomplete)
+{
+    TrainGame g(1);
+    g.Start();
+    for (int i = 0; i < 3; ++i)
+        g.Drag(i, g.RightBox(i)->LabelPoint());
+    const auto before = std::filesystem::file_size(g.rig.Dir().Path() / "prgst6.stt");
+    g.form.actStop.Execute();
+    EXPECT_FALSE(g.form.Running());
+    EXPECT_EQ(g.rig.Stats().Correct, 3);
+    EXPECT_EQ(g.rig.Stats().Wrong, 5);
+    const std::string file = g.rig.Dir().Read("prgst6.stt");
+    ASSERT_EQ(file.size(), before + CStatRec::kRecordSize);
+    int16_t completed = -1;
+    std::memcpy(&completed, file.data() + before + 30, 2);
+    EXPECT_EQ(completed, 0);
+    // Without a summary the game goes straight back to the menu.
+    EXPECT_FALSE(g.form.Visible());
+}
+
+TEST(FormPociag, ARightClickOnAWagonShowsItsWordLarge)
+{
+    TrainGame g(1);
+    g.Start();
+    const TPoint grip = g.Grip(2);
+    const CSlowa::SPaczka* word = g.form.Wagon(2).Top();
+    const int64_t start = g.Now();
+    g.form.pbGame.OnMouseDown(TMouseButton::mbRight, ssRight, grip.x, grip.y);
+    EXPECT_EQ(g.form.Zoom().Word().Key, word->Key);
+    EXPECT_EQ(g.Now() - start, 300 + 400);
+    ASSERT_EQ(g.rig.Sounds().played.size(), 1u);
+    EXPECT_EQ(g.rig.Sounds().played[0].filename().string(), word->Key + ".pw");
+    // Near the bottom-right wagon the zoom kept inside the paint box, and is gone again.
+    const TRect r = g.form.Zoom().Rect();
+    EXPECT_LE(r.bottom, 600);
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(r));
+    EXPECT_EQ(g.form.DraggedWord(), nullptr);
+    EXPECT_EQ(g.rig.Stats().Correct + g.rig.Stats().Wrong, 0);
+}
+
+TEST(FormPociag, AWholeGamePlayedWithTheMouseEndsInACompleteRecord)
+{
+    constexpr uint64_t kSeed = 4242;
+    std::ostringstream script;
+    int summaryStopX = 0, summaryStopY = 0;
+    {
+        // A first run with the same seed tells where every picture goes.
+        TrainGame dry(1);
+        TFormKoniecGry summary(dry.rig.App(), dry.rig.Stats());
+        SeedRandom(kSeed);
+        dry.Start();
+        const int rounds = dry.form.Wagon(0).Count();
+        for (int r = 0; r < rounds; ++r)
+            for (int i = 0; i < 4; ++i) {
+                const CPocWagon& w = dry.form.Wagon(i);
+                const CSlowa::SPaczka* word = w.Words()[static_cast<std::size_t>(rounds - 1 - r)];
+                const TPoint grip = OnScreen(dry.form, dry.Grip(i));
+                const TPoint clear =
+                    OnScreen(dry.form, {dry.Grip(i).x, w.Clearance() - dry.H() + dry.H() / 2 - 5});
+                const CPocPudlo* box = dry.form.Regal().BoxForSound(word->Flags & GL_WSZYSTKIE);
+                ASSERT_NE(box, nullptr);
+                const TPoint label = OnScreen(dry.form, box->LabelPoint());
+                script << "press " << grip.x << " " << grip.y << " left\n"
+                       << "move " << clear.x << " " << clear.y << "\n"
+                       << "move " << label.x << " " << label.y << "\n"
+                       << "release " << label.x << " " << label.y << " left\n";
+            }
+        summaryStopX = summary.Left() + 325 + 30;
+        summaryStopY = summary.Top() + 340 + 20;
+    }
+    script << "expect form FormKoniecGry\n"
+           << "click " << summaryStopX << " " << summaryStopY << " left\n"
+           << "expect form FormMain\n";
+
+    TrainGame g(1, script.str());
+    TFormKoniecGry summary(g.rig.App(), g.rig.Stats());
+    SeedRandom(kSeed);
+    ASSERT_TRUE(g.form.EnoughWords());
+    const SystemTime started = TheClock().UniversalTime();
+    const int64_t startMs = g.Now();
+    EXPECT_EQ(g.form.ShowGame(), mrCancel);  // closed from the summary
+    const int64_t endMs = g.Now();
+    EXPECT_EQ(g.rig.App().ExitCode(), 0);
+    EXPECT_FALSE(g.form.Visible());
+    EXPECT_EQ(g.form.SortedCount(), 8);
+    EXPECT_EQ(g.rig.Stats().Correct, 8);
+    EXPECT_EQ(g.rig.Stats().Wrong, 0);
+    EXPECT_EQ(g.Played("g"), 8);
+
+    std::string expected;
+    Put<int32_t>(expected, 1);
+    for (uint16_t v : {started.year, started.month, started.dayOfWeek, started.day, started.hour, started.minute,
+                       started.second, started.milliseconds})
+        Put<uint16_t>(expected, v);
+    Put<int16_t>(expected, 1);
+    Put<int16_t>(expected, static_cast<int16_t>(kSounds));
+    Put<int16_t>(expected, 0x7000);
+    Put<int32_t>(expected, static_cast<int32_t>((endMs - startMs) / 1000));
+    Put<int16_t>(expected, 1);
+    Put<int32_t>(expected, 0);
+    Put<int32_t>(expected, 8);
+    Put<int32_t>(expected, 0);
+    const std::string file = g.rig.Dir().Read("prgst6.stt");
+    ASSERT_EQ(file.size(), CStatRec::kHeaderSize + CStatRec::kRecordSize);
+    EXPECT_EQ(Bytes(file, CStatRec::kHeaderSize, CStatRec::kRecordSize), expected);
+    // Eight words of 300 ms and eight closings of 400 ms: more than five seconds.
+    EXPECT_GE(endMs - startMs, 8 * 700);
+}
