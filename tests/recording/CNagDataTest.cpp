@@ -347,3 +347,28 @@ TEST(CNagData, AMissingButtonPictureIsErrorOneAndLeavesNoControls)
     EXPECT_TRUE(data.HasRows());
     EXPECT_EQ(menu.form.Controls().size(), before + 4 * CNagData::kRowCount);
 }
+
+TEST(CNagData, ClicksWithTheMouseSelectRowsAndPutTheCaretAfterTheName)
+{
+    // Row 3 in 800 x 600: name field 156..376 x 272..298, button 486..508 x 272..294.
+    HeadlessRig rig(800, 600, "click 170 285\ntype ek\nclick 495 280\nclick 495 180\n");
+    Menu::Pictures pictures(rig.Dir());
+    TForm form(rig.App(), "FormMain", 800, 600);
+    CNagData data;
+    data.BuildRows(form, form.Canvas());
+    data.NameField(3).SetText("Kasia Nowak");
+    data.ShowRows();
+    form.Show();
+
+    rig.Step(3);  // press, release: a click on the name field's first letters
+    EXPECT_EQ(data.SelectedRow(), 3);
+    EXPECT_EQ(data.NameField(3).SelStart(), 11);
+    rig.Step(2);  // one character each
+    EXPECT_EQ(data.RowName(3), "Kasia Nowakek");
+    rig.Step(3);
+    EXPECT_EQ(data.SelectedRow(), -1);
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+    rig.Step(3);
+    EXPECT_EQ(data.SelectedRow(), 0);
+    EXPECT_EQ(form.ActiveControl(), &data.NameField(0));
+}
