@@ -291,13 +291,11 @@ TEST(CNagData, RowsAreLaidOutForEachDisplayMode)
         CNagData data;
         data.BuildRows(menu.form, menu.form.Canvas(), parts);
         EXPECT_FALSE(data.NameField(0).Visible());
-        EXPECT_FALSE(data.CheckButton(0).GetControl().Visible());
         // y0 = (600 div 70) * 22 = 176.
         EXPECT_EQ(data.NumberLabel(0).BoundsRect(), (TRect{130, 176, 156, 202}));
         EXPECT_EQ(data.NameField(0).BoundsRect(), (TRect{156, 176, 376, 202}));
         EXPECT_EQ(data.DateText(0).BoundsRect(), (TRect{381, 178, 481, 200}));
         EXPECT_EQ(data.CheckButton(0).GetControl().BoundsRect(), (TRect{486, 176, 508, 198}));
-        EXPECT_EQ(data.CheckButton(7).GetControl().Top(), 176 + 7 * 32);
         EXPECT_EQ(data.NameField(7).Top(), 400);
         EXPECT_EQ(data.NameField(0).MaxLength(), CNagData::kMaxNameLength);
         EXPECT_EQ(nazwisko.Left(), 229);
@@ -305,7 +303,6 @@ TEST(CNagData, RowsAreLaidOutForEachDisplayMode)
         EXPECT_EQ(dataHeading.Left(), 414);
         EXPECT_EQ(menu.up->Left(), 521);
         EXPECT_EQ(menu.up->Top(), 144);
-        EXPECT_EQ(menu.down->Left(), 521);
         EXPECT_EQ(menu.scrollBar->X(), 525);
     }
     SetDisplay(1280, 1024);  // a 1280 x 1024 area with pictures 960 high
@@ -315,7 +312,6 @@ TEST(CNagData, RowsAreLaidOutForEachDisplayMode)
         // y0 = (960 div 70) * 22 = 286; left = (10 * 244 + 4) div 8 = 305.
         EXPECT_EQ(data.NumberLabel(0).Left(), 305);
         EXPECT_EQ(data.NumberLabel(0).Top(), 286);
-        EXPECT_EQ(data.DateText(3).Top(), 286 + 3 * 32 + 2);
         EXPECT_EQ(nazwisko.Left(), 411);
         EXPECT_EQ(nazwisko.Top(), 250);
         EXPECT_EQ(dataHeading.Left(), 655);
