@@ -35,6 +35,10 @@ public:
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
+    // Control coordinates to screen coordinates and back.
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
@@ -75,6 +79,9 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual bool CanFocus() const { return false; }
+    // Windowed controls (text fields) lie above the drawn ones, whatever
+    // the order they were made in.
+    virtual bool IsWindowed() const { return false; }
     virtual void KeyDown(int& key, TShiftState shift);
     virtual void KeyPress(char& key);
     virtual void FocusChanged(bool focused);

@@ -34,6 +34,8 @@ TForm::TForm(TApplication& app, std::string name, int width, int height)
 
 TForm::~TForm()
 {
+    if (app_ == nullptr)
+        return;
     if (visible_)
         HideWindow();
     app_->RemoveForm(this);
@@ -265,12 +267,13 @@ void TForm::PaintRect(TRect r)
     if (OnPaint)
         OnPaint();
     const std::vector<TControl*> controls = controls_;
-    for (TControl* c : controls) {
-        if (std::find(controls_.begin(), controls_.end(), c) == controls_.end())
-            continue;
-        if (c->Visible() && !c->BoundsRect().Intersect(r).IsEmpty())
-            c->Paint(c->Canvas());
-    }
+    for (const bool windowed : {false, true})
+        for (TControl* c : controls) {
+            if (std::find(controls_.begin(), controls_.end(), c) == controls_.end())
+                continue;
+            if (c->IsWindowed() == windowed && c->Visible() && !c->BoundsRect().Intersect(r).IsEmpty())
+                c->Paint(c->Canvas());
+        }
     --paintDepth_;
     paintClip_ = savedClip;
     canvas_.SetBitmapClip(savedCanvasClip);
@@ -305,9 +308,11 @@ void TForm::SetActiveControl(TControl* control)
 
 TControl* TForm::ControlAt(int x, int y) const
 {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-        if ((*it)->Visible() && (*it)->Enabled() && (*it)->BoundsRect().Contains(x, y))
-            return *it;
+    for (const bool windowed : {true, false})
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if ((*it)->IsWindowed() == windowed && (*it)->Visible() && (*it)->Enabled() &&
+                (*it)->BoundsRect().Contains(x, y))
+                return *it;
     return nullptr;
 }
 
@@ -361,7 +366,8 @@ void TForm::UpdateHover(int x, int y)
 void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     UpdateHover(x, y);
-    TControl* target = ControlAt(x, y);
+    // A second button pressed while one is held goes where the first went.
+    TControl* target = captured_ ? capture_ : ControlAt(x, y);
     captured_ = true;
     capture_ = target;
     if (target != nullptr && target->CanFocus())
