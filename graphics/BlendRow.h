@@ -22,6 +22,9 @@ constexpr uint8_t BlendChannel(unsigned bg, unsigned fg, unsigned w)
 // opacity. dst may be bg itself (drawing in place) but must not overlap it
 // otherwise. Uses the widest vector unit of the processor.
 void BlendRow24(uint8_t* dst, const uint8_t* bg, const uint8_t* fg, const uint8_t* mask, int count, int opacity);
+// The 128-bit version (only on processors with SSSE3).
+void BlendRow24Ssse3(uint8_t* dst, const uint8_t* bg, const uint8_t* fg, const uint8_t* mask, int count,
+                     int opacity);
 // The same, one pixel at a time (the reference the vector code must equal).
 void BlendRow24Scalar(uint8_t* dst, const uint8_t* bg, const uint8_t* fg, const uint8_t* mask, int count,
                       int opacity);

@@ -90,7 +90,9 @@ std::unique_ptr<Bitmap> FitWordPicture(const Bitmap& picture, int w, int h, int 
     const int64_t stripWidth = static_cast<int64_t>(w) * picture.Height() / h;
     // The strip may be wider than a narrow picture: the sides stay black.
     const int64_t left = (picture.Width() - stripWidth) / 2;
-    if (stripWidth >= 1 && stripWidth * picture.Height() <= kMaxPicturePixels) {
+    if (stripWidth == picture.Width() && picture.Format() == PixelFormat::Bgr24) {
+        StretchBitmap(*result, picture);  // already of the right aspect
+    } else if (stripWidth >= 1 && stripWidth * picture.Height() <= kMaxPicturePixels) {
         Bitmap strip(static_cast<int>(stripWidth), picture.Height(), PixelFormat::Bgr24);
         strip.CopyRect(strip.Bounds(), picture, RectXYWH(static_cast<int>(left), 0, strip.Width(), strip.Height()));
         StretchBitmap(*result, strip);

@@ -78,7 +78,7 @@ struct BmpInfo {
     std::size_t dataOffset = 0;
 };
 
-BmpInfo ParseHeaders(const Reader& r)
+BmpInfo ParseHeaders(const Reader& r, long long maxPixels)
 {
     if (r.Size() < 26 || r.U8(0) != 'B' || r.U8(1) != 'M')
         Fail("not a BMP file");
@@ -114,7 +114,7 @@ BmpInfo ParseHeaders(const Reader& r)
         height = -height;
     }
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
-        width * height > kMaxPicturePixels)
+        width * height > std::min(maxPixels, kMaxPicturePixels))
         Fail("picture size out of range");
     info.width = static_cast<int>(width);
     info.height = static_cast<int>(height);
@@ -192,14 +192,25 @@ void PutIndex(uint8_t* row, int x, const BmpInfo& info, unsigned index)
     std::memcpy(row + x * 3, &info.palette[index * 3], 3);
 }
 
-void DecodeUncompressed(const Reader& r, const BmpInfo& info, Bitmap& out)
+int64_t RowBytes(const BmpInfo& info)
 {
-    const int64_t rowBytes = (static_cast<int64_t>(info.width) * info.bpp + 31) / 32 * 4;
+    return (static_cast<int64_t>(info.width) * info.bpp + 31) / 32 * 4;
+}
+
+// Checked before any pixel memory is taken, so that a short file claiming a
+// huge picture costs nothing.
+void CheckUncompressedSize(const Reader& r, const BmpInfo& info)
+{
     const int64_t lastRowBytes = (static_cast<int64_t>(info.width) * info.bpp + 7) / 8;
     // The padding of the last row may be missing; anything less is truncated.
-    if (static_cast<int64_t>(info.dataOffset) + rowBytes * (info.height - 1) + lastRowBytes >
+    if (static_cast<int64_t>(info.dataOffset) + RowBytes(info) * (info.height - 1) + lastRowBytes >
         static_cast<int64_t>(r.Size()))
         Fail("pixel data truncated");
+}
+
+void DecodeUncompressed(const Reader& r, const BmpInfo& info, Bitmap& out)
+{
+    const int64_t rowBytes = RowBytes(info);
     const uint8_t* base = r.Data() + info.dataOffset;
     for (int n = 0; n < info.height; ++n) {
         const uint8_t* s = base + rowBytes * n;
@@ -319,12 +330,15 @@ void PutU32(std::string& s, std::size_t at, uint32_t v)
 
 }  // namespace
 
-void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format)
+void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format, long long maxPixels)
 {
     const Reader r(bytes);
-    const BmpInfo info = ParseHeaders(r);
+    const BmpInfo info = ParseHeaders(r, maxPixels);
+    const bool rle = info.compression == kBiRle8 || info.compression == kBiRle4;
+    if (!rle)
+        CheckUncompressedSize(r, info);
     Bitmap colour(info.width, info.height, PixelFormat::Bgr24);
-    if (info.compression == kBiRle8 || info.compression == kBiRle4)
+    if (rle)
         DecodeRle(r, info, colour);
     else
         DecodeUncompressed(r, info, colour);

@@ -12,8 +12,10 @@
 // Decodes BMP file bytes into out: a 24-bit picture, or an 8-bit grey one when
 // grey is asked for (mask pictures; the grey value is the luminance of the
 // colour, so a grey palette gives its own index). Raises EInvalidGraphic for
-// anything it cannot decode; out is then left as it was.
-void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format = PixelFormat::Bgr24);
+// anything it cannot decode, and pictures of more than maxPixels; out is then
+// left as it was.
+void DecodeBmp(std::string_view bytes, Bitmap& out, PixelFormat format = PixelFormat::Bgr24,
+               long long maxPixels = kMaxPicturePixels);
 
 // BMP file bytes of a picture: 24-bit, or 8-bit with a grey palette for a
 // Gray8 bitmap. A 32-bit picture is written as 24-bit.

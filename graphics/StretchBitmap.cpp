@@ -5,51 +5,16 @@
 // integer quotients of those formulas.
 #include "graphics/StretchBitmap.h"
 
+#include "graphics/ExactDivider.h"
+
 #include <immintrin.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 namespace {
-
-__extension__ typedef unsigned __int128 Uint128;
-
-// floor(n / d) for every n <= maxNumerator by a multiplication and a shift
-// when that is exact for the whole range (the error of the rounded-up
-// reciprocal stays below 1/d), by a division otherwise.
-class ExactDivider {
-public:
-    ExactDivider(uint64_t d, uint64_t maxNumerator) : d_(d)
-    {
-        const Uint128 need = static_cast<Uint128>(maxNumerator) * d;
-        int k = 0;
-        while (k < 64 && (static_cast<Uint128>(1) << k) < need)
-            ++k;
-        if (k >= 64)
-            return;
-        const Uint128 m = ((static_cast<Uint128>(1) << k) + d - 1) / d;
-        if (m * maxNumerator >> 64)
-            return;
-        magic_ = static_cast<uint64_t>(m);
-        shift_ = k;
-        usable_ = true;
-    }
-    uint32_t operator()(uint64_t n) const
-    {
-        return static_cast<uint32_t>(usable_ ? n * magic_ >> shift_ : n / d_);
-    }
-    // The multiplier fits 32 bits: the vector kernel can use it.
-    bool Fits32() const { return usable_ && magic_ <= 0xFFFFFFFFu; }
-    uint32_t Magic() const { return static_cast<uint32_t>(magic_); }
-    int Shift() const { return shift_; }
-
-private:
-    uint64_t d_;
-    uint64_t magic_ = 0;
-    int shift_ = 0;
-    bool usable_ = false;
-};
 
 bool HaveAvx2()
 {
@@ -100,6 +65,30 @@ void CombineRows(const uint32_t* top, const uint32_t* bottom, uint32_t wt, uint3
         CombineRowsAvx2(top, bottom, wt, wb, n, div, out);
     else
         CombineRowsScalar(top, bottom, wt, wb, n, div, out);
+}
+
+// acc[i] += row[i] * w, all sums below 2^32.
+__attribute__((target("avx2"))) void AccumulateRowAvx2(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
+        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
+    }
+    for (; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
+void AccumulateRow(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    if (HaveAvx2()) {
+        AccumulateRowAvx2(acc, row, w, n);
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        acc[i] += row[i] * w;
 }
 
 // A source row filtered horizontally: per target column and channel the sum
@@ -232,8 +221,11 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
             AreaRow(source.ScanLine(y), xs, static_cast<uint32_t>(tw), row.data());
             rowIndex = y;
         }
-        for (int i = 0; i < n; ++i)
-            acc[i] += row[i] * weight;
+        if constexpr (std::is_same_v<Sum, uint32_t>)
+            AccumulateRow(acc.data(), row.data(), weight, n);
+        else
+            for (int i = 0; i < n; ++i)
+                acc[i] += row[i] * weight;
     };
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys[j];
@@ -244,8 +236,12 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
         if (t.last != t.first)
             addRow(t.last, static_cast<Sum>(t.weightLast));
         uint8_t* out = target.ScanLine(j);
-        for (int i = 0; i < n; ++i)
-            out[i] = static_cast<uint8_t>(div(acc[i]));
+        if constexpr (std::is_same_v<Sum, uint32_t>) {
+            CombineRows(acc.data(), acc.data(), 1, 0, n, div, out);
+        } else {
+            for (int i = 0; i < n; ++i)
+                out[i] = static_cast<uint8_t>(div(acc[i]));
+        }
     }
 }
 

@@ -454,9 +454,11 @@ void TApplication::FormShown(TForm* form, bool compose)
     const bool wasTop = TopmostForm() == form;
     zorder_.erase(std::remove(zorder_.begin(), zorder_.end(), form), zorder_.end());
     zorder_.push_back(form);
-    if (compose && !wasTop)
+    // A form being shown is painted (and activated) by Show itself.
+    if (compose && !wasTop) {
         ScreenChanged(form->BoundsRect());
-    ActivationChanged();
+        ActivationChanged();
+    }
 }
 
 void TApplication::FormHidden(TForm* form)
@@ -483,6 +485,16 @@ void TApplication::BeginMoveDrag(TForm* form)
     dragForm_ = form;
     dragOffset_ = {pointer_.x - form->Left(), pointer_.y - form->Top()};
     captureForm_ = nullptr;
+}
+
+void TApplication::CancelCapture()
+{
+    if (captureForm_ != nullptr) {
+        captureForm_->capture_ = nullptr;
+        captureForm_->captured_ = false;
+        captureForm_ = nullptr;
+    }
+    dragForm_ = nullptr;
 }
 
 void TApplication::ActivationChanged()

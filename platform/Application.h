@@ -34,6 +34,9 @@ public:
     void SetTitle(const std::string& cp1250);
     const std::string& Title() const { return title_; }
 
+    // Brings the program's window to the front (another copy asked for it).
+    void RaiseWindow() { backend_->Raise(); }
+
     // The first form made is the main form unless another is chosen.
     void SetMainForm(TForm& form) { mainForm_ = &form; }
     TForm* MainForm() const { return mainForm_; }
@@ -92,6 +95,7 @@ private:
     void FormHidden(TForm* form);
     void FormMoved(TForm* form, const TRect& old);
     void BeginMoveDrag(TForm* form);
+    void CancelCapture();
     void ActivationChanged();
 
     void Step(bool mayWait);

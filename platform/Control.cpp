@@ -39,7 +39,10 @@ void TControl::SetVisible(bool visible)
     form_->InvalidateRect(bounds_);
     if (!visible_)
         form_->ControlHidden(this);
+    VisibleChanged();
 }
+
+void TControl::VisibleChanged() {}
 
 bool TControl::Enabled() const
 {

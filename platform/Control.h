@@ -75,12 +75,17 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual bool CanFocus() const { return false; }
+    // Windowed controls (text fields) lie above the drawn ones, whatever
+    // the order they were made in.
+    virtual bool IsWindowed() const { return false; }
     virtual void KeyDown(int& key, TShiftState shift);
     virtual void KeyPress(char& key);
     virtual void FocusChanged(bool focused);
 
 protected:
     virtual void BoundsChanged(const TRect& old);
+    // After Show or Hide; the rectangle has already been asked to repaint.
+    virtual void VisibleChanged();
 
 private:
     friend class TForm;

@@ -34,6 +34,7 @@ public:
     void Paint(TCanvas& canvas) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     bool CanFocus() const override { return true; }
+    bool IsWindowed() const override { return true; }
     void KeyDown(int& key, TShiftState shift) override;
     void KeyPress(char& key) override;
     void FocusChanged(bool focused) override;

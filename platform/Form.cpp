@@ -108,6 +108,7 @@ void TForm::Show()
         OnShow();
     if (visible_)
         Repaint();
+    app_->ActivationChanged();
 }
 
 void TForm::HideWindow()
@@ -161,6 +162,8 @@ int TForm::ShowModal()
         return mrCancel;
     modal_ = true;
     modalResult_ = mrNone;
+    // A press that opened the form no longer holds the mouse for the form below.
+    app_->CancelCapture();
     app_->modalStack_.push_back(this);
     Show();
     BringToFront();
@@ -262,12 +265,13 @@ void TForm::PaintRect(TRect r)
     if (OnPaint)
         OnPaint();
     const std::vector<TControl*> controls = controls_;
-    for (TControl* c : controls) {
-        if (std::find(controls_.begin(), controls_.end(), c) == controls_.end())
-            continue;
-        if (c->Visible() && !c->BoundsRect().Intersect(r).IsEmpty())
-            c->Paint(c->Canvas());
-    }
+    for (const bool windowed : {false, true})
+        for (TControl* c : controls) {
+            if (std::find(controls_.begin(), controls_.end(), c) == controls_.end())
+                continue;
+            if (c->IsWindowed() == windowed && c->Visible() && !c->BoundsRect().Intersect(r).IsEmpty())
+                c->Paint(c->Canvas());
+        }
     --paintDepth_;
     paintClip_ = savedClip;
     canvas_.SetBitmapClip(savedCanvasClip);
@@ -302,9 +306,11 @@ void TForm::SetActiveControl(TControl* control)
 
 TControl* TForm::ControlAt(int x, int y) const
 {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-        if ((*it)->Visible() && (*it)->Enabled() && (*it)->BoundsRect().Contains(x, y))
-            return *it;
+    for (const bool windowed : {true, false})
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if ((*it)->IsWindowed() == windowed && (*it)->Visible() && (*it)->Enabled() &&
+                (*it)->BoundsRect().Contains(x, y))
+                return *it;
     return nullptr;
 }
 

@@ -5,8 +5,12 @@
 //
 //   szeptaczki-formdemo [--windowed] [--screen WxH] [--headless --script FILE]
 //                       [--open-modal] [--text TEXT] [--shot-after MS FILE]
+//                       [--feed FILE]
+// --feed drives the real window with the same script a headless run takes:
+// its input goes through SDL's event queue, its waits take real time.
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,8 +23,12 @@
 #include "platform/Label.h"
 #include "platform/MainThread.h"
 #include "platform/PaintBox.h"
+#include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/ScriptReader.h"
 #include "platform/Text.h"
+#include "platform/sdl/SdlBackend.h"
+#include "platform/sdl/SdlInputInjection.h"
 
 namespace {
 
@@ -234,6 +242,57 @@ private:
     int step_ = 0;
 };
 
+// Plays a script into the SDL window, one command at a time, from a timer
+// that fires in whichever message loop runs.
+class ScriptFeeder {
+public:
+    ScriptFeeder(TApplication& app, const std::string& text)
+        : app_(app), reader_(text), tick_([this] { Tick(); }, 5, true)
+    {
+    }
+
+private:
+    void Tick()
+    {
+        auto* sdl = dynamic_cast<SdlBackend*>(&app_.GetBackend());
+        if (TheClock().Milliseconds() < resumeAt_ || (sdl != nullptr && sdl->HasPendingInput()))
+            return;
+        std::deque<InputEvent> events;
+        reader_.ReadNext(events);
+        for (const InputEvent& e : events) {
+            switch (e.kind) {
+            case InputKind::ScriptWait: resumeAt_ = TheClock().Milliseconds() + e.amount; break;
+            case InputKind::ScriptShot:
+                if (!app_.GetBackend().SaveDisplayedPicture(e.text))
+                    Fail(e.line, "cannot write " + e.text);
+                break;
+            case InputKind::ScriptExpect:
+                if (app_.TopmostForm() == nullptr || app_.TopmostForm()->Name() != e.text)
+                    Fail(e.line, "expected form " + e.text);
+                break;
+            case InputKind::ScriptEnd:
+                tick_.SetEnabled(false);
+                app_.Terminate(0);
+                break;
+            case InputKind::ScriptError: Fail(e.line, e.text); break;
+            default: InjectSdlInput(e); break;
+            }
+        }
+    }
+
+    void Fail(int line, const std::string& reason)
+    {
+        std::fprintf(stderr, "script line %d: %s\n", line, reason.c_str());
+        tick_.SetEnabled(false);
+        app_.Terminate(3);
+    }
+
+    TApplication& app_;
+    ScriptReader reader_;
+    Timer tick_;
+    int64_t resumeAt_ = 0;
+};
+
 bool ParseSize(const std::string& s, int& w, int& h)
 {
     return std::sscanf(s.c_str(), "%dx%d", &w, &h) == 2 && w > 0 && h > 0;
@@ -248,6 +307,7 @@ int main(int argc, char** argv)
     std::string text;
     int shotAfter = -1;
     std::string shotFile;
+    std::string feedFile;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool more = i + 1 < argc;
@@ -263,6 +323,8 @@ int main(int argc, char** argv)
             openModal = true;
         else if (a == "--text" && more)
             text = Utf8ToCp1250(argv[++i]);
+        else if (a == "--feed" && more)
+            feedFile = argv[++i];
         else if (a == "--shot-after" && i + 2 < argc) {
             shotAfter = std::atoi(argv[++i]);
             shotFile = argv[++i];
@@ -304,6 +366,15 @@ int main(int argc, char** argv)
                 app->Terminate(0);
             },
             shotAfter, shotAfter >= 0);
+        std::unique_ptr<ScriptFeeder> feeder;
+        if (!feedFile.empty() && !options.headless) {
+            std::string script;
+            if (!ReadWholeFile(feedFile, script)) {
+                std::fprintf(stderr, "szeptaczki-formdemo: cannot read %s\n", feedFile.c_str());
+                return 2;
+            }
+            feeder = std::make_unique<ScriptFeeder>(*app, script);
+        }
         status = app->Run();
     }
     return status;

@@ -8,6 +8,10 @@
 
 HeadlessBackend::HeadlessBackend(int width, int height, std::string scriptText) : script_(std::move(scriptText))
 {
+    // Start-up may change the working directory to the program's; the
+    // script's file names keep meaning what they meant where it was started.
+    std::error_code ec;
+    startDir_ = std::filesystem::current_path(ec);
     screen_ = Bitmap(width > 0 ? width : 1024, height > 0 ? height : 768, PixelFormat::Bgr24);
     if (!TheClock().IsVirtual()) {
         previousClock_ = InstallClock(std::make_unique<VirtualClock>());
@@ -47,6 +51,8 @@ bool HeadlessBackend::PollEvent(InputEvent& event)
         return false;
     event = pending_.front();
     pending_.pop_front();
+    if (event.kind == InputKind::ScriptShot && std::filesystem::path(event.text).is_relative() && !startDir_.empty())
+        event.text = (startDir_ / event.text).string();
     if (event.kind == InputKind::ScriptEnd || event.kind == InputKind::ScriptError)
         ended_ = event.kind == InputKind::ScriptEnd || ended_;
     return true;

@@ -48,6 +48,7 @@ private:
     int presents_ = 0;
     TPoint warpedTo_;
     std::string title_;
+    std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::unique_ptr<Clock> previousClock_;
     bool installedClock_ = false;
     std::unique_ptr<SoundPlayer> previousSound_;

@@ -228,6 +228,11 @@ void SdlBackend::Present(const TRect& rect)
     SDL_UpdateWindowSurfaceRects(window_, &update, 1);
 }
 
+bool SdlBackend::HasPendingInput() const
+{
+    return !pending_.empty() || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
 bool SdlBackend::TakePending(InputEvent& event)
 {
     if (pending_.empty())
@@ -347,11 +352,20 @@ void SdlBackend::SetCursorShape(TCursor cursor)
 
 bool SdlBackend::ConfinePointer(const TRect* rect)
 {
-    if (rect == nullptr)
-        return SDL_SetWindowMouseRect(window_, nullptr) == 0;
-    const SDL_Rect r{rect->left + offset_.x, rect->top + offset_.y, std::max(rect->Width(), 1),
-                     std::max(rect->Height(), 1)};
-    return SDL_SetWindowMouseRect(window_, &r) == 0;
+    // SDL accepts the rectangle even where the driver cannot hold the pointer
+    // to it; the drivers without a real pointer never can.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool driverConfines = driver != nullptr && std::strcmp(driver, "dummy") != 0 &&
+                                std::strcmp(driver, "offscreen") != 0;
+    int result;
+    if (rect == nullptr) {
+        result = SDL_SetWindowMouseRect(window_, nullptr);
+    } else {
+        const SDL_Rect r{rect->left + offset_.x, rect->top + offset_.y, std::max(rect->Width(), 1),
+                         std::max(rect->Height(), 1)};
+        result = SDL_SetWindowMouseRect(window_, &r);
+    }
+    return result == 0 && driverConfines;
 }
 
 void SdlBackend::WarpPointer(int x, int y)

@@ -38,6 +38,9 @@ public:
     void Raise() override;
     bool SaveDisplayedPicture(const std::filesystem::path& file) override;
 
+    // True while input is queued that the program has not taken yet.
+    bool HasPendingInput() const;
+
 private:
     // Turns one SDL event into program events (none for those of no interest).
     void Translate(const SDL_Event& e);

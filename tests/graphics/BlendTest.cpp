@@ -96,6 +96,11 @@ TEST(BlendTransparent, VectorRowsEqualThePlainRowsOnRandomPictures)
         BlendRow24(fast.ScanLine(0), bg.ScanLine(0), fg.ScanLine(0), mask.ScanLine(0), n, opacity);
         BlendRow24Scalar(plain.ScanLine(0), bg.ScanLine(0), fg.ScanLine(0), mask.ScanLine(0), n, opacity);
         ASSERT_EQ(fast, plain) << "width " << n << " opacity " << opacity;
+        if (__builtin_cpu_supports("ssse3")) {
+            Bitmap narrow(n, 1);
+            BlendRow24Ssse3(narrow.ScanLine(0), bg.ScanLine(0), fg.ScanLine(0), mask.ScanLine(0), n, opacity);
+            ASSERT_EQ(narrow, plain) << "width " << n << " opacity " << opacity;
+        }
         ExpectRowMatchesRule(plain.ScanLine(0), bg.ScanLine(0), fg.ScanLine(0), mask.ScanLine(0), n, opacity);
         // In place gives the same as into another bitmap.
         BlendRow24(bg.ScanLine(0), bg.ScanLine(0), fg.ScanLine(0), mask.ScanLine(0), n, opacity);

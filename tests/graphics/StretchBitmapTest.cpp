@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "graphics/ExactDivider.h"
 #include "graphics/StretchBitmap.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 
@@ -201,4 +202,28 @@ TEST(StretchBitmap, LargeTargetsUseWideSumsAndStayExact)
                                        1ULL * Byte(src, x.first + 1, y.first + 1, k) * x.wr * y.wr;
         ASSERT_EQ(Byte(big, i, j, k), sum / (1ULL * x.div * y.div)) << i << "," << j;
     }
+}
+
+TEST(ExactDivider, EqualsIntegerDivisionOverTheWholeRange)
+{
+    std::mt19937_64 rng(17);
+    const uint64_t divisors[] = {1, 2, 3, 7, 255, 256, 2500, 4 * 400 * 300, 2560ull * 1920, 1280ull * 1024,
+                                 8388607, 8388608, 16900000, 4294967295ull};
+    for (uint64_t d : divisors) {
+        const uint64_t max = 255 * d;
+        const ExactDivider div(d, max);
+        for (uint64_t q : {0ull, 1ull, 2ull, 127ull, 254ull, 255ull}) {
+            for (int64_t off : {-1, 0, 1}) {
+                const int64_t n = static_cast<int64_t>(q * d) + off;
+                if (n < 0 || static_cast<uint64_t>(n) > max)
+                    continue;
+                ASSERT_EQ(div(static_cast<uint64_t>(n)), static_cast<uint64_t>(n) / d) << d << " " << n;
+            }
+        }
+        for (int i = 0; i < 2000; ++i) {
+            const uint64_t n = rng() % (max + 1);
+            ASSERT_EQ(div(n), n / d) << d << " " << n;
+        }
+    }
+    EXPECT_EQ(ExactDivider(0, 10)(7), 7u);  // a zero divisor is taken as 1
 }

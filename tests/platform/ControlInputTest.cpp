@@ -178,3 +178,22 @@ TEST(CursorConfinement, PositionsStayInsideTheRectangleUntilReleased)
     EXPECT_EQ(seen[3], (TPoint{600, 20}));
     EXPECT_EQ(app->GetClipCursor(), app->ScreenRect());
 }
+
+TEST(FormDrag, AModalFormOpenedFromAPressTakesTheMouseAtOnce)
+{
+    ProgramSandbox box;
+    // The right button opens the dialog on its press; the next click belongs to the dialog.
+    auto app = HeadlessApp("press 20 20 right\nclick 210 210\nexpect form Main\n");
+    TForm main(*app, "Main", 640, 480);
+    TForm dialog(*app, "Box", 200, 100);
+    dialog.SetPosition(200, 200);
+    int mainUps = 0;
+    main.OnMouseDown = [&](TMouseButton b, TShiftState, int, int) {
+        if (b == TMouseButton::mbRight)
+            dialog.ShowModal();
+    };
+    main.OnMouseUp = [&](TMouseButton, TShiftState, int, int) { ++mainUps; };
+    dialog.OnMouseUp = [&](TMouseButton, TShiftState, int, int) { dialog.SetModalResult(mrOk); };
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(mainUps, 0);
+}

@@ -84,3 +84,17 @@ TEST(TextField, ShowsItsTextAndCaretInTheFormsPixels)
     EXPECT_EQ(screen.GetPixel(215, 20), clBlack);  // the form's own (black) pixels
     EXPECT_EQ(screen.GetPixel(200, 12), clWhite);  // the field's background
 }
+
+TEST(TextField, LiesAboveDrawnControlsMadeAfterIt)
+{
+    ProgramSandbox box;
+    auto app = HeadlessApp("click 20 20\ntype x\n");
+    EditForm f(*app);
+    TControl cover(f.form);  // made later, over the same place
+    cover.SetBounds(0, 0, 300, 100);
+    int coverClicks = 0;
+    cover.OnClick = [&] { ++coverClicks; };
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(coverClicks, 0);
+    EXPECT_EQ(f.edit.Text(), "x");
+}
