@@ -1,17 +1,19 @@
 // The memory game's screen.
 #include "games/memory/FormMemory3.h"
 
+#include "controls/CPrzyciskC.h"
 #include "core/CBlad.h"
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
+#include "core/WordPictures.h"
 #include "games/memory/CKarta.h"
-#include "games/memory/MemoryButton.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
 #include "graphics/StretchBitmap.h"
 #include "graphics/Universalfn.h"
 #include "platform/Application.h"
+#include "platform/Control.h"
 #include "platform/Text.h"
 
 std::unique_ptr<TFormMemory3> FormMemory3;
@@ -129,15 +131,15 @@ void TFormMemory3::LoadPictures()
         }
     }
 
-    stopButton_ = std::make_unique<MemoryButton>(*this, "stop", backBuffer_, layout.stop.x + d.OffsetX(),
-                                                 layout.stop.y + d.OffsetY(), A_Stop);
-    helpButton_ = std::make_unique<MemoryButton>(*this, "pomoc", backBuffer_, layout.help.x + d.OffsetX(),
-                                                 layout.help.y + d.OffsetY(), A_Pomoc);
+    stopButton_ = std::make_unique<CPrzyciskC>(*this, "stop", backBuffer_, layout.stop.x + d.OffsetX(),
+                                               layout.stop.y + d.OffsetY(), [this] { A_Stop.Execute(); });
+    helpButton_ = std::make_unique<CPrzyciskC>(*this, "pomoc", backBuffer_, layout.help.x + d.OffsetX(),
+                                               layout.help.y + d.OffsetY(), [this] { A_Pomoc.Execute(); });
 }
 
 bool TFormMemory3::HelpButtonVisible() const
 {
-    return helpButton_->Visible();
+    return helpButton_->GetControl().Visible();
 }
 
 TRect TFormMemory3::FigureRect() const
@@ -148,12 +150,12 @@ TRect TFormMemory3::FigureRect() const
 
 TRect TFormMemory3::HelpButtonRect() const
 {
-    return helpButton_->Rect();
+    return helpButton_->GetControl().BoundsRect();
 }
 
 TRect TFormMemory3::StopButtonRect() const
 {
-    return stopButton_->Rect();
+    return stopButton_->GetControl().BoundsRect();
 }
 
 // ---- the figure ----
@@ -274,17 +276,11 @@ void TFormMemory3::BoardCleared()
 
 // ---- actions ----
 
-void TFormMemory3::MakeCardImages(TPoint faceSize)
-{
-    for (CSlowa::SPaczka* word : words_.Chosen())
-        word->CardImage = WordPictureAsJpeg(word->Key, faceSize.x, faceSize.y, 1).Bytes();
-}
-
 void TFormMemory3::A_NowaGraExecute()
 {
     FadeFigureOutAtOnce();
     hintStock_ = kHintsPerGame;
-    helpButton_->Show();
+    helpButton_->GetControl().Show();
     if (board_) {
         board_->Retire();
         retiredBoard_ = std::move(board_);
@@ -292,7 +288,7 @@ void TFormMemory3::A_NowaGraExecute()
     const int count = WordsForLevel(UstMemory3.Poziom);
     words_.ChooseForMemory(count);
     const TPoint faceSize = graMemory::CardFaceSize(Display().Mode());
-    MakeCardImages(faceSize);
+    LoadCardImages(words_, faceSize.x, faceSize.y);
     MemoryHost& host = *this;
     board_ = std::make_unique<graMemory>(host, stats_, this, words_.Chosen(), count, cardBack_, faceSize);
     stats_.StartGame(UstMemory3);
@@ -329,7 +325,7 @@ void TFormMemory3::A_PomocExecute()
     nextHintMs_ = TheClock().Milliseconds() + kHintPauseMs;
     --hintStock_;
     if (hintStock_ == 0) {
-        helpButton_->Hide();
+        helpButton_->GetControl().Hide();
         A_EkranPaint.Execute();
     }
 }

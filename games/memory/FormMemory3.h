@@ -17,7 +17,7 @@
 
 class CSlowa;
 class CStatRec;
-class MemoryButton;
+class CPrzyciskC;
 
 class TFormMemory3 : public TForm, private MemoryHost {
 public:
@@ -64,7 +64,6 @@ private:
     void LoadPictures();
     void FadeFigureOutAtOnce();
     void DrawFigure();
-    void MakeCardImages(TPoint faceSize);
 
     // MemoryHost
     void DrawCardFace(const CKarta& card) override;
@@ -86,8 +85,8 @@ private:
 
     TRect clientRect_;
     Bitmap background_;
-    std::unique_ptr<MemoryButton> stopButton_;
-    std::unique_ptr<MemoryButton> helpButton_;
+    std::unique_ptr<CPrzyciskC> stopButton_;
+    std::unique_ptr<CPrzyciskC> helpButton_;
     Bitmap backBuffer_;
     Bitmap panelMask_;  // 8-bit
     Bitmap scratch_;
