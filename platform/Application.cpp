@@ -39,7 +39,12 @@ TApplication::TApplication(std::unique_ptr<Backend> backend)
     pointer_ = {screenWidth_ / 2, screenHeight_ / 2};
 }
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication()
+{
+    // Forms should go first; one that outlives the application must not reach back into it.
+    for (TForm* f : forms_)
+        f->app_ = nullptr;
+}
 
 void TApplication::SetTitle(const std::string& cp1250)
 {

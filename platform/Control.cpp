@@ -31,6 +31,17 @@ void TControl::SetBounds(int left, int top, int width, int height)
 
 void TControl::BoundsChanged(const TRect&) {}
 
+TPoint TControl::ClientToScreen(TPoint p) const
+{
+    return form_->ClientToScreen({p.x + Left(), p.y + Top()});
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const
+{
+    const TPoint f = form_->ScreenToClient(p);
+    return {f.x - Left(), f.y - Top()};
+}
+
 void TControl::SetVisible(bool visible)
 {
     if (visible == visible_)

@@ -35,6 +35,10 @@ public:
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
+    // Control coordinates to screen coordinates and back.
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }

@@ -34,6 +34,8 @@ TForm::TForm(TApplication& app, std::string name, int width, int height)
 
 TForm::~TForm()
 {
+    if (app_ == nullptr)
+        return;
     if (visible_)
         HideWindow();
     app_->RemoveForm(this);
@@ -364,7 +366,8 @@ void TForm::UpdateHover(int x, int y)
 void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     UpdateHover(x, y);
-    TControl* target = ControlAt(x, y);
+    // A second button pressed while one is held goes where the first went.
+    TControl* target = captured_ ? capture_ : ControlAt(x, y);
     captured_ = true;
     capture_ = target;
     if (target != nullptr && target->CanFocus())

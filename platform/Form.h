@@ -47,6 +47,8 @@ public:
     void SetBounds(int left, int top, int width, int height);
     void SetPosition(int left, int top) { SetBounds(left, top, Width(), Height()); }
     void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+    TPoint ClientToScreen(TPoint p) const { return {p.x + Left(), p.y + Top()}; }
+    TPoint ScreenToClient(TPoint p) const { return {p.x - Left(), p.y - Top()}; }
     void CenterOnScreen();
     void CenterOn(const TForm& other);
 

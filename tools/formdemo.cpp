@@ -28,7 +28,6 @@
 #include "platform/ScriptReader.h"
 #include "platform/Text.h"
 #include "platform/sdl/SdlBackend.h"
-#include "platform/sdl/SdlInputInjection.h"
 
 namespace {
 
@@ -275,7 +274,10 @@ private:
                 app_.Terminate(0);
                 break;
             case InputKind::ScriptError: Fail(e.line, e.text); break;
-            default: InjectSdlInput(e); break;
+            default:
+                if (sdl != nullptr)
+                    sdl->InjectInput(e);
+                break;
             }
         }
     }

@@ -40,6 +40,10 @@ public:
 
     // True while input is queued that the program has not taken yet.
     bool HasPendingInput() const;
+    // Puts a program input event (screen coordinates) into SDL's queue as if
+    // the devices had sent it, so that a script can drive the real window.
+    // Input kinds only; false for others or when SDL refuses the event.
+    bool InjectInput(const InputEvent& event);
 
 private:
     // Turns one SDL event into program events (none for those of no interest).

@@ -58,9 +58,14 @@ void WriteJpegPicture(const TempDir& dir, const std::string& path, int width, in
 Bitmap PatternBackground(int width, int height)
 {
     Bitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            b.SetPixel(x, y, RGB(x * 7, y * 5, (x + y) * 3));
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = b.ScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<uint8_t>((x + y) * 3);  // blue first
+            row[3 * x + 1] = static_cast<uint8_t>(y * 5);
+            row[3 * x + 2] = static_cast<uint8_t>(x * 7);
+        }
+    }
     return b;
 }
 

@@ -7,7 +7,6 @@
 #include "platform/MainThread.h"
 #include "platform/Text.h"
 #include "platform/sdl/SdlBackend.h"
-#include "platform/sdl/SdlInputInjection.h"
 #include "tests/TestSupport.h"
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -69,7 +68,7 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     for (const InputEvent& e : {right, wheel, Make(InputKind::KeyDown, 'A'), Make(InputKind::KeyDown, VK_ESCAPE),
                                 Make(InputKind::Char, static_cast<unsigned char>("ż"_cp[0])),
                                 Make(InputKind::KeyUp, VK_LEFT)})
-        ASSERT_TRUE(InjectSdlInput(e));
+        ASSERT_TRUE(window->InjectInput(e));
     const auto got = Drain(*window);
     ASSERT_EQ(got.size(), 7u);
     EXPECT_EQ(got[0].kind, InputKind::MouseDown);

@@ -67,7 +67,7 @@ TEST(FormKomunikat, ClosesOnlyThroughItsStopButtonAndIsDraggedByItsText)
 
 TEST(FormKomunikat, ShowsItsPictureWithTheTextOverItInsideTheRoundedWindow)
 {
-    HeadlessRig rig(800, 600, "shot unused.png\n");
+    HeadlessRig rig(800, 600);
     WriteMessageBoxData(rig.Dir());
     PlainForm main(rig.App(), "FormMain", 800, 600);
     main.Show();

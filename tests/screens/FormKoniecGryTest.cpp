@@ -109,7 +109,7 @@ TEST(FormKoniecGry, StartGivesOneStopAndEscapeGiveTwo)
 
 TEST(FormKoniecGry, IsClippedFivePixelsOnTheLeftAndTopAndDraggedByItsSurface)
 {
-    SummaryRig s("press 200 150\nmove 230 170\nrelease 230 170\nshot unused.png\nkey Escape\nwait 10\n");
+    SummaryRig s("press 200 150\nmove 230 170\nrelease 230 170\nwait 10\nkey Escape\nwait 10\n");
     s.stats->Correct = 10;
     EXPECT_EQ(s.summary.ShowModal(), 2);
     EXPECT_EQ(s.summary.Left(), 130);
