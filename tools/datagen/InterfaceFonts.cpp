@@ -8,7 +8,6 @@
 #include <cmath>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 
 #include "graphics/CTransFont.h"
@@ -65,11 +64,24 @@ struct FaceHolder {
 
 const std::vector<UiFontSpec>& FontSpecs()
 {
-    static const std::vector<UiFontSpec> specs = {
-        {"segoe19", kDejaVu, 19},       {"ArialB18,75", kBold, 18.75}, {"ArialBI17,5", kBoldItalic, 17.5},
-        {"segoe24", kDejaVu, 24},       {"ArialB24", kBold, 24},       {"ArialBI22,4", kBoldItalic, 22.4},
-        {"segoe30", kDejaVu, 30},       {"ArialB30", kBold, 30},       {"ArialBI28", kBoldItalic, 28},
-    };
+    // The names the program looks up say the face and the pixel size:
+    // "segoe19", "ArialB18,75", "ArialBI17,5".
+    static const std::vector<UiFontSpec> specs = [] {
+        std::vector<UiFontSpec> list;
+        for (int mode : {2, 4, 16}) {
+            const SFontNames names = FontNamesForMode(mode);
+            for (const char* name : {names.regular, names.bold, names.boldItalic}) {
+                std::string n = name;
+                const std::size_t digits = n.find_first_of("0123456789");
+                std::string size = n.substr(digits);
+                std::replace(size.begin(), size.end(), ',', '.');
+                const std::string face = n.substr(0, digits);
+                const char* file = face == "ArialBI" ? kBoldItalic : face == "ArialB" ? kBold : kDejaVu;
+                list.push_back({name, file, std::stod(size)});
+            }
+        }
+        return list;
+    }();
     return specs;
 }
 
@@ -89,10 +101,10 @@ void RasteriseFont(const UiFontSpec& spec, CTransFont& font)
     };
     std::vector<Rendered> glyphs;
     // Lines as tall as the program's layouts expect of these fonts: about
-    // 1.33 em, so that two lines drawn 12 pixels closer (the labels of the
+    // 1.4 em, so that two lines drawn 12 pixels closer (the labels of the
     // train's boxes) still keep the accents of capitals clear of the line above.
     int ascent = std::max(static_cast<int>(std::ceil(h.face->size->metrics.ascender / 64.0)),
-                          static_cast<int>(std::ceil(spec.pixelSize * 1.05)));
+                          static_cast<int>(std::ceil(spec.pixelSize * 1.12)));
     const int descent = std::max(static_cast<int>(std::ceil(-h.face->size->metrics.descender / 64.0)),
                                  static_cast<int>(std::ceil(spec.pixelSize * 0.28)));
     for (int b = 0x20; b <= 0xFF; ++b) {
@@ -152,10 +164,7 @@ void WriteFontCollectionFile(const std::filesystem::path& file)
         RasteriseFont(spec, *fonts.back());
         list.push_back(fonts.back().get());
     }
-    std::ostringstream bytes;
-    if (!WriteFontCollection(bytes, list, true))
-        throw std::logic_error("the fonts do not fit the collection format");
     std::filesystem::create_directories(file.parent_path());
-    if (!WriteFileAtomically(file, bytes.str()))
-        throw std::runtime_error("cannot write " + file.string());
+    if (!SaveFontCollection(file.string(), list, true))
+        throw std::runtime_error("cannot write the font collection " + file.string());
 }

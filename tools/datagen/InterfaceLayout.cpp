@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "graphics/CDisplay.h"
+
 const std::array<UiMode, 3>& UiModes()
 {
     static const std::array<UiMode, 3> modes{{
@@ -13,30 +15,23 @@ const std::array<UiMode, 3>& UiModes()
     return modes;
 }
 
-int FromMode16(const UiMode& m, int v)
+namespace {
+
+// The display of each mode; the 1280-wide one on a 1280 x 1024 screen, the
+// size the "R8_" backgrounds are made for.
+const CDisplay& DisplayOf(const UiMode& m)
 {
-    return m.mode == 2 ? v * 5 / 8 : m.mode == 4 ? v * 8 / 10 : v;
+    static const CDisplay small(800, 600), medium(1024, 768), large(1280, 1024);
+    return m.mode == 2 ? small : m.mode == 4 ? medium : large;
 }
 
-int FromMode16Rounded(const UiMode& m, int v)
-{
-    return m.mode == 2 ? (5 * v + 4) / 8 : m.mode == 4 ? (8 * v + 5) / 10 : v;
-}
+} // namespace
 
-int FromMode2Rounded(const UiMode& m, int v)
-{
-    return m.mode == 4 ? (64 * v + 25) / 50 : m.mode == 16 ? (16 * v + 5) / 10 : v;
-}
-
-int FromMode4(const UiMode& m, int v)
-{
-    return m.mode == 2 ? v * 25 / 32 : m.mode == 16 ? v * 10 / 8 : v;
-}
-
-int FromMode4Rounded(const UiMode& m, int v)
-{
-    return m.mode == 2 ? (25 * v + 16) / 32 : m.mode == 16 ? (10 * v + 4) / 8 : v;
-}
+int FromMode16(const UiMode& m, int v) { return DisplayOf(m).ConvertFromMode(16, v); }
+int FromMode16Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(16, v); }
+int FromMode2Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(2, v); }
+int FromMode4(const UiMode& m, int v) { return DisplayOf(m).ConvertFromMode(4, v); }
+int FromMode4Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(4, v); }
 
 namespace {
 

@@ -51,7 +51,7 @@ void DrawTable(UiCanvas& c, const UiMode& m)
         cairo_restore(cr);
     }
     // The green table the cards lie on.
-    const double tx = 412 * s, ty = 140 * s, tw = 470 * s, th = 480 * s;
+    const double tx = 410 * s, ty = 140 * s, tw = 458 * s, th = 478 * s;
     SoftShadow(cr, tx + 4 * s, ty + 8 * s, tw, th, 30 * s, 8 * s, 0.18);
     RoundedRectPath(cr, tx - 10 * s, ty - 10 * s, tw + 20 * s, th + 20 * s, 38 * s);
     VerticalGradient(cr, ty, ty + th, Hex(0xD99A5B), Hex(0xB5743A));
@@ -87,8 +87,7 @@ void DrawTable(UiCanvas& c, const UiMode& m)
     // A hill the figure stands on under the panel.
     cairo_move_to(cr, 0, h);
     cairo_line_to(cr, 0, 700 * s);
-    cairo_curve_to(cr, 120 * s, 650 * s, 260 * s, 680 * s, 400 * s, 720 * s);
-    cairo_line_to(cr, 400 * s, h);
+    cairo_curve_to(cr, 140 * s, 640 * s, 330 * s, 660 * s, 420 * s, h);
     cairo_close_path(cr);
     VerticalGradient(cr, 650 * s, h, Hex(0x9BE36D), Hex(0x5DB845));
     cairo_fill(cr);

@@ -124,12 +124,13 @@ void DrawMenuScene(UiCanvas& c, const UiMode& m, int open)
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
     DrawTab(cr, kTabs[open - 1], true);
-    // A soft plate under the three buttons at the bottom.
-    const double plateTop = (m.pictureHeight - m.pictureHeight / 7) / s - 10;
-    RoundedRectPath(cr, 512 - 172, plateTop, 344, 80, 24);
+    cairo_restore(cr);
+    // A soft plate under the three buttons at the bottom, which keep their
+    // pixel distances from the middle in every mode.
+    const double top = m.pictureHeight - m.pictureHeight / 7 - 10;
+    RoundedRectPath(cr, m.pictureWidth / 2.0 - 170, top, 300, 80, 24);
     SetColour(cr, Hex(0xFFFFFF, 0.55));
     cairo_fill(cr);
-    cairo_restore(cr);
 }
 
 Bitmap Crop(const Bitmap& from, int x, int y, int w, int h)

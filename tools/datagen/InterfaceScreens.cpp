@@ -42,9 +42,10 @@ void Splash(InterfaceWriter& out)
     pose.smile = 0.9;
     DrawFigure(cr, 14, 150, 110, 190, pose);
     UiTextStyle wait;
-    wait.face = UiFace::Regular;
-    wait.size = 14;
-    wait.fill = Hex(0x2E6B1F);
+    wait.size = 15;
+    wait.fill = Hex(0xFFFFFF);
+    wait.outline = Hex(0x3F8F2A);
+    wait.outlineWidth = 2;
     CentredText(cr, "Wczytywanie...", 330, 318, wait);
     RoundedRectPath(cr, 0.5, 0.5, 599, 347, 0);
     SetColour(cr, Hex(0x2F6FD6));
@@ -206,7 +207,7 @@ void MessageBox(InterfaceWriter& out)
     UiPose pose;
     pose.smile = 0.5;
     pose.look = 0.6;
-    DrawFigureHead(cr, 18, 4, 48, 48, pose, false);
+    DrawFigureHead(cr, 20, 8, 42, 42, pose, false);
     // A light sheet for the message text.
     RoundedRectPath(cr, 14, 58, 392, 88, 12);
     SetColour(cr, Hex(0xFFFFFF, 0.85));

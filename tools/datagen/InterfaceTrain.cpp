@@ -265,15 +265,19 @@ void DrawBox(cairo_t* cr, const UiMode& m, int k)
     const UiBoxPlace b = TrainBox(m, k);
     const Place p{m};
     const UiColour c = Hex(kBoxColours[k]);
-    SoftShadow(cr, b.x + p.S(3), b.y + p.S(6), b.width - p.S(6), b.height - p.S(6), p.S(8), p.S(4), 0.18);
-    RoundedRectPath(cr, b.x + p.S(2), b.y + p.S(10), b.width - p.S(4), b.height - p.S(10), p.S(8));
+    // Everything, the shadow included, stays inside the box picture, which
+    // is cut out of the shelf behind it.
+    const double right = b.x + b.width - p.S(4);
+    const double bottom = b.y + b.height - p.S(3);
+    SoftShadow(cr, b.x + p.S(4), b.y + p.S(12), right - b.x - p.S(4), bottom - b.y - p.S(12), p.S(8), p.S(2.5), 0.18);
+    RoundedRectPath(cr, b.x + p.S(2), b.y + p.S(10), right - b.x - p.S(4), bottom - b.y - p.S(12), p.S(8));
     VerticalGradient(cr, b.y, b.y + b.height, Lighter(c, 0.2), Darker(c, 0.1));
     cairo_fill_preserve(cr);
     SetColour(cr, Darker(c, 0.45));
     cairo_set_line_width(cr, std::max(1.5, p.S(3)));
     cairo_stroke(cr);
     // The lid overhangs the box a little.
-    RoundedRectPath(cr, b.x + p.S(0.5), b.y + p.S(1), b.width - p.S(1), p.S(22), p.S(7));
+    RoundedRectPath(cr, b.x + p.S(1), b.y + p.S(1.5), b.width - p.S(5), p.S(22), p.S(7));
     VerticalGradient(cr, b.y, b.y + p.S(22), Lighter(c, 0.35), Darker(c, 0.05));
     cairo_fill_preserve(cr);
     SetColour(cr, Darker(c, 0.45));

@@ -71,24 +71,35 @@ void Head(cairo_t* cr, const UiPose& pose, bool cap)
         cairo_curve_to(cr, -10, -14, -18, -14, -26, -12);
         Filled(cr, kHair, 1.8);
     } else {
-        // A striped driver's cap with a peak.
-        cairo_move_to(cr, -31, -8);
-        cairo_curve_to(cr, -32, -40, 32, -40, 31, -8);
-        cairo_close_path(cr);
+        // A striped driver's cap with a peak, sitting above the eyes.
+        // Orange hair peeking out under the cap.
+        for (int side : {-1, 1}) {
+            cairo_move_to(cr, side * 29, -16);
+            cairo_curve_to(cr, side * 33, -6, side * 26, 0, side * 22, -4);
+            cairo_curve_to(cr, side * 22, -10, side * 20, -14, side * 18, -16);
+            cairo_close_path(cr);
+            Filled(cr, kHair, 1.6);
+        }
+        auto dome = [cr] {
+            cairo_move_to(cr, -30, -14);
+            cairo_curve_to(cr, -31, -44, 31, -44, 30, -14);
+            cairo_close_path(cr);
+        };
+        dome();
         SetColour(cr, Hex(0x2F6FD6));
         cairo_fill_preserve(cr);
         cairo_save(cr);
-        cairo_clip_preserve(cr);
-        SetColour(cr, Hex(0xFFFFFF, 0.85));
-        for (int i = -30; i <= 30; i += 10) {
-            cairo_rectangle(cr, i, -45, 4, 40);
-        }
+        cairo_clip(cr);
+        SetColour(cr, Hex(0xFFFFFF, 0.75));
+        for (int i = -28; i <= 28; i += 12)
+            cairo_rectangle(cr, i, -46, 3.5, 34);
         cairo_fill(cr);
         cairo_restore(cr);
+        dome();
         Outline(cr);
-        cairo_move_to(cr, -34, -8);
-        cairo_curve_to(cr, -20, -2, 20, -2, 40, -10);
-        cairo_curve_to(cr, 20, -14, -20, -14, -34, -8);
+        cairo_move_to(cr, -32, -14);
+        cairo_curve_to(cr, -16, -9, 20, -9, 40, -16);
+        cairo_curve_to(cr, 20, -20, -16, -20, -32, -14);
         Filled(cr, Hex(0x1E4FA8), 1.8);
     }
     // Eyes.
@@ -246,8 +257,9 @@ void DrawFigureHead(cairo_t* cr, double x, double y, double w, double h, const U
 {
     cairo_save(cr);
     Fit(cr, x, y, w, h, 100, 100);
-    cairo_translate(cr, 50, 56);
-    cairo_scale(cr, 1.3, 1.3);
+    // Hair and ears reach about 50 units above and 38 beside the centre.
+    cairo_translate(cr, 50, 58);
+    cairo_scale(cr, 1.15, 1.15);
     Head(cr, pose, cap);
     cairo_restore(cr);
 }
