@@ -11,6 +11,7 @@
 #include "games/memory/GraMemory.h"
 #include "games/memory/MemoryHost.h"
 #include "graphics/CDisplay.h"
+#include "graphics/Jpeg.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "tests/TestSupport.h"
@@ -170,6 +171,34 @@ TEST(GraMemoryDeal, OtherWordCountsGiveTheBadCardCountError)
     // Fewer chosen words than the board needs: the same error, not a crash.
     std::vector<CSlowa::SPaczka*> two{&words[0], &words[1]};
     EXPECT_THROW(graMemory(host, stats, nullptr, two, 3, back, {70, 95}), CBlad);
+}
+
+TEST(GraMemoryDeal, ACardWithoutAReadablePictureShowsBlackAtTheFaceSize)
+{
+    ProgramSandbox box;
+    SetDisplay(1024, 768);
+    CStatRec stats(6, nullptr);
+    RecordingHost host;
+    std::vector<CSlowa::SPaczka> words(3);
+    words[0].Key = "a";
+    words[0].CardImage = "\xFF\xD8 damaged";
+    words[1].Key = "b";
+    words[2].Key = "c";
+    Bitmap good(70, 95);
+    good.Fill(RGB(10, 200, 10));
+    words[2].CardImage = EncodeJpeg(good, 95);
+    std::vector<CSlowa::SPaczka*> chosen{&words[0], &words[1], &words[2]};
+    Bitmap back(70, 95);
+    graMemory board(host, stats, nullptr, chosen, 3, back, {70, 95});
+    for (int k = 0; k < board.SlotCount(); ++k) {
+        const CKarta& c = board.Slot(k);
+        EXPECT_EQ(c.Rect().Width(), 70);
+        EXPECT_EQ(c.Rect().Height(), 95);
+        if (c.WordName() == "c")
+            EXPECT_NE(c.Face().GetPixel(35, 40), clBlack);
+        else
+            EXPECT_EQ(c.Face().GetPixel(35, 40), clBlack);
+    }
 }
 
 TEST(GraMemoryScoring, PairsCountByHowOftenTheirCardsWereTurnedUp)

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/CBlad.h"
+#include "core/CUstGry.h"
 #include "games/memory/CKarta.h"
 #include "games/memory/MemoryFigure.h"
+#include "graphics/CDisplay.h"
 #include "platform/Control.h"
 #include "tests/games/memory/MemoryTestSupport.h"
 
@@ -216,4 +221,48 @@ TEST(MemoryFigure, ComesAfter20sStays2500msAndFadesIn11Ticks)
     EXPECT_FALSE(g.TakeDraw());
     g.ShowSoon();
     EXPECT_EQ(g.Target, 1 + 6);  // (300 + 25) div 50
+}
+
+TEST(FormMemory3Construction, AMissingPictureIsTheMissingResourcesErrorAMissingTableOnlyBlack)
+{
+    for (const char* missing : {"Data/Intf/Spec/R3_mem_gad07W.xji", "Data/Intf/Spec/R3_mem_wysM.xji",
+                                "Data/Intf/Spec/R3_mem_blkcard0.xji", "RESOURCE/pomoc_M.bmp"}) {
+        HeadlessRig rig(1024, 768);
+        SetDisplay(1024, 768);
+        WriteMemoryData(rig.Dir());
+        std::filesystem::remove(rig.Dir().Path() / missing);
+        CSlowa words;
+        CStatRec stats(6, nullptr);
+        TFormKoniecGry summary(rig.App(), stats);
+        try {
+            TFormMemory3 memory(rig.App(), words, stats, summary);
+            ADD_FAILURE() << missing;
+        } catch (const CBlad& e) {
+            EXPECT_EQ(e.Code, 1) << missing;
+        }
+    }
+    // A damaged picture is no better than a missing one.
+    {
+        HeadlessRig rig(1024, 768);
+        SetDisplay(1024, 768);
+        WriteMemoryData(rig.Dir());
+        rig.Dir().Write("Data/Intf/Spec/R3_mem_gad01B.xji", "not a picture");
+        CSlowa words;
+        CStatRec stats(6, nullptr);
+        TFormKoniecGry summary(rig.App(), stats);
+        EXPECT_THROW(TFormMemory3(rig.App(), words, stats, summary), CBlad);
+    }
+    MemorySettings settings(1);
+    HeadlessRig rig(1024, 768);
+    WriteMemoryData(rig.Dir());
+    std::filesystem::remove(rig.Dir().Path() / "Data/Intf/Spec/R3_Tmem3.xji");
+    CSlowa words;
+    CStatRec stats(6, nullptr);
+    TFormKoniecGry summary(rig.App(), stats);
+    TFormMemory3 memory(rig.App(), words, stats, summary);
+    words.Filter(UstMemory3);
+    memory.Show();
+    EXPECT_EQ(rig.App().Screen().GetPixel(5, 5), clBlack);
+    EXPECT_EQ(memory.Board()->SlotCount(), 6);
+    SetDisplay(800, 600);
 }
