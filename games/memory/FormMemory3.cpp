@@ -18,6 +18,12 @@
 
 std::unique_ptr<TFormMemory3> FormMemory3;
 
+TFormMemory3& CreateFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TForm& summary)
+{
+    FormMemory3 = std::make_unique<TFormMemory3>(app, words, stats, summary);
+    return *FormMemory3;
+}
+
 namespace {
 
 const std::string kSpec = "Data\\Intf\\Spec\\";

@@ -104,6 +104,9 @@ private:
     std::unique_ptr<graMemory> retiredBoard_;
 };
 
-// The screen's one instance, made at start-up after the catalogue, the
-// statistics and the summary, and shown modally by the main menu.
+// The screen's one instance, shown modally by the main menu once the
+// catalogue has been filtered with the memory settings and holds enough words.
 extern std::unique_ptr<TFormMemory3> FormMemory3;
+// Makes FormMemory3 at start-up, after the catalogue, the statistics and the
+// summary (all three must outlive it: reset FormMemory3 before them).
+TFormMemory3& CreateFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TForm& summary);

@@ -225,8 +225,8 @@ TEST(MemoryFigure, ComesAfter20sStays2500msAndFadesIn11Ticks)
 
 TEST(FormMemory3Construction, AMissingPictureIsTheMissingResourcesErrorAMissingTableOnlyBlack)
 {
-    for (const char* missing : {"Data/Intf/Spec/R3_mem_gad07W.xji", "Data/Intf/Spec/R3_mem_wysM.xji",
-                                "Data/Intf/Spec/R3_mem_blkcard0.xji", "RESOURCE/pomoc_M.bmp"}) {
+    for (const char* missing : {"Data/Intf/Spec/R3_mem_gad07W.xji", "Data/Intf/Spec/R3_mem_blkcard0.xji",
+                                "RESOURCE/pomoc_M.bmp"}) {
         HeadlessRig rig(1024, 768);
         SetDisplay(1024, 768);
         WriteMemoryData(rig.Dir());
@@ -259,10 +259,13 @@ TEST(FormMemory3Construction, AMissingPictureIsTheMissingResourcesErrorAMissingT
     CSlowa words;
     CStatRec stats(6, nullptr);
     TFormKoniecGry summary(rig.App(), stats);
-    TFormMemory3 memory(rig.App(), words, stats, summary);
+    // Made the way start-up makes it.
+    TFormMemory3& memory = CreateFormMemory3(rig.App(), words, stats, summary);
+    EXPECT_EQ(FormMemory3.get(), &memory);
     words.Filter(UstMemory3);
     memory.Show();
     EXPECT_EQ(rig.App().Screen().GetPixel(5, 5), clBlack);
     EXPECT_EQ(memory.Board()->SlotCount(), 6);
+    FormMemory3.reset();
     SetDisplay(800, 600);
 }
