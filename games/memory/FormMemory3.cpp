@@ -26,13 +26,13 @@ TFormMemory3& CreateFormMemory3(TApplication& app, CSlowa& words, CStatRec& stat
 
 namespace {
 
-const std::string kSpec = "Data\\Intf\\Spec\\";
+const std::string kPictureFolder = "Data\\Intf\\Spec\\";
 
 constexpr int kPanelSteps = 8;
 constexpr int kPanelPauseMs = 25;
 constexpr int kFigureFadePauseMs = 30;
 
-// Design positions of one display mode (before the design area's offset).
+// Positions of one display mode, before the design area's offset is added.
 struct ScreenLayout {
     TPoint panel;
     TPoint help;
@@ -80,9 +80,8 @@ TFormMemory3::TFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TF
     clientRect_ = {0, 0, ClientWidth(), ClientHeight()};
     try {
         LoadPictures();
-    } catch (const CBlad&) {
-        throw CBlad(1);
     } catch (const std::exception&) {
+        // Whatever went wrong, the data tree is damaged: the missing-resources error.
         throw CBlad(1);
     }
     OnShow = [this] { FormShow(); };
@@ -103,14 +102,14 @@ void TFormMemory3::LoadPictures()
     const CDisplay& d = Display();
     const std::string prefix = d.ModePrefix();
     MakeBackground({ClientWidth(), ClientHeight(), d.OffsetX(), d.OffsetY()}, background_,
-                   kSpec + d.PrefixedName("Tmem3.xji"));
+                   kPictureFolder + d.PrefixedName("Tmem3.xji"));
 
-    LoadJpegInto(panelMask_, kSpec + prefix + "mem_wysM.xji");
+    LoadJpegInto(panelMask_, kPictureFolder + prefix + "mem_wysM.xji");
     // Only the first byte of each pixel is the mask.
     ToGrey(panelMask_, true);
 
     for (int k = 0; k < MemoryFigure::kFrameCount; ++k) {
-        const std::string name = kSpec + prefix + "mem_gad" + IntToStrPad(k + 1, 2);
+        const std::string name = kPictureFolder + prefix + "mem_gad" + IntToStrPad(k + 1, 2);
         figureFrames_[k].LoadPair(name + "B.xji", name + "W.xji");
     }
 
@@ -126,9 +125,9 @@ void TFormMemory3::LoadPictures()
 
     // The 800 x 600 mode has no card back of its own: the 1024 x 768 one is scaled.
     if (d.Mode() == 16) {
-        LoadJpegInto(cardBack_, kSpec + "R5_mem_blkcard0.xji");
+        LoadJpegInto(cardBack_, kPictureFolder + "R5_mem_blkcard0.xji");
     } else {
-        LoadJpegInto(cardBack_, kSpec + "R3_mem_blkcard0.xji");
+        LoadJpegInto(cardBack_, kPictureFolder + "R3_mem_blkcard0.xji");
         if (d.Mode() == 2) {
             const TPoint size = graMemory::CardFaceSize(2);
             Bitmap scaled(size.x, size.y, PixelFormat::Bgr24);
