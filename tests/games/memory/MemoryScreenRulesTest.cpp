@@ -9,6 +9,7 @@
 #include "graphics/CDisplay.h"
 #include "platform/Control.h"
 #include "tests/games/memory/MemoryTestSupport.h"
+#include "tests/screens/ScreensTestSupport.h"
 
 namespace {
 
@@ -129,6 +130,21 @@ TEST(FormMemory3Stop, TheLastPairSavesACompleteGameAndTheFigureStaysBehindTheSum
     // The summary waits a second before it is closed: the figure fades in meanwhile.
     MemoryRig m(1024, 768, "wait 1000\nkey Escape\n");
     m.memory->Show();
+    // While the summary is up, where it covers the figure the summary is seen.
+    TColor underSummary = 0;
+    TColor besideSummary = 0;
+    Timer look(
+        [&] {
+            look.SetEnabled(false);
+            underSummary = m.rig.App().Screen().GetPixel(230, 500);
+            besideSummary = m.rig.App().Screen().GetPixel(150, 600);
+        },
+        900, false);
+    auto previous = m.summary->OnShow;
+    m.summary->OnShow = [&] {
+        look.SetEnabled(true);
+        previous();
+    };
     const graMemory& board = *m.memory->Board();
     for (int k = 0; k < board.SlotCount(); ++k) {
         if (!board.Slot(k).OnBoard())
@@ -143,6 +159,8 @@ TEST(FormMemory3Stop, TheLastPairSavesACompleteGameAndTheFigureStaysBehindTheSum
     EXPECT_EQ(m.stats->Correct, 6);
     EXPECT_EQ(m.memory->Figure().Target, 0);
     EXPECT_EQ(m.memory->Figure().Opacity, 255);
+    EXPECT_TRUE(Near(underSummary, kGoodColour, 12)) << std::hex << underSummary;
+    EXPECT_TRUE(Near(besideSummary, kFigureColour, 12)) << std::hex << besideSummary;
     // It was drawn into the back buffer: its body colour is there.
     const TRect r = m.memory->FigureRect();
     EXPECT_TRUE(Near(m.memory->BackBuffer().GetPixel(r.left + r.Width() / 2, r.top + r.Height() / 2), kFigureColour,
