@@ -21,7 +21,6 @@
 #include "platform/Text.h"
 #include "recording/CNagData.h"
 #include "recording/CNagrywanie.h"
-#include "recording/RowCheckButton.h"
 #include "screens/FormKomunikat.h"
 
 TFormMain* FormMain = nullptr;
@@ -38,28 +37,6 @@ std::string SpecPath(const std::string& name)
 {
     return "Data\\Intf\\Spec\\" + name;
 }
-
-// The recording rows' selection button: the library's "S_CHBUT" check button.
-class RowCheckBut final : public RowCheckButton {
-public:
-    RowCheckBut(TForm& owner, TCanvas& canvas, int left, int top, TAction& action)
-        : button_(owner, "S_CHBUT", canvas, left, top, &action)
-    {
-    }
-    bool IsChecked() const override { return button_.IsChecked(); }
-    void SetChecked(bool checked) override { button_.SetChecked(checked); }
-    void Toggle() override { button_.Toggle(); }
-    void Show() override
-    {
-        button_.Show();
-        button_.Draw();
-    }
-    void Hide() override { button_.Hide(); }
-    TControl& GetControl() override { return button_.GetControl(); }
-
-private:
-    CCheckBut button_;
-};
 
 }  // namespace
 
@@ -250,19 +227,10 @@ void TFormMain::BuildRecordingPanel()
     RecordingPanelParts parts;
     parts.nazwisko = &vL_Nazwisko;
     parts.data = &vL_Data;
-    parts.placeScrollControls = [this](int x) {
-        CPrzyciskP& up = *buttons_[kUp];
-        CPrzyciskP& down = *buttons_[kDown];
-        up.SetPosition(x, -1);
-        down.SetPosition(x, -1);
-        scrollBar_->Layout(up.Left() + 4, up.Top() + 30, down.Top() - 5);
-    };
-    nagData_->BuildRows(*this, Canvas(), parts,
-                        [](TForm& owner, TCanvas& canvas, int left, int top, TAction& action) {
-                            return std::make_unique<RowCheckBut>(owner, canvas, left, top, action);
-                        });
-    nagData_->OnScrolledUp = [this] { scrollBar_->StepUp(); };
-    nagData_->OnScrolledDown = [this] { scrollBar_->StepDown(); };
+    parts.up = buttons_[kUp].get();
+    parts.down = buttons_[kDown].get();
+    parts.scrollBar = scrollBar_.get();
+    nagData_->BuildRows(*this, Canvas(), parts);
 
     recorder_ = std::make_unique<CNagrywanie>([this] { MPStop.Execute(); }, [this] { MPStop.Execute(); });
 }

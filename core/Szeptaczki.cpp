@@ -176,7 +176,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         ~ApplicationGuard() { Application = nullptr; }
     } applicationGuard;
     app->SetTitle("Szeptaczki Cz.VI");
-    instance.SetOnRaiseRequest([&app] { app->GetBackend().Raise(); });
+    instance.SetOnRaiseRequest([&app] { app->RaiseWindow(); });
 
     fs::current_path(ProgramDir(), ec);
     SetDisplay(app->ScreenWidth(), app->ScreenHeight());

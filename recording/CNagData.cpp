@@ -3,6 +3,9 @@
 
 #include <system_error>
 
+#include "controls/CCheckBut.h"
+#include "controls/CPrzyciskP.h"
+#include "controls/CScrollBar.h"
 #include "core/CBlad.h"
 #include "graphics/CDisplay.h"
 #include "platform/Action.h"
@@ -11,14 +14,13 @@
 #include "platform/IniFile.h"
 #include "platform/Label.h"
 #include "platform/Paths.h"
-#include "recording/DrawnRowCheckButton.h"
 
 struct CNagData::Row {
     std::unique_ptr<TLabel> number;
     std::unique_ptr<TEdit> name;
     std::unique_ptr<TLabel> date;
     TAction action;  // outlives the button that runs it
-    std::unique_ptr<RowCheckButton> check;
+    std::unique_ptr<CCheckBut> check;
 };
 
 namespace {
@@ -143,12 +145,11 @@ void CNagData::Load()
     }
 }
 
-void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts, RowCheckButtonFactory checkButtons)
+void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts)
 {
-    if (!checkButtons)
-        checkButtons = DrawnRowCheckButton::Factory();
     rows_.clear();
     menu_ = &menu;
+    scrollBar_ = parts.scrollBar;
     top_ = 0;
     try {
         const CDisplay& d = Display();
@@ -180,9 +181,8 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             const int dateRight = row->date->BoundsRect().right;
 
             row->action.Name = "NagRow" + std::to_string(k);
-            row->check = checkButtons(menu, canvas, dateRight + kGap, top, row->action);
-            if (!row->check)
-                throw CBlad(1);
+            row->check = std::make_unique<CCheckBut>(menu, kRowCheckButtonName, canvas, dateRight + kGap, top,
+                                                     &row->action);
             TControl* checkControl = &row->check->GetControl();
             row->action.OnExecute = [this, checkControl] { RowAction(*checkControl); };
             TEdit* nameField = row->name.get();
@@ -191,7 +191,6 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             row->number->Hide();
             row->name->Hide();
             row->date->Hide();
-            row->check->SetChecked(false);
             row->check->Hide();
             rows_.push_back(std::move(row));
             FillRow(k);
@@ -203,11 +202,17 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             parts.nazwisko->SetBounds(nazwisko.x, nazwisko.y, parts.nazwisko->Width(), parts.nazwisko->Height());
         if (parts.data != nullptr)
             parts.data->SetBounds(data.x, data.y, parts.data->Width(), parts.data->Height());
-        if (parts.placeScrollControls)
-            parts.placeScrollControls(rows_.front()->date->BoundsRect().right + 40);
+        const int buttonsX = rows_.front()->date->BoundsRect().right + 40;
+        if (parts.up != nullptr)
+            parts.up->SetPosition(buttonsX, -1);
+        if (parts.down != nullptr)
+            parts.down->SetPosition(buttonsX, -1);
+        if (parts.up != nullptr && parts.down != nullptr && parts.scrollBar != nullptr)
+            parts.scrollBar->Layout(parts.up->Left() + 4, parts.up->Top() + 30, parts.down->Top() - 5);
     } catch (...) {
         rows_.clear();
         menu_ = nullptr;
+        scrollBar_ = nullptr;
         throw CBlad(1);
     }
 }
@@ -240,8 +245,8 @@ bool CNagData::ScrollUp()
     --top_;
     for (int k = 0; k < static_cast<int>(rows_.size()); ++k)
         FillRow(k);
-    if (OnScrolledUp)
-        OnScrolledUp();
+    if (scrollBar_ != nullptr)
+        scrollBar_->StepUp();
     return true;
 }
 
@@ -252,8 +257,8 @@ bool CNagData::ScrollDown()
     ++top_;
     for (int k = 0; k < static_cast<int>(rows_.size()); ++k)
         FillRow(k);
-    if (OnScrolledDown)
-        OnScrolledDown();
+    if (scrollBar_ != nullptr)
+        scrollBar_->StepDown();
     return true;
 }
 
@@ -325,7 +330,7 @@ TLabel& CNagData::DateText(int row)
     return *rows_.at(static_cast<std::size_t>(row))->date;
 }
 
-RowCheckButton& CNagData::CheckButton(int row)
+CCheckBut& CNagData::CheckButton(int row)
 {
     return *rows_.at(static_cast<std::size_t>(row))->check;
 }
@@ -337,7 +342,9 @@ void CNagData::FillRow(int row)
     r.number->SetCaption(std::to_string(slot.index + 1) + ".");
     r.name->SetText(slot.name);
     r.date->SetCaption(slot.date.IsSet() ? FormatSlotDate(slot.date) : std::string());
-    r.check->SetChecked(false);
+    // The button draws as it changes: a hidden, clear one is left undrawn.
+    if (r.check->IsChecked() || r.check->GetControl().Visible())
+        r.check->SetChecked(false);
 }
 
 void CNagData::RowAction(const TControl& clicked)

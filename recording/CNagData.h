@@ -4,27 +4,29 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "recording/RowCheckButton.h"
 #include "recording/SlotDate.h"
 
+class CCheckBut;
+class CPrzyciskP;
+class CScrollBar;
 class TCanvas;
 class TControl;
 class TEdit;
 class TForm;
 class TLabel;
 
-// The main menu's controls that follow the rows of the slot list.
+// The main menu's controls that go with the rows of the slot list; any of
+// them may be missing.
 struct RecordingPanelParts {
     TLabel* nazwisko = nullptr;  // vL_Nazwisko, the name column's heading
     TLabel* data = nullptr;      // vL_Data, the date column's heading
-    // Moves the "up" and "down" buttons to x and lays out the scroll
-    // indicator between them.
-    std::function<void(int x)> placeScrollControls;
+    CPrzyciskP* up = nullptr;    // "up"
+    CPrzyciskP* down = nullptr;  // "down"
+    CScrollBar* scrollBar = nullptr;  // the scroll indicator, stepped along with the list
 };
 
 class CNagData {
@@ -49,20 +51,16 @@ public:
     CNagData(const CNagData&) = delete;
     CNagData& operator=(const CNagData&) = delete;
 
-    // Makes the eight rows on the menu, all hidden, and moves the menu's
-    // headings and scroll controls beside them. Without a factory the
-    // selection buttons are drawn ones. Any failure: CBlad code 1.
-    void BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts = {},
-                   RowCheckButtonFactory checkButtons = {});
+    // Makes the eight rows on the menu, all hidden, their selection buttons
+    // drawing on canvas, and moves the menu's headings and scroll controls
+    // beside them. Any failure: CBlad code 1, with no row left behind.
+    void BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts = {});
     void ShowRows();
     void HideRows();
 
     // Move the list by one slot; false when it is already at that end.
     bool ScrollUp();
     bool ScrollDown();
-    // Step the menu's scroll indicator along with the list.
-    std::function<void()> OnScrolledUp;
-    std::function<void()> OnScrolledDown;
 
     // The first row whose selection button is on, or -1.
     int SelectedRow() const;
@@ -81,7 +79,7 @@ public:
     TLabel& NumberLabel(int row);
     TEdit& NameField(int row);
     TLabel& DateText(int row);
-    RowCheckButton& CheckButton(int row);
+    CCheckBut& CheckButton(int row);
 
 private:
     struct Row;
@@ -96,8 +94,11 @@ private:
     std::array<NagRec, kSlotCount> slots_;
     std::vector<std::unique_ptr<Row>> rows_;
     TForm* menu_ = nullptr;
+    CScrollBar* scrollBar_ = nullptr;
 };
 
 // The slot list file and the folder of the recordings.
 inline constexpr const char* kRecordingFolder = "Nagrane";
 inline constexpr const char* kSlotListFile = "Nagrane\\record.xtr";
+// The library picture of the rows' selection buttons.
+inline constexpr const char* kRowCheckButtonName = "S_CHBUT";

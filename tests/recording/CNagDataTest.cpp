@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "controls/CCheckBut.h"
+#include "controls/CPrzyciskP.h"
+#include "controls/CScrollBar.h"
 #include "core/CBlad.h"
 #include "graphics/CDisplay.h"
 #include "platform/Application.h"
@@ -12,17 +15,48 @@
 #include "platform/Text.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "recording/CNagData.h"
-#include "recording/DrawnRowCheckButton.h"
 #include "tests/TestSupport.h"
+#include "tests/controls/ControlsTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A headless main menu to put the rows on.
+constexpr TColor kChecked = RGB(250, 200, 0);
+constexpr TColor kUnchecked = RGB(90, 90, 160);
+
+// A headless main menu to put the rows on, with the pictures of the rows'
+// selection buttons and of the menu's scroll controls in the program's library.
 struct Menu {
+    struct Pictures {
+        explicit Pictures(const TempDir& dir)
+        {
+            WriteLibraryPicture(dir, "S_CHBUT_A", 22, 22, kChecked);
+            WriteLibraryPicture(dir, "S_CHBUT_D", 22, 22, kUnchecked);
+            WriteButtonPictures(dir, "up", 30, 30);
+            WriteButtonPictures(dir, "down", 30, 30);
+            WriteButtonPictures(dir, "scroll", 20, 10);
+        }
+    };
+
+    explicit Menu(const TempDir& dir) : pictures(dir) {}
+
+    // The "up" and "down" buttons and the scroll indicator where the menu
+    // makes them in the 800 x 600 mode.
+    RecordingPanelParts MakeScrollControls()
+    {
+        up = std::make_unique<CPrzyciskP>(form, "up", form.Canvas(), background, 240, 144, nullptr);
+        down = std::make_unique<CPrzyciskP>(form, "down", form.Canvas(), background, 240, 432, nullptr);
+        scrollBar = std::make_unique<CScrollBar>(form, 244, 174, form.Canvas(), background);
+        return {nullptr, nullptr, up.get(), down.get(), scrollBar.get()};
+    }
+
+    Pictures pictures;
     TApplication app{std::make_unique<HeadlessBackend>(1280, 1024, "")};
     TForm form{app, "FormMain", 1280, 1024};
+    Bitmap background{1280, 1024};
+    std::unique_ptr<CPrzyciskP> up, down;
+    std::unique_ptr<CScrollBar> scrollBar;
 };
 
 std::string Section(int n)
@@ -30,7 +64,7 @@ std::string Section(int n)
     return "[Nagranie" + std::to_string(n) + "]\n";
 }
 
-void Click(RowCheckButton& button)
+void Click(CCheckBut& button)
 {
     button.GetControl().Click();
 }
@@ -115,7 +149,7 @@ TEST(CNagData, ADamagedListLoadsWhatCanBeRead)
 TEST(CNagData, NoteRecordingWritesNameFileAndDate)
 {
     ProgramSandbox box;
-    Menu menu;
+    Menu menu(box.Dir());
     {
         CNagData data;
         data.BuildRows(menu.form, menu.form.Canvas());
@@ -149,7 +183,7 @@ TEST(CNagData, ARecordingInASlotBeyondAMissingSectionIsKept)
 {
     ProgramSandbox box;
     box.Dir().Write("Nagrane/record.xtr", Section(0) + "Plik=Nagranie0\nNazwa=Ola\nData=02.01.2026\n");
-    Menu menu;
+    Menu menu(box.Dir());
     {
         CNagData data;
         data.BuildRows(menu.form, menu.form.Canvas());
@@ -164,30 +198,31 @@ TEST(CNagData, ARecordingInASlotBeyondAMissingSectionIsKept)
     EXPECT_EQ(reloaded.Slot(4).file, "");
 }
 
-TEST(CNagData, ScrollingStopsAtBothEndsAndClearsTheSelection)
+TEST(CNagData, ScrollingStopsAtBothEndsMovesTheIndicatorAndClearsTheSelection)
 {
     ProgramSandbox box;
-    Menu menu;
+    Menu menu(box.Dir());
     CNagData data;
-    int ups = 0, downs = 0;
-    data.OnScrolledUp = [&] { ++ups; };
-    data.OnScrolledDown = [&] { ++downs; };
-    data.BuildRows(menu.form, menu.form.Canvas());
+    data.BuildRows(menu.form, menu.form.Canvas(), menu.MakeScrollControls());
+    // The indicator runs from the "up" button's top + 30 to the "down" button's top - 5.
+    EXPECT_EQ(menu.scrollBar->Y(), 144 + 30);
+    EXPECT_EQ(menu.scrollBar->Step(), (432 - 5 - 174) / 22);
     data.ShowRows();
     EXPECT_FALSE(data.ScrollUp());
+    EXPECT_EQ(menu.scrollBar->Y(), 174);
     EXPECT_EQ(data.NumberLabel(0).Caption(), "1.");
     for (int i = 0; i < 22; ++i)
         EXPECT_TRUE(data.ScrollDown()) << i;
     EXPECT_FALSE(data.ScrollDown());
     EXPECT_EQ(data.Top(), 22);
-    EXPECT_EQ(downs, 22);
+    EXPECT_EQ(menu.scrollBar->Y(), 174 + 22 * 11);
     EXPECT_EQ(data.NumberLabel(0).Caption(), "23.");
     EXPECT_EQ(data.NumberLabel(7).Caption(), "30.");
 
     Click(data.CheckButton(4));
     EXPECT_EQ(data.SelectedRow(), 4);
     EXPECT_TRUE(data.ScrollUp());
-    EXPECT_EQ(ups, 1);
+    EXPECT_EQ(menu.scrollBar->Y(), 174 + 21 * 11);
     EXPECT_EQ(data.SelectedRow(), -1);
     EXPECT_EQ(data.NumberLabel(0).Caption(), "22.");
     Click(data.CheckButton(0));
@@ -198,7 +233,7 @@ TEST(CNagData, ScrollingStopsAtBothEndsAndClearsTheSelection)
 TEST(CNagData, AtMostOneRowIsSelectedAndItsNameFieldHasTheFocus)
 {
     ProgramSandbox box;
-    Menu menu;
+    Menu menu(box.Dir());
     CNagData data;
     data.BuildRows(menu.form, menu.form.Canvas());
     data.ShowRows();
@@ -206,14 +241,21 @@ TEST(CNagData, AtMostOneRowIsSelectedAndItsNameFieldHasTheFocus)
 
     data.NameField(2).SetText("Kasia");
     data.NameField(2).SetSelStart(1);
+    const auto shown = [&](int row) {
+        const TControl& c = data.CheckButton(row).GetControl();
+        return menu.form.Pixels().GetPixel(c.Left() + 5, c.Top() + 5);
+    };
     Click(data.CheckButton(2));
     EXPECT_EQ(data.SelectedRow(), 2);
+    EXPECT_EQ(shown(2), kChecked);
     EXPECT_EQ(menu.form.ActiveControl(), &data.NameField(2));
     EXPECT_EQ(data.NameField(2).SelStart(), 5);
 
     data.NameField(5).Click();
     EXPECT_EQ(data.SelectedRow(), 5);
     EXPECT_FALSE(data.CheckButton(2).IsChecked());
+    EXPECT_EQ(shown(2), kUnchecked);
+    EXPECT_EQ(shown(5), kChecked);
     EXPECT_EQ(menu.form.ActiveControl(), &data.NameField(5));
     data.NameField(5).Click();  // a second click keeps the row selected
     EXPECT_EQ(data.SelectedRow(), 5);
@@ -238,29 +280,30 @@ TEST(CNagData, AtMostOneRowIsSelectedAndItsNameFieldHasTheFocus)
 TEST(CNagData, RowsAreLaidOutForEachDisplayMode)
 {
     ProgramSandbox box;
-    Menu menu;
+    Menu menu(box.Dir());
     TLabel nazwisko(menu.form), dataHeading(menu.form);
-    int scrollX = -1;
-    RecordingPanelParts parts{&nazwisko, &dataHeading, [&](int x) { scrollX = x; }};
+    RecordingPanelParts parts = menu.MakeScrollControls();
+    parts.nazwisko = &nazwisko;
+    parts.data = &dataHeading;
 
     SetDisplay(800, 600);
     {
         CNagData data;
         data.BuildRows(menu.form, menu.form.Canvas(), parts);
         EXPECT_FALSE(data.NameField(0).Visible());
-        EXPECT_FALSE(data.CheckButton(0).GetControl().Visible());
         // y0 = (600 div 70) * 22 = 176.
         EXPECT_EQ(data.NumberLabel(0).BoundsRect(), (TRect{130, 176, 156, 202}));
         EXPECT_EQ(data.NameField(0).BoundsRect(), (TRect{156, 176, 376, 202}));
         EXPECT_EQ(data.DateText(0).BoundsRect(), (TRect{381, 178, 481, 200}));
-        EXPECT_EQ(data.CheckButton(0).GetControl().Left(), 486);
-        EXPECT_EQ(data.CheckButton(7).GetControl().Top(), 176 + 7 * 32);
+        EXPECT_EQ(data.CheckButton(0).GetControl().BoundsRect(), (TRect{486, 176, 508, 198}));
         EXPECT_EQ(data.NameField(7).Top(), 400);
         EXPECT_EQ(data.NameField(0).MaxLength(), CNagData::kMaxNameLength);
         EXPECT_EQ(nazwisko.Left(), 229);
         EXPECT_EQ(nazwisko.Top(), 155);
         EXPECT_EQ(dataHeading.Left(), 414);
-        EXPECT_EQ(scrollX, 521);
+        EXPECT_EQ(menu.up->Left(), 521);
+        EXPECT_EQ(menu.up->Top(), 144);
+        EXPECT_EQ(menu.scrollBar->X(), 525);
     }
     SetDisplay(1280, 1024);  // a 1280 x 1024 area with pictures 960 high
     {
@@ -269,30 +312,23 @@ TEST(CNagData, RowsAreLaidOutForEachDisplayMode)
         // y0 = (960 div 70) * 22 = 286; left = (10 * 244 + 4) div 8 = 305.
         EXPECT_EQ(data.NumberLabel(0).Left(), 305);
         EXPECT_EQ(data.NumberLabel(0).Top(), 286);
-        EXPECT_EQ(data.DateText(3).Top(), 286 + 3 * 32 + 2);
         EXPECT_EQ(nazwisko.Left(), 411);
         EXPECT_EQ(nazwisko.Top(), 250);
         EXPECT_EQ(dataHeading.Left(), 655);
-        EXPECT_EQ(scrollX, 305 + 26 + 220 + 5 + 100 + 40);
+        EXPECT_EQ(menu.up->Left(), 305 + 26 + 220 + 5 + 100 + 40);
     }
     SetDisplay(800, 600);
 }
 
-TEST(CNagData, AFailureWhileBuildingRowsIsErrorOneAndLeavesNoControls)
+TEST(CNagData, AMissingButtonPictureIsErrorOneAndLeavesNoControls)
 {
     ProgramSandbox box;
-    Menu menu;
+    Menu menu(box.Dir());
+    fs::remove(box.Root() / "RESOURCE" / "S_CHBUT_D.bmp");
     const std::size_t before = menu.form.Controls().size();
     CNagData data;
-    int made = 0;
-    RowCheckButtonFactory failing = [&](TForm& owner, TCanvas& canvas, int left, int top,
-                                        TAction& action) -> std::unique_ptr<RowCheckButton> {
-        if (++made == 4)
-            throw std::runtime_error("no picture S_CHBUT");
-        return DrawnRowCheckButton::Factory()(owner, canvas, left, top, action);
-    };
     try {
-        data.BuildRows(menu.form, menu.form.Canvas(), {}, failing);
+        data.BuildRows(menu.form, menu.form.Canvas());
         FAIL() << "no error";
     } catch (const CBlad& e) {
         EXPECT_EQ(e.Code, 1);
@@ -301,8 +337,34 @@ TEST(CNagData, AFailureWhileBuildingRowsIsErrorOneAndLeavesNoControls)
     EXPECT_EQ(menu.form.Controls().size(), before);
     EXPECT_EQ(data.SelectedRow(), -1);
 
-    // Building again with buttons that can be made works.
+    // With the picture back the rows can be built.
+    WriteLibraryPicture(box.Dir(), "S_CHBUT_D", 22, 22, kUnchecked);
     data.BuildRows(menu.form, menu.form.Canvas());
     EXPECT_TRUE(data.HasRows());
     EXPECT_EQ(menu.form.Controls().size(), before + 4 * CNagData::kRowCount);
+}
+
+TEST(CNagData, ClicksWithTheMouseSelectRowsAndPutTheCaretAfterTheName)
+{
+    // Row 3 in 800 x 600: name field 156..376 x 272..298, button 486..508 x 272..294.
+    HeadlessRig rig(800, 600, "click 170 285\ntype ek\nclick 495 280\nclick 495 180\n");
+    Menu::Pictures pictures(rig.Dir());
+    TForm form(rig.App(), "FormMain", 800, 600);
+    CNagData data;
+    data.BuildRows(form, form.Canvas());
+    data.NameField(3).SetText("Kasia Nowak");
+    data.ShowRows();
+    form.Show();
+
+    rig.Step(3);  // press, release: a click on the name field's first letters
+    EXPECT_EQ(data.SelectedRow(), 3);
+    EXPECT_EQ(data.NameField(3).SelStart(), 11);
+    rig.Step(2);  // one character each
+    EXPECT_EQ(data.RowName(3), "Kasia Nowakek");
+    rig.Step(3);
+    EXPECT_EQ(data.SelectedRow(), -1);
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+    rig.Step(3);
+    EXPECT_EQ(data.SelectedRow(), 0);
+    EXPECT_EQ(form.ActiveControl(), &data.NameField(0));
 }

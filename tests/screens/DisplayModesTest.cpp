@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "controls/CPrzyciskP.h"
 #include "core/CStatRec.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
@@ -79,6 +80,9 @@ TEST(ScreensInEveryDisplayMode, BoxAndSummarySitCentredWithTheirTextInsideTheirP
         EXPECT_GT(box.vL_Komunikat.Height(), 0);
         EXPECT_LE(box.vL_Komunikat.BoundsRect().bottom, 185);
         save(rig.App(), ShotName(size, "komunikat-3"));
+        box.StopButton().MouseEnter();
+        EXPECT_EQ(box.StopButton().State(), ButtonState::Hover);
+        save(rig.App(), ShotName(size, "komunikat-3-hover"));
         box.Hide();
 
         struct Result {

@@ -79,29 +79,6 @@ void DrawTab(cairo_t* cr, const Tab& t, bool selected)
     CentredText(cr, t.label, textX + room / 2, cy, text);
 }
 
-void Bunting(cairo_t* cr, double width)
-{
-    const unsigned colours[] = {0xFF6B6B, 0xFFD93D, 0x6BCB77, 0x4D96FF, 0xB983FF, 0xFF9A3C};
-    cairo_move_to(cr, 0, 14);
-    cairo_curve_to(cr, width * 0.3, 50, width * 0.7, 50, width, 14);
-    SetColour(cr, Hex(0x8A5A3A));
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
-    for (int i = 0; i < 22; ++i) {
-        const double t = (i + 0.5) / 22.0;
-        // Point on the cubic above.
-        const double u = 1 - t;
-        const double x = 3 * u * u * t * width * 0.3 + 3 * u * t * t * width * 0.7 + t * t * t * width;
-        const double y = u * u * u * 14 + 3 * u * u * t * 50 + 3 * u * t * t * 50 + t * t * t * 14;
-        cairo_move_to(cr, x - 14, y);
-        cairo_line_to(cr, x + 14, y);
-        cairo_line_to(cr, x, y + 30);
-        cairo_close_path(cr);
-        SetColour(cr, Hex(colours[i % 6]));
-        cairo_fill(cr);
-    }
-}
-
 // The whole menu scene with tab `open` (1..6) in front, drawn in the 1024
 // design and scaled to the mode.
 void DrawMenuScene(UiCanvas& c, const UiMode& m, int open)
@@ -112,7 +89,7 @@ void DrawMenuScene(UiCanvas& c, const UiMode& m, int open)
     cairo_scale(cr, s, s);
     const double h = c.Height() / s;
     DrawMeadow(cr, 1024, h, 560, 1.0);
-    Bunting(cr, 1024);
+    DrawBunting(cr, 1024, 1.0);
     for (int k = 0; k < 6; ++k)
         if (k + 1 != open)
             DrawTab(cr, kTabs[k], false);

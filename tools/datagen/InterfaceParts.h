@@ -27,5 +27,7 @@ void DrawIcon(cairo_t* cr, UiIcon icon, double cx, double cy, double size);
 // A sky with soft clouds and rolling hills filling w x h, the backdrop of
 // the menu and the splash.
 void DrawMeadow(cairo_t* cr, double w, double h, double horizon, double scale);
+// A garland of little flags across the top, sagging to 50 * s.
+void DrawBunting(cairo_t* cr, double width, double s);
 // The "Szeptaczki" lettering centred on (cx, cy).
 void DrawTitle(cairo_t* cr, double cx, double cy, double size);

@@ -286,3 +286,26 @@ void DrawIcon(cairo_t* cr, UiIcon icon, double cx, double cy, double size)
     }
     cairo_restore(cr);
 }
+
+void DrawBunting(cairo_t* cr, double width, double s)
+{
+    const unsigned colours[] = {0xFF6B6B, 0xFFD93D, 0x6BCB77, 0x4D96FF, 0xB983FF, 0xFF9A3C};
+    cairo_move_to(cr, 0, 14 * s);
+    cairo_curve_to(cr, width * 0.3, 50 * s, width * 0.7, 50 * s, width, 14 * s);
+    SetColour(cr, Hex(0x8A5A3A));
+    cairo_set_line_width(cr, 2.5 * s);
+    cairo_stroke(cr);
+    for (int i = 0; i < 22; ++i) {
+        const double t = (i + 0.5) / 22.0;
+        // Point on the cubic above.
+        const double u = 1 - t;
+        const double x = 3 * u * u * t * width * 0.3 + 3 * u * t * t * width * 0.7 + t * t * t * width;
+        const double y = (u * u * u * 14 + 3 * u * u * t * 50 + 3 * u * t * t * 50 + t * t * t * 14) * s;
+        cairo_move_to(cr, x - 14 * s, y);
+        cairo_line_to(cr, x + 14 * s, y);
+        cairo_line_to(cr, x, y + 30 * s);
+        cairo_close_path(cr);
+        SetColour(cr, Hex(colours[i % 6]));
+        cairo_fill(cr);
+    }
+}

@@ -73,6 +73,10 @@ void Room(cairo_t* cr, const UiMode& m, double w, double h)
         cairo_stroke(cr);
     }
     Wood(cr, 0, p.Y(575), w, p.S(16));
+    cairo_save(cr);
+    cairo_translate(cr, 0, m.trainShift);
+    DrawBunting(cr, w, m.scale * 0.8);
+    cairo_restore(cr);
     ShelfUnit(cr, p, 145, 545);
     ShelfUnit(cr, p, 745, 1110);
     // A round window with the sky between the shelves.
