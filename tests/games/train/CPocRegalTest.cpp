@@ -5,6 +5,8 @@
 #include "core/CUstGry.h"
 #include "core/SoundCodes.h"
 #include "games/train/CPocRegal.h"
+#include "graphics/CTransFont.h"
+#include "graphics/GlobalFonts.h"
 #include "graphics/CDisplay.h"
 #include "platform/Random.h"
 
@@ -120,4 +122,76 @@ TEST(CPocRegal, PractisedSoundsLandInRandomBoxes)
         EXPECT_EQ(keys, (std::set<int>{GL_S, GL_SZ, GL_DZZZ}));
     }
     EXPECT_GT(placesOfS.size(), 3u);
+}
+
+namespace {
+
+std::unique_ptr<CTByteBitmap> Block(int w, int h)
+{
+    auto bmp = std::make_unique<CTByteBitmap>();
+    bmp->SetSize(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            bmp->Set(x, y, 255);
+    return bmp;
+}
+
+// The rows of a column range that hold any black pixel.
+std::vector<int> InkRows(const Bitmap& b, int left, int right)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = left; x < right; ++x)
+            if (b.GetPixel(x, y) == clBlack) {
+                rows.push_back(y);
+                break;
+            }
+    return rows;
+}
+
+}  // namespace
+
+TEST(CPocRegal, LabelsTwoSpellingsOnTwoCloseLinesCentredOnTheLabelPoint)
+{
+    DisplayRestorer restore;
+    SetDisplay(1280, 960);
+    CTransFont& font = FontRegular();
+    font.Reset();
+    font.SetMetrics(20, 2, 14);
+    const int letter = font.AddGlyph(0, 0, Block(10, 20));
+    for (int c = 33; c < 256; ++c)
+        font.MapChar(static_cast<uint8_t>(c), static_cast<uint8_t>(letter));
+
+    CPocRegal shelf(0, 0, [](const std::string&) {
+        auto white = std::make_unique<Bitmap>(20, 20);
+        white->Fill(clWhite);
+        return white;
+    });
+    CPocPudlo& box = shelf.Box(5);
+    box.Key = GL_ZRZ;  // "RZ" above "Ż"
+    Bitmap target(1280, 960);
+    target.Fill(clWhite);
+    box.Draw(target);
+    const TPoint label = box.LabelPoint();
+    const std::vector<int> rows = InkRows(target, label.x - 100, label.x + 100);
+    ASSERT_EQ(rows.size(), 40u);
+    // Two lines of 20 rows, 14 - 12 = 2 rows apart.
+    EXPECT_EQ(rows[19] + 3, rows[20]);
+    EXPECT_EQ(rows.front(), label.y + 6 - (20 + 2 + 20) / 2);
+    // "RZ" is 2 glyphs of 10 plus a spacing, centred on the label point.
+    int left = 2000, right = -1;
+    for (int x = 0; x < target.Width(); ++x)
+        if (target.GetPixel(x, rows.front()) == clBlack) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    EXPECT_NEAR((left + right + 1) / 2.0, label.x, 1.5);
+    EXPECT_EQ(font.LineGap(), 14) << "the font's own gap is back";
+
+    // A box not in use draws nothing.
+    target.Fill(clWhite);
+    box.Active = false;
+    box.Draw(target);
+    EXPECT_TRUE(InkRows(target, 0, 1280).empty());
+    font.Reset();
 }
