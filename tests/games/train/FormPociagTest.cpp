@@ -20,8 +20,10 @@ constexpr int32_t kSounds = GL_S | GL_SZ | GL_CZ;
 
 // The train screen over a main form, with a game started.
 struct TrainGame {
-    TrainGame(int poziom, const std::string& script = {}, int32_t sounds = kSounds, bool words = true)
-        : rig(800, 600, sounds, poziom, script, words), main(rig.App(), "FormMain", 800, 600), form(rig.App())
+    TrainGame(int poziom, const std::string& script = {}, int32_t sounds = kSounds, bool words = true,
+              int width = 800, int height = 600)
+        : rig(width, height, sounds, poziom, script, words), main(rig.App(), "FormMain", width, height),
+          form(rig.App())
     {
         main.Show();
     }
@@ -33,6 +35,7 @@ struct TrainGame {
     }
 
     int64_t Now() { return TheClock().Milliseconds(); }
+    void Step(int n) { rig.Step(n); }
     int H() const { return form.PictureHeight(); }
     int W() const { return form.PictureWidth(); }
 
@@ -250,6 +253,41 @@ TEST(FormPociag, LiftingConfinesThePointerThenCarryingKeepsItAboveTheLine)
     EXPECT_EQ(app.GetClipCursor(), (TRect{0, 0, 800, row + 1}));
     g.form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, grip.x, 100);
     EXPECT_EQ(app.GetClipCursor(), app.ScreenRect());
+}
+
+TEST(FormPociag, ADragGoesOnOverTheBlackBorder)
+{
+    // 900 x 700: the 800 x 600 design area sits 50 pixels in from every edge.
+    const TPoint press{50 + 229 + 62, 50 + 401 + 50};
+    std::ostringstream script;
+    script << "press " << press.x << " " << press.y << " left\n"
+           << "move " << press.x << " " << press.y - 140 << "\n"
+           << "move 10 " << press.y - 300 << "\n"
+           << "release 10 " << press.y - 300 << " left\n";
+    TrainGame g(1, script.str(), kSounds, true, 900, 700);
+    g.Start();
+    g.rig.App().ProcessMessages();
+    EXPECT_EQ(g.form.pbGame.BoundsRect(), (TRect{50, 50, 850, 650}));
+    EXPECT_EQ(g.form.Pixels().GetPixel(10, 10), clBlack);
+    EXPECT_EQ(g.form.Pixels().GetPixel(880, 400), clBlack);
+    EXPECT_NE(g.form.Pixels().GetPixel(60, 60), clBlack);
+
+    const CPocWagon& w = g.form.Wagon(0);
+    g.Step(1);
+    ASSERT_EQ(g.form.GrabbedWagon(), &w);
+    const TPoint grab{press.x - 50 - w.X(), press.y - 50 - w.Y()};
+    // Confined in screen pixels: the press column, then the band above the line.
+    EXPECT_EQ(g.rig.App().GetClipCursor(), (TRect{press.x, 0, press.x + 1, press.y + 1}));
+    g.Step(1);
+    EXPECT_TRUE(g.form.PictureReleased());
+    EXPECT_EQ(g.rig.App().GetClipCursor(), (TRect{0, 0, 900, 50 + w.Clearance() - g.H() + grab.y + 1}));
+    // Over the border the picture still follows the pointer, half out of the design area.
+    g.Step(1);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{10 - 50 - grab.x, press.y - 300 - 50 - grab.y}));
+    g.Step(1);
+    EXPECT_EQ(g.form.DraggedWord(), nullptr);
+    EXPECT_EQ(g.form.DragPosition(), (TPoint{w.X(), w.Y()}));
+    EXPECT_EQ(g.rig.Stats().Wrong + g.rig.Stats().Correct, 0);
 }
 
 TEST(FormPociag, PointerIsAHandOverAWagonWithAPicture)
