@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "controls/CZoom.h"
+#include "core/CBlad.h"
 #include "core/CUstGry.h"
 #include "core/SoundCodes.h"
 #include "games/train/CPocRegal.h"
@@ -461,4 +462,32 @@ TEST(FormPociag, AWholeGamePlayedWithTheMouseEndsInACompleteRecord)
     EXPECT_EQ(Bytes(file, CStatRec::kHeaderSize, CStatRec::kRecordSize), expected);
     // Eight words of 300 ms and eight closings of 400 ms: more than five seconds.
     EXPECT_GE(endMs - startMs, 8 * 700);
+}
+
+TEST(FormPociag, AMissingPictureStopsConstructionWithErrorOne)
+{
+    for (const char* missing : {"Data/Intf/Spec/R2_poc_sz3W.xji", "Data/Intf/Spec/R2_poc_ramp.xbi",
+                                "Data/Intf/Spec/R2_poc_regp32.xji", "Data/Intf/Spec/R2_ZoomExObrM.xji",
+                                "RESOURCE/pomoc_A.bmp"}) {
+        SCOPED_TRACE(missing);
+        TrainRig rig(800, 600, kSounds, 1, {}, false);
+        PlainForm main(rig.App(), "FormMain", 800, 600);
+        std::filesystem::remove(rig.Dir().Path() / missing);
+        try {
+            TFormPociag form(rig.App());
+            ADD_FAILURE() << "made without the picture";
+        } catch (const CBlad& e) {
+            EXPECT_EQ(e.Code, 1);
+        }
+        EXPECT_EQ(FormPociag, nullptr);
+        EXPECT_EQ(GameScreenFor(1), nullptr);
+    }
+    // The background and the zoom frame are not required.
+    TrainRig rig(800, 600, kSounds, 1, {}, false);
+    PlainForm main(rig.App(), "FormMain", 800, 600);
+    std::filesystem::remove(rig.Dir().Path() / "Data/Intf/Spec/R2_Tpociag.xji");
+    std::filesystem::remove(rig.Dir().Path() / "Data/Intf/Spec/R2_ZoomExB.xji");
+    TFormPociag form(rig.App());
+    EXPECT_EQ(GameScreenFor(1), &form);
+    EXPECT_EQ(FormPociag, &form);
 }
