@@ -49,16 +49,6 @@ TEST(CPocRegal, BoxPlacementAndPictureNames)
     EXPECT_EQ(CPocPudlo::Placement(Display(), 4, 0, 0).pictureName, "Data\\Intf\\Spec\\R3_poc_regp12.xji");
 }
 
-TEST(CPocRegal, BoxesAcceptTheirOwnSoundUntilTheFirstGame)
-{
-    CPocRegal shelf(0, 0, Picture);
-    for (int k = 0; k < CPocRegal::kBoxCount; ++k) {
-        EXPECT_EQ(shelf.Box(k).Key, 1 << k);
-        EXPECT_TRUE(shelf.Box(k).Active);
-        EXPECT_EQ(&shelf.Box(k).Shelf(), &shelf);
-    }
-}
-
 TEST(CPocRegal, DropTargetIsASquareAroundTheLabelPoint)
 {
     DisplayRestorer restore;

@@ -66,25 +66,6 @@ TEST(CPocWagon, PlacementPerDisplayMode)
     EXPECT_THROW(CPocWagon::Placement(Display(), 0), std::out_of_range);
 }
 
-TEST(CPocWagon, StackOfWordsTopAndBeneath)
-{
-    CPocWagon wagon(100, 200, Front(), 170);
-    CSlowa::SPaczka a = Word(clRed), b = Word(clGreen);
-    EXPECT_EQ(wagon.Top(), nullptr);
-    EXPECT_EQ(wagon.Beneath(), nullptr);
-    wagon.Push(&a);
-    EXPECT_EQ(wagon.Top(), &a);
-    EXPECT_EQ(wagon.Beneath(), nullptr);
-    wagon.Push(&b);
-    EXPECT_EQ(wagon.Top(), &b);
-    EXPECT_EQ(wagon.Beneath(), &a);
-    wagon.Pop();
-    EXPECT_EQ(wagon.Top(), &a);
-    wagon.Pop();
-    wagon.Pop();  // nothing happens on an empty wagon
-    EXPECT_EQ(wagon.Count(), 0);
-}
-
 TEST(CPocWagon, OnlyAWagonWithAPictureIsHitInsideItsFront)
 {
     CPocWagon wagon(100, 200, Front(), 170);
@@ -158,13 +139,3 @@ TEST(CPocWagon, DrawsTheFrontOverItsTopPicture)
     EXPECT_EQ(scene.GetPixel(10 + 1, 20 + 1), kFront);
 }
 
-TEST(CPocWagon, AFrontThatCannotBeLoadedIsAnError)
-{
-    ProgramSandbox sandbox;
-    try {
-        CPocWagon wagon(0, 0, "Data\\Intf\\Spec\\R2_poc_sz1", 0);
-        FAIL() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "CPocWagon");
-    }
-}

@@ -238,24 +238,6 @@ TEST(FormPociag, AReleaseInsideTheWagonGlidesStraightDown)
     EXPECT_TRUE(g.ScreenShowsBackBuffer(w.Rect()));
 }
 
-TEST(FormPociag, LiftingConfinesThePointerThenCarryingKeepsItAboveTheLine)
-{
-    TrainGame g(1);
-    g.Start();
-    TApplication& app = g.rig.App();
-    const TPoint grip = g.Grip(0);
-    const CPocWagon& w = g.form.Wagon(0);
-    g.form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, grip.x, grip.y);
-    const TPoint s = OnScreen(g.form, grip);
-    EXPECT_EQ(app.GetClipCursor(), (TRect{s.x, 0, s.x + 1, s.y + 1}));
-    g.form.pbGame.OnMouseMove(ssLeft, grip.x, w.Clearance() - g.H() + g.H() / 2 - 1);
-    EXPECT_TRUE(g.form.PictureReleased());
-    const int row = OnScreen(g.form, {0, w.Clearance() - g.H() + g.H() / 2}).y;
-    EXPECT_EQ(app.GetClipCursor(), (TRect{0, 0, 800, row + 1}));
-    g.form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, grip.x, 100);
-    EXPECT_EQ(app.GetClipCursor(), app.ScreenRect());
-}
-
 TEST(FormPociag, ADragGoesOnOverTheBlackBorder)
 {
     // 900 x 700: the 800 x 600 design area sits 50 pixels in from every edge.
@@ -334,25 +316,6 @@ TEST(FormPociag, HintsBlinkAndAreRefusedForHalfASecond)
     EXPECT_TRUE(g.rig.Stats().Active);
     g.form.actPomoc.Execute();
     EXPECT_EQ(g.rig.Stats().Hints, 2);
-}
-
-TEST(FormPociag, HintWithEveryWagonEmptyDoesNothing)
-{
-    TrainGame g(1, {}, GL_SZ);
-    g.Start();
-    for (int i = 0; i < 4; ++i)
-        while (g.form.Wagon(i).Count() > 1)
-            g.Drag(i, g.RightBox(i)->LabelPoint());
-    // Three wagons emptied, the last picture of wagon 3 taken as well: the game ends.
-    for (int i = 0; i < 3; ++i)
-        g.Drag(i, g.RightBox(i)->LabelPoint());
-    EXPECT_EQ(g.form.SortedCount(), 7);
-    const int64_t start = g.Now();
-    // The hint goes to the one wagon that still has a picture.
-    g.form.actPomoc.Execute();
-    EXPECT_EQ(g.rig.Stats().Hints, 1);
-    EXPECT_EQ(g.form.Wagon(3).Count(), 1);
-    EXPECT_GT(g.Now(), start);
 }
 
 TEST(FormPociag, StopWithPicturesLeftCountsThemWrongAndSavesIncomplete)
