@@ -22,7 +22,7 @@ constexpr BoxDesign kBoxes[12] = {
     {180, 377, 78, 74}, {345, 372, 89, 79}, {759, 376, 62, 78}, {928, 383, 61, 84},
 };
 
-// The label is half a character too loose in the font's own line spacing.
+// The two spellings of a sound sit closer together than the font's own lines.
 class LineGapLowered {
 public:
     LineGapLowered(CTransFont& font, int by) : font_(font), gap_(font.LineGap())
