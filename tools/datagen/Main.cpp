@@ -1,0 +1,122 @@
+// szeptaczki-datagen: makes the default data tree beside the program, so that
+// a fresh checkout runs as a finished game. Everything is made on this machine.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "tools/datagen/ContactSheet.h"
+#include "tools/datagen/DataTree.h"
+#include "tools/datagen/ParallelFor.h"
+#include "tools/datagen/PictureFiles.h"
+#include "tools/datagen/WordSource.h"
+
+#if __has_include("tools/datagen/InterfaceArt.h")
+#include "tools/datagen/InterfaceArt.h"
+#define SZ_DATAGEN_HAVE_INTERFACE 1
+#else
+#define SZ_DATAGEN_HAVE_INTERFACE 0
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kStamp = fs::path("Data") / ".generated";
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: szeptaczki-datagen OUTDIR\n"
+                 "         writes the default data tree under OUTDIR (OUTDIR/Data, OUTDIR/RESOURCE)\n"
+                 "       szeptaczki-datagen --contact-sheet FILE.png [FIRST [COUNT]]\n"
+                 "         draws COUNT word pictures (default 40) from word FIRST on one PNG page\n");
+    return 2;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int Generate(const fs::path& root)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const unsigned threads = WorkerCount();
+    const bool madeBefore = fs::exists(root / kStamp);
+    // The stamp goes first and comes back last: a tree without it is incomplete.
+    std::error_code ec;
+    fs::remove(root / kStamp, ec);
+    fs::create_directories(root / "Data", ec);
+
+    const std::vector<DatagenWord> words = CatalogueWords();
+    bool complete = true;
+
+    const PictureCounts pictures = WriteWordPictures(root, words, threads);
+    std::printf("word pictures: %d of %zu show the thing (%d emoji, %d drawings), %d word cards\n",
+                pictures.emoji + pictures.drawing, words.size(), pictures.emoji, pictures.drawing, pictures.caption);
+    if (pictures.written != static_cast<int>(words.size())) {
+        std::fprintf(stderr, "word pictures NOT written: %s\n",
+                     PictureWritersAvailable() ? "encoding failed" : "this build has no BMP/JPEG writer");
+        complete = false;
+    }
+
+    WriteWordRecordings(root, words, threads);
+    std::printf("word recordings: %zu\n", words.size());
+    WriteFeedbackRecordings(root, threads);
+    std::printf("praise and reproach recordings: written\n");
+    WriteMusic(root);
+    std::printf("music: written\n");
+
+#if SZ_DATAGEN_HAVE_INTERFACE
+    GenerateInterface(root);
+#else
+    std::fprintf(stderr, "interface art NOT written: this build has no interface generator\n");
+    complete = false;
+#endif
+
+    // Files left by an earlier run of ours that belong to no word would be
+    // reported as surplus by the program; files we did not make are left alone.
+    for (const fs::path& extra : SurplusWordFiles(root, words)) {
+        if (madeBefore) {
+            fs::remove(extra, ec);
+        } else {
+            std::fprintf(stderr, "warning: %s belongs to no word\n", extra.c_str());
+        }
+    }
+
+    std::printf("data tree under %s made in %.1f s\n", root.c_str(), SecondsSince(start));
+    if (!complete) {
+        std::fprintf(stderr, "the data tree is incomplete; it will be made again next time\n");
+        return 1;
+    }
+    std::ofstream stamp(root / kStamp, std::ios::trunc);
+    stamp << "made by szeptaczki-datagen\n";
+    stamp.close();
+    if (!stamp)
+        throw std::runtime_error("cannot write " + (root / kStamp).string());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        if (argc >= 3 && std::string(argv[1]) == "--contact-sheet") {
+            const int first = argc > 3 ? std::atoi(argv[3]) : 0;
+            const int count = argc > 4 ? std::atoi(argv[4]) : 40;
+            WriteContactSheet(argv[2], CatalogueWords(), first, count);
+            return 0;
+        }
+        if (argc != 2 || argv[1][0] == '-')
+            return Usage();
+        return Generate(argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "szeptaczki-datagen: %s\n", e.what());
+        return 1;
+    }
+}
