@@ -77,9 +77,18 @@ public:
                 env *= std::exp(-(t - length) / 0.05);
             const double wobble = vibrato * std::sin(2 * std::numbers::pi * 5.5 * t) * std::min(1.0, t / 0.3);
             const double phase = 2 * std::numbers::pi * freq * t + wobble;
+            // sin(k·phase) by the angle-addition recurrence: one sine and one cosine a sample.
+            const double s1 = std::sin(phase);
+            const double twoCos = 2 * std::cos(phase);
+            double previous = 0;
+            double current = s1;
             double v = 0;
-            for (std::size_t p = 0; p < partials.size(); ++p)
-                v += partials[p] * std::sin(phase * static_cast<double>(p + 1));
+            for (double strength : partials) {
+                v += strength * current;
+                const double next = twoCos * current - previous;
+                previous = current;
+                current = next;
+            }
             buffer_[from + i] += amp * env * v;
         }
     }
@@ -139,7 +148,7 @@ void PlayMelody(Mixer& mix, const std::vector<Note>& notes, double start)
     for (const Note& n : notes) {
         const double length = n.eighths * kEighth;
         if (n.midi != 0)
-            mix.Tone(t, length * 0.9, Frequency(n.midi), 0.22, {1.0, 0.35, 0.12, 0.05}, 0.012, 0.45, 0.004);
+            mix.Tone(t, length * 0.9, Frequency(n.midi), 0.26, {1.0, 0.35, 0.12, 0.05}, 0.012, 0.45, 0.004);
         t += length;
     }
 }
@@ -153,13 +162,13 @@ void PlayAccompaniment(Mixer& mix, const std::vector<Chord>& chords, double star
         const int third = c.root + (c.minor ? 3 : 4);
         const int fifth = c.root + 7;
         // Bass on the beat, the fifth on the next one.
-        mix.Tone(t, kEighth * 1.8, Frequency(c.root - 12), 0.30, {1.0, 0.5, 0.2}, 0.01, 0.35);
-        mix.Tone(t + 2 * kEighth, kEighth * 1.8, Frequency(fifth - 12), 0.22, {1.0, 0.5, 0.2}, 0.01, 0.35);
+        mix.Tone(t, kEighth * 1.8, Frequency(c.root - 12), 0.22, {1.0, 0.5, 0.2}, 0.01, 0.35);
+        mix.Tone(t + 2 * kEighth, kEighth * 1.8, Frequency(fifth - 12), 0.16, {1.0, 0.5, 0.2}, 0.01, 0.35);
         // A music-box arpeggio one octave up, an eighth apart.
         const int arpeggio[4] = {c.root + 12, third + 12, fifth + 12, third + 12};
         for (int e = 0; e < 4; ++e)
             mix.Tone(t + e * kEighth, kEighth, Frequency(arpeggio[e]), 0.07, {1.0, 0.0, 0.25, 0.0, 0.08}, 0.004, 0.18);
-        mix.Kick(t, 0.35);
+        mix.Kick(t, 0.2);
         for (int e = 1; e < 4; e += 2)
             mix.Tick(t + e * kEighth, 0.05);
     }

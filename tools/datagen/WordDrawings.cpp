@@ -53,19 +53,29 @@ void Shine(cairo_t* cr, double cx, double cy, double rx, double ry)
     cairo_fill(cr);
 }
 
-// A splash of paint: a round blob with drops around it.
+// A blot of paint: a round blob with a wavy edge and a few drops beside it.
 void PaintSplash(cairo_t* cr, Rgb c)
 {
-    const double drops[][3] = {{0.3, 128, 22}, {1.1, 135, 16}, {1.9, 122, 26}, {2.8, 132, 18},
-                               {3.6, 126, 24}, {4.4, 138, 14}, {5.3, 124, 20}};
     cairo_new_path(cr);
-    cairo_arc(cr, 200, 150, 105, 0, 2 * kPi);
+    constexpr int kSteps = 144;
+    for (int i = 0; i < kSteps; ++i) {
+        const double a = 2 * kPi * i / kSteps;
+        const double r = 100 * (1 + 0.07 * std::sin(5 * a) + 0.04 * std::sin(3 * a + 1.0));
+        const double x = 190 + r * 1.15 * std::cos(a);
+        const double y = 155 + r * std::sin(a);
+        if (i == 0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+    const double drops[][3] = {{335, 70, 16}, {355, 112, 9}, {330, 245, 12}};
     for (const auto& d : drops) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, 200 + d[1] * std::cos(d[0]), 150 + d[1] * 0.92 * std::sin(d[0]), d[2], 0, 2 * kPi);
+        cairo_arc(cr, d[0], d[1], d[2], 0, 2 * kPi);
     }
     Fill(cr, c);
-    Shine(cr, 160, 105, 32, 18);
+    Shine(cr, 140, 105, 34, 16);
 }
 
 void BigDigit(cairo_t* cr, cairo_font_face_t* font, const char* digit, Rgb c)

@@ -103,7 +103,7 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"liczydlo", U"\U0001F9EE"},
         {"lis", U"\U0001F98A"},
         {"list", U"\u2709"},
-        {"listek", U"\U0001F343"},
+        {"listek", U"\U0001F341"},
         {"lisy", U"\U0001F98A\U0001F98A"},
         {"lizak", U"\U0001F36D"},
         {"los", U"\U0001F39F"},                          // ticket
@@ -206,7 +206,7 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"teczka", U"\U0001F4BC"},
         {"tenis", U"\U0001F3BE"},
         {"tecza", U"\U0001F308"},
-        {"tydzien", U"\U0001F4C5"},
+        {"tydzien", U"\U0001F5D3"},
         {"tygrys", U"\U0001F405"},
         {"ulica", U"\U0001F6E3"},
         {"usta", U"\U0001F444"},
