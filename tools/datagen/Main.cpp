@@ -1,5 +1,6 @@
 // szeptaczki-datagen: makes the default data tree beside the program, so that
 // a fresh checkout runs as a finished game. Everything is made on this machine.
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +33,9 @@ int Usage()
     std::fprintf(stderr,
                  "usage: szeptaczki-datagen OUTDIR\n"
                  "         writes the default data tree under OUTDIR (OUTDIR/Data, OUTDIR/RESOURCE)\n"
-                 "       szeptaczki-datagen --contact-sheet FILE.png [FIRST [COUNT]]\n"
-                 "         draws COUNT word pictures (default 40) from word FIRST on one PNG page\n");
+                 "       szeptaczki-datagen --contact-sheet FILE.png [FIRST [COUNT] | KEY...]\n"
+                 "         draws COUNT word pictures (default 40) from word FIRST, or the named\n"
+                 "         words, on one PNG page\n");
     return 2;
 }
 
@@ -107,9 +109,20 @@ int main(int argc, char** argv)
 {
     try {
         if (argc >= 3 && std::string(argv[1]) == "--contact-sheet") {
+            std::vector<DatagenWord> words = CatalogueWords();
+            if (argc > 3 && !std::isdigit(static_cast<unsigned char>(argv[3][0]))) {
+                // Named words only.
+                std::vector<DatagenWord> chosen;
+                for (int a = 3; a < argc; ++a)
+                    for (const DatagenWord& w : words)
+                        if (w.key == argv[a])
+                            chosen.push_back(w);
+                WriteContactSheet(argv[2], chosen, 0, static_cast<int>(chosen.size()));
+                return 0;
+            }
             const int first = argc > 3 ? std::atoi(argv[3]) : 0;
             const int count = argc > 4 ? std::atoi(argv[4]) : 40;
-            WriteContactSheet(argv[2], CatalogueWords(), first, count);
+            WriteContactSheet(argv[2], words, first, count);
             return 0;
         }
         if (argc != 2 || argv[1][0] == '-')
