@@ -1,0 +1,63 @@
+// The statistics of the game being played: counters, play time and rating for
+// the end-of-game summary, and one record per finished game appended to the
+// statistics file beside the program. A game nobody touched for two minutes
+// counts as abandoned and is not recorded.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "platform/Clock.h"
+
+class CUstGry;
+
+class CStatRec {
+public:
+    static constexpr int kIdleMs = 120000;
+    static constexpr std::size_t kHeaderSize = 20;
+    static constexpr std::size_t kRecordSize = 44;
+
+    // Makes the statistics file when it is missing; throws CBlad(3) when it cannot.
+    CStatRec(int32_t programNumber, CUstGry* settings);
+    ~CStatRec();
+    CStatRec(const CStatRec&) = delete;
+    CStatRec& operator=(const CStatRec&) = delete;
+
+    Timer IdleTimer;
+    int32_t ProgramNumber;
+    bool Active = false;
+    int32_t GameId = 0;
+    CUstGry* Settings;  // not owned
+    int32_t Duration = 0;  // seconds
+    int16_t Completed = 0;
+    SystemTime StartTime;
+    SystemTime EndTime;
+    int32_t Hints = 0;
+    int32_t Correct = 0;
+    int32_t Wrong = 0;
+
+    // "prgst" + program number + ".stt" in the program's directory.
+    std::filesystem::path FileName() const;
+    bool EnsureFile();
+
+    void StartGame(CUstGry& settings);
+    // Any input of the child during play: the idle watch starts again.
+    void Touch();
+    void Expire();
+    void AddHint() { ++Hints; }
+    void AddCorrect() { ++Correct; }
+    void AddWrong() { ++Wrong; }
+    void StopGame();
+    int32_t DurationSeconds() const;
+    // Appends the game's record when the game is still active; true when the
+    // whole record was written. A failed write leaves the file as it was.
+    bool Save(uint8_t completed);
+
+    std::string DurationText() const;
+    std::string HintsText() const;
+    std::string CorrectText() const;
+    std::string WrongText() const;
+    // 1, 2 or 4: how well the child did.
+    int16_t Rating() const;
+};

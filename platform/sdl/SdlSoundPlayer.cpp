@@ -1,0 +1,87 @@
+// The simple SDL sound player.
+#include "platform/sdl/SdlSoundPlayer.h"
+
+#include <cmath>
+
+#include "platform/Clock.h"
+#include "platform/WaveFile.h"
+#include "platform/sdl/SdlAudio.h"
+
+namespace {
+
+// A device that stops taking samples must not hang the program: a sound
+// played to its end is waited for at most this much beyond its length.
+constexpr int kWaitMarginMs = 1000;
+
+WaveData BeepTone()
+{
+    constexpr int kRate = 22050;
+    constexpr int kFrames = kRate * 120 / 1000;
+    constexpr int kFade = kRate * 10 / 1000;  // no clicks at the ends
+    WaveData w;
+    w.sampleRate = kRate;
+    w.channels = 1;
+    w.bitsPerSample = 16;
+    for (int i = 0; i < kFrames; ++i) {
+        const double envelope = std::min({1.0, static_cast<double>(i) / kFade, static_cast<double>(kFrames - i) / kFade});
+        const auto s = static_cast<int16_t>(9000.0 * envelope * std::sin(2.0 * M_PI * 880.0 * i / kRate));
+        const auto u = static_cast<uint16_t>(s);
+        w.samples.push_back(static_cast<char>(u & 0xFF));
+        w.samples.push_back(static_cast<char>(u >> 8));
+    }
+    return w;
+}
+
+}  // namespace
+
+SdlSoundPlayer::SdlSoundPlayer(std::shared_ptr<SdlAudio> audio) : audio_(std::move(audio)) {}
+
+SdlSoundPlayer::~SdlSoundPlayer()
+{
+    Stop();
+    if (beep_ != 0)
+        audio_->Stop(beep_);
+}
+
+bool SdlSoundPlayer::Play(const std::filesystem::path& file, bool wait)
+{
+    WaveData wave;
+    if (!LoadWaveFile(file, wave))
+        return false;
+    Stop();
+    const int duration = wave.DurationMs();
+    if (!audio_->OutputAvailable()) {
+        // Silent, but the program keeps the pace it would have with sound.
+        if (wait)
+            TheClock().Sleep(duration);
+        return true;
+    }
+    voice_ = audio_->Start(wave);
+    if (voice_ == 0)
+        return false;
+    if (wait) {
+        audio_->Wait(voice_, duration + kWaitMarginMs);
+        Stop();
+    }
+    return true;
+}
+
+void SdlSoundPlayer::Stop()
+{
+    if (voice_ != 0)
+        audio_->Stop(voice_);
+    voice_ = 0;
+}
+
+void SdlSoundPlayer::Beep()
+{
+    static const WaveData tone = BeepTone();
+    if (beep_ != 0)
+        audio_->Stop(beep_);
+    beep_ = audio_->Start(tone);
+}
+
+bool SdlSoundPlayer::IsSounding() const
+{
+    return voice_ != 0 && audio_->IsSounding(voice_);
+}

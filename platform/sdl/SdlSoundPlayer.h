@@ -1,0 +1,29 @@
+// The simple sound player on SDL: one sound at a time through the shared mixer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/SoundPlayer.h"
+
+class SdlAudio;
+
+class SdlSoundPlayer final : public SoundPlayer {
+public:
+    explicit SdlSoundPlayer(std::shared_ptr<SdlAudio> audio);
+    ~SdlSoundPlayer() override;
+    SdlSoundPlayer(const SdlSoundPlayer&) = delete;
+    SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
+
+    bool Play(const std::filesystem::path& file, bool wait) override;
+    void Stop() override;
+    void Beep() override;
+
+    // True while the last sound started here is still being heard.
+    bool IsSounding() const;
+
+private:
+    std::shared_ptr<SdlAudio> audio_;
+    uint64_t voice_ = 0;
+    uint64_t beep_ = 0;
+};
