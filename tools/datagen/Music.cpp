@@ -198,5 +198,5 @@ Samples ComposeMusic()
 
 std::string MusicWave()
 {
-    return EncodeWave(ComposeMusic());
+    return BuildRecordingWave(ComposeMusic());
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/datagen/WaveData.h"
+#include "tools/datagen/SampleTools.h"
 
 // About a minute of music at 22050 Hz, always the same samples; its peak is
 // kept well below full scale so that speech played over it stays clear.

@@ -39,11 +39,12 @@ Samples Speak(const std::string& utf8Text, const SpeechVoice& voice)
     while ((got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
         bytes.append(buffer, got);
     const int status = pclose(pipe.release());
-    Samples samples;
-    int rate = 0;
-    if (status != 0 || !DecodeWave(bytes, samples, rate) || samples.empty())
+    // Piped output cannot know its length: the size fields are placeholders and
+    // the parser takes the frames that are there.
+    WaveData wave;
+    if (status != 0 || !ParseWave(bytes, wave) || wave.Frames() == 0)
         throw std::runtime_error("espeak-ng gave no sound for \"" + utf8Text + "\"");
-    return Resample(samples, rate, kWaveRate);
+    return Resample(MonoSamples(wave), wave.sampleRate, kWaveRate);
 }
 
 std::string SpokenWave(const std::string& utf8Text, const SpeechVoice& voice)
@@ -53,5 +54,5 @@ std::string SpokenWave(const std::string& utf8Text, const SpeechVoice& voice)
     TrimAndNormalise(samples, 0.9);
     if (samples.empty())
         throw std::runtime_error("espeak-ng gave only silence for \"" + utf8Text + "\"");
-    return EncodeWave(samples);
+    return BuildRecordingWave(samples);
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/datagen/WaveData.h"
+#include "tools/datagen/SampleTools.h"
 
 struct SpeechVoice {
     int speed = 140;  // words per minute

@@ -14,6 +14,3 @@ std::vector<DatagenWord> CatalogueWords();
 
 // The word as written: the notation (cp1250) without its commas and marks, in UTF-8.
 std::string SpellingOfNotation(const std::string& notationCp1250);
-
-// Stand-in until the catalogue class is available here.
-std::vector<std::string> StandInNotations();
