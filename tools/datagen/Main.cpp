@@ -9,6 +9,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/CSlowa.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
 #include "tools/datagen/ContactSheet.h"
 #include "tools/datagen/DataTree.h"
 #include "tools/datagen/ParallelFor.h"
@@ -44,8 +47,9 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-int Generate(const fs::path& root)
+int Generate(const fs::path& outDir)
 {
+    const fs::path root = fs::absolute(outDir);
     const auto start = std::chrono::steady_clock::now();
     const unsigned threads = WorkerCount();
     const bool madeBefore = fs::exists(root / kStamp);
@@ -88,6 +92,18 @@ int Generate(const fs::path& root)
         } else {
             std::fprintf(stderr, "warning: %s belongs to no word\n", extra.c_str());
         }
+    }
+
+    // The program's own resource check must find every word file and nothing more.
+    SetProgramDir(root);
+    std::vector<std::string> report;
+    if (!CSlowa().CheckResources(report)) {
+        constexpr std::size_t kShown = 12;
+        for (std::size_t i = 0; i < report.size() && i < kShown; ++i)
+            std::fprintf(stderr, "%s\n", Cp1250ToUtf8(report[i]).c_str());
+        if (report.size() > kShown)
+            std::fprintf(stderr, "... and %zu more lines of the resource check\n", report.size() - kShown);
+        complete = false;
     }
 
     std::printf("data tree under %s made in %.1f s\n", root.c_str(), SecondsSince(start));
