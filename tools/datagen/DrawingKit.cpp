@@ -59,4 +59,17 @@ void Shine(cairo_t* cr, double cx, double cy, double rx, double ry)
     cairo_fill(cr);
 }
 
+void Leaf(cairo_t* cr, double x, double y, double angle, double size)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, size * 0.3, -size * 0.35, size * 0.75, -size * 0.3, size, 0);
+    cairo_curve_to(cr, size * 0.75, size * 0.3, size * 0.3, size * 0.35, 0, 0);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+    Fill(cr, {0.3, 0.72, 0.3});
+}
+
 }  // namespace drawing

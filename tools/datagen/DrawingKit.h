@@ -27,4 +27,7 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A soft white highlight, as light falling on a round surface.
 void Shine(cairo_t* cr, double cx, double cy, double rx, double ry);
 
+// A green leaf from (x, y) pointing along angle, size long.
+void Leaf(cairo_t* cr, double x, double y, double angle, double size);
+
 }  // namespace drawing

@@ -14,20 +14,6 @@ namespace {
 const Rgb kWood{0.78, 0.52, 0.28};
 const Rgb kMetal{0.72, 0.75, 0.8};
 const Rgb kDark{0.25, 0.26, 0.3};
-const Rgb kLeaf{0.3, 0.72, 0.3};
-
-void Leaf(cairo_t* cr, double x, double y, double angle, double size)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_move_to(cr, 0, 0);
-    cairo_curve_to(cr, size * 0.3, -size * 0.35, size * 0.75, -size * 0.3, size, 0);
-    cairo_curve_to(cr, size * 0.75, size * 0.3, size * 0.3, size * 0.35, 0, 0);
-    cairo_close_path(cr);
-    cairo_restore(cr);
-    Fill(cr, kLeaf);
-}
 
 void CenteredText(cairo_t* cr, cairo_font_face_t* font, const char* text, double cx, double cy, double size)
 {

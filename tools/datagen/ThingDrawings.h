@@ -69,4 +69,28 @@ void RoadBend(cairo_t* cr);
 void Stick(cairo_t* cr);
 void Flag(cairo_t* cr);
 
+void Tank(cairo_t* cr);
+void Jug(cairo_t* cr);
+void CashRegister(cairo_t* cr);
+void Cradle(cairo_t* cr);
+void DeckChair(cairo_t* cr);
+void WhiteMushrooms(cairo_t* cr);
+void PowerPole(cairo_t* cr);
+void RopeCoil(cairo_t* cr);
+void Sail(cairo_t* cr);
+void Sink(cairo_t* cr);
+void Zipper(cairo_t* cr);
+void Braces(cairo_t* cr);
+void Tracksuit(cairo_t* cr);
+void Pocket(cairo_t* cr);
+void Seeds(cairo_t* cr);
+void SwimCap(cairo_t* cr);
+void Carts(cairo_t* cr);
+void SleepingBag(cairo_t* cr);
+void Siphon(cairo_t* cr);
+void Spear(cairo_t* cr);
+void Branches(cairo_t* cr);
+void Eyelashes(cairo_t* cr);
+void Railing(cairo_t* cr);
+
 }  // namespace drawing
