@@ -92,6 +92,11 @@ void CashRegister(cairo_t* cr)
 
 void Cradle(cairo_t* cr)
 {
+    for (double x : {140.0, 260.0}) {
+        cairo_move_to(cr, x, 200);
+        cairo_line_to(cr, x, 262);
+    }
+    Stroke(cr, kWood, 12);
     cairo_arc(cr, 200, 40, 230, kPi * 0.35, kPi * 0.65);
     Stroke(cr, kWood, 16);
     cairo_move_to(cr, 80, 110);
@@ -243,8 +248,8 @@ void Zipper(cairo_t* cr)
     Fill(cr, cloth);
     // Closed below the slider: the teeth of the two sides interlock.
     for (int i = 0; i < 11; ++i)
-        cairo_rectangle(cr, (i % 2) ? 198 : 184, 160 + i * 11.0, 18, 8);
-    cairo_set_source_rgb(cr, 0.85, 0.85, 0.88);
+        cairo_rectangle(cr, (i % 2) ? 198 : 180, 160 + i * 11.0, 22, 8);
+    cairo_set_source_rgb(cr, 0.95, 0.8, 0.3);
     cairo_fill(cr);
     cairo_move_to(cr, 195, 40);
     cairo_line_to(cr, 160, 150);
@@ -253,10 +258,10 @@ void Zipper(cairo_t* cr)
     cairo_close_path(cr);
     Fill(cr, {1, 1, 1});
     for (int i = 0; i < 6; ++i) {
-        cairo_rectangle(cr, 190 - i * 6.0, 52 + i * 16.0, 9, 8);
-        cairo_rectangle(cr, 201 + i * 6.0, 52 + i * 16.0, 9, 8);
+        cairo_rectangle(cr, 186 - i * 6.0, 52 + i * 16.0, 12, 8);
+        cairo_rectangle(cr, 202 + i * 6.0, 52 + i * 16.0, 12, 8);
     }
-    cairo_set_source_rgb(cr, 0.85, 0.85, 0.88);
+    cairo_set_source_rgb(cr, 0.95, 0.8, 0.3);
     cairo_fill(cr);
     RoundedRect(cr, 180, 130, 40, 36, 8);
     Fill(cr, kMetal);
