@@ -9,7 +9,7 @@
 #include "core/CUstGry.h"
 #include "core/Notation.h"
 #include "core/SoundCodes.h"
-#include "core/Specfunc.h"
+#include "core/SoundHelpers.h"
 #include "core/WordTable.h"
 #include "graphics/Universalfn.h"
 #include "platform/Paths.h"

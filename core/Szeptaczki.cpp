@@ -19,22 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The directory the executable lives in: the data tree, the settings and the
-// statistics are beside it.
-fs::path ExecutableDir(const char* argv0)
-{
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && !self.empty())
-        return self.parent_path();
-    if (argv0 && *argv0) {
-        const fs::path given = fs::absolute(argv0, ec);
-        if (!ec)
-            return given.parent_path();
-    }
-    return fs::current_path(ec);
-}
-
 uint64_t SeedFromClock()
 {
     Clock& clock = TheClock();

@@ -85,6 +85,20 @@ fs::path NativePath(std::string_view path)
     return result;
 }
 
+fs::path ExecutableDir(const char* argv0)
+{
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && !self.empty())
+        return self.parent_path();
+    if (argv0 && *argv0) {
+        const fs::path given = fs::absolute(argv0, ec);
+        if (!ec)
+            return given.parent_path();
+    }
+    return fs::current_path(ec);
+}
+
 bool FileExists(std::string_view path)
 {
     std::error_code ec;

@@ -19,6 +19,10 @@ const std::filesystem::path& ProgramDir();
 // rest are kept as given.
 std::filesystem::path NativePath(std::string_view path);
 
+// The directory the running executable lives in (argv0 is the fallback
+// where the system cannot tell).
+std::filesystem::path ExecutableDir(const char* argv0);
+
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/Specfunc.h"
+#include "core/SoundHelpers.h"
 #include "graphics/Universalfn.h"
 #include "platform/Random.h"
 #include "platform/SoundPlayer.h"

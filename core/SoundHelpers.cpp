@@ -1,5 +1,5 @@
 // Sound names, sound sets, shuffling and the playing of recordings.
-#include "core/Specfunc.h"
+#include "core/SoundHelpers.h"
 
 #include <utility>
 
