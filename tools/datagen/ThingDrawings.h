@@ -93,4 +93,14 @@ void Branches(cairo_t* cr);
 void Eyelashes(cairo_t* cr);
 void Railing(cairo_t* cr);
 
+void WadingBird(cairo_t* cr, Rgb body, Rgb wing, Rgb beak, bool redCap);
+void Swallow(cairo_t* cr);
+void Vulture(cairo_t* cr);
+void Beak(cairo_t* cr);
+void Saddle(cairo_t* cr);
+void BikeSaddle(cairo_t* cr);
+void Thorns(cairo_t* cr);
+void Stretcher(cairo_t* cr);
+void MopOfHair(cairo_t* cr);
+
 }  // namespace drawing

@@ -120,6 +120,20 @@ const std::map<std::string_view, Drawing>& Drawings()
         {"galezie", Plain(Branches)},
         {"rzesy", Plain(Eyelashes)},
         {"porecz", Plain(Railing)},
+        {"bocian", [](cairo_t* cr, cairo_font_face_t*) {
+             WadingBird(cr, {0.98, 0.98, 0.98}, {0.15, 0.15, 0.17}, {0.9, 0.25, 0.15}, false);
+         }},
+        {"zuraw", [](cairo_t* cr, cairo_font_face_t*) {
+             WadingBird(cr, {0.7, 0.72, 0.76}, {0.45, 0.47, 0.52}, {0.3, 0.3, 0.32}, true);
+         }},
+        {"jaskolka", Plain(Swallow)},
+        {"sep", Plain(Vulture)},
+        {"dziob", Plain(Beak)},
+        {"siodlo", Plain(Saddle)},
+        {"siodelko", Plain(BikeSaddle)},
+        {"kolec", Plain(Thorns)},
+        {"nosze", Plain(Stretcher)},
+        {"czupryna", Plain(MopOfHair)},
     };
     return drawings;
 }

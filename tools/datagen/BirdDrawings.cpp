@@ -1,0 +1,238 @@
+// Drawings of birds and of a few more things, for words no emoji shows.
+#include "tools/datagen/ThingDrawings.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "tools/datagen/DrawingKit.h"
+
+namespace drawing {
+
+namespace {
+
+const Rgb kWood{0.78, 0.52, 0.28};
+const Rgb kDark{0.2, 0.2, 0.22};
+
+void Eye(cairo_t* cr, double x, double y, double r)
+{
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    cairo_arc(cr, x + r * 0.2, y, r * 0.55, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
+    cairo_fill(cr);
+}
+
+}  // namespace
+
+void WadingBird(cairo_t* cr, Rgb body, Rgb wing, Rgb beak, bool redCap)
+{
+    // Legs first, the body over them.
+    for (double x : {185.0, 215.0}) {
+        cairo_move_to(cr, x, 175);
+        cairo_line_to(cr, x + (x < 200 ? -5 : 5), 285);
+    }
+    Stroke(cr, beak, 7);
+    cairo_move_to(cr, 130, 140);
+    cairo_curve_to(cr, 130, 95, 250, 95, 290, 150);
+    cairo_curve_to(cr, 250, 195, 140, 195, 130, 140);
+    cairo_close_path(cr);
+    Fill(cr, body);
+    cairo_move_to(cr, 170, 125);
+    cairo_curve_to(cr, 220, 110, 280, 130, 320, 175);
+    cairo_curve_to(cr, 260, 175, 200, 170, 170, 150);
+    cairo_close_path(cr);
+    Fill(cr, wing);
+    cairo_move_to(cr, 145, 135);
+    cairo_curve_to(cr, 120, 100, 125, 70, 120, 45);
+    Stroke(cr, Darker(body, 0.35), 26);
+    cairo_move_to(cr, 145, 135);
+    cairo_curve_to(cr, 120, 100, 125, 70, 120, 45);
+    Stroke(cr, body, 20);
+    cairo_arc(cr, 118, 42, 20, 0, 2 * kPi);
+    Fill(cr, body);
+    if (redCap) {
+        cairo_arc(cr, 118, 32, 10, 0, 2 * kPi);
+        Fill(cr, {0.9, 0.15, 0.15});
+    }
+    cairo_move_to(cr, 102, 38);
+    cairo_line_to(cr, 30, 55);
+    cairo_line_to(cr, 102, 50);
+    cairo_close_path(cr);
+    Fill(cr, beak);
+    Eye(cr, 116, 38, 6);
+}
+
+void Swallow(cairo_t* cr)
+{
+    const Rgb blue{0.12, 0.2, 0.45};
+    cairo_move_to(cr, 200, 150);
+    cairo_curve_to(cr, 150, 80, 80, 50, 20, 60);
+    cairo_curve_to(cr, 90, 110, 140, 150, 200, 165);
+    cairo_close_path(cr);
+    Fill(cr, blue);
+    cairo_move_to(cr, 215, 150);
+    cairo_curve_to(cr, 260, 80, 330, 40, 385, 45);
+    cairo_curve_to(cr, 320, 100, 270, 150, 215, 168);
+    cairo_close_path(cr);
+    Fill(cr, blue);
+    cairo_move_to(cr, 150, 170);
+    cairo_curve_to(cr, 190, 140, 260, 150, 280, 170);
+    cairo_line_to(cr, 330, 250);
+    cairo_line_to(cr, 270, 195);
+    cairo_line_to(cr, 290, 265);
+    cairo_curve_to(cr, 230, 200, 170, 200, 150, 170);
+    cairo_close_path(cr);
+    Fill(cr, blue);
+    cairo_move_to(cr, 160, 175);
+    cairo_curve_to(cr, 190, 195, 230, 195, 255, 180);
+    cairo_curve_to(cr, 220, 170, 180, 168, 160, 175);
+    cairo_close_path(cr);
+    Fill(cr, {1, 0.97, 0.92});
+    cairo_arc(cr, 150, 168, 22, 0, 2 * kPi);
+    Fill(cr, blue);
+    cairo_arc(cr, 140, 178, 10, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.85, 0.3, 0.2);
+    cairo_fill(cr);
+    cairo_move_to(cr, 130, 162);
+    cairo_line_to(cr, 112, 170);
+    cairo_line_to(cr, 130, 172);
+    cairo_close_path(cr);
+    Fill(cr, kDark);
+    Eye(cr, 146, 162, 5);
+}
+
+void Vulture(cairo_t* cr)
+{
+    const Rgb brown{0.42, 0.28, 0.18};
+    cairo_move_to(cr, 120, 260);
+    cairo_curve_to(cr, 80, 160, 150, 90, 220, 110);
+    cairo_curve_to(cr, 300, 130, 320, 220, 280, 260);
+    cairo_close_path(cr);
+    Fill(cr, brown);
+    cairo_move_to(cr, 140, 250);
+    cairo_curve_to(cr, 150, 180, 230, 150, 300, 200);
+    cairo_curve_to(cr, 320, 240, 300, 270, 260, 275);
+    cairo_close_path(cr);
+    Fill(cr, Darker(brown, 0.25));
+    Ellipse(cr, 190, 112, 55, 20);
+    Fill(cr, {0.95, 0.92, 0.85});
+    cairo_move_to(cr, 190, 105);
+    cairo_curve_to(cr, 180, 80, 170, 60, 160, 50);
+    Stroke(cr, {0.85, 0.55, 0.55}, 18);
+    cairo_arc(cr, 155, 48, 24, 0, 2 * kPi);
+    Fill(cr, {0.95, 0.65, 0.62});
+    cairo_move_to(cr, 135, 40);
+    cairo_curve_to(cr, 100, 38, 95, 60, 105, 72);
+    cairo_curve_to(cr, 112, 62, 125, 58, 138, 58);
+    cairo_close_path(cr);
+    Fill(cr, {0.9, 0.8, 0.5});
+    Eye(cr, 152, 42, 6);
+    for (double x : {170.0, 230.0}) {
+        cairo_move_to(cr, x, 262);
+        cairo_line_to(cr, x, 285);
+    }
+    Stroke(cr, {0.7, 0.6, 0.4}, 8);
+}
+
+void Beak(cairo_t* cr)
+{
+    cairo_arc(cr, 150, 150, 120, 0, 2 * kPi);
+    Fill(cr, {0.35, 0.6, 0.95});
+    Eye(cr, 150, 110, 26);
+    cairo_move_to(cr, 230, 120);
+    cairo_curve_to(cr, 300, 120, 360, 140, 390, 165);
+    cairo_curve_to(cr, 340, 170, 290, 170, 240, 165);
+    cairo_close_path(cr);
+    Fill(cr, {1.0, 0.72, 0.1});
+    cairo_move_to(cr, 240, 170);
+    cairo_curve_to(cr, 290, 172, 330, 175, 360, 178);
+    cairo_curve_to(cr, 320, 205, 270, 205, 235, 195);
+    cairo_close_path(cr);
+    Fill(cr, {0.95, 0.6, 0.05});
+}
+
+void Saddle(cairo_t* cr)
+{
+    cairo_move_to(cr, 60, 110);
+    cairo_curve_to(cr, 100, 150, 300, 150, 340, 90);
+    cairo_curve_to(cr, 350, 140, 330, 200, 290, 220);
+    cairo_curve_to(cr, 230, 240, 160, 240, 100, 215);
+    cairo_curve_to(cr, 70, 190, 55, 150, 60, 110);
+    cairo_close_path(cr);
+    Fill(cr, {0.55, 0.3, 0.15});
+    cairo_move_to(cr, 140, 200);
+    cairo_line_to(cr, 150, 275);
+    Stroke(cr, kDark, 6);
+    Ellipse(cr, 152, 280, 20, 8);
+    Fill(cr, {0.75, 0.75, 0.8});
+    Shine(cr, 180, 165, 40, 10);
+}
+
+void BikeSaddle(cairo_t* cr)
+{
+    RoundedRect(cr, 190, 170, 20, 110, 6);
+    Fill(cr, {0.75, 0.75, 0.8});
+    cairo_move_to(cr, 60, 110);
+    cairo_curve_to(cr, 60, 60, 200, 60, 250, 100);
+    cairo_curve_to(cr, 290, 110, 340, 110, 350, 130);
+    cairo_curve_to(cr, 350, 150, 300, 160, 250, 155);
+    cairo_curve_to(cr, 180, 170, 60, 180, 60, 110);
+    cairo_close_path(cr);
+    Fill(cr, kDark);
+    Shine(cr, 120, 92, 40, 10);
+}
+
+void Thorns(cairo_t* cr)
+{
+    cairo_move_to(cr, 60, 270);
+    cairo_curve_to(cr, 150, 200, 250, 120, 350, 30);
+    Stroke(cr, {0.3, 0.6, 0.25}, 16);
+    const double thorns[][3] = {{120, 225, -1}, {175, 183, 1}, {230, 140, -1}, {285, 90, 1}};
+    for (const auto& t : thorns) {
+        const double x = t[0];
+        const double y = t[1];
+        const double side = t[2];
+        cairo_move_to(cr, x - 14, y + 10);
+        cairo_line_to(cr, x + side * 30 - 10 * side, y + side * 30 - 30);
+        cairo_line_to(cr, x + 14, y - 10);
+        cairo_close_path(cr);
+        Fill(cr, {0.7, 0.3, 0.2});
+    }
+    Leaf(cr, 350, 30, -0.6, 50);
+}
+
+void Stretcher(cairo_t* cr)
+{
+    for (double y : {110.0, 200.0}) {
+        RoundedRect(cr, 20, y - 8, 360, 16, 8);
+        Fill(cr, kWood);
+    }
+    cairo_rectangle(cr, 70, 110, 260, 90);
+    Fill(cr, {0.55, 0.75, 0.55});
+    cairo_rectangle(cr, 185, 125, 30, 60);
+    cairo_rectangle(cr, 170, 140, 60, 30);
+    cairo_set_source_rgb(cr, 0.9, 0.15, 0.15);
+    cairo_fill(cr);
+}
+
+void MopOfHair(cairo_t* cr)
+{
+    cairo_arc(cr, 200, 175, 90, 0, 2 * kPi);
+    Fill(cr, {1.0, 0.84, 0.68});
+    // Tousled hair: overlapping curls over the top of the head.
+    const Rgb hair{0.55, 0.3, 0.1};
+    for (int i = 0; i < 9; ++i) {
+        const double a = kPi + kPi * i / 8.0;
+        cairo_arc(cr, 200 + 95 * std::cos(a), 165 + 85 * std::sin(a), 40, 0, 2 * kPi);
+        Fill(cr, hair);
+    }
+    cairo_arc(cr, 200, 110, 60, 0, 2 * kPi);
+    Fill(cr, hair);
+    Eye(cr, 170, 185, 11);
+    Eye(cr, 230, 185, 11);
+    cairo_arc(cr, 200, 210, 30, 0.2 * kPi, 0.8 * kPi);
+    Stroke(cr, {0.7, 0.25, 0.2}, 6);
+}
+
+}  // namespace drawing
