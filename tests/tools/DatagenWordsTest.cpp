@@ -71,7 +71,7 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
     const struct {
         const char* key;
         PictureKind kind;
-    } cases[] = {{"zaba", PictureKind::Emoji}, {"kierownica", PictureKind::Drawing}, {"bocian", PictureKind::Caption}};
+    } cases[] = {{"zaba", PictureKind::Emoji}, {"kierownica", PictureKind::Drawing}, {"brzuch", PictureKind::Caption}};
     for (const auto& c : cases) {
         PictureKind kind{};
         const Bitmap small = painter.Paint(WordOfKey(c.key), kSmallPictureWidth, kSmallPictureHeight, kind);
