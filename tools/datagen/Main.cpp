@@ -18,11 +18,8 @@
 #include "tools/datagen/PictureFiles.h"
 #include "tools/datagen/WordSource.h"
 
-#if __has_include("tools/datagen/InterfaceArt.h")
+#if SZ_DATAGEN_HAVE_INTERFACE
 #include "tools/datagen/InterfaceArt.h"
-#define SZ_DATAGEN_HAVE_INTERFACE 1
-#else
-#define SZ_DATAGEN_HAVE_INTERFACE 0
 #endif
 
 namespace fs = std::filesystem;

@@ -1,17 +1,18 @@
 // The bytes of a word's two picture files, written with the program's own codecs.
 #include "tools/datagen/PictureFiles.h"
 
-#if __has_include("graphics/LoadCorrectBitmap.h") && __has_include("graphics/Jpeg.h")
+#if SZ_DATAGEN_HAVE_CODECS
 #include "graphics/Jpeg.h"
 #include "graphics/LoadCorrectBitmap.h"
-#define SZ_DATAGEN_HAVE_CODECS 1
-#else
-#define SZ_DATAGEN_HAVE_CODECS 0
 #endif
 
 bool PictureWritersAvailable()
 {
-    return SZ_DATAGEN_HAVE_CODECS != 0;
+    #if SZ_DATAGEN_HAVE_CODECS
+    return true;
+#else
+    return false;
+#endif
 }
 
 std::string SmallPictureFile([[maybe_unused]] const Bitmap& picture)
