@@ -74,7 +74,7 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
     } cases[] = {{"zaba", PictureKind::Emoji}, {"kierownica", PictureKind::Drawing}, {"brzuch", PictureKind::Caption}};
     for (const auto& c : cases) {
         PictureKind kind{};
-        const Bitmap small = painter.Paint(WordOfKey(c.key), kSmallPictureWidth, kSmallPictureHeight, kind);
+        const Bitmap small = painter.Paint(WordOfKey(c.key), PictureSize::Small, kind);
         EXPECT_EQ(kind, c.kind) << c.key;
         EXPECT_EQ(small.Width(), kSmallPictureWidth);
         EXPECT_EQ(small.Height(), kSmallPictureHeight);
@@ -84,14 +84,14 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
         // Something is drawn in the middle: not all of it is background.
         int dark = 0;
         for (int x = 40; x < 160; ++x)
-            dark += !IsLight(small.GetPixel(x, 75));
+            dark += !IsLight(small.GetPixel(x, kSmallPictureHeight / 2));
         EXPECT_GT(dark, 10) << c.key;
 
-        const Bitmap large = painter.Paint(WordOfKey(c.key), kLargePictureWidth, kLargePictureHeight, kind);
+        const Bitmap large = painter.Paint(WordOfKey(c.key), PictureSize::Large, kind);
         EXPECT_EQ(large.Width(), kLargePictureWidth);
         EXPECT_EQ(large.Height(), kLargePictureHeight);
         // The same drawing twice gives the same pixels.
-        EXPECT_TRUE(large == painter.Paint(WordOfKey(c.key), kLargePictureWidth, kLargePictureHeight, kind)) << c.key;
+        EXPECT_TRUE(large == painter.Paint(WordOfKey(c.key), PictureSize::Large, kind)) << c.key;
     }
 }
 

@@ -22,7 +22,7 @@ void WriteContactSheet(const std::filesystem::path& png, const std::vector<Datag
     for (int i = 0; i < count; ++i) {
         const DatagenWord& word = words[static_cast<std::size_t>(first + i)];
         PictureKind kind;
-        CairoSurface picture = painter.PaintSurface(word, kSmallPictureWidth, kSmallPictureHeight, kind);
+        CairoSurface picture = painter.PaintSurface(word, PictureSize::Small, kind);
         const double x = (i % kColumns) * kCellWidth + 5;
         const double y = (i / kColumns) * kCellHeight + 5;
         cairo_set_source_surface(cr.get(), picture.get(), x, y);

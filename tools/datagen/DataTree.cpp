@@ -64,8 +64,8 @@ PictureCounts WriteWordPictures(const fs::path& root, const std::vector<DatagenW
         words.size(), threads, [] { return WordPainter(); },
         [&](const WordPainter& painter, std::size_t i) {
             const DatagenWord& word = words[i];
-            const Bitmap small = painter.Paint(word, kSmallPictureWidth, kSmallPictureHeight, kinds[i]);
-            const Bitmap large = painter.Paint(word, kLargePictureWidth, kLargePictureHeight, kinds[i]);
+            const Bitmap small = painter.Paint(word, PictureSize::Small, kinds[i]);
+            const Bitmap large = painter.Paint(word, PictureSize::Large, kinds[i]);
             const std::string smallBytes = SmallPictureFile(small);
             const std::string largeBytes = LargePictureFile(large);
             if (smallBytes.empty() || largeBytes.empty())

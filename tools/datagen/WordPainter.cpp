@@ -53,37 +53,51 @@ CardColour WordColour(const std::string& key)
     return palette[Fnv1a(key) % std::size(palette)];
 }
 
-bool WordPainter::PaintEmoji(cairo_t* cr, const std::u32string& emoji) const
+bool WordPainter::PaintEmoji(cairo_t* cr, const std::u32string& emoji, Box box) const
 {
     std::vector<CairoSurface> glyphs;
-    double totalWidth = 0;
-    double height = 0;
     for (char32_t c : emoji) {
         CairoSurface g = emoji_.Glyph(c);
         if (!g)
             return false;
-        totalWidth += cairo_image_surface_get_width(g.get());
-        height = std::max<double>(height, cairo_image_surface_get_height(g.get()));
         glyphs.push_back(std::move(g));
     }
     if (glyphs.empty())
         return false;
-    // One emoji fills most of the height; several share the width, a little overlapped.
-    const double gap = glyphs.size() > 1 ? -8.0 : 0.0;
-    const double fullWidth = totalWidth + gap * static_cast<double>(glyphs.size() - 1);
-    const double scale = std::min(230.0 / height, 370.0 / fullWidth);
-    double x = (kAreaWidth - fullWidth * scale) / 2;
-    for (const CairoSurface& g : glyphs) {
-        const double w = cairo_image_surface_get_width(g.get());
-        const double h = cairo_image_surface_get_height(g.get());
+    // Where each emoji goes, as the centre and the side of its square in box
+    // units: one fills the box; several stand in a row in a wide box and in
+    // a little heap in a square one, so that they stay inside it.
+    struct Place {
+        double cx, cy, side;
+    };
+    std::vector<Place> places;
+    const std::size_t n = glyphs.size();
+    const double aspect = box.w / box.h;
+    if (n == 1) {
+        places.push_back({0.5, 0.5, 1.0});
+    } else if (aspect > 1.2) {
+        const double side = std::min(1.0, aspect / (static_cast<double>(n) * 0.92));
+        for (std::size_t i = 0; i < n; ++i) {
+            const double step = side * 0.92 / aspect;
+            places.push_back({0.5 + (static_cast<double>(i) - (n - 1) / 2.0) * step, 0.5, side});
+        }
+    } else if (n == 2) {
+        places = {{0.33, 0.33, 0.64}, {0.67, 0.67, 0.64}};
+    } else {
+        places = {{0.5, 0.28, 0.54}, {0.26, 0.72, 0.54}, {0.74, 0.72, 0.54}};
+    }
+    const double unit = std::min(box.w, box.h);
+    for (std::size_t i = 0; i < n && i < places.size(); ++i) {
+        const double w = cairo_image_surface_get_width(glyphs[i].get());
+        const double h = cairo_image_surface_get_height(glyphs[i].get());
+        const double scale = places[i].side * unit / std::max(w, h);
         cairo_save(cr);
-        cairo_translate(cr, x, (kAreaHeight - h * scale) / 2);
+        cairo_translate(cr, box.x + places[i].cx * box.w - w * scale / 2, box.y + places[i].cy * box.h - h * scale / 2);
         cairo_scale(cr, scale, scale);
-        cairo_set_source_surface(cr, g.get(), 0, 0);
+        cairo_set_source_surface(cr, glyphs[i].get(), 0, 0);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
         cairo_paint(cr);
         cairo_restore(cr);
-        x += (w + gap) * scale;
     }
     return true;
 }
@@ -120,27 +134,36 @@ void WordPainter::PaintCaption(cairo_t* cr, const DatagenWord& word) const
     cairo_show_text(cr, capitals.c_str());
 }
 
-CairoSurface WordPainter::PaintSurface(const DatagenWord& word, int width, int height, PictureKind& kind) const
+CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size, PictureKind& kind) const
 {
+    const bool small = size == PictureSize::Small;
+    const int width = small ? kSmallPictureWidth : kLargePictureWidth;
+    const int height = small ? kSmallPictureHeight : kLargePictureHeight;
+    // The emoji box survives every crop the games make: in the small square,
+    // 148 x 150 is what a 0.74 portrait and a 4:3 landscape crop both keep.
+    const Box emojiBox = small ? Box{26, 25, 148, 150} : Box{15, 35, 370, 230};
+    // Drawings and cards are made on the 400 x 300 area and scaled into this box;
+    // their own margins take the small cut of the narrowest crops.
+    const Box designBox = small ? Box{12, 34, 176, 132} : Box{0, 0, 400, 300};
+
     CairoSurface surface = NewImageSurface(width, height);
     CairoContext cr(cairo_create(surface.get()));
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
-    cairo_scale(cr.get(), width / kAreaWidth, height / kAreaHeight);
 
     const std::u32string emoji = EmojiForWord(word.key);
     if (!emoji.empty()) {
         // A pale disc in the word's colour behind the emoji.
         const CardColour c = WordColour(word.key);
         cairo_save(cr.get());
-        cairo_translate(cr.get(), kAreaWidth / 2, kAreaHeight / 2);
-        cairo_scale(cr.get(), 1.25, 1.0);
-        cairo_arc(cr.get(), 0, 0, 138, 0, 2 * std::numbers::pi);
+        cairo_translate(cr.get(), width / 2.0, height / 2.0);
+        cairo_scale(cr.get(), emojiBox.w / 2 + (small ? 12 : 60), emojiBox.h / 2 + (small ? 12 : 20));
+        cairo_arc(cr.get(), 0, 0, 1, 0, 2 * std::numbers::pi);
         cairo_restore(cr.get());
         cairo_set_source_rgb(cr.get(), 1 - (1 - c.r) * 0.18, 1 - (1 - c.g) * 0.18, 1 - (1 - c.b) * 0.18);
         cairo_fill(cr.get());
         cairo_save(cr.get());
-        const bool painted = PaintEmoji(cr.get(), emoji);
+        const bool painted = PaintEmoji(cr.get(), emoji, emojiBox);
         cairo_restore(cr.get());
         if (painted) {
             kind = PictureKind::Emoji;
@@ -149,6 +172,8 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, int width, int h
         cairo_set_source_rgb(cr.get(), 1, 1, 1);
         cairo_paint(cr.get());
     }
+    cairo_translate(cr.get(), designBox.x, designBox.y);
+    cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
     cairo_save(cr.get());
     const bool drawn = DrawWordThing(cr.get(), word.key, caption_.Face());
     cairo_restore(cr.get());
@@ -161,8 +186,8 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, int width, int h
     return surface;
 }
 
-Bitmap WordPainter::Paint(const DatagenWord& word, int width, int height, PictureKind& kind) const
+Bitmap WordPainter::Paint(const DatagenWord& word, PictureSize size, PictureKind& kind) const
 {
-    CairoSurface surface = PaintSurface(word, width, height, kind);
+    CairoSurface surface = PaintSurface(word, size, kind);
     return BitmapFromSurface(surface.get());
 }

@@ -11,9 +11,15 @@
 
 enum class PictureKind { Emoji, Drawing, Caption };
 
-// Sizes of the two picture files: the small bitmap and the large JPEG, both 4:3.
+// The two picture files of a word. The games crop a picture to the aspect of
+// the place it fills — portrait memory cards (62 x 84) and can windows
+// (55 x 69), landscape train frames (125 x 100) — so the small picture is
+// square with everything that matters in its middle, where every such crop
+// keeps it. The large one fills 4:3 places (the zoom, the memory panel).
+enum class PictureSize { Small, Large };
+
 inline constexpr int kSmallPictureWidth = 200;
-inline constexpr int kSmallPictureHeight = 150;
+inline constexpr int kSmallPictureHeight = 200;
 inline constexpr int kLargePictureWidth = 400;
 inline constexpr int kLargePictureHeight = 300;
 
@@ -22,12 +28,15 @@ class WordPainter {
 public:
     WordPainter() = default;
 
-    // The word's picture at any size (drawn for 4:3); kind says what it shows.
-    CairoSurface PaintSurface(const DatagenWord& word, int width, int height, PictureKind& kind) const;
-    Bitmap Paint(const DatagenWord& word, int width, int height, PictureKind& kind) const;
+    // The word's picture; kind says what it shows.
+    CairoSurface PaintSurface(const DatagenWord& word, PictureSize size, PictureKind& kind) const;
+    Bitmap Paint(const DatagenWord& word, PictureSize size, PictureKind& kind) const;
 
 private:
-    bool PaintEmoji(cairo_t* cr, const std::u32string& emoji) const;
+    struct Box {
+        double x, y, w, h;
+    };
+    bool PaintEmoji(cairo_t* cr, const std::u32string& emoji, Box box) const;
     void PaintCaption(cairo_t* cr, const DatagenWord& word) const;
 
     EmojiFont emoji_;
