@@ -95,6 +95,27 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
     }
 }
 
+TEST(DatagenWords, EmojiStayWhereEveryCropOfTheGamesKeepsThem)
+{
+    // A memory card (62 x 84) keeps the middle 148 columns of the small
+    // square, a train frame (125 x 100) its middle 160 rows.
+    const WordPainter painter;
+    for (const DatagenWord& w : CatalogueWords()) {
+        if (EmojiForWord(w.key).empty())
+            continue;
+        PictureKind kind{};
+        const Bitmap small = painter.Paint(w, PictureSize::Small, kind);
+        ASSERT_EQ(kind, PictureKind::Emoji) << w.key;
+        int outside = 0;
+        for (int y = 0; y < small.Height(); ++y)
+            for (int x = 0; x < small.Width(); ++x) {
+                const bool kept = x >= 26 && x < 174 && y >= 20 && y < 180;
+                outside += !kept && !IsLight(small.GetPixel(x, y));
+            }
+        EXPECT_EQ(outside, 0) << w.key;
+    }
+}
+
 TEST(DatagenWords, PictureFilesAreWrittenAgainByteForByteAndLoad)
 {
     if (!PictureWritersAvailable())
