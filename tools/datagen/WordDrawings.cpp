@@ -140,6 +140,11 @@ const std::map<std::string_view, Drawing>& Drawings()
 
 }  // namespace
 
+bool HasDrawing(std::string_view key)
+{
+    return Drawings().contains(key);
+}
+
 bool DrawWordThing(cairo_t* cr, std::string_view key, cairo_font_face_t* font)
 {
     const auto it = Drawings().find(key);

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+bool HasDrawing(std::string_view key);
+
 // Draws the thing named by the word with this key on a 400 x 300 white area;
 // false (and nothing drawn) when there is no drawing for it. Text, where a
 // drawing has any, uses the given font face.

@@ -151,9 +151,8 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
 
-    const std::u32string emoji = EmojiForWord(word.key);
-    if (!emoji.empty()) {
-        // A pale disc in the word's colour behind the emoji.
+    // A pale disc in the word's colour behind the emoji or the drawing.
+    const auto paleDisc = [&] {
         const CardColour c = WordColour(word.key);
         cairo_save(cr.get());
         cairo_translate(cr.get(), width / 2.0, height / 2.0);
@@ -162,6 +161,10 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
         cairo_restore(cr.get());
         cairo_set_source_rgb(cr.get(), 1 - (1 - c.r) * 0.18, 1 - (1 - c.g) * 0.18, 1 - (1 - c.b) * 0.18);
         cairo_fill(cr.get());
+    };
+    const std::u32string emoji = EmojiForWord(word.key);
+    if (!emoji.empty()) {
+        paleDisc();
         cairo_save(cr.get());
         const bool painted = PaintEmoji(cr.get(), emoji, emojiBox);
         cairo_restore(cr.get());
@@ -172,15 +175,16 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
         cairo_set_source_rgb(cr.get(), 1, 1, 1);
         cairo_paint(cr.get());
     }
-    cairo_translate(cr.get(), designBox.x, designBox.y);
-    cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
-    cairo_save(cr.get());
-    const bool drawn = DrawWordThing(cr.get(), word.key, caption_.Face());
-    cairo_restore(cr.get());
-    if (drawn) {
+    if (HasDrawing(word.key)) {
+        paleDisc();
+        cairo_translate(cr.get(), designBox.x, designBox.y);
+        cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
+        DrawWordThing(cr.get(), word.key, caption_.Face());
         kind = PictureKind::Drawing;
         return surface;
     }
+    cairo_translate(cr.get(), designBox.x, designBox.y);
+    cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
     PaintCaption(cr.get(), word);
     kind = PictureKind::Caption;
     return surface;
