@@ -43,7 +43,8 @@ Samples Speak(const std::string& utf8Text, const SpeechVoice& voice)
     // the parser takes the frames that are there.
     WaveData wave;
     if (status != 0 || !ParseWave(bytes, wave) || wave.Frames() == 0)
-        throw std::runtime_error("espeak-ng gave no sound for \"" + utf8Text + "\"");
+        throw std::runtime_error("espeak-ng gave no sound for \"" + utf8Text +
+                                 "\" (is the espeak-ng package installed?)");
     return Resample(MonoSamples(wave), wave.sampleRate, kWaveRate);
 }
 
