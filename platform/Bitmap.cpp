@@ -72,7 +72,8 @@ void Bitmap::SetSize(int width, int height)
     resized.bits_.assign(static_cast<std::size_t>(resized.stride_) * height, 0);
     const int keepW = std::min(width, width_);
     const int keepH = std::min(height, height_);
-    for (int y = 0; y < keepH; ++y)
+    // A bitmap 0 pixels wide has no pixel memory at all: nothing to keep.
+    for (int y = 0; keepW > 0 && y < keepH; ++y)
         std::memcpy(resized.ScanLine(y), ScanLine(y), static_cast<std::size_t>(keepW) * BytesPerPixel());
     *this = std::move(resized);
 }

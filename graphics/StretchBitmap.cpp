@@ -1,0 +1,344 @@
+// Bilinear and area-averaging scaling on raw rows. Both filters are separable:
+// a horizontal pass per source row into integer sums, then a vertical pass
+// that combines two (or several) such rows and divides once per channel. The
+// sums equal the two-dimensional formulas exactly, so the results are the
+// integer quotients of those formulas.
+#include "graphics/StretchBitmap.h"
+
+#include "graphics/ExactDivider.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+bool HaveAvx2()
+{
+    static const bool have = __builtin_cpu_supports("avx2");
+    return have;
+}
+
+// out[i] = (top[i] * wt + bottom[i] * wb) / divider, all sums below 2^32.
+void CombineRowsScalar(const uint32_t* top, const uint32_t* bottom, uint32_t wt, uint32_t wb, int n,
+                       const ExactDivider& div, uint8_t* out)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = static_cast<uint8_t>(div(top[i] * wt + bottom[i] * wb));
+}
+
+__attribute__((target("avx2"))) void CombineRowsAvx2(const uint32_t* top, const uint32_t* bottom, uint32_t wt,
+                                                     uint32_t wb, int n, const ExactDivider& div, uint8_t* out)
+{
+    const __m256i vwt = _mm256_set1_epi32(static_cast<int>(wt));
+    const __m256i vwb = _mm256_set1_epi32(static_cast<int>(wb));
+    const __m256i magic = _mm256_set1_epi64x(div.Magic());
+    const __m128i shift = _mm_cvtsi32_si128(div.Shift());
+    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        __m256i q[2];
+        for (int h = 0; h < 2; ++h) {
+            const __m256i t = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top + i + h * 8));
+            const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom + i + h * 8));
+            const __m256i s = _mm256_add_epi32(_mm256_mullo_epi32(t, vwt), _mm256_mullo_epi32(b, vwb));
+            const __m256i even = _mm256_srl_epi64(_mm256_mul_epu32(s, magic), shift);
+            const __m256i odd = _mm256_srl_epi64(_mm256_mul_epu32(_mm256_srli_epi64(s, 32), magic), shift);
+            q[h] = _mm256_or_si256(even, _mm256_slli_epi64(odd, 32));
+        }
+        // Quotients are at most 255: pack to bytes, then undo the lane interleave.
+        const __m256i w16 = _mm256_packus_epi32(q[0], q[1]);
+        const __m256i w8 = _mm256_packus_epi16(w16, w16);
+        const __m256i fixed = _mm256_permutevar8x32_epi32(w8, order);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm256_castsi256_si128(fixed));
+    }
+    CombineRowsScalar(top + i, bottom + i, wt, wb, n - i, div, out + i);
+}
+
+void CombineRows(const uint32_t* top, const uint32_t* bottom, uint32_t wt, uint32_t wb, int n,
+                 const ExactDivider& div, uint8_t* out)
+{
+    if (div.Fits32() && HaveAvx2())
+        CombineRowsAvx2(top, bottom, wt, wb, n, div, out);
+    else
+        CombineRowsScalar(top, bottom, wt, wb, n, div, out);
+}
+
+// acc[i] += row[i] * w, all sums below 2^32.
+__attribute__((target("avx2"))) void AccumulateRowAvx2(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
+        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
+    }
+    for (; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
+void AccumulateRow(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
+{
+    if (HaveAvx2()) {
+        AccumulateRowAvx2(acc, row, w, n);
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
+// A source row filtered horizontally: per target column and channel the sum
+// left * wl + right * wr, weights out of the common divisor.
+struct HorizontalTap {
+    int offset;  // byte offset of the left pixel
+    uint32_t wl;
+    uint32_t wr;
+};
+
+template <typename Sum>
+void FilterRow(const uint8_t* src, const std::vector<HorizontalTap>& taps, Sum* out)
+{
+    for (const HorizontalTap& t : taps) {
+        const uint8_t* p = src + t.offset;
+        out[0] = static_cast<Sum>(p[0] * t.wl + p[3] * t.wr);
+        out[1] = static_cast<Sum>(p[1] * t.wl + p[4] * t.wr);
+        out[2] = static_cast<Sum>(p[2] * t.wl + p[5] * t.wr);
+        out += 3;
+    }
+}
+
+// The weights of every tap brought to the common divisor 2 * targetSize (the
+// edge taps have divisor 1), which leaves each quotient unchanged.
+std::vector<BilinearTap> CommonDivisorTaps(int sourceSize, int targetSize)
+{
+    std::vector<BilinearTap> taps = BilinearTaps(sourceSize, targetSize);
+    for (BilinearTap& t : taps) {
+        const int scale = 2 * targetSize / t.divisor;
+        t.weightFirst *= scale;
+        t.weightNext *= scale;
+        t.divisor = 2 * targetSize;
+    }
+    return taps;
+}
+
+void Bilinear(Bitmap& target, const Bitmap& source)
+{
+    const int tw = target.Width(), th = target.Height();
+    const std::vector<BilinearTap> xs = CommonDivisorTaps(source.Width(), tw);
+    const std::vector<BilinearTap> ys = CommonDivisorTaps(source.Height(), th);
+    std::vector<HorizontalTap> htaps(tw);
+    for (int i = 0; i < tw; ++i)
+        htaps[i] = {xs[i].first * 3, static_cast<uint32_t>(xs[i].weightFirst), static_cast<uint32_t>(xs[i].weightNext)};
+    const uint64_t divisor = static_cast<uint64_t>(2 * tw) * (2 * th);
+    const uint64_t maxSum = 255 * divisor;
+    const ExactDivider div(divisor, maxSum);
+    const int n = tw * 3;
+
+    if (maxSum <= 0xFFFFFFFFu) {
+        // Two filtered source rows, reused while consecutive target rows
+        // fall between the same source rows.
+        std::vector<uint32_t> rowA(n), rowB(n);
+        uint32_t* top = rowA.data();
+        uint32_t* bottom = rowB.data();
+        int topIndex = -1, bottomIndex = -1;
+        for (int j = 0; j < th; ++j) {
+            const BilinearTap& t = ys[j];
+            const int want = t.first, wantNext = t.first + 1;
+            if (topIndex != want) {
+                if (bottomIndex == want) {
+                    std::swap(top, bottom);
+                    std::swap(topIndex, bottomIndex);
+                } else {
+                    FilterRow(source.ScanLine(want), htaps, top);
+                    topIndex = want;
+                }
+            }
+            if (bottomIndex != wantNext) {
+                FilterRow(source.ScanLine(wantNext), htaps, bottom);
+                bottomIndex = wantNext;
+            }
+            CombineRows(top, bottom, static_cast<uint32_t>(t.weightFirst), static_cast<uint32_t>(t.weightNext), n,
+                        div, target.ScanLine(j));
+        }
+        return;
+    }
+    // Very large targets: the same in 64-bit sums.
+    std::vector<uint64_t> top(n), bottom(n);
+    for (int j = 0; j < th; ++j) {
+        const BilinearTap& t = ys[j];
+        FilterRow(source.ScanLine(t.first), htaps, top.data());
+        FilterRow(source.ScanLine(t.first + 1), htaps, bottom.data());
+        uint8_t* out = target.ScanLine(j);
+        for (int i = 0; i < n; ++i)
+            out[i] = static_cast<uint8_t>(div(top[i] * static_cast<uint64_t>(t.weightFirst) +
+                                              bottom[i] * static_cast<uint64_t>(t.weightNext)));
+    }
+}
+
+template <typename Sum>
+void AreaRow(const uint8_t* src, const std::vector<AreaTap>& taps, uint32_t innerWeight, Sum* out)
+{
+    for (const AreaTap& t : taps) {
+        const uint8_t* p = src + t.first * 3;
+        Sum b = static_cast<Sum>(p[0]) * t.weightFirst;
+        Sum g = static_cast<Sum>(p[1]) * t.weightFirst;
+        Sum r = static_cast<Sum>(p[2]) * t.weightFirst;
+        uint32_t ib = 0, ig = 0, ir = 0;
+        for (int c = t.first + 1; c < t.last; ++c) {
+            p += 3;
+            ib += p[0];
+            ig += p[1];
+            ir += p[2];
+        }
+        const uint8_t* l = src + t.last * 3;
+        b += static_cast<Sum>(ib) * innerWeight + static_cast<Sum>(l[0]) * t.weightLast;
+        g += static_cast<Sum>(ig) * innerWeight + static_cast<Sum>(l[1]) * t.weightLast;
+        r += static_cast<Sum>(ir) * innerWeight + static_cast<Sum>(l[2]) * t.weightLast;
+        out[0] = b;
+        out[1] = g;
+        out[2] = r;
+        out += 3;
+    }
+}
+
+template <typename Sum>
+void AreaAverage(Bitmap& target, const Bitmap& source)
+{
+    const int tw = target.Width(), th = target.Height();
+    const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
+    const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
+    const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
+    const ExactDivider div(divisor, 255 * divisor);
+    const int n = tw * 3;
+    std::vector<Sum> row(n), acc(n);
+    int rowIndex = -1;
+    auto addRow = [&](int y, Sum weight) {
+        if (rowIndex != y) {
+            AreaRow(source.ScanLine(y), xs, static_cast<uint32_t>(tw), row.data());
+            rowIndex = y;
+        }
+        if constexpr (std::is_same_v<Sum, uint32_t>)
+            AccumulateRow(acc.data(), row.data(), weight, n);
+        else
+            for (int i = 0; i < n; ++i)
+                acc[i] += row[i] * weight;
+    };
+    for (int j = 0; j < th; ++j) {
+        const AreaTap& t = ys[j];
+        std::fill(acc.begin(), acc.end(), Sum{0});
+        addRow(t.first, static_cast<Sum>(t.weightFirst));
+        for (int y = t.first + 1; y < t.last; ++y)
+            addRow(y, static_cast<Sum>(th));
+        if (t.last != t.first)
+            addRow(t.last, static_cast<Sum>(t.weightLast));
+        uint8_t* out = target.ScanLine(j);
+        if constexpr (std::is_same_v<Sum, uint32_t>) {
+            CombineRows(acc.data(), acc.data(), 1, 0, n, div, out);
+        } else {
+            for (int i = 0; i < n; ++i)
+                out[i] = static_cast<uint8_t>(div(acc[i]));
+        }
+    }
+}
+
+void StretchedCopy(Bitmap& target, const Bitmap& source)
+{
+    target.CopyRect(target.Bounds(), source, source.Bounds());
+}
+
+}  // namespace
+
+std::vector<BilinearTap> BilinearTaps(int sourceSize, int targetSize)
+{
+    std::vector<BilinearTap> taps(std::max(targetSize, 0));
+    const int64_t s = sourceSize, t = targetSize;
+    for (int i = 0; i < targetSize; ++i) {
+        const int64_t c = s * (2 * i + 1);
+        const int64_t d = (c + t) / (2 * t);
+        int64_t left = d - 1;
+        if (left < 0)
+            taps[i] = {0, 1, 0, 1};
+        else if (d == s)
+            taps[i] = {static_cast<int>(d - 2), 0, 1, 1};
+        else {
+            const int64_t divisor = 2 * t;
+            const int64_t right = c - (2 * left + 1) * t;
+            taps[i] = {static_cast<int>(left), static_cast<int>(divisor - right), static_cast<int>(right),
+                       static_cast<int>(divisor)};
+        }
+    }
+    return taps;
+}
+
+std::vector<AreaTap> AreaTaps(int sourceSize, int targetSize)
+{
+    std::vector<AreaTap> taps(std::max(targetSize, 0));
+    const int64_t s = sourceSize, d = targetSize;
+    for (int64_t j = 0; j < d; ++j) {
+        const int64_t first = j * s / d;
+        const int64_t last = ((j + 1) * s - 1) / d;
+        AreaTap& t = taps[j];
+        t.first = static_cast<int>(first);
+        t.last = static_cast<int>(last);
+        if (first == last) {
+            t.weightFirst = static_cast<int>(s);
+            t.weightLast = 0;
+        } else {
+            t.weightFirst = static_cast<int>((first + 1) * d - j * s);
+            t.weightLast = static_cast<int>((j + 1) * s - last * d);
+        }
+    }
+    return taps;
+}
+
+void StretchBitmap(Bitmap& target, const Bitmap& source)
+{
+    if (target.Format() != PixelFormat::Bgr24 || source.Format() != PixelFormat::Bgr24)
+        return;
+    const int tw = target.Width(), th = target.Height();
+    const int sw = source.Width(), sh = source.Height();
+    if (tw == sw && th == sh) {
+        target = source;
+        return;
+    }
+    if (tw >= (sw + 1) / 2 && th >= (sh + 1) / 2) {
+        if (tw > 1 && th > 1 && sw > 1 && sh > 1) {
+            Bilinear(target, source);
+            return;
+        }
+        if (tw > sw || th > sh) {
+            StretchedCopy(target, source);
+            return;
+        }
+    }
+    ShrinkBitmap(target, source);
+}
+
+void ShrinkBitmap(Bitmap& target, const Bitmap& source)
+{
+    if (target.Format() != PixelFormat::Bgr24 || source.Format() != PixelFormat::Bgr24 || target.Empty())
+        return;
+    const int tw = target.Width(), th = target.Height();
+    const int sw = source.Width(), sh = source.Height();
+    if (sw == 1 || sh == 1) {
+        StretchedCopy(target, source);
+        return;
+    }
+    if (sw < 1 || sh < 1)
+        return;
+    const bool narrower = tw < sw, lower = th < sh;
+    if (narrower && lower) {
+        if (255ull * sw * sh <= 0xFFFFFFFFull)
+            AreaAverage<uint32_t>(target, source);
+        else
+            AreaAverage<uint64_t>(target, source);
+    } else if (narrower || lower) {
+        StretchedCopy(target, source);
+    } else {
+        StretchBitmap(target, source);
+    }
+}
