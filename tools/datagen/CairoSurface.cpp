@@ -35,3 +35,20 @@ Bitmap BitmapFromSurface(cairo_surface_t* surface)
     }
     return bitmap;
 }
+
+CairoSurface SurfaceFromBitmap(const Bitmap& bitmap)
+{
+    CairoSurface surface = NewImageSurface(bitmap.Width(), bitmap.Height());
+    cairo_surface_flush(surface.get());
+    unsigned char* data = cairo_image_surface_get_data(surface.get());
+    const int stride = cairo_image_surface_get_stride(surface.get());
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        auto* dst = reinterpret_cast<uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const TColor c = bitmap.GetPixel(x, y);
+            dst[x] = 0xFF000000u | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+        }
+    }
+    cairo_surface_mark_dirty(surface.get());
+    return surface;
+}

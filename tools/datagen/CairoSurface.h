@@ -19,5 +19,8 @@ using CairoContext = std::unique_ptr<cairo_t, CairoContextDeleter>;
 // A new ARGB image surface; throws std::runtime_error when Cairo cannot make one.
 CairoSurface NewImageSurface(int width, int height);
 
+// A 24-bit or 32-bit bitmap as an opaque Cairo surface.
+CairoSurface SurfaceFromBitmap(const Bitmap& bitmap);
+
 // The surface's pixels as a 24-bit bitmap, laid over white where not opaque.
 Bitmap BitmapFromSurface(cairo_surface_t* surface);

@@ -4,14 +4,18 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "graphics/Cbitmapy.h"
 #include "tools/datagen/WordPainter.h"
 
 void WriteContactSheet(const std::filesystem::path& png, const std::vector<DatagenWord>& words, int first, int count)
 {
     first = std::clamp(first, 0, static_cast<int>(words.size()));
     count = std::clamp(count, 0, static_cast<int>(words.size()) - first);
-    constexpr int kColumns = 8;
-    constexpr int kCellWidth = kSmallPictureWidth + 10;
+    // Beside each picture, the memory card the game cuts from it.
+    constexpr int kCardWidth = 62;
+    constexpr int kCardHeight = 84;
+    constexpr int kColumns = 6;
+    constexpr int kCellWidth = kSmallPictureWidth + kCardWidth + 16;
     constexpr int kCellHeight = kSmallPictureHeight + 26;
     const int rows = std::max(1, (count + kColumns - 1) / kColumns);
     CairoSurface sheet = NewImageSurface(kColumns * kCellWidth, rows * kCellHeight);
@@ -26,6 +30,10 @@ void WriteContactSheet(const std::filesystem::path& png, const std::vector<Datag
         const double x = (i % kColumns) * kCellWidth + 5;
         const double y = (i / kColumns) * kCellHeight + 5;
         cairo_set_source_surface(cr.get(), picture.get(), x, y);
+        cairo_paint(cr.get());
+        const auto card = FitWordPicture(BitmapFromSurface(picture.get()), kCardWidth, kCardHeight, 1);
+        CairoSurface cardSurface = SurfaceFromBitmap(*card);
+        cairo_set_source_surface(cr.get(), cardSurface.get(), x + kSmallPictureWidth + 6, y);
         cairo_paint(cr.get());
         cairo_set_source_rgb(cr.get(), 1, 1, 1);
         cairo_set_font_size(cr.get(), 13);

@@ -6,6 +6,6 @@
 
 #include "tools/datagen/WordSource.h"
 
-// Draws the small pictures of count words from index first, eight a row with
-// their keys beneath, into a PNG file. Throws std::runtime_error on failure.
+// Draws the small pictures of count words from index first, six a row with
+// their keys beneath and the memory card cut from each beside it, into a PNG file. Throws std::runtime_error on failure.
 void WriteContactSheet(const std::filesystem::path& png, const std::vector<DatagenWord>& words, int first, int count);

@@ -139,12 +139,12 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
     const bool small = size == PictureSize::Small;
     const int width = small ? kSmallPictureWidth : kLargePictureWidth;
     const int height = small ? kSmallPictureHeight : kLargePictureHeight;
-    // The emoji box survives every crop the games make: in the small square,
-    // 148 x 150 is what a 0.74 portrait and a 4:3 landscape crop both keep.
-    const Box emojiBox = small ? Box{26, 25, 148, 150} : Box{15, 35, 370, 230};
+    // The emoji box lies inside the 111 middle columns that a memory card's
+    // 62 : 84 strip keeps of the small picture.
+    const Box emojiBox = small ? Box{45, 12, 110, 126} : Box{15, 35, 370, 230};
     // Drawings and cards are made on the 400 x 300 area and scaled into this box;
-    // their own margins take the small cut of the narrowest crops.
-    const Box designBox = small ? Box{12, 34, 176, 132} : Box{0, 0, 400, 300};
+    // their own margins take the small cut of the narrowest strips.
+    const Box designBox = small ? Box{35, 26.25, 130, 97.5} : Box{0, 0, 400, 300};
 
     CairoSurface surface = NewImageSurface(width, height);
     CairoContext cr(cairo_create(surface.get()));
@@ -156,7 +156,10 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
         const CardColour c = WordColour(word.key);
         cairo_save(cr.get());
         cairo_translate(cr.get(), width / 2.0, height / 2.0);
-        cairo_scale(cr.get(), emojiBox.w / 2 + (small ? 12 : 60), emojiBox.h / 2 + (small ? 12 : 20));
+        if (small)
+            cairo_scale(cr.get(), 72, 72);
+        else
+            cairo_scale(cr.get(), emojiBox.w / 2 + 60, emojiBox.h / 2 + 20);
         cairo_arc(cr.get(), 0, 0, 1, 0, 2 * std::numbers::pi);
         cairo_restore(cr.get());
         cairo_set_source_rgb(cr.get(), 1 - (1 - c.r) * 0.18, 1 - (1 - c.g) * 0.18, 1 - (1 - c.b) * 0.18);

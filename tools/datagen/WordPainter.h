@@ -11,15 +11,17 @@
 
 enum class PictureKind { Emoji, Drawing, Caption };
 
-// The two picture files of a word. The games crop a picture to the aspect of
-// the place it fills — portrait memory cards (62 x 84) and can windows
-// (55 x 69), landscape train frames (125 x 100) — so the small picture is
-// square with everything that matters in its middle, where every such crop
-// keeps it. The large one fills 4:3 places (the zoom, the memory panel).
+// The two picture files of a word. The games cut from a picture the middle
+// strip of the aspect of the place it fills (the whole height, as much width
+// as that aspect asks; a place wider than the picture gets black sides), so
+// the small picture is as wide as the widest such place, 4:3, and keeps what
+// matters inside the strip of the narrowest ones: memory cards (62 x 84) and
+// can windows (55 x 69). The large one fills 4:3 places (the zoom, the memory
+// panel) whole.
 enum class PictureSize { Small, Large };
 
 inline constexpr int kSmallPictureWidth = 200;
-inline constexpr int kSmallPictureHeight = 200;
+inline constexpr int kSmallPictureHeight = 150;
 inline constexpr int kLargePictureWidth = 400;
 inline constexpr int kLargePictureHeight = 300;
 
