@@ -159,7 +159,7 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
         if (small)
             cairo_scale(cr.get(), 72, 72);
         else
-            cairo_scale(cr.get(), emojiBox.w / 2 + 60, emojiBox.h / 2 + 20);
+            cairo_scale(cr.get(), emojiBox.w / 2, emojiBox.h / 2 + 20);
         cairo_arc(cr.get(), 0, 0, 1, 0, 2 * std::numbers::pi);
         cairo_restore(cr.get());
         cairo_set_source_rgb(cr.get(), 1 - (1 - c.r) * 0.18, 1 - (1 - c.g) * 0.18, 1 - (1 - c.b) * 0.18);
