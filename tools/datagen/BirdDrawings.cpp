@@ -235,4 +235,168 @@ void MopOfHair(cairo_t* cr)
     Stroke(cr, {0.7, 0.25, 0.2}, 6);
 }
 
+void HighlanderAxe(cairo_t* cr)
+{
+    cairo_save(cr);
+    cairo_translate(cr, 200, 150);
+    cairo_rotate(cr, 0.5);
+    RoundedRect(cr, -10, -120, 20, 260, 8);
+    Fill(cr, kWood);
+    for (int i = 0; i < 4; ++i) {
+        cairo_rectangle(cr, -10, -40 + i * 40.0, 20, 8);
+        cairo_set_source_rgb(cr, 0.85, 0.75, 0.35);
+        cairo_fill(cr);
+    }
+    // The small axe head on top, a blade one side and a knob the other.
+    cairo_move_to(cr, 10, -130);
+    cairo_line_to(cr, 70, -150);
+    cairo_curve_to(cr, 80, -125, 80, -100, 70, -80);
+    cairo_line_to(cr, 10, -100);
+    cairo_close_path(cr);
+    Fill(cr, {0.75, 0.78, 0.82});
+    RoundedRect(cr, -35, -130, 50, 28, 8);
+    Fill(cr, {0.75, 0.78, 0.82});
+    cairo_restore(cr);
+}
+
+void Root(cairo_t* cr)
+{
+    const Rgb bark{0.55, 0.36, 0.2};
+    cairo_rectangle(cr, 0, 150, 400, 150);
+    cairo_set_source_rgb(cr, 0.85, 0.72, 0.55);
+    cairo_fill(cr);
+    const double roots[][4] = {{150, 170, 60, 260}, {200, 175, 190, 290}, {250, 170, 340, 250},
+                               {170, 200, 110, 285}, {230, 200, 290, 290}};
+    for (const auto& r : roots) {
+        cairo_move_to(cr, r[0], r[1]);
+        cairo_curve_to(cr, r[0], r[1] + 40, r[2], r[3] - 50, r[2], r[3]);
+    }
+    Stroke(cr, bark, 12);
+    cairo_move_to(cr, 140, 20);
+    cairo_line_to(cr, 260, 20);
+    cairo_line_to(cr, 270, 180);
+    cairo_line_to(cr, 130, 180);
+    cairo_close_path(cr);
+    Fill(cr, bark);
+}
+
+void Woodlouse(cairo_t* cr)
+{
+    const Rgb grey{0.55, 0.57, 0.62};
+    cairo_set_source_rgb(cr, 0.3, 0.3, 0.32);
+    for (int i = 0; i < 7; ++i)
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 110 + i * 30.0, 150);
+            cairo_line_to(cr, 100 + i * 30.0, 150 + side * 95);
+        }
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
+    for (int i = 7; i >= 0; --i) {
+        Ellipse(cr, 95 + i * 28.0, 150, 30, 70 - std::abs(i - 3.5) * 6);
+        Fill(cr, i % 2 ? grey : Lighter(grey, 0.15));
+    }
+    cairo_move_to(cr, 75, 135);
+    cairo_curve_to(cr, 40, 110, 30, 90, 20, 80);
+    cairo_move_to(cr, 75, 165);
+    cairo_curve_to(cr, 40, 190, 30, 210, 20, 220);
+    Stroke(cr, {0.3, 0.3, 0.32}, 5);
+}
+
+void BottleOpener(cairo_t* cr)
+{
+    cairo_save(cr);
+    cairo_translate(cr, 200, 150);
+    cairo_rotate(cr, -0.4);
+    RoundedRect(cr, -40, -22, 200, 44, 22);
+    Fill(cr, {0.9, 0.3, 0.25});
+    cairo_new_path(cr);
+    cairo_arc(cr, -90, 0, 65, 0, 2 * kPi);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, -95, 0, 32, 2 * kPi, 0);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    Fill(cr, {0.75, 0.78, 0.82});
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_restore(cr);
+}
+
+void JumpingJack(cairo_t* cr)
+{
+    const Rgb suit{0.95, 0.3, 0.3};
+    // Arms and legs spread, as the toy's are when its string is pulled.
+    cairo_move_to(cr, 170, 125);
+    cairo_line_to(cr, 90, 60);
+    cairo_move_to(cr, 230, 125);
+    cairo_line_to(cr, 310, 60);
+    cairo_move_to(cr, 180, 200);
+    cairo_line_to(cr, 120, 285);
+    cairo_move_to(cr, 220, 200);
+    cairo_line_to(cr, 280, 285);
+    Stroke(cr, {0.2, 0.5, 0.9}, 24);
+    RoundedRect(cr, 160, 110, 80, 100, 20);
+    Fill(cr, suit);
+    for (int i = 0; i < 3; ++i) {
+        cairo_arc(cr, 200, 130 + i * 25.0, 7, 0, 2 * kPi);
+        Fill(cr, {1, 0.85, 0.2});
+    }
+    cairo_arc(cr, 200, 80, 34, 0, 2 * kPi);
+    Fill(cr, {1.0, 0.85, 0.72});
+    cairo_arc(cr, 200, 88, 7, 0, 2 * kPi);
+    Fill(cr, {0.9, 0.2, 0.2});
+    Eye(cr, 188, 74, 5);
+    Eye(cr, 212, 74, 5);
+    cairo_move_to(cr, 170, 55);
+    cairo_line_to(cr, 200, 5);
+    cairo_line_to(cr, 230, 55);
+    cairo_close_path(cr);
+    Fill(cr, {1, 0.8, 0.2});
+    cairo_move_to(cr, 200, 210);
+    cairo_line_to(cr, 200, 295);
+    Stroke(cr, kDark, 2);
+}
+
+void GrainKernel(cairo_t* cr)
+{
+    cairo_save(cr);
+    cairo_translate(cr, 200, 150);
+    cairo_rotate(cr, -0.3);
+    cairo_move_to(cr, 0, -120);
+    cairo_curve_to(cr, 95, -110, 95, 110, 0, 120);
+    cairo_curve_to(cr, -95, 110, -95, -110, 0, -120);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+    Fill(cr, {0.93, 0.75, 0.4});
+    cairo_save(cr);
+    cairo_translate(cr, 200, 150);
+    cairo_rotate(cr, -0.3);
+    cairo_move_to(cr, 0, -95);
+    cairo_curve_to(cr, 12, -30, 12, 30, 0, 95);
+    cairo_restore(cr);
+    Stroke(cr, {0.7, 0.5, 0.2}, 6);
+    Shine(cr, 165, 95, 14, 24);
+}
+
+void CementBag(cairo_t* cr, cairo_font_face_t* font)
+{
+    cairo_move_to(cr, 100, 50);
+    cairo_curve_to(cr, 200, 35, 200, 65, 300, 50);
+    cairo_line_to(cr, 320, 270);
+    cairo_curve_to(cr, 200, 285, 200, 255, 80, 270);
+    cairo_close_path(cr);
+    Fill(cr, {0.75, 0.75, 0.78});
+    RoundedRect(cr, 120, 120, 160, 70, 8);
+    Fill(cr, {0.95, 0.55, 0.15});
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_font_face(cr, font);
+    cairo_set_font_size(cr, 30);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, "25 kg", &ext);
+    cairo_move_to(cr, 200 - ext.width / 2 - ext.x_bearing, 155 - ext.height / 2 - ext.y_bearing);
+    cairo_show_text(cr, "25 kg");
+    cairo_new_path(cr);
+    for (int i = 0; i < 4; ++i) {
+        cairo_arc(cr, 300 + i * 18.0, 278 - (i % 2) * 6.0, 9, 0, 2 * kPi);
+        Fill(cr, {0.7, 0.7, 0.72});
+    }
+}
+
 }  // namespace drawing

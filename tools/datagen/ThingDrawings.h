@@ -103,4 +103,12 @@ void Thorns(cairo_t* cr);
 void Stretcher(cairo_t* cr);
 void MopOfHair(cairo_t* cr);
 
+void HighlanderAxe(cairo_t* cr);
+void Root(cairo_t* cr);
+void Woodlouse(cairo_t* cr);
+void BottleOpener(cairo_t* cr);
+void JumpingJack(cairo_t* cr);
+void GrainKernel(cairo_t* cr);
+void CementBag(cairo_t* cr, cairo_font_face_t* font);
+
 }  // namespace drawing

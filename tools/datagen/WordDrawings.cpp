@@ -134,6 +134,13 @@ const std::map<std::string_view, Drawing>& Drawings()
         {"kolec", Plain(Thorns)},
         {"nosze", Plain(Stretcher)},
         {"czupryna", Plain(MopOfHair)},
+        {"ciupaga", Plain(HighlanderAxe)},
+        {"korzen", Plain(Root)},
+        {"stonoga", Plain(Woodlouse)},
+        {"otwieracz", Plain(BottleOpener)},
+        {"pajac", Plain(JumpingJack)},
+        {"ziarno", Plain(GrainKernel)},
+        {"cement", CementBag},
     };
     return drawings;
 }
