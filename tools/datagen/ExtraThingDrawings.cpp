@@ -1,4 +1,4 @@
-// Drawings of things, part three: vehicles, clothes, furniture and a few more.
+// Drawings of things, part four: vehicles, clothes, furniture and a few more.
 #include "tools/datagen/ThingDrawings.h"
 
 #include <cmath>
