@@ -1,5 +1,7 @@
 #include "graphics/Universalfn.h"
 
+#include <cstdlib>
+
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -76,4 +78,35 @@ void ListFiles(std::string_view directory, std::string_view mask, std::vector<st
     for (std::string& name : FilesInDirectory(AddBackslash(directory)))
         if (MatchesMask(name, mask))
             list.push_back(std::move(name));
+}
+
+void RestoreUncovered(Bitmap& target, const Bitmap& background, int newX, int newY, TRect oldRect)
+{
+    auto restore = [&](TRect r) {
+        if (!r.IsEmpty())
+            target.CopyRect(r, background, r);
+    };
+    const int width = oldRect.Width();
+    const int height = oldRect.Height();
+    const int dx = newX - oldRect.left;
+    const int dy = newY - oldRect.top;
+    if (std::abs(dx) >= width || std::abs(dy) >= height) {
+        restore(oldRect);
+        return;
+    }
+    // The horizontal band the sprite left: above it when it moved down,
+    // below it when it moved up.
+    TRect rows = oldRect;
+    if (dy > 0) {
+        restore({oldRect.left, oldRect.top, oldRect.right, oldRect.top + dy});
+        rows.top += dy;
+    } else if (dy < 0) {
+        restore({oldRect.left, oldRect.bottom + dy, oldRect.right, oldRect.bottom});
+        rows.bottom += dy;
+    }
+    // The vertical band, on the rows the horizontal band did not cover.
+    if (dx > 0)
+        restore({oldRect.left, rows.top, oldRect.left + dx, rows.bottom});
+    else if (dx < 0)
+        restore({oldRect.right + dx, rows.top, oldRect.right, rows.bottom});
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Bitmap.h"
+
 // a-z and the nine Polish lower-case letters of cp1250 upper-cased; other bytes unchanged.
 std::string UpperPolish(std::string_view text);
 
@@ -20,3 +22,9 @@ void ListFiles(std::string_view directory, std::string_view mask, std::vector<st
 
 // Windows-style wildcard match of a file name, without regard to case.
 bool MatchesMask(std::string_view name, std::string_view mask);
+
+// After a sprite of oldRect's size moved from oldRect to the top-left corner
+// (newX, newY), copies from background to target (same coordinates) the part
+// of oldRect the sprite no longer covers: the whole of it when the two
+// positions do not overlap, otherwise the bands on the sides it moved away from.
+void RestoreUncovered(Bitmap& target, const Bitmap& background, int newX, int newY, TRect oldRect);

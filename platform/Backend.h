@@ -1,0 +1,42 @@
+// What the form library needs from a display and input device: the SDL window
+// or the in-memory screen of headless runs, behind one interface.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Bitmap.h"
+#include "platform/Input.h"
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    Backend() = default;
+    Backend(const Backend&) = delete;
+    Backend& operator=(const Backend&) = delete;
+
+    // The composed screen (24-bit); Present shows a rectangle of it.
+    Bitmap& Screen() { return screen_; }
+    virtual void Present(const TRect& rect) = 0;
+
+    // Takes the next input event without waiting.
+    virtual bool PollEvent(InputEvent& event) = 0;
+    // Waits up to timeoutMs (-1: without limit) for an event.
+    virtual bool WaitEvent(InputEvent& event, int timeoutMs) = 0;
+    // True for the headless back end: its input is a script of future events.
+    virtual bool IsHeadless() const = 0;
+
+    virtual void SetCursorShape(TCursor cursor) = 0;
+    // Confines the pointer to a screen rectangle (nullptr: releases it);
+    // false when the platform cannot confine it.
+    virtual bool ConfinePointer(const TRect* rect) = 0;
+    virtual void WarpPointer(int x, int y) = 0;
+    virtual void SetTitle(const std::string& cp1250) = 0;
+    // Brings the window to the front (a second copy of the program asked for it).
+    virtual void Raise() = 0;
+    // Saves what the display really shows as a PNG file.
+    virtual bool SaveDisplayedPicture(const std::filesystem::path& file) = 0;
+
+protected:
+    Bitmap screen_;
+};

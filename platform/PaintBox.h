@@ -1,0 +1,16 @@
+// A paint box: a rectangle of the form that its OnPaint handler draws on
+// through Canvas().
+#pragma once
+
+#include <functional>
+
+#include "platform/Control.h"
+
+class TPaintBox : public TControl {
+public:
+    using TControl::TControl;
+
+    std::function<void()> OnPaint;
+
+    void Paint(TCanvas& canvas) override;
+};

@@ -1,0 +1,31 @@
+// The back-end choice, made once at start-up.
+#include "platform/Platform.h"
+
+#include "platform/Application.h"
+#include "platform/Paths.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/sdl/SdlBackend.h"
+
+std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
+{
+    if (options.headless) {
+        std::string script = options.scriptText;
+        std::string error;
+        if (script.empty() && !options.scriptFile.empty() && !ReadWholeFile(options.scriptFile, script))
+            error = "cannot read the script " + options.scriptFile;
+        auto backend = std::make_unique<HeadlessBackend>(options.screenWidth, options.screenHeight, script);
+        if (!error.empty())
+            backend->FailAtStart(error);
+        auto app = std::make_unique<TApplication>(std::move(backend));
+        app->SetTitle(options.title);
+        return app;
+    }
+    SdlWindowOptions window;
+    window.windowed = options.windowed;
+    window.screenWidth = options.screenWidth;
+    window.screenHeight = options.screenHeight;
+    window.title = options.title;
+    auto app = std::make_unique<TApplication>(std::make_unique<SdlBackend>(window));
+    app->SetTitle(options.title);
+    return app;
+}

@@ -1,0 +1,22 @@
+// Making the application on the chosen back end: the SDL window, or the
+// headless screen driven by a script.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TApplication;
+
+struct PlatformOptions {
+    bool headless = false;
+    bool windowed = false;
+    int screenWidth = 0;   // 0: the real screen (1024 x 768 when headless)
+    int screenHeight = 0;
+    std::string scriptFile;  // headless input
+    std::string scriptText;  // used instead of scriptFile when not empty (tests)
+    std::string title = "Szeptaczki Cz.VI";  // cp1250
+};
+
+// Throws std::runtime_error when no window can be opened. A script file that
+// cannot be read makes a script whose first line fails (exit status 3).
+std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options);

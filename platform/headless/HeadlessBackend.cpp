@@ -1,0 +1,80 @@
+// The headless back end: script events in, pixels kept in memory.
+#include "platform/headless/HeadlessBackend.h"
+
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/PngWriter.h"
+#include "platform/SoundPlayer.h"
+
+HeadlessBackend::HeadlessBackend(int width, int height, std::string scriptText) : script_(std::move(scriptText))
+{
+    // Start-up may change the working directory to the program's; the
+    // script's file names keep meaning what they meant where it was started.
+    std::error_code ec;
+    startDir_ = std::filesystem::current_path(ec);
+    screen_ = Bitmap(width > 0 ? width : 1024, height > 0 ? height : 768, PixelFormat::Bgr24);
+    if (!TheClock().IsVirtual()) {
+        previousClock_ = InstallClock(std::make_unique<VirtualClock>());
+        installedClock_ = true;
+    }
+    previousSound_ = InstallSoundPlayer(std::make_unique<SilentSoundPlayer>());
+    previousBoxes_ = InstallMessageBoxes(std::make_unique<StderrMessageBoxes>());
+}
+
+HeadlessBackend::~HeadlessBackend()
+{
+    InstallMessageBoxes(std::move(previousBoxes_));
+    InstallSoundPlayer(std::move(previousSound_));
+    if (installedClock_)
+        InstallClock(std::move(previousClock_));
+}
+
+void HeadlessBackend::FailAtStart(const std::string& reason)
+{
+    InputEvent e;
+    e.kind = InputKind::ScriptError;
+    e.text = reason;
+    pending_.push_front(e);
+    ended_ = true;
+}
+
+void HeadlessBackend::Present(const TRect&)
+{
+    ++presents_;
+}
+
+bool HeadlessBackend::PollEvent(InputEvent& event)
+{
+    if (pending_.empty() && !ended_)
+        script_.ReadNext(pending_);
+    if (pending_.empty())
+        return false;
+    event = pending_.front();
+    pending_.pop_front();
+    if (event.kind == InputKind::ScriptShot && std::filesystem::path(event.text).is_relative() && !startDir_.empty())
+        event.text = (startDir_ / event.text).string();
+    if (event.kind == InputKind::ScriptEnd || event.kind == InputKind::ScriptError)
+        ended_ = event.kind == InputKind::ScriptEnd || ended_;
+    return true;
+}
+
+bool HeadlessBackend::WaitEvent(InputEvent& event, int)
+{
+    return PollEvent(event);
+}
+
+bool HeadlessBackend::ConfinePointer(const TRect*)
+{
+    // The application enforces the rectangle on the positions it hands out.
+    return true;
+}
+
+void HeadlessBackend::WarpPointer(int x, int y)
+{
+    warpedTo_ = {x, y};
+}
+
+bool HeadlessBackend::SaveDisplayedPicture(const std::filesystem::path& file)
+{
+    return SavePng(screen_, file);
+}

@@ -1,0 +1,502 @@
+// SDL window, event translation and fast presenting of changed rectangles.
+#include "platform/sdl/SdlBackend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/MainThread.h"
+#include "platform/Paths.h"
+#include "platform/PngWriter.h"
+#include "platform/Text.h"
+
+namespace {
+
+int KeyCode(SDL_Keycode k)
+{
+    if (k >= SDLK_a && k <= SDLK_z)
+        return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9)
+        return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12)
+        return VK_F1 + (k - SDLK_F1);
+    switch (k) {
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_END: return VK_END;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    default: return 0;
+    }
+}
+
+// The character a key types that SDL does not report as text input.
+int ControlCharacter(int key)
+{
+    switch (key) {
+    case VK_ESCAPE: return 27;
+    case VK_RETURN: return 13;
+    case VK_BACK: return 8;
+    case VK_TAB: return 9;
+    default: return 0;
+    }
+}
+
+TShiftState Modifiers()
+{
+    const SDL_Keymod m = SDL_GetModState();
+    TShiftState s = 0;
+    if ((m & KMOD_SHIFT) != 0)
+        s |= ssShift;
+    if ((m & KMOD_CTRL) != 0)
+        s |= ssCtrl;
+    if ((m & KMOD_ALT) != 0)
+        s |= ssAlt;
+    return s;
+}
+
+bool Button(uint8_t sdlButton, TMouseButton& button)
+{
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT: button = TMouseButton::mbLeft; return true;
+    case SDL_BUTTON_RIGHT: button = TMouseButton::mbRight; return true;
+    case SDL_BUTTON_MIDDLE: button = TMouseButton::mbMiddle; return true;
+    default: return false;
+    }
+}
+
+// The program's own hand cursor where the data has one: the picture library
+// holds it as "REKA1"; its first opaque pixel from the top is the finger tip.
+SDL_Surface* LoadHandPicture(int& hotX, int& hotY)
+{
+    if (!FileExists("RESOURCE\\REKA1.bmp"))
+        return nullptr;
+    const std::filesystem::path file = NativePath("RESOURCE\\REKA1.bmp");
+    SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
+    if (loaded == nullptr)
+        return nullptr;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    const bool hadAlpha = SDL_ISPIXELFORMAT_ALPHA(loaded->format->format);
+    SDL_FreeSurface(loaded);
+    if (argb == nullptr)
+        return nullptr;
+    SDL_LockSurface(argb);
+    auto* px = static_cast<uint32_t*>(argb->pixels);
+    const int pitch = argb->pitch / 4;
+    // Without an alpha channel the colour of the corner is the transparent one.
+    const uint32_t key = px[0] | 0xFF000000u;
+    if (!hadAlpha)
+        for (int y = 0; y < argb->h; ++y)
+            for (int x = 0; x < argb->w; ++x) {
+                uint32_t& p = px[y * pitch + x];
+                p = (p | 0xFF000000u) == key ? 0 : (p | 0xFF000000u);
+            }
+    hotX = 0;
+    hotY = 0;
+    bool found = false;
+    for (int y = 0; y < argb->h && !found; ++y)
+        for (int x = 0; x < argb->w && !found; ++x)
+            if ((px[y * pitch + x] >> 24) >= 128) {
+                hotX = x;
+                hotY = y;
+                found = true;
+            }
+    SDL_UnlockSurface(argb);
+    return argb;
+}
+
+SDL_Keycode SdlKey(int key)
+{
+    if (key >= 'A' && key <= 'Z')
+        return SDLK_a + (key - 'A');
+    if (key >= '0' && key <= '9')
+        return SDLK_0 + (key - '0');
+    switch (key) {
+    case VK_ESCAPE: return SDLK_ESCAPE;
+    case VK_RETURN: return SDLK_RETURN;
+    case VK_SPACE: return SDLK_SPACE;
+    case VK_BACK: return SDLK_BACKSPACE;
+    case VK_TAB: return SDLK_TAB;
+    case VK_LEFT: return SDLK_LEFT;
+    case VK_RIGHT: return SDLK_RIGHT;
+    case VK_UP: return SDLK_UP;
+    case VK_DOWN: return SDLK_DOWN;
+    case VK_DELETE: return SDLK_DELETE;
+    case VK_HOME: return SDLK_HOME;
+    case VK_END: return SDLK_END;
+    case VK_SHIFT: return SDLK_LSHIFT;
+    case VK_CONTROL: return SDLK_LCTRL;
+    case VK_MENU: return SDLK_LALT;
+    default: return SDLK_UNKNOWN;
+    }
+}
+
+uint8_t SdlButton(TMouseButton b)
+{
+    return b == TMouseButton::mbRight ? SDL_BUTTON_RIGHT : b == TMouseButton::mbMiddle ? SDL_BUTTON_MIDDLE : SDL_BUTTON_LEFT;
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend(const SdlWindowOptions& options)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        desktop.w = 1024;
+        desktop.h = 768;
+    }
+    const int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
+    const int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
+    screen_ = Bitmap(w, h, PixelFormat::Bgr24);
+    const std::string title = Cp1250ToUtf8(options.title);
+    if (options.windowed)
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, 0);
+    else
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                                   desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    if (window_ == nullptr) {
+        const std::string error = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        throw std::runtime_error("SDL: " + error);
+    }
+    RefreshSurface();
+    wakeEventType_ = SDL_RegisterEvents(1);
+    if (wakeEventType_ != static_cast<uint32_t>(-1)) {
+        const uint32_t type = wakeEventType_;
+        SetMainThreadWakeUp([type] {
+            SDL_Event e{};
+            e.type = type;
+            SDL_PushEvent(&e);
+        });
+    }
+    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    int hotX = 0, hotY = 0;
+    handPicture_ = LoadHandPicture(hotX, hotY);
+    if (handPicture_ != nullptr)
+        hand_ = SDL_CreateColorCursor(handPicture_, hotX, hotY);
+    if (hand_ == nullptr)
+        hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    SDL_StartTextInput();
+}
+
+SdlBackend::~SdlBackend()
+{
+    SetMainThreadWakeUp({});
+    SDL_StopTextInput();
+    if (hand_ != nullptr)
+        SDL_FreeCursor(hand_);
+    if (arrow_ != nullptr)
+        SDL_FreeCursor(arrow_);
+    if (handPicture_ != nullptr)
+        SDL_FreeSurface(handPicture_);
+    SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+void SdlBackend::RefreshSurface()
+{
+    surface_ = SDL_GetWindowSurface(window_);
+    if (surface_ == nullptr)
+        return;
+    offset_ = {(surface_->w - screen_.Width()) / 2, (surface_->h - screen_.Height()) / 2};
+    SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+}
+
+void SdlBackend::Present(const TRect& rect)
+{
+    if (surface_ == nullptr)
+        return;
+    // The part of the rectangle that lies in the window.
+    const TRect inWindow = rect.Offset(offset_.x, offset_.y).Intersect({0, 0, surface_->w, surface_->h});
+    const TRect r = inWindow.Offset(-offset_.x, -offset_.y).Intersect(screen_.Bounds());
+    if (r.IsEmpty())
+        return;
+    if (SDL_MUSTLOCK(surface_))
+        SDL_LockSurface(surface_);
+    const SDL_PixelFormat* fmt = surface_->format;
+    const bool xrgb = fmt->BytesPerPixel == 4 && fmt->Rmask == 0x00FF0000 && fmt->Gmask == 0x0000FF00 &&
+                      fmt->Bmask == 0x000000FF;
+    for (int y = r.top; y < r.bottom; ++y) {
+        const uint8_t* src = screen_.ScanLine(y) + r.left * 3;
+        auto* rowBytes = static_cast<uint8_t*>(surface_->pixels) +
+                         static_cast<std::ptrdiff_t>(y + offset_.y) * surface_->pitch;
+        if (xrgb) {
+            auto* dst = reinterpret_cast<uint32_t*>(rowBytes) + (r.left + offset_.x);
+            for (int x = r.left; x < r.right; ++x, src += 3)
+                *dst++ = static_cast<uint32_t>(src[0]) | static_cast<uint32_t>(src[1]) << 8 |
+                         static_cast<uint32_t>(src[2]) << 16 | 0xFF000000u;
+        } else {
+            for (int x = r.left; x < r.right; ++x, src += 3) {
+                const uint32_t pixel = SDL_MapRGB(fmt, src[2], src[1], src[0]);
+                std::memcpy(rowBytes + (x + offset_.x) * fmt->BytesPerPixel, &pixel, fmt->BytesPerPixel);
+            }
+        }
+    }
+    if (SDL_MUSTLOCK(surface_))
+        SDL_UnlockSurface(surface_);
+    const SDL_Rect update{r.left + offset_.x, r.top + offset_.y, r.Width(), r.Height()};
+    SDL_UpdateWindowSurfaceRects(window_, &update, 1);
+}
+
+bool SdlBackend::HasPendingInput() const
+{
+    return !pending_.empty() || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
+bool SdlBackend::TakePending(InputEvent& event)
+{
+    if (pending_.empty())
+        return false;
+    event = pending_.front();
+    pending_.pop_front();
+    return true;
+}
+
+bool SdlBackend::PollEvent(InputEvent& event)
+{
+    SDL_Event e;
+    while (pending_.empty() && SDL_PollEvent(&e) != 0)
+        Translate(e);
+    return TakePending(event);
+}
+
+bool SdlBackend::WaitEvent(InputEvent& event, int timeoutMs)
+{
+    if (TakePending(event))
+        return true;
+    SDL_Event e;
+    const int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
+    if (got == 0)
+        return false;
+    Translate(e);
+    return PollEvent(event);
+}
+
+void SdlBackend::Translate(const SDL_Event& e)
+{
+    InputEvent ev;
+    ev.shift = Modifiers();
+    switch (e.type) {
+    case SDL_MOUSEMOTION:
+        ev.kind = InputKind::MouseMove;
+        ev.x = e.motion.x - offset_.x;
+        ev.y = e.motion.y - offset_.y;
+        pending_.push_back(ev);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (!Button(e.button.button, ev.button))
+            break;
+        ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputKind::MouseDown : InputKind::MouseUp;
+        ev.x = e.button.x - offset_.x;
+        ev.y = e.button.y - offset_.y;
+        pending_.push_back(ev);
+        break;
+    case SDL_MOUSEWHEEL: {
+        int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+        ev.kind = InputKind::Wheel;
+        for (; notches != 0; notches += notches > 0 ? -1 : 1) {
+            ev.amount = notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA;
+            pending_.push_back(ev);
+        }
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        ev.key = KeyCode(e.key.keysym.sym);
+        if (ev.key == 0)
+            break;
+        ev.kind = e.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
+        pending_.push_back(ev);
+        if (e.type == SDL_KEYDOWN && ControlCharacter(ev.key) != 0) {
+            ev.kind = InputKind::Char;
+            ev.key = ControlCharacter(ev.key);
+            pending_.push_back(ev);
+        }
+        break;
+    case SDL_TEXTINPUT: {
+        // Characters cp1250 has no code for are dropped rather than typed as '?'.
+        const std::string utf8 = e.text.text;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            const std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
+            const std::string one = utf8.substr(i, len);
+            i += len;
+            const std::string cp = Utf8ToCp1250(one);
+            if (cp.size() != 1 || (cp == "?" && one != "?"))
+                continue;
+            ev.kind = InputKind::Char;
+            ev.key = static_cast<unsigned char>(cp[0]);
+            pending_.push_back(ev);
+        }
+        break;
+    }
+    case SDL_QUIT:
+        ev.kind = InputKind::Quit;
+        pending_.push_back(ev);
+        break;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED)
+            RefreshSurface();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESIZED) {
+            ev.kind = InputKind::Expose;
+            pending_.push_back(ev);
+        }
+        break;
+    default:
+        if (e.type == wakeEventType_) {
+            ev.kind = InputKind::Wake;
+            pending_.push_back(ev);
+        }
+        break;
+    }
+}
+
+void SdlBackend::SetCursorShape(TCursor cursor)
+{
+    SDL_Cursor* c = cursor == crHand ? hand_ : arrow_;
+    if (c != nullptr)
+        SDL_SetCursor(c);
+}
+
+bool SdlBackend::ConfinePointer(const TRect* rect)
+{
+    // SDL accepts the rectangle even where the driver cannot hold the pointer
+    // to it; the drivers without a real pointer never can.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool driverConfines = driver != nullptr && std::strcmp(driver, "dummy") != 0 &&
+                                std::strcmp(driver, "offscreen") != 0;
+    int result;
+    if (rect == nullptr) {
+        result = SDL_SetWindowMouseRect(window_, nullptr);
+    } else {
+        const SDL_Rect r{rect->left + offset_.x, rect->top + offset_.y, std::max(rect->Width(), 1),
+                         std::max(rect->Height(), 1)};
+        result = SDL_SetWindowMouseRect(window_, &r);
+    }
+    return result == 0 && driverConfines;
+}
+
+void SdlBackend::WarpPointer(int x, int y)
+{
+    SDL_WarpMouseInWindow(window_, x + offset_.x, y + offset_.y);
+}
+
+void SdlBackend::SetTitle(const std::string& cp1250)
+{
+    SDL_SetWindowTitle(window_, Cp1250ToUtf8(cp1250).c_str());
+}
+
+void SdlBackend::Raise()
+{
+    SDL_RestoreWindow(window_);
+    SDL_RaiseWindow(window_);
+}
+
+bool SdlBackend::SaveDisplayedPicture(const std::filesystem::path& file)
+{
+    // Read back what the window surface holds, not the program's own screen copy.
+    if (surface_ == nullptr)
+        return false;
+    Bitmap shown(screen_.Width(), screen_.Height(), PixelFormat::Bgr24);
+    if (SDL_MUSTLOCK(surface_))
+        SDL_LockSurface(surface_);
+    for (int y = 0; y < shown.Height(); ++y) {
+        const int wy = y + offset_.y;
+        if (wy < 0 || wy >= surface_->h)
+            continue;
+        const auto* row = static_cast<const uint8_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(wy) * surface_->pitch;
+        uint8_t* dst = shown.ScanLine(y);
+        for (int x = 0; x < shown.Width(); ++x) {
+            const int wx = x + offset_.x;
+            if (wx < 0 || wx >= surface_->w)
+                continue;
+            uint32_t pixel = 0;
+            std::memcpy(&pixel, row + wx * surface_->format->BytesPerPixel, surface_->format->BytesPerPixel);
+            uint8_t r, g, b;
+            SDL_GetRGB(pixel, surface_->format, &r, &g, &b);
+            dst[x * 3] = b;
+            dst[x * 3 + 1] = g;
+            dst[x * 3 + 2] = r;
+        }
+    }
+    if (SDL_MUSTLOCK(surface_))
+        SDL_UnlockSurface(surface_);
+    return SavePng(shown, file);
+}
+
+bool SdlBackend::InjectInput(const InputEvent& event)
+{
+    SDL_Event e{};
+    const uint32_t windowId = SDL_GetWindowID(window_);
+    const int x = event.x + offset_.x, y = event.y + offset_.y;
+    switch (event.kind) {
+    case InputKind::MouseMove:
+        e.type = SDL_MOUSEMOTION;
+        e.motion.windowID = windowId;
+        e.motion.x = x;
+        e.motion.y = y;
+        break;
+    case InputKind::MouseDown:
+    case InputKind::MouseUp:
+        e.type = event.kind == InputKind::MouseDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.windowID = windowId;
+        e.button.button = SdlButton(event.button);
+        e.button.state = event.kind == InputKind::MouseDown ? SDL_PRESSED : SDL_RELEASED;
+        e.button.clicks = 1;
+        e.button.x = x;
+        e.button.y = y;
+        break;
+    case InputKind::Wheel:
+        e.type = SDL_MOUSEWHEEL;
+        e.wheel.windowID = windowId;
+        e.wheel.y = event.amount > 0 ? 1 : -1;
+        e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+        break;
+    case InputKind::KeyDown:
+    case InputKind::KeyUp:
+        e.type = event.kind == InputKind::KeyDown ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.windowID = windowId;
+        e.key.state = event.kind == InputKind::KeyDown ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = SdlKey(event.key);
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
+        if (e.key.keysym.sym == SDLK_UNKNOWN)
+            return false;
+        break;
+    case InputKind::Char: {
+        // Control characters come from their keys, as on a real keyboard.
+        if (event.key < 32)
+            return true;
+        const std::string utf8 = Cp1250ToUtf8(std::string(1, static_cast<char>(event.key)));
+        e.type = SDL_TEXTINPUT;
+        e.text.windowID = windowId;
+        std::strncpy(e.text.text, utf8.c_str(), sizeof(e.text.text) - 1);
+        break;
+    }
+    default:
+        return false;
+    }
+    return SDL_PushEvent(&e) == 1;
+}

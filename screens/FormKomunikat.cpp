@@ -1,0 +1,105 @@
+// The message box.
+#include "screens/FormKomunikat.h"
+
+#include <exception>
+
+#include "controls/CPrzyciskP.h"
+#include "core/CBlad.h"
+#include "graphics/Cbitmapy.h"
+#include "platform/Application.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+
+TFormKomunikat* FormKomunikat = nullptr;
+
+namespace {
+
+constexpr const char* kBackgroundFile = "Data\\Intf\\Spec\\mKom_kp.xji";
+
+}  // namespace
+
+TFormKomunikat::TFormKomunikat(TApplication& app)
+    : TForm(app, "FormKomunikat", kWidth, kHeight),
+      A_Stop("A_Stop", [this] { A_StopExecute(); }),
+      vL_Komunikat(*this),
+      background_(kWidth, kHeight)
+{
+    SetRoundRectRegion({0, 0, kWidth, kHeight}, 25, 25);
+    if (!FileExists(kBackgroundFile))
+        throw CBlad(1);
+    try {
+        const std::unique_ptr<Bitmap> picture = LoadJpegFile(kBackgroundFile);
+        background_.Draw(0, 0, *picture);
+    } catch (const std::exception&) {
+        throw CBlad(1);
+    }
+    stop_ = std::make_unique<CPrzyciskP>(*this, "stop", Canvas(), background_, ClientWidth() / 2 - 30,
+                                         ClientHeight() - 100, &A_Stop);
+
+    TFont font;
+    font.Name = "Arial Black";
+    font.Height = 16;
+    font.Bold = true;
+    font.Color = clWindowText;
+    vL_Komunikat.Name = "vL_Komunikat";
+    vL_Komunikat.SetAutoSize(false);
+    vL_Komunikat.SetWordWrap(true);
+    vL_Komunikat.SetAlignment(TAlignment::taCenter);
+    vL_Komunikat.SetTransparent(true);
+    vL_Komunikat.SetFont(font);
+    vL_Komunikat.SetBounds(18, 59, 385, 126);
+
+    OnPaint = [this] { FormPaint(); };
+    OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };
+    // The text is part of the window: pressing on it drags the window too.
+    vL_Komunikat.OnMouseDown = OnMouseDown;
+    OnShow = [this] {
+        if (App().MainForm() != nullptr && App().MainForm() != this)
+            CenterOn(*App().MainForm());
+    };
+    if (App().MainForm() != nullptr && App().MainForm() != this)
+        CenterOn(*App().MainForm());
+    FormKomunikat = this;
+}
+
+TFormKomunikat::~TFormKomunikat()
+{
+    if (FormKomunikat == this)
+        FormKomunikat = nullptr;
+}
+
+std::string TFormKomunikat::MessageText(int number)
+{
+    switch (number) {
+    case 1: return "Proszę wybrać większą liczbę głosek."_cp;
+    case 2: return "Proszę wybrać większą liczbę pozycji głosek."_cp;
+    case 3: return "Proszę wybrać większą liczbę głosek lub pozycji."_cp;
+    case 10: return "Proszę wybrać pozycję i wprowadzić nazwę nagrania."_cp;
+    case 11: return "Proszę wprowadzić nazwę dla nagrania."_cp;
+    case 20: return "Proszę wybrać pozycję do odtworzenia."_cp;
+    case 21: return "Brak nagrania dla wybranej pozycji."_cp;
+    default: return "Błąd."_cp;
+    }
+}
+
+void TFormKomunikat::SetMessage(int number)
+{
+    number_ = number;
+    vL_Komunikat.SetCaption(MessageText(number));
+}
+
+void TFormKomunikat::A_StopExecute()
+{
+    Close();
+}
+
+void TFormKomunikat::FormPaint()
+{
+    Canvas().Draw(0, 0, background_);
+}
+
+void TFormKomunikat::FormMouseDown(TMouseButton button, TShiftState, int, int)
+{
+    if (button == TMouseButton::mbLeft)
+        BeginMoveDrag();
+}

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "platform/MainThread.h"
+#include "platform/Text.h"
+#include "platform/sdl/SdlBackend.h"
+#include "tests/TestSupport.h"
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#include <stb/stb_image.h>
+
+namespace {
+
+// A window on SDL's dummy video driver: no display needed.
+std::unique_ptr<SdlBackend> DummyWindow()
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlWindowOptions options;
+    options.windowed = true;
+    options.screenWidth = 320;
+    options.screenHeight = 240;
+    try {
+        auto window = std::make_unique<SdlBackend>(options);
+        ::unsetenv("SDL_VIDEODRIVER");
+        return window;
+    } catch (const std::exception&) {
+        ::unsetenv("SDL_VIDEODRIVER");
+        return nullptr;
+    }
+}
+
+std::vector<InputEvent> Drain(SdlBackend& window)
+{
+    std::vector<InputEvent> out;
+    InputEvent e;
+    while (window.PollEvent(e))
+        if (e.kind != InputKind::Expose && e.kind != InputKind::MouseMove)
+            out.push_back(e);
+    return out;
+}
+
+InputEvent Make(InputKind kind, int key = 0, int x = 0, int y = 0)
+{
+    InputEvent e;
+    e.kind = kind;
+    e.key = key;
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+}  // namespace
+
+TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
+{
+    auto window = DummyWindow();
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Drain(*window);
+    InputEvent right = Make(InputKind::MouseDown, 0, 12, 34);
+    right.button = TMouseButton::mbRight;
+    InputEvent wheel = Make(InputKind::Wheel);
+    wheel.amount = -WHEEL_DELTA;
+    for (const InputEvent& e : {right, wheel, Make(InputKind::KeyDown, 'A'), Make(InputKind::KeyDown, VK_ESCAPE),
+                                Make(InputKind::Char, static_cast<unsigned char>("ż"_cp[0])),
+                                Make(InputKind::KeyUp, VK_LEFT)})
+        ASSERT_TRUE(window->InjectInput(e));
+    const auto got = Drain(*window);
+    ASSERT_EQ(got.size(), 7u);
+    EXPECT_EQ(got[0].kind, InputKind::MouseDown);
+    EXPECT_EQ(got[0].button, TMouseButton::mbRight);
+    EXPECT_EQ(got[0].x, 12);
+    EXPECT_EQ(got[0].y, 34);
+    EXPECT_EQ(got[1].amount, -WHEEL_DELTA);
+    EXPECT_EQ(got[2].key, 'A');
+    EXPECT_EQ(got[3].key, VK_ESCAPE);
+    EXPECT_EQ(got[4].kind, InputKind::Char);  // Escape types character 27
+    EXPECT_EQ(got[4].key, 27);
+    EXPECT_EQ(got[5].kind, InputKind::Char);
+    EXPECT_EQ(got[5].key, static_cast<unsigned char>("ż"_cp[0]));
+    EXPECT_EQ(got[6].kind, InputKind::KeyUp);
+    EXPECT_EQ(got[6].key, VK_LEFT);
+}
+
+TEST(SdlBackend, PostedCallbacksWakeTheEventWait)
+{
+    auto window = DummyWindow();
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Drain(*window);
+    PostToMainThread([] {});
+    InputEvent e;
+    ASSERT_TRUE(window->WaitEvent(e, 5000));
+    EXPECT_EQ(e.kind, InputKind::Wake);
+    EXPECT_EQ(RunPostedCallbacks(), 1);
+}
+
+TEST(SdlBackend, PresentedPixelsAreWhatTheWindowShows)
+{
+    auto window = DummyWindow();
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Bitmap& screen = window->Screen();
+    for (int y = 0; y < screen.Height(); ++y)
+        for (int x = 0; x < screen.Width(); ++x)
+            screen.SetPixel(x, y, RGB(x, y, (x * y) & 0xFF));
+    window->Present({0, 0, 160, 240});  // only the left half
+    TempDir dir;
+    ASSERT_TRUE(window->SaveDisplayedPicture(dir.Path() / "shown.png"));
+    int w = 0, h = 0, channels = 0;
+    unsigned char* rgb = stbi_load((dir.Path() / "shown.png").c_str(), &w, &h, &channels, 3);
+    ASSERT_NE(rgb, nullptr);
+    ASSERT_EQ(w, 320);
+    ASSERT_EQ(h, 240);
+    int wrong = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* p = rgb + (y * w + x) * 3;
+            const TColor expected = x < 160 ? screen.GetPixel(x, y) : clBlack;  // the rest was never presented
+            wrong += RGB(p[0], p[1], p[2]) != expected ? 1 : 0;
+        }
+    stbi_image_free(rgb);
+    EXPECT_EQ(wrong, 0);
+}
