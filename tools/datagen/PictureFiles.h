@@ -5,10 +5,6 @@
 
 #include "platform/Bitmap.h"
 
-// False while this build lacks the program's BMP and JPEG writers; the two
-// functions below then give empty bytes.
-bool PictureWritersAvailable();
-
 // The small picture: a 24-bit BMP (".xbi").
 std::string SmallPictureFile(const Bitmap& picture);
 
