@@ -399,4 +399,100 @@ void CementBag(cairo_t* cr, cairo_font_face_t* font)
     }
 }
 
+void SewingMachine(cairo_t* cr)
+{
+    const Rgb body{0.2, 0.55, 0.75};
+    RoundedRect(cr, 40, 240, 320, 36, 8);
+    Fill(cr, kWood);
+    // The arm: a column on the right and a head reaching over to the needle.
+    cairo_move_to(cr, 300, 240);
+    cairo_line_to(cr, 300, 70);
+    cairo_curve_to(cr, 300, 50, 290, 45, 270, 45);
+    cairo_line_to(cr, 110, 45);
+    cairo_curve_to(cr, 90, 45, 85, 55, 85, 75);
+    cairo_line_to(cr, 85, 140);
+    cairo_line_to(cr, 140, 140);
+    cairo_line_to(cr, 140, 100);
+    cairo_line_to(cr, 250, 100);
+    cairo_line_to(cr, 250, 240);
+    cairo_close_path(cr);
+    Fill(cr, body);
+    RoundedRect(cr, 60, 215, 280, 28, 6);
+    Fill(cr, Lighter(body, 0.25));
+    cairo_move_to(cr, 110, 140);
+    cairo_line_to(cr, 110, 200);
+    Stroke(cr, {0.75, 0.78, 0.82}, 6);
+    cairo_arc(cr, 330, 120, 32, 0, 2 * kPi);
+    Fill(cr, {0.75, 0.78, 0.82});
+    RoundedRect(cr, 180, 20, 24, 30, 6);
+    Fill(cr, {0.95, 0.3, 0.4});
+    cairo_move_to(cr, 192, 30);
+    cairo_curve_to(cr, 160, 30, 120, 60, 110, 140);
+    Stroke(cr, {0.95, 0.3, 0.4}, 2);
+    Shine(cr, 180, 60, 50, 6);
+}
+
+void Postman(cairo_t* cr)
+{
+    const Rgb uniform{0.2, 0.35, 0.7};
+    cairo_move_to(cr, 110, 300);
+    cairo_curve_to(cr, 110, 190, 290, 190, 290, 300);
+    cairo_close_path(cr);
+    Fill(cr, uniform);
+    // The strap and the bag full of letters.
+    cairo_move_to(cr, 150, 205);
+    cairo_line_to(cr, 280, 270);
+    Stroke(cr, {0.45, 0.28, 0.12}, 12);
+    RoundedRect(cr, 230, 230, 110, 70, 10);
+    Fill(cr, {0.6, 0.38, 0.18});
+    cairo_rectangle(cr, 250, 215, 70, 30);
+    Fill(cr, {1, 1, 1});
+    cairo_move_to(cr, 250, 215);
+    cairo_line_to(cr, 285, 232);
+    cairo_line_to(cr, 320, 215);
+    Stroke(cr, {0.6, 0.6, 0.6}, 3);
+    cairo_arc(cr, 200, 140, 62, 0, 2 * kPi);
+    Fill(cr, {1.0, 0.84, 0.68});
+    Eye(cr, 178, 140, 9);
+    Eye(cr, 222, 140, 9);
+    cairo_arc(cr, 200, 160, 22, 0.2 * kPi, 0.8 * kPi);
+    Stroke(cr, {0.7, 0.25, 0.2}, 5);
+    // The cap with its peak and a yellow horn badge.
+    cairo_move_to(cr, 135, 110);
+    cairo_curve_to(cr, 135, 40, 265, 40, 265, 110);
+    cairo_close_path(cr);
+    Fill(cr, uniform);
+    RoundedRect(cr, 125, 100, 150, 20, 8);
+    Fill(cr, Darker(uniform, 0.3));
+    cairo_arc(cr, 200, 75, 12, 0, 2 * kPi);
+    Fill(cr, {1, 0.8, 0.2});
+}
+
+void Seam(cairo_t* cr)
+{
+    const Rgb left{0.95, 0.55, 0.3};
+    const Rgb right{0.3, 0.65, 0.9};
+    cairo_move_to(cr, 40, 40);
+    cairo_line_to(cr, 205, 40);
+    cairo_curve_to(cr, 195, 120, 215, 180, 205, 260);
+    cairo_line_to(cr, 40, 260);
+    cairo_close_path(cr);
+    Fill(cr, left);
+    cairo_move_to(cr, 205, 40);
+    cairo_line_to(cr, 360, 40);
+    cairo_line_to(cr, 360, 260);
+    cairo_line_to(cr, 205, 260);
+    cairo_curve_to(cr, 215, 180, 195, 120, 205, 40);
+    cairo_close_path(cr);
+    Fill(cr, right);
+    for (int i = 0; i < 8; ++i) {
+        const double y = 55 + i * 27.0;
+        cairo_move_to(cr, 185, y);
+        cairo_line_to(cr, 225, y + 14);
+        cairo_move_to(cr, 225, y);
+        cairo_line_to(cr, 185, y + 14);
+    }
+    Stroke(cr, {1, 1, 1}, 5);
+}
+
 }  // namespace drawing

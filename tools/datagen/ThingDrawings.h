@@ -111,4 +111,8 @@ void JumpingJack(cairo_t* cr);
 void GrainKernel(cairo_t* cr);
 void CementBag(cairo_t* cr, cairo_font_face_t* font);
 
+void SewingMachine(cairo_t* cr);
+void Postman(cairo_t* cr);
+void Seam(cairo_t* cr);
+
 }  // namespace drawing

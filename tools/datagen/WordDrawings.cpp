@@ -141,6 +141,9 @@ const std::map<std::string_view, Drawing>& Drawings()
         {"pajac", Plain(JumpingJack)},
         {"ziarno", Plain(GrainKernel)},
         {"cement", CementBag},
+        {"maszyna", Plain(SewingMachine)},
+        {"listonosz", Plain(Postman)},
+        {"szew", Plain(Seam)},
     };
     return drawings;
 }
