@@ -1,7 +1,7 @@
 // szeptaczki-datagen: makes the default data tree beside the program, so that
 // a fresh checkout runs as a finished game. Everything is made on this machine.
 #include <cctype>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/CSlowa.h"
+#include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "tools/datagen/ContactSheet.h"
@@ -38,15 +39,15 @@ int Usage()
     return 2;
 }
 
-double SecondsSince(std::chrono::steady_clock::time_point start)
+double SecondsSince(int64_t startMs)
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return static_cast<double>(TheClock().Milliseconds() - startMs) / 1000.0;
 }
 
 int Generate(const fs::path& outDir)
 {
     const fs::path root = fs::absolute(outDir);
-    const auto start = std::chrono::steady_clock::now();
+    const int64_t start = TheClock().Milliseconds();
     const unsigned threads = WorkerCount();
     const bool madeBefore = fs::exists(root / kStamp);
     // The stamp goes first and comes back last: a tree without it is incomplete.
