@@ -63,7 +63,7 @@ const std::vector<std::string>& ReproachPhrases()
         "Niestety nie.",
         "To nie to, spróbuj ponownie.",
         "Jeszcze raz.",
-        "Hmm, nie tym razem.",
+        "Och, nie tym razem.",
         "Pomyśl jeszcze.",
         "Nie, ale zaraz się uda.",
         "Spróbuj inaczej.",
