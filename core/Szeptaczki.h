@@ -2,10 +2,15 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
-int RunSzeptaczki(int argc, char** argv);
+#include "core/Program.h"
 
-// Maintenance mode: checks the word files of the program's directory and,
-// when something is missing or surplus, writes "Raport zasobów.txt" into
-// reportDir; the outcome is told in a message box.
+// Runs the program. screenMakers make the screens above the core (games,
+// about screen) in the order of start-up. The exit status is 0, 2 for a bad
+// command line, or 3 when a headless script failed.
+int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers = {});
+
+// The maintenance mode: checks the word files and writes the report into
+// reportDir when something is missing or surplus.
 void WriteResourceReport(const std::filesystem::path& reportDir);

@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/Paths.h"
@@ -55,4 +56,41 @@ ProgramSandbox::~ProgramSandbox()
 {
     InstallClock(std::move(previousClock_));
     SetProgramDir(previousRoot_);
+}
+
+std::string ProgramPath()
+{
+    const char* program = std::getenv("SZ_PROGRAM");
+    return program ? program : "";
+}
+
+ProgramResult RunProgram(const std::string& arguments, const fs::path& workingDir)
+{
+    TempDir scratch;
+    const fs::path err = scratch.Path() / "stderr.txt";
+    const std::string command = "cd '" + workingDir.string() + "' && '" + ProgramPath() + "' " + arguments +
+                                " 2>'" + err.string() + "' >/dev/null";
+    const int raw = std::system(command.c_str());
+    ProgramResult result;
+    if (raw != -1 && WIFEXITED(raw))
+        result.status = WEXITSTATUS(raw);
+    std::ifstream in(err, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    result.errors = ss.str();
+    return result;
+}
+
+bool LinkGeneratedTree(const fs::path& root)
+{
+    const fs::path built = fs::path(SZ_BINARY_DIR);
+    if (!fs::exists(built / "Data" / ".generated"))
+        return false;
+    fs::create_directories(root / "Data");
+    for (const auto& entry : fs::directory_iterator(built / "Data"))
+        if (entry.is_directory())
+            fs::create_directory_symlink(entry.path(), root / "Data" / entry.path().filename());
+    if (fs::exists(built / "RESOURCE"))
+        fs::create_directory_symlink(built / "RESOURCE", root / "RESOURCE");
+    return true;
 }

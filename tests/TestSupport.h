@@ -41,3 +41,18 @@ private:
     std::unique_ptr<::Clock> previousClock_;
     std::filesystem::path previousRoot_;
 };
+
+// The built program (CTest passes its path), or empty when unknown.
+std::string ProgramPath();
+
+struct ProgramResult {
+    int status = -1;      // exit status, -1 when it did not exit normally
+    std::string errors;   // what it wrote to standard error
+};
+// Runs the program with arguments (each quoted) from a working directory.
+ProgramResult RunProgram(const std::string& arguments, const std::filesystem::path& workingDir);
+
+// Lays out a program directory at root whose data are the generated default
+// tree beside the built program (linked, read-only), with a writable Data
+// folder for the settings. False when no generated tree exists.
+bool LinkGeneratedTree(const std::filesystem::path& root);

@@ -1,0 +1,36 @@
+#include "games/ProgramScreens.h"
+
+#include "core/CSlowa.h"
+#include "core/CStatRec.h"
+#include "games/memory/FormMemory3.h"
+#include "screens/FormKoniecGry.h"
+
+namespace {
+
+// The memory game as the main menu sees it: the menu filters its words itself.
+class MemoryScreen final : public CScreenOwner, public CGameScreen {
+public:
+    explicit MemoryScreen(TApplication& app)
+    {
+        CreateFormMemory3(app, *Slowa, *StatRec, *FormKoniecGry);
+        RegisterGameScreen(this);
+    }
+    ~MemoryScreen() override
+    {
+        UnregisterGameScreen(this);
+        FormMemory3.reset();
+    }
+    int GameId() const override { return 3; }
+    bool EnoughWords() override { return true; }
+    int ShowGame() override { return FormMemory3->ShowModal(); }
+};
+
+}  // namespace
+
+std::vector<ScreenMaker> ProgramScreens()
+{
+    // Start-up order: memory, train, conveyor, suction cups, forklift, about.
+    return {
+        [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
+    };
+}

@@ -1,0 +1,9 @@
+// The screens above the core that the program makes at start-up, in their
+// order: the games, then the about screen. Adding a game touches this list.
+#pragma once
+
+#include <vector>
+
+#include "core/Program.h"
+
+std::vector<ScreenMaker> ProgramScreens();

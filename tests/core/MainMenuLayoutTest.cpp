@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "core/MainMenuLayout.h"
+#include "graphics/CDisplay.h"
+
+TEST(MainMenuTabs, CountOnlyInsideTheColumnAndTheBands)
+{
+    const CDisplay mode4(1024, 768);
+    EXPECT_EQ(TabAt(mode4, 100, 28), 1);
+    EXPECT_EQ(TabAt(mode4, 100, 124), 1);
+    EXPECT_EQ(TabAt(mode4, 100, 125), 0);  // bottom edge is outside
+    EXPECT_EQ(TabAt(mode4, 100, 130), 0);  // the gap between tabs 1 and 2
+    EXPECT_EQ(TabAt(mode4, 63, 50), 0);
+    EXPECT_EQ(TabAt(mode4, 64, 50), 1);
+    EXPECT_EQ(TabAt(mode4, 222, 500), 6);
+    EXPECT_EQ(TabAt(mode4, 223, 500), 0);
+    EXPECT_EQ(TabAt(mode4, 100, 545), 0);
+
+    // The bands are converted, rounded, in the other modes.
+    const CDisplay mode2(800, 600);
+    EXPECT_EQ(TabAt(mode2, 50, 22), 1);   // (25 * 28 + 16) / 32 = 22
+    EXPECT_EQ(TabAt(mode2, 50, 21), 0);
+    const CDisplay mode16(1280, 960);
+    EXPECT_EQ(TabAt(mode16, 80, 175), 2);  // (10 * 140 + 4) / 8 = 175
+    EXPECT_EQ(TabAt(mode16, 80, 174), 0);
+}
+
+TEST(MainMenuLayout, PlacesButtonsByTheDisplayMode)
+{
+    const SMainMenuLayout small = MainMenuLayout(CDisplay(800, 600));
+    EXPECT_EQ(small.tabPrefix, "R2_");
+    EXPECT_EQ(small.tabStrip, (TPoint{526, 77}));
+    EXPECT_EQ(small.start, (TPoint{400 + 35, 600 - 85}));
+    EXPECT_EQ(small.checkPrefix, "s_");
+    EXPECT_EQ(small.captionSuffix, "_s");
+    EXPECT_EQ(small.sounds[0], (TPoint{180, 260}));
+    EXPECT_EQ(small.sounds[5], (TPoint{180 + 90, 300}));
+
+    // A 1280 x 1024 screen: the 1280 x 1024 area at the origin.
+    const SMainMenuLayout large = MainMenuLayout(CDisplay(1280, 1024));
+    EXPECT_EQ(large.tabPrefix, "R8_");
+    EXPECT_EQ(large.tabStrip, (TPoint{842, 124}));
+    EXPECT_EQ(large.record, (TPoint{515, 595}));
+    EXPECT_EQ(large.logo, (TPoint{16, 267}));
+    EXPECT_EQ(large.speakerBase, "Data\\Intf\\Spec\\R3_glos");
+
+    // A wider screen centres the design area.
+    const SMainMenuLayout wide = MainMenuLayout(CDisplay(1920, 1080));
+    EXPECT_EQ(wide.tabStrip, (TPoint{320 + 842, 28 + 124}));
+}

@@ -1,0 +1,337 @@
+// The generated interface set: every picture the screens load is there, at
+// its size, readable by the program's own loaders; pairs give back the alpha
+// they were drawn with; the library and the fonts hold what the controls need.
+// The generator is built, and linked into the tests, together with its
+// driver tools/datagen/Main.cpp; it needs the graphics classes it is checked
+// against. A tree without them compiles this file to nothing.
+#if __has_include("tools/datagen/Main.cpp") && __has_include("graphics/CTransBitmap.h") && \
+    __has_include("graphics/CTransFont.h") && __has_include("graphics/CDisplay.h")
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "graphics/CTransBitmap.h"
+#include "graphics/CTransFont.h"
+#include "graphics/Cbitmapy.h"
+#include "graphics/LoadCorrectBitmap.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "tests/TestSupport.h"
+#include "tools/datagen/InterfaceArt.h"
+#include "tools/datagen/InterfaceFonts.h"
+#include "tools/datagen/InterfaceLayout.h"
+#include "tools/datagen/InterfaceParts.h"
+#include "tools/datagen/InterfaceWriter.h"
+#include "tools/datagen/UiCanvas.h"
+
+namespace {
+
+// One generated tree for the whole suite: making it takes a couple of seconds.
+class GeneratedInterface : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        tree_ = std::make_unique<TempDir>();
+        GenerateInterface(tree_->Path());
+    }
+    static void TearDownTestSuite() { tree_.reset(); }
+
+    void SetUp() override
+    {
+        previous_ = ProgramDir();
+        SetProgramDir(tree_->Path());
+    }
+    void TearDown() override { SetProgramDir(previous_); }
+
+    static Bitmap Library(const std::string& name)
+    {
+        Bitmap b;
+        LoadCorrectBitmap(b, "RESOURCE\\" + name + ".bmp");
+        return b;
+    }
+
+    static std::unique_ptr<TempDir> tree_;
+    std::filesystem::path previous_;
+};
+
+std::unique_ptr<TempDir> GeneratedInterface::tree_;
+
+int Distance(TColor a, TColor b)
+{
+    return std::max({std::abs(int(GetRValue(a)) - int(GetRValue(b))), std::abs(int(GetGValue(a)) - int(GetGValue(b))),
+                     std::abs(int(GetBValue(a)) - int(GetBValue(b)))});
+}
+
+bool EndsWith(const std::string& s, const std::string& end)
+{
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+TEST_F(GeneratedInterface, EveryListedPictureLoadsThroughTheProgramsLoadersAtItsSize)
+{
+    int pictures = 0;
+    for (const InterfaceFile& f : InterfaceFileTable()) {
+        SCOPED_TRACE(f.name);
+        std::unique_ptr<Bitmap> b;
+        if (f.library)
+            b = std::make_unique<Bitmap>(Library(f.name));
+        else if (EndsWith(f.name, ".xji"))
+            ASSERT_NO_THROW(b = LoadJpegFile(f.name));
+        else
+            ASSERT_NO_THROW(b = LoadBitmapFile(f.name));
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->Width(), f.width);
+        EXPECT_EQ(b->Height(), f.height);
+        ++pictures;
+    }
+    // Menu, train, memory, zoom and speaker pictures of three modes, the
+    // shared screens and the library.
+    EXPECT_GT(pictures, 300);
+    EXPECT_TRUE(FileExists("Data\\Intf\\Spec\\R8_Tpociag.xji"));
+    EXPECT_TRUE(FileExists("Data\\Intf\\QW6_Splash.xji"));
+}
+
+TEST_F(GeneratedInterface, TransparentPairsLoadAsSpritesWithClearAndOpaqueParts)
+{
+    for (const InterfaceFile& f : InterfaceFileTable()) {
+        if (f.library || !(EndsWith(f.name, "B.xji") || EndsWith(f.name, "B.xbi")))
+            continue;
+        const std::string white = f.name.substr(0, f.name.size() - 5) + "W" + f.name.substr(f.name.size() - 4);
+        if (!FileExists(white))
+            continue; // a single picture whose name happens to end in "B", such as mStatsB
+        SCOPED_TRACE(f.name);
+        CTransBitmap sprite;
+        ASSERT_EQ(sprite.TryLoadPair(f.name, white), 0);
+        int clear = 0, opaque = 0;
+        const Bitmap& mask = *sprite.Mask;
+        for (int y = 0; y < mask.Height(); ++y)
+            for (int x = 0; x < mask.Width(); ++x) {
+                const int a = mask.ScanLine(y)[x];
+                clear += a <= 4;
+                opaque += a >= 251;
+            }
+        EXPECT_GT(opaque, 0);
+        EXPECT_GT(clear, 0);
+        // JPEG noise must not turn clear or solid areas into haze.
+        EXPECT_GT(clear + opaque, mask.Width() * mask.Height() * 7 / 10);
+    }
+}
+
+TEST(InterfaceWriter, PairsGiveBackTheAlphaTheyWereDrawnWith)
+{
+    ProgramSandbox sandbox;
+    InterfaceWriter out(sandbox.Root());
+    // A soft-edged disc with a translucent ring around it, the hard case of a
+    // mask: every alpha value from clear to solid.
+    auto draw = [](UiCanvas& c) {
+        cairo_t* cr = c.Cr();
+        cairo_pattern_t* p = cairo_pattern_create_radial(c.Width() / 2.0, c.Height() / 2.0, 5, c.Width() / 2.0,
+                                                         c.Height() / 2.0, c.Height() / 2.0);
+        cairo_pattern_add_color_stop_rgba(p, 0, 0.9, 0.2, 0.1, 1);
+        cairo_pattern_add_color_stop_rgba(p, 1, 0.1, 0.4, 0.9, 0);
+        cairo_set_source(cr, p);
+        cairo_paint(cr);
+        cairo_pattern_destroy(p);
+    };
+    const UiMode& m = UiModes()[1];
+    const UiSize jpegSize = TrainHighlightSize(m);
+    UiCanvas jpeg(jpegSize.width, jpegSize.height);
+    draw(jpeg);
+    out.Pair("Data\\Intf\\Spec\\R3_poc_psw", ".xji", jpeg);
+    const UiSize bmpSize = SpeakerSize(m);
+    UiCanvas bmp(bmpSize.width, bmpSize.height);
+    draw(bmp);
+    out.Pair("Data\\Intf\\Spec\\R3_glos_D", ".xbi", bmp);
+
+    CTransBitmap j, b;
+    j.LoadPair("Data\\Intf\\Spec\\R3_poc_pswB.xji", "Data\\Intf\\Spec\\R3_poc_pswW.xji");
+    b.LoadPair("Data\\Intf\\Spec\\R3_glos_DB.xbi", "Data\\Intf\\Spec\\R3_glos_DW.xbi");
+    int worst = 0;
+    long total = 0;
+    for (int y = 0; y < jpeg.Height(); ++y)
+        for (int x = 0; x < jpeg.Width(); ++x) {
+            const int d = std::abs(j.Mask->ScanLine(y)[x] - jpeg.AlphaAt(x, y));
+            worst = std::max(worst, d);
+            total += d;
+        }
+    EXPECT_LE(worst, 12);
+    EXPECT_LE(total / (jpeg.Width() * jpeg.Height()), 2);
+    // The lossless pair gives the alpha back exactly.
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x)
+            ASSERT_EQ(b.Mask->ScanLine(y)[x], bmp.AlphaAt(x, y)) << x << "," << y;
+}
+
+TEST(InterfaceWriter, RefusesPicturesOutsideTheTableOrOfTheWrongSize)
+{
+    TempDir dir;
+    InterfaceWriter out(dir.Path());
+    EXPECT_THROW(out.Picture("Data\\Intf\\Spec\\R2_unknown.xji", Bitmap(4, 4)), std::logic_error);
+    EXPECT_THROW(out.Picture("Data\\Intf\\Spec\\mKom_kp.xji", Bitmap(421, 250)), std::logic_error);
+    EXPECT_NO_THROW(out.Picture("Data\\Intf\\Spec\\mKom_kp.xji", Bitmap(420, 250)));
+    EXPECT_FALSE(out.Missing().empty());
+}
+
+TEST(GenerateInterface, ReportsADirectoryThatCannotBeWritten)
+{
+    TempDir dir;
+    std::ofstream(dir.Path() / "Data") << "a file where a folder should be";
+    EXPECT_THROW(GenerateInterface(dir.Path()), std::exception);
+}
+
+TEST_F(GeneratedInterface, ImageButtonsAreWhiteWhereTheirMaskIsBlack)
+{
+    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down"}) {
+        SCOPED_TRACE(base);
+        const Bitmap mask = Library(std::string(base) + "_M");
+        int opaque = 0;
+        for (const char* suffix : {"_D", "_A", "_"}) {
+            const Bitmap state = Library(std::string(base) + suffix);
+            ASSERT_EQ(state.Width(), mask.Width());
+            ASSERT_EQ(state.Height(), mask.Height());
+            for (int y = 0; y < mask.Height(); ++y)
+                for (int x = 0; x < mask.Width(); ++x) {
+                    const TColor mk = mask.GetPixel(x, y);
+                    ASSERT_TRUE(mk == clWhite || mk == clBlack) << x << "," << y;
+                    if (mk == clBlack)
+                        ASSERT_EQ(state.GetPixel(x, y), clWhite) << suffix << " " << x << "," << y;
+                    else
+                        ++opaque;
+                }
+        }
+        EXPECT_GT(opaque, mask.Width() * mask.Height());
+    }
+}
+
+TEST_F(GeneratedInterface, MenuChoicesSitOnTheFlatPanelOfEveryModesBackground)
+{
+    // Check buttons and captions are opaque pictures: their edges and the
+    // background under them must both be the panel's colour.
+    for (const char* name : {"s_malo_D", "b_SZ_A", "nap_gloski_s", "nap_pozycja_b", "S_CHBUT_D"}) {
+        const Bitmap b = Library(name);
+        EXPECT_EQ(b.GetPixel(0, 0), kPanelColour) << name;
+        EXPECT_EQ(b.GetPixel(b.Width() - 1, b.Height() - 1), kPanelColour) << name;
+    }
+    for (const UiMode& m : UiModes()) {
+        SCOPED_TRACE(m.mode);
+        const auto background = LoadJpegFile(std::string("Data\\Intf\\Spec\\") + m.backdrop + "mT0.xji");
+        const bool large = m.mode != 2;
+        const UiSize sound = CheckButtonSize(large, true);
+        const UiSize amount = CheckButtonSize(large, false);
+        auto R = [&](int v) { return FromMode2Rounded(m, v); };
+        const int d = R(270) / 3;
+        std::vector<TRect> places;
+        for (int x : {R(169), R(300), R(437)}) {
+            places.push_back(RectXYWH(x, R(174), amount.width, amount.height));
+            places.push_back(RectXYWH(x, R(430), amount.width, amount.height));
+        }
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < 3; ++r)
+                places.push_back(RectXYWH(R(180) + c * d, R(260) + r * R(40), sound.width, sound.height));
+        for (int y : {R(140), R(225), R(394)}) {
+            const UiSize cap = CaptionSize(large);
+            places.push_back(RectXYWH(R(339) - cap.width / 2, y, cap.width, cap.height));
+        }
+        for (const TRect& r : places)
+            for (const TPoint p : {TPoint{r.left, r.top}, TPoint{r.right - 1, r.top}, TPoint{r.left, r.bottom - 1},
+                                   TPoint{r.right - 1, r.bottom - 1}})
+                EXPECT_LE(Distance(background->GetPixel(p.x, p.y), kPanelColour), 6) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(GeneratedInterface, TrainPicturesMatchTheBackgroundTheyAreDrawnOn)
+{
+    // The driver's frames and the boxes are opaque: around their edges they
+    // must show the very background they cover, or a seam would appear.
+    for (const UiMode& m : UiModes()) {
+        SCOPED_TRACE(m.mode);
+        const std::string spec = "Data\\Intf\\Spec\\";
+        const auto background = LoadJpegFile(spec + m.backdrop + "Tpociag.xji");
+        auto expectSeamless = [&](const Bitmap& picture, int left, int top) {
+            for (const TPoint p : {TPoint{0, 0}, TPoint{picture.Width() - 1, 0}, TPoint{0, picture.Height() - 1},
+                                   TPoint{picture.Width() - 1, picture.Height() - 1}})
+                EXPECT_LE(Distance(picture.GetPixel(p.x, p.y), background->GetPixel(left + p.x, top + p.y)), 12);
+        };
+        const UiTrainPoint fp = TrainFigurePlace(m);
+        for (int k = 0; k < 6; ++k)
+            expectSeamless(*LoadJpegFile(spec + m.prefix + "poc_gad" + std::to_string(k) + ".xji"), fp.x, fp.y);
+        for (int k = 0; k < 12; ++k) {
+            const UiBoxPlace b = TrainBox(m, k);
+            expectSeamless(
+                *LoadJpegFile(spec + m.prefix + "poc_regp" + std::to_string(k % 4 + 1) + std::to_string(k / 4 + 1) + ".xji"),
+                b.x, b.y);
+        }
+        // A wagon front shows the word picture through its middle.
+        CTransBitmap front;
+        front.LoadPair(spec + m.prefix + "poc_sz1B.xji", spec + m.prefix + "poc_sz1W.xji");
+        const Bitmap& mask = *front.Mask;
+        EXPECT_LE(mask.ScanLine(mask.Height() / 2)[mask.Width() / 2], 4);
+        EXPECT_GE(mask.ScanLine(mask.Height() - 3)[mask.Width() / 2], 251);
+    }
+}
+
+TEST_F(GeneratedInterface, EveryModesFontsLoadWithAllPolishLetters)
+{
+    const std::string polish = Utf8ToCp1250("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    for (int mode : {2, 4, 16}) {
+        const SFontNames names = FontNamesForMode(mode);
+        for (const char* name : {names.regular, names.bold, names.boldItalic}) {
+            SCOPED_TRACE(name);
+            CTransFont font;
+            ASSERT_TRUE(font.LoadFromCollection(kFontCollectionPath, name));
+            EXPECT_EQ(font.Name(), name);
+            for (int c = 0x21; c < 0x7F; ++c)
+                EXPECT_NE(font.GlyphOf(static_cast<uint8_t>(c)).image, nullptr) << char(c);
+            for (char c : polish) {
+                const auto& glyph = font.GlyphOf(static_cast<uint8_t>(c));
+                ASSERT_NE(glyph.image, nullptr);
+                // Not the plain letter under another code: the accent adds ink.
+                EXPECT_NE(font.CharMap(static_cast<uint8_t>(c)), font.CharMap('a'));
+            }
+            // The space advances without ink.
+            EXPECT_EQ(font.GlyphOf(' ').image, nullptr);
+            EXPECT_GT(font.MeasureText(" ").width + font.GlyphOf(' ').after, 0);
+        }
+    }
+    CTransFont font;
+    EXPECT_FALSE(font.LoadFromCollection(kFontCollectionPath, "Segoe19"));
+}
+
+TEST(InterfaceFonts, TwoLineLabelsKeepAccentsClearOfTheLineAbove)
+{
+    // The train's boxes draw "RZ" over "Ż" with the line gap lowered by 12
+    // design pixels; the dot must not run into the line above.
+    for (int mode : {2, 4, 16}) {
+        const UiFontSpec* spec = nullptr;
+        for (const UiFontSpec& s : FontSpecs())
+            if (std::string(s.name) == FontNamesForMode(mode).regular)
+                spec = &s;
+        ASSERT_NE(spec, nullptr);
+        CTransFont font;
+        RasteriseFont(*spec, font);
+        const int lowered = mode == 2 ? 12 * 5 / 8 : mode == 4 ? 12 * 8 / 10 : 12;
+        const int secondLine = font.LineHeight() - lowered;
+        // Lowest ink row of "Z" and highest ink row of "Ż", in line coordinates.
+        const CTByteBitmap& z = *font.GlyphOf('Z').image;
+        int zBottom = 0;
+        for (int y = 0; y < z.Height(); ++y)
+            for (int x = 0; x < z.Width(); ++x)
+                if (z.At(x, y) > 64)
+                    zBottom = y;
+        const CTByteBitmap& dot = *font.GlyphOf(static_cast<uint8_t>(Utf8ToCp1250("Ż")[0])).image;
+        int dotTop = dot.Height();
+        for (int y = dot.Height() - 1; y >= 0; --y)
+            for (int x = 0; x < dot.Width(); ++x)
+                if (dot.At(x, y) > 64)
+                    dotTop = y;
+        EXPECT_GT(secondLine + dotTop, zBottom + 1) << spec->name;
+    }
+}
+
+#endif

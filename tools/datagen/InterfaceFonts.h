@@ -1,0 +1,24 @@
+// The bitmap font collection of the game pictures, rasterised with FreeType.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class CTransFont;
+
+constexpr const char* kFontCollectionPath = "Data\\Intf\\Spec\\qw6cz.tfs";
+
+// The nine fonts the program looks up: a regular, a bold and a bold italic
+// one for each display mode, named with their pixel size.
+struct UiFontSpec {
+    const char* name;
+    const char* file;
+    double pixelSize;
+};
+const std::vector<UiFontSpec>& FontSpecs();
+
+// One font with a glyph for every printable cp1250 character.
+void RasteriseFont(const UiFontSpec& spec, CTransFont& font);
+// Writes all nine into one collection file.
+void WriteFontCollectionFile(const std::filesystem::path& file);

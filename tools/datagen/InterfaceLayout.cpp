@@ -1,0 +1,212 @@
+// Sizes and places of the interface pictures in each display mode.
+#include "tools/datagen/InterfaceLayout.h"
+
+#include <stdexcept>
+
+#include "graphics/CDisplay.h"
+
+const std::array<UiMode, 3>& UiModes()
+{
+    static const std::array<UiMode, 3> modes{{
+        {2, "R2_", "R2_", 800, 600, 800, 600, 0.625, 0},
+        {4, "R3_", "R3_", 1024, 768, 1024, 768, 0.8, 0},
+        {16, "R5_", "R8_", 1280, 960, 1280, 1024, 1.0, 32},
+    }};
+    return modes;
+}
+
+namespace {
+
+// The display of each mode; the 1280-wide one on a 1280 x 1024 screen, the
+// size the "R8_" backgrounds are made for.
+const CDisplay& DisplayOf(const UiMode& m)
+{
+    static const CDisplay small(800, 600), medium(1024, 768), large(1280, 1024);
+    return m.mode == 2 ? small : m.mode == 4 ? medium : large;
+}
+
+} // namespace
+
+int FromMode16(const UiMode& m, int v) { return DisplayOf(m).ConvertFromMode(16, v); }
+int FromMode16Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(16, v); }
+int FromMode2Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(2, v); }
+int FromMode4(const UiMode& m, int v) { return DisplayOf(m).ConvertFromMode(4, v); }
+int FromMode4Rounded(const UiMode& m, int v) { return DisplayOf(m).ConvertFromModeRounded(4, v); }
+
+namespace {
+
+UiSize BySize(const UiMode& m, UiSize small, UiSize medium, UiSize large)
+{
+    return m.mode == 2 ? small : m.mode == 4 ? medium : large;
+}
+
+// The twelve shelf boxes, designed for the 1280-wide train screen: the
+// top-left corners and label points the game uses, and box sizes that rest
+// every row on its shelf plank and keep the label point on the box front.
+struct BoxDesign {
+    int x, y, dx, dy, width, height;
+};
+constexpr BoxDesign kBoxes[12] = {
+    {155, 81, 115, 68, 176, 135}, {341, 81, 69, 67, 138, 135},  {760, 76, 86, 68, 167, 140},
+    {937, 72, 80, 73, 160, 144},  {171, 227, 82, 72, 164, 145}, {346, 224, 69, 61, 138, 148},
+    {766, 228, 75, 74, 150, 144}, {937, 232, 80, 68, 160, 140}, {180, 377, 78, 74, 155, 155},
+    {345, 372, 89, 79, 178, 160}, {759, 376, 62, 78, 124, 156}, {928, 383, 61, 84, 122, 149},
+};
+
+} // namespace
+
+UiSize TrainFrameSize(const UiMode& m) { return BySize(m, {125, 100}, {160, 128}, {200, 160}); }
+int TrainFrameBorder(const UiMode& m) { return m.mode == 2 ? 3 : m.mode == 4 ? 4 : 5; }
+UiSize TrainFigureSize(const UiMode& m) { return BySize(m, {90, 112}, {115, 144}, {144, 180}); }
+UiSize TrainHighlightSize(const UiMode& m) { return BySize(m, {150, 125}, {192, 160}, {240, 200}); }
+
+UiWagonPlace TrainWagon(const UiMode& m, int i)
+{
+    static constexpr UiWagonPlace small[4] = {{229, 401, 376}, {368, 401, 377}, {510, 401, 378}, {653, 401, 379}};
+    static constexpr UiWagonPlace large[4] = {{368, 643, 602}, {590, 643, 604}, {818, 643, 605}, {1046, 643, 607}};
+    if (i < 0 || i > 3)
+        throw std::out_of_range("wagon");
+    if (m.mode == 2)
+        return small[i];
+    const UiWagonPlace& w = large[i];
+    return {FromMode16(m, w.x), FromMode16(m, w.y) + m.trainShift, FromMode16(m, w.clearance) + m.trainShift};
+}
+
+UiTrainPoint TrainFigurePlace(const UiMode& m)
+{
+    if (m.mode == 2)
+        return {135, 386};
+    if (m.mode == 4)
+        return {173, 494};
+    return {216, 618 + m.trainShift};
+}
+
+UiBoxPlace TrainBox(const UiMode& m, int k)
+{
+    if (k < 0 || k > 11)
+        throw std::out_of_range("box");
+    const BoxDesign& b = kBoxes[k];
+    const int x = FromMode16Rounded(m, b.x);
+    const int y = FromMode16Rounded(m, b.y) + m.trainShift;
+    return {x,
+            y,
+            FromMode16Rounded(m, b.width),
+            FromMode16Rounded(m, b.height),
+            x + FromMode16Rounded(m, b.dx),
+            y + FromMode16Rounded(m, b.dy - 2)};
+}
+
+UiSize MemoryCardSize(const UiMode& m) { return BySize(m, {62, 84}, {70, 95}, {88, 119}); }
+UiSize MemoryPanelSize(const UiMode& m) { return BySize(m, {250, 188}, {320, 240}, {400, 300}); }
+UiTrainPoint MemoryPanelPlace(const UiMode& m)
+{
+    return m.mode == 2 ? UiTrainPoint{42, 211} : m.mode == 4 ? UiTrainPoint{54, 270} : UiTrainPoint{68, 338};
+}
+UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
+UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
+
+UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
+UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
+UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
+
+UiSize MenuTabSize(const UiMode& m) { return {FromMode4Rounded(m, 240), FromMode4Rounded(m, 560)}; }
+UiTrainPoint MenuTabPlace(const UiMode& m)
+{
+    return m.mode == 2 ? UiTrainPoint{526, 77} : m.mode == 4 ? UiTrainPoint{674, 99} : UiTrainPoint{842, 124};
+}
+UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSize{56, 56}; }
+
+UiSize ButtonSize(const std::string& base)
+{
+    if (base == "stop" || base == "pomoc")
+        return {64, 60};
+    if (base == "start" || base == "wyjdz" || base == "oprogramie")
+        return {80, 60};
+    if (base == "rrec" || base == "rodtworz" || base == "rstop")
+        return {60, 56};
+    if (base == "up" || base == "down")
+        return {28, 28};
+    if (base == "scroll")
+        return {20, 14};
+    if (base == "S_CHBUT")
+        return {26, 26};
+    throw std::invalid_argument("unknown button " + base);
+}
+
+UiSize CheckButtonSize(bool large, bool soundButton)
+{
+    if (soundButton)
+        return large ? UiSize{104, 44} : UiSize{80, 34};
+    return large ? UiSize{156, 44} : UiSize{120, 34};
+}
+
+UiSize CaptionSize(bool large) { return large ? UiSize{380, 40} : UiSize{300, 30}; }
+
+std::vector<InterfaceFile> InterfaceFileTable()
+{
+    std::vector<InterfaceFile> files;
+    const std::string spec = "Data\\Intf\\Spec\\";
+    auto add = [&](const std::string& name, UiSize s) { files.push_back({name, s.width, s.height, false}); };
+    auto pair = [&](const std::string& base, const std::string& ext, UiSize s) {
+        add(base + "B" + ext, s);
+        add(base + "W" + ext, s);
+    };
+    for (const UiMode& m : UiModes()) {
+        const UiSize backdrop{m.backdropWidth, m.backdropHeight};
+        const std::string obj = spec + m.prefix;
+        const std::string back = spec + m.backdrop;
+        for (int k = 0; k <= 6; ++k)
+            add(back + "mT" + std::to_string(k) + ".xji", k == 0 ? backdrop : MenuTabSize(m));
+        add(back + "Tpociag.xji", backdrop);
+        add(back + "Tmem3.xji", backdrop);
+        for (int k = 0; k < 6; ++k)
+            add(obj + "poc_gad" + std::to_string(k) + ".xji", TrainFigureSize(m));
+        add(obj + "poc_ramp.xbi", TrainFrameSize(m));
+        pair(obj + "poc_psw", ".xji", TrainHighlightSize(m));
+        for (int i = 1; i <= 4; ++i)
+            pair(obj + "poc_sz" + std::to_string(i), ".xji", TrainFrameSize(m));
+        for (int k = 0; k < 12; ++k) {
+            const UiBoxPlace b = TrainBox(m, k);
+            add(obj + "poc_regp" + std::to_string(k % 4 + 1) + std::to_string(k / 4 + 1) + ".xji",
+                {b.width, b.height});
+        }
+        add(obj + "mem_wysM.xji", MemoryPanelSize(m));
+        for (int k = 1; k <= 11; ++k)
+            pair(obj + "mem_gad" + (k < 10 ? "0" : "") + std::to_string(k), ".xji", MemoryFigureSize(m));
+        if (m.mode != 16) {
+            pair(obj + "ZoomEx", ".xji", ZoomFrameSize(m));
+            add(obj + "ZoomExObrM.xji", ZoomWindowSize(m));
+            pair(obj + "glos_D", ".xbi", SpeakerSize(m));
+            pair(obj + "glos_A", ".xbi", SpeakerSize(m));
+        }
+        if (m.mode != 2)
+            add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+    }
+    add("Data\\Intf\\QW6_Splash.xji", {600, 348});
+    pair(spec + "RU_mnqw6", ".xji", kLogoSize);
+    pair(spec + "mKom_pc_", ".xji", {320, 120});
+    for (const char* rating : {"B", "M", "G"})
+        add(spec + "mStats" + rating + ".xji", {600, 450});
+    add(spec + "mKom_kp.xji", {420, 250});
+
+    auto library = [&](const std::string& name, UiSize s) { files.push_back({name, s.width, s.height, true}); };
+    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down"})
+        for (const char* suffix : {"_A", "_D", "_", "_M"})
+            library(std::string(b) + suffix, ButtonSize(b));
+    for (bool large : {false, true}) {
+        const std::string p = large ? "b_" : "s_";
+        for (const char* name : {"malo", "srednio", "duzo", "naglos", "srodglos", "wyglos"})
+            for (const char* suffix : {"_A", "_D"})
+                library(p + name + suffix, CheckButtonSize(large, false));
+        for (const char* name : {"SZ", "ZZ", "CZ", "DZZ", "S", "Z", "C", "DZ", "SS", "ZZZ", "CC", "DZZZ"})
+            for (const char* suffix : {"_A", "_D"})
+                library(p + name + suffix, CheckButtonSize(large, true));
+        for (const char* name : {"nap_ilzadan", "nap_pozycja", "nap_gloski"})
+            library(std::string(name) + (large ? "_b" : "_s"), CaptionSize(large));
+    }
+    library("S_CHBUT_A", ButtonSize("S_CHBUT"));
+    library("S_CHBUT_D", ButtonSize("S_CHBUT"));
+    library("scroll_D", ButtonSize("scroll"));
+    library("scroll_M", ButtonSize("scroll"));
+    return files;
+}

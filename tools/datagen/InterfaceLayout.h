@@ -1,0 +1,91 @@
+// Display modes of the interface pictures and the sizes and places the
+// generator gives them, derived from the screens' own coordinates.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct UiMode {
+    int mode;             // 2, 4 or 16
+    const char* prefix;   // object pictures: "R2_", "R3_", "R5_"
+    const char* backdrop; // full-screen backgrounds: "R2_", "R3_", "R8_"
+    int pictureWidth;     // the mode's background picture size
+    int pictureHeight;
+    int backdropWidth;    // the size of its background files ("R8_" ones are 1280 x 1024)
+    int backdropHeight;
+    double scale;         // relative to the 1280-wide design
+    int trainShift;       // rows an "R8_" train background has above the 1280 x 960 area
+};
+
+const std::array<UiMode, 3>& UiModes();
+
+// Conversions of design coordinates between modes, as the screens make them.
+int FromMode16(const UiMode& m, int v);
+int FromMode16Rounded(const UiMode& m, int v);
+int FromMode2Rounded(const UiMode& m, int v);
+int FromMode4(const UiMode& m, int v);
+int FromMode4Rounded(const UiMode& m, int v);
+
+struct UiSize {
+    int width;
+    int height;
+};
+
+// Train: the word frame (also the size of a wagon front), its border, the
+// driver's frames, the hint highlight.
+UiSize TrainFrameSize(const UiMode& m);
+int TrainFrameBorder(const UiMode& m);
+UiSize TrainFigureSize(const UiMode& m);
+UiSize TrainHighlightSize(const UiMode& m);
+struct UiWagonPlace {
+    int x, y, clearance;
+};
+// Wagon i = 0..3 in the mode's background picture coordinates.
+UiWagonPlace TrainWagon(const UiMode& m, int i);
+struct UiTrainPoint {
+    int x, y;
+};
+UiTrainPoint TrainFigurePlace(const UiMode& m);
+// Shelf box k = 0..11: top-left, size and label point, in background coordinates.
+struct UiBoxPlace {
+    int x, y, width, height, labelX, labelY;
+};
+UiBoxPlace TrainBox(const UiMode& m, int k);
+
+// Memory: card back, word panel, figure.
+UiSize MemoryCardSize(const UiMode& m);
+UiSize MemoryPanelSize(const UiMode& m);
+UiTrainPoint MemoryPanelPlace(const UiMode& m);
+UiSize MemoryFigureSize(const UiMode& m);
+UiTrainPoint MemoryFigurePlace(const UiMode& m);
+
+// Picture zoom: frame size and the window inside it (modes 2 and 4 only;
+// the 1280-wide mode uses the "R3_" pictures).
+UiSize ZoomFrameSize(const UiMode& m);
+UiSize ZoomWindowSize(const UiMode& m);
+UiTrainPoint ZoomWindowPlace(const UiMode& m);
+
+// Main menu: the tab strip and its place, the logo (designed for 1280).
+UiSize MenuTabSize(const UiMode& m);
+UiTrainPoint MenuTabPlace(const UiMode& m);
+constexpr UiSize kLogoSize{200, 400};
+UiSize SpeakerSize(const UiMode& m);
+
+// Library pictures: image buttons, check buttons and small widgets.
+UiSize ButtonSize(const std::string& base);
+UiSize CheckButtonSize(bool large, bool soundButton);
+UiSize CaptionSize(bool large);
+
+// One file the generator writes: a program path ("Data\Intf\Spec\...") or a
+// library picture name (no folder, no extension), and its size.
+struct InterfaceFile {
+    std::string name;
+    int width;
+    int height;
+    bool library;
+};
+
+// Every interface picture and library picture the screens load, with the
+// size it is drawn at.
+std::vector<InterfaceFile> InterfaceFileTable();

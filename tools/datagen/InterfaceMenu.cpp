@@ -1,0 +1,161 @@
+// The main menu: its scene, the six tab pictures and the loudspeaker pair.
+#include <cmath>
+#include <string>
+
+#include "tools/datagen/InterfaceParts.h"
+#include "tools/datagen/InterfaceWriter.h"
+
+namespace {
+
+struct Tab {
+    int top, bottom; // hit band inside the strip, 1024 design
+    UiIcon icon;
+    const char* label;
+    unsigned colour;
+};
+
+constexpr Tab kTabs[6] = {
+    {28, 125, UiIcon::Train, "Pociąg", 0xFF6B6B},      {140, 213, UiIcon::Cup, "Przyssawki", 0x2EB8C4},
+    {225, 303, UiIcon::Cards, "Memory", 0xA77BF0},     {312, 383, UiIcon::Forklift, "Widlak", 0xFF9A3C},
+    {394, 465, UiIcon::Conveyor, "Taśmociąg", 0x4D8DF5}, {476, 545, UiIcon::Microphone, "Nagrania", 0xF0609E},
+};
+
+// Panel of the choices, 1024 design.
+constexpr double kPanelLeft = 175;
+constexpr double kPanelTop = 122;
+constexpr double kPanelRight = 736;
+constexpr double kPanelBottom = 640;
+constexpr double kStripX = 674;
+constexpr double kStripY = 99;
+
+void TabShape(cairo_t* cr, const Tab& t, bool selected)
+{
+    (void)selected;
+    const double x = kStripX + 50;
+    const double w = kStripX + 226 - x;
+    RoundedRectPath(cr, x, kStripY + t.top + 1, w, t.bottom - t.top - 2, 18);
+}
+
+void DrawTab(cairo_t* cr, const Tab& t, bool selected)
+{
+    const UiColour colour = Hex(t.colour);
+    TabShape(cr, t, selected);
+    if (selected) {
+        SetColour(cr, kPanel);
+        cairo_fill_preserve(cr);
+        SetColour(cr, Hex(0xF4A259));
+        cairo_set_line_width(cr, 5);
+        cairo_stroke(cr);
+        // Join the open tab to the panel: cover the panel's border there.
+        cairo_rectangle(cr, kPanelRight - 16, kStripY + t.top + 3.5, 24, t.bottom - t.top - 7);
+        SetColour(cr, kPanel);
+        cairo_fill(cr);
+    } else {
+        SoftShadow(cr, kStripX + 52, kStripY + t.top + 4, 166, t.bottom - t.top - 4, 18, 3, 0.15);
+        TabShape(cr, t, false);
+        VerticalGradient(cr, kStripY + t.top, kStripY + t.bottom, Lighter(colour, 0.2), Darker(colour, 0.08));
+        cairo_fill_preserve(cr);
+        SetColour(cr, Darker(colour, 0.35));
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+    }
+    const double cy = kStripY + (t.top + t.bottom) / 2.0;
+    const double iconSize = std::min(52.0, (t.bottom - t.top) * 0.72);
+    const double iconX = kStripX + 66 + iconSize / 2;
+    cairo_arc(cr, iconX, cy, iconSize * 0.55, 0, 2 * M_PI);
+    SetColour(cr, selected ? Lighter(colour, 0.75) : Hex(0xFFFFFF, 0.85));
+    cairo_fill(cr);
+    DrawIcon(cr, t.icon, iconX, cy, iconSize * 0.85);
+    UiTextStyle text;
+    text.size = 17;
+    text.fill = selected ? Darker(colour, 0.3) : Hex(0xFFFFFF);
+    if (!selected) {
+        text.outline = Darker(colour, 0.4);
+        text.outlineWidth = 1.3;
+    }
+    const double textX = iconX + iconSize * 0.6 + 4;
+    const double room = kStripX + 222 - textX - 4;
+    text.size = FittingSize(cr, t.label, text, room);
+    CentredText(cr, t.label, textX + room / 2, cy, text);
+}
+
+// The whole menu scene with tab `open` (1..6) in front, drawn in the 1024
+// design and scaled to the mode.
+void DrawMenuScene(UiCanvas& c, const UiMode& m, int open)
+{
+    cairo_t* cr = c.Cr();
+    const double s = m.pictureWidth / 1024.0;
+    cairo_save(cr);
+    cairo_scale(cr, s, s);
+    const double h = c.Height() / s;
+    DrawMeadow(cr, 1024, h, 560, 1.0);
+    DrawBunting(cr, 1024, 1.0);
+    for (int k = 0; k < 6; ++k)
+        if (k + 1 != open)
+            DrawTab(cr, kTabs[k], false);
+    SoftShadow(cr, kPanelLeft + 4, kPanelTop + 6, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop, 30, 6, 0.2);
+    RoundedRectPath(cr, kPanelLeft, kPanelTop, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop, 30);
+    SetColour(cr, kPanel);
+    cairo_fill_preserve(cr);
+    SetColour(cr, Hex(0xF4A259));
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
+    DrawTab(cr, kTabs[open - 1], true);
+    cairo_restore(cr);
+    // A soft plate under the three buttons at the bottom, which keep their
+    // pixel distances from the middle in every mode.
+    const double top = m.pictureHeight - m.pictureHeight / 7 - 10;
+    RoundedRectPath(cr, m.pictureWidth / 2.0 - 170, top, 300, 80, 24);
+    SetColour(cr, Hex(0xFFFFFF, 0.55));
+    cairo_fill(cr);
+}
+
+Bitmap Crop(const Bitmap& from, int x, int y, int w, int h)
+{
+    Bitmap out(w, h);
+    out.CopyRect({0, 0, w, h}, from, {x, y, x + w, y + h});
+    return out;
+}
+
+void WriteSpeaker(InterfaceWriter& out, const UiMode& m)
+{
+    const UiSize size = SpeakerSize(m);
+    const std::string base = std::string("Data\\Intf\\Spec\\") + m.prefix + "glos";
+    for (bool on : {false, true}) {
+        UiCanvas c(size.width, size.height);
+        cairo_t* cr = c.Cr();
+        const double r = size.width / 2.0 - 2;
+        cairo_arc(cr, size.width / 2.0 + 1, size.height / 2.0 + 2, r, 0, 2 * M_PI);
+        SetColour(cr, Hex(0x000000, 0.2));
+        cairo_fill(cr);
+        cairo_arc(cr, size.width / 2.0, size.height / 2.0, r, 0, 2 * M_PI);
+        SetColour(cr, Hex(0xFFFFFF));
+        cairo_fill_preserve(cr);
+        SetColour(cr, on ? Hex(0x2DB360) : Hex(0xB8A68A));
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+        DrawIcon(cr, on ? UiIcon::Speaker : UiIcon::SpeakerOff, size.width / 2.0 - 1, size.height / 2.0,
+                 size.width * 0.62);
+        out.Pair(base + (on ? "_A" : "_D"), ".xbi", c);
+    }
+}
+
+} // namespace
+
+void GenerateMenu(InterfaceWriter& out, const UiMode& m)
+{
+    const std::string spec = "Data\\Intf\\Spec\\";
+    const UiSize tab = MenuTabSize(m);
+    const UiTrainPoint place = MenuTabPlace(m);
+    for (int open = 1; open <= 6; ++open) {
+        UiCanvas c(m.backdropWidth, m.backdropHeight);
+        DrawMenuScene(c, m, open);
+        const Bitmap scene = c.Over(clBlack);
+        if (open == 1)
+            out.Picture(spec + m.backdrop + "mT0.xji", scene);
+        out.Picture(spec + m.backdrop + "mT" + std::to_string(open) + ".xji",
+                    Crop(scene, place.x, place.y, tab.width, tab.height));
+    }
+    if (m.mode != 16)
+        WriteSpeaker(out, m);
+}
