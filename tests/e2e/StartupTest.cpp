@@ -80,11 +80,15 @@ TEST_F(Startup, OpensTheMenuAndEscapeSavesTheChangedSettings)
 TEST_F(Startup, TooFewWordsShowMessageThreeAndTheRecordingTabIsNeverReopened)
 {
     const SMainMenuLayout l = MainMenuLayout(CDisplay(1024, 768));
+    const std::string tab3 = std::to_string(l.tabStrip.x + 100) + " " + std::to_string(l.tabStrip.y + 260);
     const std::string tab6 = std::to_string(l.tabStrip.x + 100) + " " + std::to_string(l.tabStrip.y + 500);
-    const ProgramResult r = Run("click " + At(l.sounds[0]) + "\n"  // the train's only sound off
+    // The message box is centred on the menu; its stop button sits at (180, 150).
+    const std::string stop = std::to_string((1024 - 420) / 2 + 190) + " " + std::to_string((768 - 250) / 2 + 160);
+    const ProgramResult r = Run("click " + tab3 + "\n"
+                                "click " + At(l.sounds[0]) + "\n"  // the memory game's only sound off
                                 "click " + At(l.start) + "\n"
                                 "expect form FormKomunikat\n"
-                                "key Escape\n"
+                                "click " + stop + "\n"
                                 "expect form FormMain\n"
                                 "click " + tab6 + "\n"
                                 "key Escape\n");

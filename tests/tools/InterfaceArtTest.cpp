@@ -5,7 +5,8 @@
 // driver tools/datagen/Main.cpp; it needs the graphics classes it is checked
 // against. A tree without them compiles this file to nothing.
 #if __has_include("tools/datagen/Main.cpp") && __has_include("graphics/CTransBitmap.h") && \
-    __has_include("graphics/CTransFont.h") && __has_include("graphics/CDisplay.h")
+    __has_include("graphics/CTransFont.h") && __has_include("graphics/CDisplay.h") && \
+    __has_include("graphics/PictureLibrary.h")
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@
 #include "graphics/CTransBitmap.h"
 #include "graphics/CTransFont.h"
 #include "graphics/Cbitmapy.h"
-#include "graphics/LoadCorrectBitmap.h"
+#include "graphics/PictureLibrary.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "tests/TestSupport.h"
@@ -50,7 +51,7 @@ protected:
     static Bitmap Library(const std::string& name)
     {
         Bitmap b;
-        LoadCorrectBitmap(b, "RESOURCE\\" + name + ".bmp");
+        OtworzBMP(name, b);
         return b;
     }
 
