@@ -454,3 +454,23 @@ TEST(FormPociag, AMissingPictureStopsConstructionWithErrorOne)
     EXPECT_EQ(GameScreenFor(1), &form);
     EXPECT_EQ(FormPociag, &form);
 }
+
+TEST(FormPociag, TheDriverChangesEveryTwoSecondsWhileTheGameIsShown)
+{
+    TrainGame g(1, {}, kSounds, false);
+    EXPECT_FALSE(g.form.timGad.Enabled());
+    g.Start();
+    EXPECT_TRUE(g.form.timGad.Enabled());
+    EXPECT_EQ(g.form.timGad.Interval(), 2000);
+    const TPoint at = OnScreen(g.form, g.form.FigurePosition());
+    for (int k = 0; k < 4; ++k) {
+        TheClock().Sleep(2000);
+        FireDueTimers();
+        // The test frames differ in their red: 40 per frame.
+        const TColor shown = g.form.Pixels().GetPixel(at.x + 5, at.y + 5);
+        EXPECT_TRUE(Near(shown, RGB(40 * g.form.FigureFrame(), 160, 90), 8)) << k;
+    }
+    g.form.Close();
+    EXPECT_FALSE(g.form.timGad.Enabled());
+    EXPECT_TRUE(g.rig.Catalogue().Exercise().empty()) << "the pictures are released with the window";
+}
