@@ -302,6 +302,11 @@ void TFormMain::g_MenuMouseDown(TMouseButton, TShiftState, int x, int y)
 void TFormMain::A_ZakladkaExecute()
 {
     const int tab = Zakladka >= 1 && Zakladka <= 6 ? Zakladka : 1;
+    // Every repaint shows the tab again, but only opening a tab clears the
+    // recording rows' selection and the keyboard focus: a repaint while the
+    // adult types a name must not take the row and the caret away.
+    const bool opening = tab != shownTab_;
+    shownTab_ = tab;
     Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabs_[static_cast<std::size_t>(tab - 1)]);
     if (tab == kRecordingTab) {
         for (auto& b : amounts_)
@@ -314,16 +319,20 @@ void TFormMain::A_ZakladkaExecute()
             const TRect r = RectXYWH(caption->X(), caption->Y(), caption->GetWidth(), caption->GetHeight());
             Canvas().CopyRect(r, sceneWithoutCaptions_, r);
         }
-        nagData_->ShowRows();
+        if (opening)
+            nagData_->ShowRows();
         vL_Nazwisko.Show();
         vL_Data.Show();
         buttons_[kUp]->Show();
         buttons_[kDown]->Show();
         scrollBar_->Show();
-        buttons_[kStop]->Hide();
-        buttons_[kRecord]->Show();
-        buttons_[kPlay]->Show();
-        DropFocus();
+        // While a recording runs or plays only "rstop" may be pressed, and a
+        // repaint must not bring the other two back.
+        buttons_[kStop]->SetVisible(busy_);
+        buttons_[kRecord]->SetVisible(!busy_);
+        buttons_[kPlay]->SetVisible(!busy_);
+        if (opening)
+            DropFocus();
         buttons_[kStart]->Hide();
         if (recordingTabRepaints_ > 0) {
             --recordingTabRepaints_;

@@ -97,6 +97,7 @@ private:
     int recordingTabRepaints_ = 4;
     int gameTabRepaints_ = 4;
     bool inPaint_ = false;
+    int shownTab_ = 0;  // the tab the last A_Zakladka showed
 };
 
 // The main menu while it exists.

@@ -9,6 +9,8 @@
 #include "graphics/CDisplay.h"
 #include "platform/IniFile.h"
 #include "platform/MainThread.h"
+#include "platform/Paths.h"
+#include "platform/SoundPlayer.h"
 #include "platform/SingleInstance.h"
 #include "platform/Text.h"
 #include "tests/TestSupport.h"
@@ -133,4 +135,49 @@ TEST_F(Startup, ASecondCopyRaisesTheFirstAndEndsSilently)
     EXPECT_FALSE(fs::exists(root_.Path() / "Data" / "data.ini"));
     RunPostedCallbacks();
     EXPECT_TRUE(raised);
+}
+
+TEST_F(Startup, AScriptOpensTheMemoryGameStopsItAndComesBack)
+{
+    const SMainMenuLayout l = MainMenuLayout(CDisplay(1024, 768));
+    const std::string tab3 = std::to_string(l.tabStrip.x + 100) + " " + std::to_string(l.tabStrip.y + 260);
+    const std::string summaryStop = std::to_string((1024 - 600) / 2 + 355) + " " + std::to_string((768 - 450) / 2 + 360);
+    const ProgramResult r = Run("click " + tab3 + "\n"
+                                "click " + At(l.start, 20, 20) + "\n"
+                                "wait 500\n"
+                                "expect form FormMemory3\n"
+                                "key Escape\n"
+                                "expect form FormKoniecGry\n"
+                                "click " + summaryStop + "\n"
+                                "expect form FormMain\n"
+                                "key Escape\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    // The stopped game is recorded: the header and one record.
+    EXPECT_EQ(fs::file_size(root_.Path() / "prgst6.stt"), 20u + 44u);
+}
+
+TEST_F(Startup, AScriptRecordsASlotAndPlaysItBack)
+{
+    const SMainMenuLayout l = MainMenuLayout(CDisplay(1024, 768));
+    const std::string tab6 = std::to_string(l.tabStrip.x + 100) + " " + std::to_string(l.tabStrip.y + 500);
+    // The first row's name field: rows start at (768 / 70) * 22 = 220, the field at x = 244 + 26.
+    const ProgramResult r = Run("click " + tab6 + "\n"
+                                "click 300 232\n"
+                                "type Ola Żak\n"
+                                "click " + At(l.record, 20, 20) + "\n"
+                                "wait 2000\n"
+                                "click " + At(l.stop, 20, 20) + "\n"
+                                "click " + At(l.play, 20, 20) + "\n"
+                                "wait 2500\n"
+                                "key Escape\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    std::string wave;
+    ASSERT_TRUE(ReadWholeFile(root_.Path() / "Nagrane" / "Nagranie0.wav", wave));
+    const int ms = WaveDurationMs(wave);
+    EXPECT_GE(ms, 1900);
+    EXPECT_LE(ms, 2200);
+    CIniFile slots(root_.Path() / "Nagrane" / "record.xtr");
+    EXPECT_EQ(slots.ReadString("Nagranie0", "Nazwa", ""), "Ola Żak"_cp);
+    EXPECT_EQ(slots.ReadString("Nagranie0", "Plik", ""), "Nagranie0");
+    EXPECT_FALSE(slots.ReadString("Nagranie0", "Data", "").empty());
 }
