@@ -71,8 +71,13 @@ struct TrainGame {
     int Played(const std::string& prefix) const
     {
         int n = 0;
+        // Only the feedback recordings of Data\Intf\Smd: a word's own recording
+        // may begin with the same letter.
         for (const auto& file : const_cast<TrainRig&>(rig).Sounds().played)
-            n += file.filename().string().rfind(prefix, 0) == 0 ? 1 : 0;
+            n += file.parent_path().parent_path().filename() == "Intf" &&
+                         file.filename().string().rfind(prefix, 0) == 0
+                     ? 1
+                     : 0;
         return n;
     }
     // True when the window shows the scene at the rectangle of the paint box.
