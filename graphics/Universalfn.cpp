@@ -1,5 +1,8 @@
 #include "graphics/Universalfn.h"
 
+#include <array>
+#include <cstdlib>
+
 #include <cstdlib>
 
 #include "platform/Paths.h"
@@ -80,33 +83,34 @@ void ListFiles(std::string_view directory, std::string_view mask, std::vector<st
             list.push_back(std::move(name));
 }
 
-void RestoreUncovered(Bitmap& target, const Bitmap& background, int newX, int newY, TRect oldRect)
+std::array<TRect, 2> UncoveredBands(int newX, int newY, TRect oldRect)
 {
-    auto restore = [&](TRect r) {
-        if (!r.IsEmpty())
-            target.CopyRect(r, background, r);
-    };
-    const int width = oldRect.Width();
-    const int height = oldRect.Height();
     const int dx = newX - oldRect.left;
     const int dy = newY - oldRect.top;
-    if (std::abs(dx) >= width || std::abs(dy) >= height) {
-        restore(oldRect);
-        return;
-    }
+    if (std::abs(dx) >= oldRect.Width() || std::abs(dy) >= oldRect.Height())
+        return {oldRect, TRect{}};
+    std::array<TRect, 2> bands{};
     // The horizontal band the sprite left: above it when it moved down,
     // below it when it moved up.
     TRect rows = oldRect;
     if (dy > 0) {
-        restore({oldRect.left, oldRect.top, oldRect.right, oldRect.top + dy});
+        bands[0] = {oldRect.left, oldRect.top, oldRect.right, oldRect.top + dy};
         rows.top += dy;
     } else if (dy < 0) {
-        restore({oldRect.left, oldRect.bottom + dy, oldRect.right, oldRect.bottom});
+        bands[0] = {oldRect.left, oldRect.bottom + dy, oldRect.right, oldRect.bottom};
         rows.bottom += dy;
     }
     // The vertical band, on the rows the horizontal band did not cover.
     if (dx > 0)
-        restore({oldRect.left, rows.top, oldRect.left + dx, rows.bottom});
+        bands[1] = {oldRect.left, rows.top, oldRect.left + dx, rows.bottom};
     else if (dx < 0)
-        restore({oldRect.right + dx, rows.top, oldRect.right, rows.bottom});
+        bands[1] = {oldRect.right + dx, rows.top, oldRect.right, rows.bottom};
+    return bands;
+}
+
+void RestoreUncovered(Bitmap& target, const Bitmap& background, int newX, int newY, TRect oldRect)
+{
+    for (const TRect& r : UncoveredBands(newX, newY, oldRect))
+        if (!r.IsEmpty())
+            target.CopyRect(r, background, r);
 }

@@ -1,6 +1,8 @@
 // Small helpers shared by the program's modules: text and file-name utilities.
 #pragma once
 
+#include <array>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,3 +30,6 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 // of oldRect the sprite no longer covers: the whole of it when the two
 // positions do not overlap, otherwise the bands on the sides it moved away from.
 void RestoreUncovered(Bitmap& target, const Bitmap& background, int newX, int newY, TRect oldRect);
+// The parts of oldRect (at most two bands; unused ones are empty) that
+// RestoreUncovered puts back when the sprite moves to (newX, newY).
+std::array<TRect, 2> UncoveredBands(int newX, int newY, TRect oldRect);

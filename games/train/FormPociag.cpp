@@ -18,6 +18,7 @@
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
 #include "graphics/Chamowanie.h"
+#include "graphics/Universalfn.h"
 #include "platform/Application.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
@@ -296,27 +297,9 @@ void TFormPociag::RestoreUncoveredOnScreen(int newX, int newY, TRect oldRect)
 {
     // What RestoreUncovered does in a bitmap, done on the window so that it shows at once.
     TCanvas& canvas = pbGame.Canvas();
-    auto restore = [&](TRect r) {
+    for (const TRect& r : UncoveredBands(newX, newY, oldRect))
         if (!r.IsEmpty())
             canvas.CopyRect(r, backBuffer_, r);
-    };
-    const int dx = newX - oldRect.left, dy = newY - oldRect.top;
-    if (std::abs(dx) >= oldRect.Width() || std::abs(dy) >= oldRect.Height()) {
-        restore(oldRect);
-        return;
-    }
-    TRect rows = oldRect;
-    if (dy > 0) {
-        restore({oldRect.left, oldRect.top, oldRect.right, oldRect.top + dy});
-        rows.top += dy;
-    } else if (dy < 0) {
-        restore({oldRect.left, oldRect.bottom + dy, oldRect.right, oldRect.bottom});
-        rows.bottom += dy;
-    }
-    if (dx > 0)
-        restore({oldRect.left, rows.top, oldRect.left + dx, rows.bottom});
-    else if (dx < 0)
-        restore({oldRect.right + dx, rows.top, oldRect.right, rows.bottom});
 }
 
 void TFormPociag::DrawDrag()
