@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "graphics/CSynchLoop.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
@@ -85,51 +86,23 @@ static void BM_FrameThroughPaintBox(benchmark::State& state)
 }
 BENCHMARK(BM_FrameThroughPaintBox)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-namespace {
-
-// Waits until one period has passed since the previous frame's end: sleeps in
-// 1 ms steps while the next reading is predicted to stay before the deadline,
-// then spins; the same scheme the animated games use.
-class FrameWait {
-public:
-    explicit FrameWait(int64_t periodUs) : period_(periodUs) {}
-    int64_t Wait(Clock& clock)
-    {
-        const int64_t deadline = last_ + period_;
-        int64_t now = clock.Counter();
-        if (last_ != 0 && now < deadline) {
-            int64_t previous = now;
-            while (now + (now - previous) + 1000 < deadline) {
-                previous = now;
-                clock.Sleep(1);
-                now = clock.Counter();
-            }
-            while (now < deadline)
-                now = clock.Counter();
-        }
-        const int64_t lateness = last_ == 0 ? 0 : now - deadline;
-        last_ = now;
-        return lateness;
-    }
-
-private:
-    int64_t period_;
-    int64_t last_ = 0;
-};
-
-}  // namespace
-
-// Median and 99th percentile of how late 200 real 40 ms frames end (microseconds).
+// Median and 99th percentile of how late 200 real 40 ms frames of the games'
+// frame pacer end (microseconds past one period after the previous frame).
 static void BM_WaitFrame40ms_Lateness(benchmark::State& state)
 {
-    RealClock clock;
+    Clock& clock = TheClock();
     std::vector<int64_t> lateness;
     for (auto _ : state) {
         lateness.clear();
-        FrameWait wait(40000);
-        wait.Wait(clock);
-        for (int i = 0; i < 200; ++i)
-            lateness.push_back(wait.Wait(clock));
+        CSynchLoop loop(40);
+        loop.WaitFrame();
+        int64_t previous = clock.Counter();
+        for (int i = 0; i < 200; ++i) {
+            loop.WaitFrame();
+            const int64_t now = clock.Counter();
+            lateness.push_back(now - previous - 40000);
+            previous = now;
+        }
     }
     std::sort(lateness.begin(), lateness.end());
     state.counters["median_us"] = static_cast<double>(lateness[lateness.size() / 2]);
