@@ -182,7 +182,9 @@ void TFormOProgramie::FormResize()
 {
     const CDisplay& d = Display();
     const int middle = d.OffsetX() + d.PictureWidth() / 2;
-    auto centre = [middle](TLabel& label, int top) { label.SetBounds(middle - label.Width() / 2, top, label.Width(), label.Height()); };
+    auto centre = [middle](TLabel& label, int top) {
+        label.SetBounds(middle - label.Width() / 2, top, label.Width(), label.Height());
+    };
     auto place = [](TLabel& label, int left, int top) { label.SetBounds(left, top, label.Width(), label.Height()); };
 
     centre(LabelVer, d.OffsetY() + d.ConvertFromModeRounded(2, 190));

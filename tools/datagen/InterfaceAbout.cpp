@@ -32,6 +32,26 @@ PanelBox AboutPanel(const UiMode& m)
     return {m.pictureWidth / 2.0 - half, top, 2 * half, bottom - top};
 }
 
+// The information block ends about 240 rows below its first line; where the
+// "stop" button stands well below that, a row of little stars fills the gap.
+void Ornament(cairo_t* cr, const UiMode& m)
+{
+    const double top = AboutVersionTop(m) + 260;
+    const double bottom = AboutStopPlace(m).y - 20;
+    if (bottom - top < 60)
+        return;
+    const unsigned colours[] = {0xFF5A5A, 0xFF9A3C, 0xFFC926, 0x5BC85B, 0x3BB2E8, 0x4D7CFF, 0x9A63E8};
+    const double cy = (top + bottom) / 2;
+    const double step = 34 * m.scale / 0.8;
+    for (int i = 0; i < 7; ++i) {
+        const double cx = m.pictureWidth / 2.0 + (i - 3) * step;
+        const double outer = (i == 3 ? 9 : i % 2 == 0 ? 6 : 7.5) * m.scale / 0.8;
+        StarPath(cr, cx, cy + (i % 2 == 0 ? 0 : -3), outer, outer * 0.45, 5);
+        SetColour(cr, Hex(colours[i], 0.75));
+        cairo_fill(cr);
+    }
+}
+
 void Background(InterfaceWriter& out, const UiMode& m)
 {
     UiCanvas c(m.backdropWidth, m.backdropHeight);
@@ -55,6 +75,7 @@ void Background(InterfaceWriter& out, const UiMode& m)
     SetColour(cr, Hex(0xFFFFFF, 0.18));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
+    Ornament(cr, m);
     out.Picture(std::string("Data\\Intf\\Spec\\") + m.backdrop + "oprogT.xji", c.Over(clBlack));
 }
 
@@ -85,9 +106,9 @@ void Logo(InterfaceWriter& out, const UiMode& m)
     UiPose pose;
     pose.smile = 0.85;
     pose.look = 0.4;
-    DrawFigureHead(cr, 12, 20, 62, 62, pose, false);
-    DrawTitle(cr, 160, 44, 34);
-    Pill(cr, "Cz. VI", 160, 86, 17);
+    DrawFigureHead(cr, 12, 24, 56, 56, pose, false);
+    DrawTitle(cr, 160, 44, 30);
+    Pill(cr, "Cz. VI", 160, 84, 16);
     out.Picture(std::string("Data\\Intf\\Spec\\") + m.prefix + "oprog_log.xji", c.Over(kAboutPanel));
 }
 
