@@ -195,12 +195,18 @@ TEST(FormOProgramie, TheLinksOpenTheWebPageAndAMessageWithItsSubject)
     EXPECT_EQ(opened[1], "mailto:" + a.about->LabelF7.Caption() + "?subject=Wiadomosc%20z%20Szeptaczki");
 }
 
-TEST(FormOProgramie, AMissingPictureIsErrorOne)
+TEST(FormOProgramie, AMissingOrDamagedPictureIsErrorOne)
 {
     SetDisplay(800, 600);
-    for (int missing = 0; missing < 3; ++missing) {
+    // 0..2: the background, the logo or the button missing; 3, 4: the
+    // background or the logo damaged.
+    for (int missing = 0; missing < 5; ++missing) {
         HeadlessRig rig(800, 600);
         WriteAboutData(rig.Dir(), {missing != 0, missing != 1, missing != 2});
+        if (missing == 3)
+            rig.Dir().Write("Data/Intf/Spec/R2_oprogT.xji", "no JPEG here");
+        if (missing == 4)
+            rig.Dir().Write("Data/Intf/Spec/R2_oprog_log.xji", std::string(300, 'x'));
         PlainForm main(rig.App(), "FormMain", 800, 600);
         try {
             TFormOProgramie about(rig.App());
