@@ -22,6 +22,7 @@
 #include "recording/CNagData.h"
 #include "recording/CNagrywanie.h"
 #include "screens/FormKomunikat.h"
+#include "screens/FormOProgramie.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -147,7 +148,8 @@ void TFormMain::BuildButtons()
     A_Start.OnExecute = [this] { A_StartExecute(); };
     A_Stop.OnExecute = [this] { Close(); };
     A_Oprogramie.OnExecute = [] {
-        // The about screen joins the program later; until then the button does nothing.
+        if (FormOProgramie != nullptr)
+            FormOProgramie->ShowModal();
     };
     A_Zakladka.OnExecute = [this] { A_ZakladkaExecute(); };
     A_Glosnik.OnExecute = [this] { A_GlosnikExecute(); };

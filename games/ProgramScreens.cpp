@@ -5,6 +5,7 @@
 #include "games/memory/FormMemory3.h"
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
+#include "screens/FormOProgramie.h"
 
 namespace {
 
@@ -26,6 +27,15 @@ public:
     int ShowGame() override { return FormMemory3->ShowModal(); }
 };
 
+// The about screen, owned until the clean-up.
+class AboutScreen final : public CScreenOwner {
+public:
+    explicit AboutScreen(TApplication& app) : form_(app) {}
+
+private:
+    TFormOProgramie form_;
+};
+
 }  // namespace
 
 std::vector<ScreenMaker> ProgramScreens()
@@ -34,5 +44,6 @@ std::vector<ScreenMaker> ProgramScreens()
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
+        [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
     };
 }

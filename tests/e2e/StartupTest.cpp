@@ -156,6 +156,19 @@ TEST_F(Startup, AScriptOpensTheMemoryGameStopsItAndComesBack)
     EXPECT_EQ(fs::file_size(root_.Path() / "prgst6.stt"), 20u + 44u);
 }
 
+TEST_F(Startup, TheAboutButtonOpensTheAboutScreenAndEscapeComesBack)
+{
+    const SMainMenuLayout l = MainMenuLayout(CDisplay(1024, 768));
+    const ProgramResult r = Run("expect form FormMain\n"
+                                "click " + At(l.about, 30, 25) + "\n"
+                                "wait 100\n"
+                                "expect form FormOProgramie\n"
+                                "key Escape\n"
+                                "expect form FormMain\n"
+                                "key Escape\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+}
+
 TEST_F(Startup, AScriptRecordsASlotAndPlaysItBack)
 {
     const SMainMenuLayout l = MainMenuLayout(CDisplay(1024, 768));

@@ -246,6 +246,31 @@ TEST_F(GeneratedInterface, MenuChoicesSitOnTheFlatPanelOfEveryModesBackground)
     }
 }
 
+TEST_F(GeneratedInterface, AboutScreenKeepsItsTextAreaDarkAndItsLogoOnThePanel)
+{
+    for (const UiMode& m : UiModes()) {
+        SCOPED_TRACE(m.mode);
+        const auto background = LoadJpegFile(std::string("Data\\Intf\\Spec\\") + m.backdrop + "oprogT.xji");
+        const auto logo = LoadJpegFile(std::string("Data\\Intf\\Spec\\") + m.prefix + "oprog_log.xji");
+        const UiTrainPoint at = AboutLogoPlace(m);
+        // The logo is centred and ends above the version line.
+        EXPECT_EQ(at.x + logo->Width() / 2, m.pictureWidth / 2);
+        EXPECT_LT(at.y + logo->Height(), AboutVersionTop(m));
+        // White 11-pixel lines are written over the middle: no bright spot there.
+        const int middle = m.pictureWidth / 2;
+        int bright = 0;
+        for (int y = AboutVersionTop(m); y < AboutVersionTop(m) + 245; y += 3)
+            for (int x = middle - 190; x < middle + 250; x += 3) {
+                const TColor c = background->GetPixel(x, y);
+                bright += std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) > 140 ? 1 : 0;
+            }
+        EXPECT_EQ(bright, 0);
+        // The opaque logo's corners blend into the panel under them.
+        for (const TPoint p : {TPoint{0, 0}, TPoint{logo->Width() - 1, logo->Height() - 1}})
+            EXPECT_LE(Distance(logo->GetPixel(p.x, p.y), background->GetPixel(at.x + p.x, at.y + p.y)), 8);
+    }
+}
+
 TEST_F(GeneratedInterface, TrainPicturesMatchTheBackgroundTheyAreDrawnOn)
 {
     // The driver's frames and the boxes are opaque: around their edges they

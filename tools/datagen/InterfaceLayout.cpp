@@ -142,6 +142,26 @@ UiSize CheckButtonSize(bool large, bool soundButton)
 
 UiSize CaptionSize(bool large) { return large ? UiSize{380, 40} : UiSize{300, 30}; }
 
+UiTrainPoint AboutLogoPlace(const UiMode& m)
+{
+    if (m.mode == 2)
+        return {320, 100};
+    if (m.mode == 4)
+        return {410, 145};
+    return {FromMode4Rounded(m, 410), FromMode4Rounded(m, 145)};
+}
+
+int AboutVersionTop(const UiMode& m) { return FromMode2Rounded(m, 190); }
+
+UiTrainPoint AboutStopPlace(const UiMode& m) { return {m.pictureWidth / 2 - 30, m.pictureHeight * 8 / 10}; }
+
+UiSize AboutLogoSize(const UiMode& m)
+{
+    // Centred on the picture's middle, and ending a few rows above the version line.
+    const UiTrainPoint at = AboutLogoPlace(m);
+    return {2 * (m.pictureWidth / 2 - at.x), AboutVersionTop(m) - 6 - at.y};
+}
+
 std::vector<InterfaceFile> InterfaceFileTable()
 {
     std::vector<InterfaceFile> files;
@@ -181,6 +201,8 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        add(back + "oprogT.xji", backdrop);
+        add(obj + "oprog_log.xji", AboutLogoSize(m));
     }
     add("Data\\Intf\\QW6_Splash.xji", {600, 348});
     pair(spec + "RU_mnqw6", ".xji", kLogoSize);

@@ -72,6 +72,14 @@ UiTrainPoint MenuTabPlace(const UiMode& m);
 constexpr UiSize kLogoSize{200, 400};
 UiSize SpeakerSize(const UiMode& m);
 
+// About screen: the logo above the information block, and the places (in
+// the mode's background picture) of the logo, the block's first line and
+// the "stop" button.
+UiSize AboutLogoSize(const UiMode& m);
+UiTrainPoint AboutLogoPlace(const UiMode& m);
+int AboutVersionTop(const UiMode& m);
+UiTrainPoint AboutStopPlace(const UiMode& m);
+
 // Library pictures: image buttons, check buttons and small widgets.
 UiSize ButtonSize(const std::string& base);
 UiSize CheckButtonSize(bool large, bool soundButton);

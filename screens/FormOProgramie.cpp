@@ -1,0 +1,311 @@
+// The about screen.
+#include "screens/FormOProgramie.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+
+#include "controls/CPrzyciskP.h"
+#include "core/CBlad.h"
+#include "graphics/CDisplay.h"
+#include "graphics/Cbitmapy.h"
+#include "platform/Application.h"
+#include "platform/Canvas.h"
+#include "platform/OpenUrl.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "platform/Text.h"
+
+TFormOProgramie* FormOProgramie = nullptr;
+
+namespace {
+
+// The maker's own data: the rights notice, the contact block, the addresses
+// and the authors. Replace them here; the layout adapts to any texts.
+const std::string kRights1 = "© 2026 Szeptaczki — program do ćwiczeń logopedycznych"_cp;
+const std::string kRights2 = "Wszelkie prawa zastrzeżone."_cp;
+const std::string kMaker = "Zespół Szeptaczki"_cp;
+const std::string kContact2 = "Program otwarty, tworzony wspólnie"_cp;
+const std::string kContact3 = "Uwagi i pomysły są mile widziane"_cp;
+const std::string kContact4 = "Nowe wersje na stronie programu"_cp;
+const std::string kContact5 = "Odpowiadamy na wiadomości"_cp;
+const std::string kWebAddress = "https://szeptaczki.example.org";
+const std::string kMailAddress = "kontakt@szeptaczki.example.org";
+const std::string kCredits1 = "Programowanie: zespół Szeptaczki"_cp;
+const std::string kCredits2 = "Grafika i dźwięk: generowane przez program"_cp;
+
+const std::string kMailSubject = "Wiadomosc z Szeptaczki";
+const std::string kFolder = "Data\\Intf\\Spec\\";
+
+// The shades of the wave, from its tail (index 1) to its head (index 10).
+constexpr std::array<int, 12> kWave{255, 200, 200, 150, 150, 100, 100, 150, 150, 200, 200, 255};
+
+TFont FormFont()
+{
+    TFont font;
+    font.Name = "Tahoma";
+    font.Height = 11;
+    font.Bold = true;
+    font.Color = clWhite;
+    return font;
+}
+
+TFont PlainFont(const char* name, int height, bool bold, TColor colour)
+{
+    TFont font;
+    font.Name = name;
+    font.Height = height;
+    font.Bold = bold;
+    font.Color = colour;
+    return font;
+}
+
+// Light enough to read on the dark middle of the background.
+constexpr TColor kLinkColour = RGB(140, 200, 255);
+
+void SetUpLabel(TLabel& label, const char* name, const TFont& font, const std::string& text)
+{
+    label.Name = name;
+    label.SetTransparent(true);
+    label.SetFont(font);
+    label.SetCaption(text);
+}
+
+std::unique_ptr<Bitmap> LoadPicture(const std::string& fileName)
+{
+    if (!FileExists(fileName))
+        throw CBlad(1);
+    try {
+        return LoadJpegFile(fileName);
+    } catch (const std::exception&) {
+        throw CBlad(1);
+    }
+}
+
+}  // namespace
+
+TFormOProgramie::TFormOProgramie(TApplication& app)
+    : TForm(app, "FormOProgramie", app.ScreenWidth(), app.ScreenHeight()),
+      A_Stop("A_Stop", [this] { A_StopExecute(); }),
+      LabelVer(*this),
+      LabelPrawa1(*this),
+      LabelPrawa2(*this),
+      LabelISBN(*this),
+      LabelKontakt(*this),
+      LabelF1(*this),
+      LabelF2(*this),
+      LabelF3(*this),
+      LabelF4(*this),
+      LabelF5(*this),
+      LabelF6(*this),
+      LabelF7(*this),
+      LabelAut(*this),
+      LabelAutList(*this),
+      LabelAutList2(*this),
+      Timer1([this] { Timer1Timer(); }, kShimmerIntervalMs, false)
+{
+    Caption = "Gry Szeptaczki Cz.VI";
+    SetBounds(0, 0, App().ScreenWidth(), App().ScreenHeight());
+
+    // Every member frees itself, so a failure part-way leaves nothing behind.
+    const CDisplay& d = Display();
+    const std::string backgroundFile = kFolder + d.PrefixedName("oprogT.xji");
+    // MakeBackground leaves the screen black when the file is missing.
+    if (!FileExists(backgroundFile))
+        throw CBlad(1);
+    try {
+        MakeBackground({ClientWidth(), ClientHeight(), d.OffsetX(), d.OffsetY()}, background_, backgroundFile);
+    } catch (const std::exception&) {
+        throw CBlad(1);
+    }
+    logo_ = LoadPicture(kFolder + d.ModePrefix() + "oprog_log.xji");
+    if (d.Mode() == 2)
+        logoPlace_ = {320, 100};
+    else if (d.Mode() == 4)
+        logoPlace_ = {410, 145};
+    else
+        logoPlace_ = {d.ConvertFromModeRounded(4, 410), d.ConvertFromModeRounded(4, 145)};
+    logoPlace_ = {logoPlace_.x + d.OffsetX(), logoPlace_.y + d.OffsetY()};
+    background_.Draw(logoPlace_.x, logoPlace_.y, *logo_);
+
+    stop_ = std::make_unique<CPrzyciskP>(*this, "stop", Canvas(), background_,
+                                         d.OffsetX() + d.PictureWidth() / 2 - 30,
+                                         d.OffsetY() + d.PictureHeight() * 8 / 10, &A_Stop);
+
+    const TFont tahoma = PlainFont("Tahoma", 11, false, clWhite);
+    const TFont contact = PlainFont("Tahoma", 13, true, clWhite);
+    const TFont link = PlainFont("MS Sans Serif", 11, true, kLinkColour);
+    SetUpLabel(LabelVer, "LabelVer", tahoma, "Wersja 1.4");
+    LabelVer.SetAutoSize(false);
+    LabelVer.SetAlignment(TAlignment::taCenter);
+    LabelVer.SetBounds(0, 0, 150, 14);
+    SetUpLabel(LabelPrawa1, "LabelPrawa1", tahoma, kRights1);
+    SetUpLabel(LabelPrawa2, "LabelPrawa2", tahoma, kRights2);
+    SetUpLabel(LabelISBN, "LabelISBN", tahoma, "");
+    LabelISBN.Hide();
+    SetUpLabel(LabelKontakt, "LabelKontakt", tahoma, "Kontakt:");
+    SetUpLabel(LabelF1, "LabelF1", contact, kMaker);
+    SetUpLabel(LabelF2, "LabelF2", contact, kContact2);
+    SetUpLabel(LabelF3, "LabelF3", contact, kContact3);
+    SetUpLabel(LabelF4, "LabelF4", contact, kContact4);
+    SetUpLabel(LabelF5, "LabelF5", contact, kContact5);
+    SetUpLabel(LabelF6, "LabelF6", link, kWebAddress);
+    SetUpLabel(LabelF7, "LabelF7", link, kMailAddress);
+    LabelF6.Cursor = crHand;
+    LabelF7.Cursor = crHand;
+    LabelF6.OnClick = [this] { Label11Click(); };
+    LabelF7.OnClick = [this] { Label12Click(); };
+    SetUpLabel(LabelAut, "LabelAut", tahoma, "Autorzy programu:");
+    SetUpLabel(LabelAutList, "LabelAutList", FormFont(), kCredits1);
+    SetUpLabel(LabelAutList2, "LabelAutList2", FormFont(), kCredits2);
+    // The names are drawn by the shimmer, not by the labels.
+    LabelAutList.Hide();
+    LabelAutList2.Hide();
+
+    FormResize();
+    MakeCreditsPicture();
+
+    OnShow = [this] { FormShow(); };
+    OnClose = [this](TCloseAction&) { FormClose(); };
+    OnPaint = [this] { FormPaint(); };
+    OnKeyPress = [this](char& key) { FormKeyPress(key); };
+    FormOProgramie = this;
+}
+
+TFormOProgramie::~TFormOProgramie()
+{
+    if (FormOProgramie == this)
+        FormOProgramie = nullptr;
+}
+
+void TFormOProgramie::FormResize()
+{
+    const CDisplay& d = Display();
+    const int middle = d.OffsetX() + d.PictureWidth() / 2;
+    auto centre = [middle](TLabel& label, int top) {
+        label.SetBounds(middle - label.Width() / 2, top, label.Width(), label.Height());
+    };
+    auto place = [](TLabel& label, int left, int top) { label.SetBounds(left, top, label.Width(), label.Height()); };
+
+    centre(LabelVer, d.OffsetY() + d.ConvertFromModeRounded(2, 190));
+    centre(LabelPrawa1, LabelVer.Top() + 24);
+    centre(LabelPrawa2, LabelPrawa1.Top() + 14);
+    centre(LabelISBN, LabelPrawa2.Top() + 14);
+
+    const int contactTop = LabelPrawa2.Top() + 40;
+    place(LabelKontakt, middle - LabelKontakt.Width() / 2 - LabelF1.Width() / 2 - 6, contactTop);
+    place(LabelF1, LabelKontakt.BoundsRect().right + 6, contactTop);
+    TLabel* previous = &LabelF1;
+    for (TLabel* line : {&LabelF2, &LabelF3, &LabelF4, &LabelF5, &LabelF6, &LabelF7}) {
+        place(*line, LabelF1.Left(), previous->Top() + 16);
+        previous = line;
+    }
+
+    const int authorsTop = LabelF7.Top() + 40;
+    place(LabelAut, LabelF2.Left() - 6 - LabelAut.Width(), authorsTop);
+    place(LabelAutList, LabelAut.BoundsRect().right + 6, authorsTop);
+    place(LabelAutList2, LabelAutList.Left(), LabelAutList.Top() + LabelAutList.Height());
+}
+
+int TFormOProgramie::Shade(int i, int q)
+{
+    if (i <= q)
+        return 255;
+    if (i < q + 11)
+        return kWave[static_cast<std::size_t>(i - q)];
+    return kWave[11];
+}
+
+TColor TFormOProgramie::ShadeColour(int v)
+{
+    return RGB(255, (3 * v / 4 + 64) % 256, v);
+}
+
+void TFormOProgramie::MakeCreditsPicture()
+{
+    // Both lines must fit, whichever of them is the longer.
+    const int right = std::max(LabelAutList.BoundsRect().right, LabelAutList2.BoundsRect().right);
+    const int width = std::max(1, right - LabelAutList.Left());
+    const int height = std::max(1, LabelAutList2.BoundsRect().bottom - LabelAutList.Top());
+    credits_ = Bitmap(width, height, PixelFormat::Bgr24);
+}
+
+void TFormOProgramie::A_StopExecute()
+{
+    Close();
+}
+
+void TFormOProgramie::FormShow()
+{
+    position_ = -(1500 / kShimmerIntervalMs);
+    Timer1.SetEnabled(true);
+    DrawCredits();
+}
+
+void TFormOProgramie::FormClose()
+{
+    Timer1.SetEnabled(false);
+}
+
+void TFormOProgramie::FormPaint()
+{
+    Canvas().Draw(0, 0, background_);
+    Canvas().Draw(LabelAutList.Left(), LabelAutList.Top(), credits_);
+}
+
+void TFormOProgramie::FormKeyPress(char& key)
+{
+    if (key == 27)
+        A_Stop.Execute();
+}
+
+void TFormOProgramie::Timer1Timer()
+{
+    ++position_;
+    const int longest = static_cast<int>(std::max(LabelAutList.Caption().size(), LabelAutList2.Caption().size()));
+    if (position_ > longest)
+        position_ = -((RandomInt(3000) + 2000) / kShimmerIntervalMs);
+    DrawCredits();
+}
+
+void TFormOProgramie::DrawCredits()
+{
+    const TPoint at{LabelAutList.Left(), LabelAutList.Top()};
+    credits_.CopyRect({0, 0, credits_.Width(), credits_.Height()}, background_,
+                      {at.x, at.y, at.x + credits_.Width(), at.y + credits_.Height()});
+    TCanvas canvas(credits_);
+    canvas.Font = LabelAutList.Font();
+    canvas.Brush.Clear = true;
+    DrawCreditLine(canvas, 0, LabelAutList.Caption(), position_);
+    DrawCreditLine(canvas, LabelAutList2.Top() - LabelAutList.Top(), LabelAutList2.Caption(), position_ - 1);
+    if (Visible())
+        Canvas().Draw(at.x, at.y, credits_);
+}
+
+void TFormOProgramie::DrawCreditLine(TCanvas& canvas, int y, const std::string& line, int q)
+{
+    // Characters of one shade go out together, each run from where the last ended.
+    int x = 0;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const int shade = Shade(static_cast<int>(start) + 1, q);
+        std::size_t end = start + 1;
+        while (end < line.size() && Shade(static_cast<int>(end) + 1, q) == shade)
+            ++end;
+        const std::string_view run(line.data() + start, end - start);
+        canvas.Font.Color = ShadeColour(shade);
+        canvas.TextOut(x, y, run);
+        x += canvas.TextWidth(run);
+        start = end;
+    }
+}
+
+void TFormOProgramie::Label11Click()
+{
+    OpenUrl(kWebAddress);
+}
+
+void TFormOProgramie::Label12Click()
+{
+    OpenMailMessage(kMailAddress, kMailSubject);
+}
