@@ -330,6 +330,48 @@ void WriteScrollThumb(InterfaceWriter& out)
 
 } // namespace
 
+// A white pointing hand with a dark outline, drawn without smoothing: the
+// cursor loader treats the corner's magenta as see-through, and soft edges
+// would leave a pink fringe.
+Bitmap HandCursor()
+{
+    const UiSize size = kHandCursorSize;
+    UiCanvas c(size.width, size.height);
+    cairo_t* cr = c.Cr();
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_new_path(cr);
+    // Index finger pointing up, its tip the hot spot.
+    cairo_move_to(cr, 9, 4);
+    cairo_arc(cr, 11.5, 4, 2.5, M_PI, 0);
+    cairo_line_to(cr, 14, 13);
+    // The folded fingers as three bumps along the top of the hand.
+    cairo_arc(cr, 16, 13.5, 2, M_PI, 0);
+    cairo_arc(cr, 20, 14.5, 2, M_PI, 0);
+    cairo_arc(cr, 24, 16, 2, M_PI, 0);
+    cairo_line_to(cr, 26, 24);
+    cairo_curve_to(cr, 26, 28, 23, 30, 19, 30);
+    cairo_line_to(cr, 13, 30);
+    cairo_curve_to(cr, 10, 30, 8, 28, 6, 25);
+    // The thumb on the left.
+    cairo_line_to(cr, 3, 19);
+    cairo_curve_to(cr, 2, 17, 4, 15.5, 6, 17);
+    cairo_line_to(cr, 9, 20);
+    cairo_close_path(cr);
+    SetColour(cr, Hex(0xFFFFFF));
+    cairo_fill_preserve(cr);
+    SetColour(cr, Hex(0x3A2A1A));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    // Creases between the folded fingers.
+    for (const double x : {18.0, 22.0}) {
+        cairo_move_to(cr, x, 15);
+        cairo_line_to(cr, x, 19);
+    }
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    return c.Over(RGB(255, 0, 255));
+}
+
 void GenerateLibrary(InterfaceWriter& out)
 {
     for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down"})
@@ -367,4 +409,5 @@ void GenerateLibrary(InterfaceWriter& out)
     out.Library("S_CHBUT_D", RoundSelector(ButtonSize("S_CHBUT"), false));
     out.Library("S_CHBUT_A", RoundSelector(ButtonSize("S_CHBUT"), true));
     WriteScrollThumb(out);
+    out.Library("REKA1", HandCursor());
 }

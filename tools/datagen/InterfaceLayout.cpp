@@ -230,5 +230,6 @@ std::vector<InterfaceFile> InterfaceFileTable()
     library("S_CHBUT_D", ButtonSize("S_CHBUT"));
     library("scroll_D", ButtonSize("scroll"));
     library("scroll_M", ButtonSize("scroll"));
+    library("REKA1", kHandCursorSize);
     return files;
 }

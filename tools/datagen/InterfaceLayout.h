@@ -32,6 +32,10 @@ struct UiSize {
     int height;
 };
 
+// The program's hand cursor "REKA1": a 24-bit picture whose corner colour is
+// the see-through one, the finger tip its topmost drawn pixel.
+constexpr UiSize kHandCursorSize{32, 32};
+
 // Train: the word frame (also the size of a wagon front), its border, the
 // driver's frames, the hint highlight.
 UiSize TrainFrameSize(const UiMode& m);
