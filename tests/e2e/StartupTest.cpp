@@ -194,3 +194,11 @@ TEST_F(Startup, AScriptRecordsASlotAndPlaysItBack)
     EXPECT_EQ(slots.ReadString("Nagranie0", "Plik", ""), "Nagranie0");
     EXPECT_FALSE(slots.ReadString("Nagranie0", "Data", "").empty());
 }
+
+TEST_F(Startup, TheResourceCheckFindsTheGeneratedTreeComplete)
+{
+    const ProgramResult r = RunProgram("--headless --root '" + root_.Path().string() + "' z", work_.Path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.errors.find("Wszystkie zasoby słów istnieją."), std::string::npos) << r.errors;
+    EXPECT_FALSE(fs::exists(work_.Path() / fs::path("Raport zasobów.txt")));
+}
