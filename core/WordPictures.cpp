@@ -4,7 +4,9 @@
 #include "core/WordPictures.h"
 
 #include <exception>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "core/CSlowa.h"
 #include "graphics/Cbitmapy.h"
@@ -14,6 +16,29 @@ namespace {
 bool Usable(const std::unique_ptr<Bitmap>& picture)
 {
     return picture && !picture->Empty();
+}
+
+// Gives every word of the exercise that has no picture yet the one make
+// returns; pictures already there are kept. False when some word is left
+// without a picture.
+bool FillMissingPictures(CSlowa& catalogue,
+                         const std::function<std::unique_ptr<Bitmap>(const std::string& key)>& make)
+{
+    bool all = true;
+    for (CSlowa::SPaczka* word : catalogue.Exercise()) {
+        if (word->Picture)
+            continue;
+        try {
+            word->Picture = make(word->Key);
+        } catch (const std::exception&) {
+            word->Picture.reset();
+        }
+        if (!Usable(word->Picture)) {
+            word->Picture.reset();
+            all = false;
+        }
+    }
+    return all;
 }
 
 }  // namespace
@@ -37,38 +62,12 @@ bool LoadCardImages(CSlowa& catalogue, int width, int height)
 
 bool LoadPictures(CSlowa& catalogue, int width, int height)
 {
-    bool all = true;
-    for (CSlowa::SPaczka* word : catalogue.Exercise()) {
-        if (word->Picture)
-            continue;
-        try {
-            word->Picture = LoadWordPictureSmall(word->Key, width, height, 1);
-        } catch (const std::exception&) {
-            word->Picture.reset();
-        }
-        if (!Usable(word->Picture)) {
-            word->Picture.reset();
-            all = false;
-        }
-    }
-    return all;
+    return FillMissingPictures(catalogue, [&](const std::string& key) {
+        return LoadWordPictureSmall(key, width, height, 1);
+    });
 }
 
 bool ComposePictures(CSlowa& catalogue, const Bitmap& frame, int x, int y)
 {
-    bool all = true;
-    for (CSlowa::SPaczka* word : catalogue.Exercise()) {
-        if (word->Picture)
-            continue;
-        try {
-            word->Picture = FramedWordPicture(frame, x, y, word->Key);
-        } catch (const std::exception&) {
-            word->Picture.reset();
-        }
-        if (!Usable(word->Picture)) {
-            word->Picture.reset();
-            all = false;
-        }
-    }
-    return all;
+    return FillMissingPictures(catalogue, [&](const std::string& key) { return FramedWordPicture(frame, x, y, key); });
 }
