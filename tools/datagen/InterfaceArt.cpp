@@ -17,6 +17,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateTrain(out, m);
         GenerateMemory(out, m);
         GenerateAbout(out, m);
+        GenerateForklift(out, m);
     }
     GenerateScreens(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));

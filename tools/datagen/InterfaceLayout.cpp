@@ -105,6 +105,34 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 
+namespace {
+
+UiSize Design16(const UiMode& m, int w, int h) { return {FromMode16Rounded(m, w), FromMode16Rounded(m, h)}; }
+
+} // namespace
+
+// The boxes reach a few rows below the surface they stand on (61 and 145
+// above it), where their shadow falls; the highlights ring them at the
+// offsets the game places them by.
+UiSize ForkliftTextBoxSize(const UiMode& m) { return Design16(m, 260, 64); }
+UiSize ForkliftPictureBoxSize(const UiMode& m) { return Design16(m, 176, 149); }
+UiSize ForkliftTextHighlightSize(const UiMode& m) { return Design16(m, 284, 90); }
+UiSize ForkliftPictureHighlightSize(const UiMode& m) { return Design16(m, 204, 193); }
+
+const char* const kForkliftTruckNames[8] = {"wid_wla", "wid_wlw", "wid_wll", "wid_wra",
+                                            "wid_wrw", "wid_wrl", "wid_wsa", "wid_wsw"};
+
+UiSize ForkliftTruckSize(const UiMode& m, int index)
+{
+    // Body 280 wide, 42 of it beyond the fork root; the overlay 22 wide
+    // mirrors about the root by the two offsets the game uses.
+    static constexpr UiSize design[8] = {{280, 603}, {196, 40}, {22, 44}, {280, 603},
+                                         {196, 40},  {22, 44},  {218, 596}, {150, 16}};
+    if (index < 0 || index > 7)
+        throw std::out_of_range("truck picture");
+    return Design16(m, design[index].width, design[index].height);
+}
+
 UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
 UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
 UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
@@ -201,6 +229,13 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        add(back + "Twid.xji", backdrop);
+        pair(obj + "wid_pudd", ".xji", ForkliftTextBoxSize(m));
+        pair(obj + "wid_pudk", ".xji", ForkliftPictureBoxSize(m));
+        pair(obj + "wid_podd", ".xji", ForkliftTextHighlightSize(m));
+        pair(obj + "wid_podk", ".xji", ForkliftPictureHighlightSize(m));
+        for (int k = 0; k < 8; ++k)
+            pair(obj + kForkliftTruckNames[k], ".xji", ForkliftTruckSize(m, k));
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
     }
