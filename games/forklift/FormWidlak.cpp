@@ -1,6 +1,7 @@
 // The forklift game's screen.
 #include "games/forklift/FormWidlak.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <utility>
@@ -19,6 +20,7 @@
 #include "graphics/CTransFont.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Input.h"
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
 
@@ -62,7 +64,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
       slowa_(slowa),
       stats_(stats),
       summary_(summary),
-      frames_(kFramePeriodMs)
+      loop_(app)
 {
     const CDisplay& d = Display();
     Caption = "Gry Szeptaczki Cz.VI";
@@ -106,8 +108,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
 
 TFormWidlak::~TFormWidlak()
 {
-    if (loopRunning_ || idleInstalled_)
-        App().OnIdle = nullptr;
+    loop_.Stop();
     if (FormWidlak == this)
         FormWidlak = nullptr;
 }
@@ -227,7 +228,7 @@ void TFormWidlak::BuildBoards()
 
 void TFormWidlak::actNowaGraExecute()
 {
-    StopFrameLoop();
+    loop_.Stop();
     if (FormMain != nullptr)
         FormMain->ShowWaitingPicture(*this);
     boardCount_ = BoardsForLevel(UstWidlak.Poziom);
@@ -235,16 +236,16 @@ void TFormWidlak::actNowaGraExecute()
     left_ = right_ = up_ = down_ = false;
     // Counted from the start too, so that the pointer left over the scene
     // by the menu's start button goes out of the way as well.
-    pointerCounter_ = kPointerFrames;
+    pointerPark_.Reset();
     fullRepaint_ = true;
-    endCountdown_ = kEndDelayMs / frames_.Period();
+    endCountdown_ = kEndDelayMs / kFramePeriodMs;
     BuildBoards();
     ShowBoardButtons();
     GoToBoard(0);
     active_ = true;
     hintGate_.Reset();
     stats_.StartGame(UstWidlak);
-    StartFrameLoop();
+    loop_.Start([this] { MoveTruck(); }, [this] { ShowTruck(); });
 }
 
 void TFormWidlak::GoToBoard(int index)
@@ -286,42 +287,6 @@ void TFormWidlak::ShowBoardButtons()
     wstecz_->SetVisible(switch_.WsteczVisible());
 }
 
-void TFormWidlak::StartFrameLoop()
-{
-    loopRunning_ = true;
-    idleInstalled_ = true;
-    App().OnIdle = [this](bool& done) {
-        if (loopRunning_)
-            FrameStep();
-        // A stopped loop lets the application wait for events again.
-        done = !loopRunning_;
-    };
-}
-
-void TFormWidlak::StopFrameLoop()
-{
-    // The idle handler may be the caller (the end of a game runs from a
-    // frame): it is only told to stop, never destroyed while it runs.
-    loopRunning_ = false;
-}
-
-void TFormWidlak::FrameStep()
-{
-    if (inFrame_) {
-        // A frame that showed the summary runs the summary's loop, which
-        // calls the idle handler again: the truck waits behind it.
-        frames_.WaitFrame();
-        return;
-    }
-    inFrame_ = true;
-    MoveTruck();
-    if (loopRunning_) {
-        frames_.WaitFrame();
-        ShowTruck();
-    }
-    inFrame_ = false;
-}
-
 void TFormWidlak::MoveTruck()
 {
     CWidPlansza* board = Current();
@@ -348,7 +313,7 @@ void TFormWidlak::MoveTruck()
         truck_->Raise(a);
     else if (down_)
         truck_->Lower(a);
-    if ((left_ || right_ || up_ || down_) && --pointerCounter_ == 0)
+    if (pointerPark_.Frame(left_ || right_ || up_ || down_))
         MovePointerAway();
 
     if (active_ && wordsRemaining_ == 0) {
@@ -381,8 +346,9 @@ void TFormWidlak::ShowTruck()
 
 void TFormWidlak::MovePointerAway()
 {
-    parked_ = pbGame.ClientToScreen({0, 0});
-    App().SetCursorPos(parked_.x, parked_.y);
+    const TPoint corner = pbGame.ClientToScreen({0, 0});
+    pointerPark_.Parked(corner);
+    App().SetCursorPos(corner.x, corner.y);
 }
 
 void TFormWidlak::FormKeyDown(int& key, TShiftState)
@@ -441,9 +407,7 @@ void TFormWidlak::pbGameMouseDown(TMouseButton button, TShiftState, int x, int y
 
 void TFormWidlak::pbGameMouseMove(TShiftState, int x, int y)
 {
-    // The move the parking itself causes does not count as the child's.
-    if (!(pbGame.ClientToScreen({x, y}) == parked_))
-        pointerCounter_ = kPointerFrames;
+    pointerPark_.PointerMoved(pbGame.ClientToScreen({x, y}));
 }
 
 void TFormWidlak::BlinkHighlight(const CTransBitmap& highlight, int left, int top, bool keep)
@@ -544,7 +508,7 @@ void TFormWidlak::FormShow()
 
 void TFormWidlak::FormClose(TCloseAction&)
 {
-    StopFrameLoop();
+    loop_.Stop();
     left_ = right_ = up_ = down_ = false;
     active_ = false;
     SetSize(App().ScreenWidth(), App().ScreenHeight() - 20);

@@ -10,9 +10,10 @@
 #include "core/CSlowa.h"
 #include "games/common/BoardSwitch.h"
 #include "games/common/HintGate.h"
+#include "games/common/IdleFrameLoop.h"
+#include "games/common/KeyboardPointerPark.h"
 #include "games/forklift/CWidPlansza.h"
 #include "games/forklift/CWidWozek.h"
-#include "graphics/CSynchLoop.h"
 #include "graphics/CTransBitmap.h"
 #include "platform/Action.h"
 #include "platform/Bitmap.h"
@@ -26,11 +27,8 @@ class TFormKoniecGry;
 class TFormWidlak : public TForm {
 public:
     static constexpr int kWordsPerBoard = 4;
-    static constexpr int kFramePeriodMs = 40;
+    static constexpr int kFramePeriodMs = IdleFrameLoop::kFramePeriodMs;
     static constexpr int kEndDelayMs = 2000;
-    // How many frames of held arrow keys, after the last pointer move,
-    // before the pointer is moved off the truck.
-    static constexpr int kPointerFrames = 40;
 
     // Loads every picture of the display mode; any failure raises CBlad code 1.
     TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFormKoniecGry* summary);
@@ -48,10 +46,9 @@ public:
     TAction actDalej;
     TAction actWstecz;
 
-    // One frame of the idle loop: MoveTruck, the frame wait, ShowTruck.
-    void FrameStep();
-    // The frame without its wait: erase the truck and move it by the keys
-    // held (with the end of the game), then draw it and show what changed.
+    // A frame of the idle loop without its wait: erase the truck and move
+    // it by the keys held (with the end of the game), then draw it and show
+    // what changed.
     void MoveTruck();
     void ShowTruck();
 
@@ -63,10 +60,11 @@ public:
     int WordsNeeded() const { return wordsNeeded_; }
     int WordsRemaining() const { return wordsRemaining_; }
     bool Active() const { return active_; }
-    bool FrameLoopRunning() const { return loopRunning_; }
+    bool FrameLoopRunning() const { return loop_.Running(); }
     bool DalejVisible() const { return switch_.DalejVisible(); }
     bool WsteczVisible() const { return switch_.WsteczVisible(); }
-    int PointerCounter() const { return pointerCounter_; }
+    // Frames in a row with an arrow key held since the pointer last moved.
+    int KeyFrames() const { return pointerPark_.Count(); }
     int EndCountdown() const { return endCountdown_; }
     int64_t NextHintMs() const { return hintGate_.NextHintMs(); }
     const Bitmap& Clean() const { return clean_; }
@@ -87,8 +85,6 @@ private:
     CWidPlansza* Current() const;
     void Recompose();
     void ShowBoardButtons();
-    void StartFrameLoop();
-    void StopFrameLoop();
     void MovePointerAway();
     void BlinkHighlight(const CTransBitmap& highlight, int left, int top, bool keep);
     int S(int v) const;
@@ -131,23 +127,19 @@ private:
     int boardCount_ = 0;
     std::vector<std::unique_ptr<CWidPlansza>> boards_;
     BoardSwitch switch_;
-    CSynchLoop frames_;
+    IdleFrameLoop loop_;
     bool left_ = false;
     bool right_ = false;
     bool up_ = false;
     bool down_ = false;
     bool active_ = false;
-    int pointerCounter_ = 0;
+    KeyboardPointerPark pointerPark_;
     TRect previousTruck_;
     TRect window_;
     CTransBitmap windowCutOut_;
     bool fullRepaint_ = false;
     HintGate hintGate_;
     int endCountdown_ = 0;
-    bool loopRunning_ = false;
-    bool idleInstalled_ = false;
-    TPoint parked_{-1, -1};
-    bool inFrame_ = false;
 };
 
 // The forklift screen while it exists.

@@ -44,9 +44,13 @@ void ForkliftScreen::Hold(ForkliftKeys keys)
 
 void ForkliftScreen::Frames(int n)
 {
-    for (int k = 0; k < n; ++k) {
+    // A frame is one pass of the idle handler the game's loop installed,
+    // with its wait on the program's clock.
+    for (int k = 0; k < n && App().OnIdle; ++k) {
         ++framesRun;
-        FormWidlak->FrameStep();
+        bool done = true;
+        const auto idle = App().OnIdle;
+        idle(done);
     }
 }
 

@@ -25,6 +25,7 @@ public:
 
     // The keys held from now on, through the screen's key handlers.
     void Hold(ForkliftKeys keys);
+    // Frames of the running game (none once its loop has stopped).
     void Frames(int n);
     // Drives the present board with the test driver until it is done, the
     // last box of the game is delivered or the summary shows; returns the

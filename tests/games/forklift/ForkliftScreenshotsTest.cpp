@@ -70,6 +70,23 @@ TEST(ForkliftScreens, CarryTurnEngageAndHintInEveryDisplayMode)
             ASSERT_TRUE(s.App().SaveScreenshot(out / ("forklift-" + name + "-" + size + ".png")));
         };
 
+        // A hint with both highlights up, during the slot's second blink.
+        auto hintShot = [&](const std::string& name) {
+            int sleeps = 0;
+            auto watched = std::make_unique<WatchedClock>(TheClock(), [&](int ms) {
+                if (ms == 200 && ++sleeps == 6) {
+                    shot(name);
+                }
+            });
+            std::unique_ptr<Clock> inner = InstallClock(std::move(watched));
+            s.Form().actPomoc.Execute();
+            InstallClock(std::move(inner));
+            EXPECT_EQ(sleeps, 8);
+        };
+
+        // At the start: a box of the right rack and its slot.
+        hintShot("hint");
+
         // Engaged at the right rack, the fork sliding under a box.
         ASSERT_TRUE(DriveUntil(s, [&] { return truck.Slot != nullptr; }));
         s.Hold({false, true, false, false});
@@ -89,22 +106,12 @@ TEST(ForkliftScreens, CarryTurnEngageAndHintInEveryDisplayMode)
         EXPECT_EQ(s.App().Screen().GetPixel(onScreen.x, onScreen.y),
                   s.Form().Composed().GetPixel(box.x + truck.Box->Width() / 2, box.y + 3));
         shot("carrying");
+        hintShot("hint-carrying");
         ASSERT_TRUE(DriveUntil(s, [&] { return truck.Slot != nullptr; }));
         s.Hold({true, false, false, false});
         s.Frames(6);
         shot("delivering");
 
-        // The hint: both highlights up during the slot's second blink.
-        int sleeps = 0;
-        auto watched = std::make_unique<WatchedClock>(TheClock(), [&](int ms) {
-            if (ms == 200 && ++sleeps == 6) {
-                shot("hint");
-            }
-        });
-        std::unique_ptr<Clock> inner = InstallClock(std::move(watched));
-        s.Form().actPomoc.Execute();
-        InstallClock(std::move(inner));
-        EXPECT_EQ(sleeps, 8);
         s.Form().Close();
     }
 }

@@ -85,15 +85,18 @@ TEST(ForkliftScreen, LeftWinsOverRightUpOverDownAndTheKeysMoveThePointerAway)
         GTEST_SKIP() << "no generated data tree beside the program";
     CWidWozek& truck = s.Truck();
     const int a = truck.Measures().step;
-    const int x = truck.X, height = truck.ForkHeight;
+    s.Hold({false, false, true, false});
+    s.Frames(5);
     s.Form().pbGame.OnMouseMove(0, 300, 300);
-    EXPECT_EQ(s.Form().PointerCounter(), TFormWidlak::kPointerFrames);
+    EXPECT_EQ(s.Form().KeyFrames(), 0);
     s.App().SetCursorPos(500, 400);
+    s.Hold({});
+    const int x = truck.X, height = truck.ForkHeight;
     s.Hold({true, true, true, true});
     s.Frames(1);
     EXPECT_EQ(truck.X, x - a);  // facing right, backing away
     EXPECT_EQ(truck.ForkHeight, height + a);
-    s.Frames(TFormWidlak::kPointerFrames - 2);
+    s.Frames(KeyboardPointerPark::kFramesBeforePark - 2);
     EXPECT_EQ(s.App().CursorPos(), (TPoint{500, 400}));
     s.Frames(1);
     EXPECT_EQ(s.App().CursorPos(), s.Form().pbGame.ClientToScreen({0, 0}));
