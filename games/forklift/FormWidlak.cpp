@@ -465,21 +465,15 @@ void TFormWidlak::actPomocExecute()
     hintGate_.HintEnded(TheClock().Milliseconds());
 }
 
-void TFormWidlak::actDalejExecute()
-{
-    stats_.Touch();
-    const int previous = switch_.Current();
-    const bool moved = switch_.Forward();
-    ShowBoardButtons();
-    if (moved)
-        ShowBoard(previous);
-}
+void TFormWidlak::actDalejExecute() { SwitchBoard(true); }
 
-void TFormWidlak::actWsteczExecute()
+void TFormWidlak::actWsteczExecute() { SwitchBoard(false); }
+
+void TFormWidlak::SwitchBoard(bool forward)
 {
     stats_.Touch();
     const int previous = switch_.Current();
-    const bool moved = switch_.Back();
+    const bool moved = forward ? switch_.Forward() : switch_.Back();
     ShowBoardButtons();
     if (moved)
         ShowBoard(previous);

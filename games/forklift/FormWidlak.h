@@ -83,6 +83,8 @@ private:
     // the board left (none when previous is -1).
     void ShowBoard(int previous);
     CWidPlansza* Current() const;
+    // "dalej" or "wstecz": the buttons set for the board arrived at, then the board.
+    void SwitchBoard(bool forward);
     void Recompose();
     void ShowBoardButtons();
     void MovePointerAway();

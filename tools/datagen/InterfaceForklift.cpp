@@ -281,8 +281,11 @@ void OverlaySide(cairo_t* cr)
 // carriage plate hanging under the root.
 void ForkSide(cairo_t* cr)
 {
-    RoundedRectPath(cr, 0.5, 0, 16, 38, 3);
-    Fill(cr, kSteel, Darker(kSteel, 0.5), 1.5);
+    RoundedRectPath(cr, 0.5, 0, 16, 28, 3);
+    Fill(cr, Hex(0x4A6A9E), Hex(0x2F4A78), 1.5);
+    cairo_arc(cr, 8.5, 18, 3, 0, 2 * M_PI);
+    SetColour(cr, Hex(0xD6D8E6));
+    cairo_fill(cr);
     cairo_move_to(cr, 0.5, 0.5);
     cairo_line_to(cr, 188, 0.5);
     cairo_line_to(cr, 195.5, 6);
