@@ -27,7 +27,7 @@ table { border-collapse: collapse; font-size: 13px; margin: 6px 0; }
 th, td { border: 1px solid #bbb; padding: 3px 7px; text-align: right; }
 th { background: #e8eef6; }
 td.l, th.l { text-align: left; }
-table.map td { text-align: center; min-width: 84px; }
+table.map td, table.map th { text-align: center; min-width: 84px; }
 td.few { background: repeating-linear-gradient(45deg, #f2f2f2, #f2f2f2 4px, #e4e4e4 4px, #e4e4e4 8px);
          color: #777; font-size: 11px; }
 .legend span { display: inline-block; padding: 2px 8px; margin-right: 4px; border-radius: 3px; font-size: 12px; }

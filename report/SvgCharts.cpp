@@ -77,7 +77,7 @@ std::string ShareColour(double share)
 std::string PracticeDaysChart(const std::vector<WeekSummary>& weeks)
 {
     const int left = 34, top = 12, plotH = 140, bottom = 40;
-    const double slot = std::clamp(620.0 / std::max<std::size_t>(weeks.size(), 1), 6.0, 40.0);
+    const double slot = std::clamp(620.0 / std::max<std::size_t>(weeks.size(), 1), 6.0, 60.0);
     const int width = left + static_cast<int>(slot * static_cast<double>(weeks.size())) + 12;
     const int height = top + plotH + bottom;
     std::string svg = Open(width, height, "Dni ćwiczeń w tygodniu");
@@ -125,7 +125,7 @@ std::string BarChart(const std::vector<std::string>& labels, const std::vector<d
 std::string WeeklyShareChart(const std::vector<WeekSummary>& weeks)
 {
     const int left = 44, top = 14, plotH = 180, legendH = 26;
-    const double slot = std::clamp(620.0 / std::max<std::size_t>(weeks.size(), 1), 6.0, 48.0);
+    const double slot = std::clamp(620.0 / std::max<std::size_t>(weeks.size(), 1), 6.0, 100.0);
     const int width = left + static_cast<int>(slot * static_cast<double>(weeks.size())) + 16;
     const int height = top + plotH + 24 + legendH * 2;
     std::string svg = Open(std::max(width, 560), height, "Odsetek poprawnych odpowiedzi w tygodniu");
