@@ -28,7 +28,7 @@ void BoardSwitch::Reset(int boardCount)
 {
     count_ = std::max(boardCount, 0);
     current_ = -1;
-    dalej_ = true;
+    dalej_ = count_ > 1;
     wstecz_ = false;
 }
 
@@ -43,14 +43,10 @@ bool BoardSwitch::MoveTo(int index)
     return true;
 }
 
-bool BoardSwitch::Step(int delta)
+int BoardSwitch::Step(int delta)
 {
     const int n = current_ + delta;
     dalej_ = n < count_ - 1;
     wstecz_ = n > 0;
-    return MoveTo(n);
+    return n;
 }
-
-bool BoardSwitch::Forward() { return Step(1); }
-
-bool BoardSwitch::Back() { return Step(-1); }

@@ -14,17 +14,17 @@ public:
     // Top-left corner of a button in window coordinates for the display mode.
     static TPoint ButtonPosition(const CDisplay& display, Button button);
 
-    // A new game of boardCount boards: no board shown yet, "dalej" visible,
-    // "wstecz" hidden.
+    // A new game of boardCount boards: no board shown yet, "wstecz" hidden,
+    // "dalej" visible (unless there is no second board to go to).
     void Reset(int boardCount);
 
-    // Shows the board index, clamped to the boards there are. Returns false
-    // when that board is already shown (or there are no boards).
+    // Makes the board index the shown one, clamped to the boards there are.
+    // Returns false when that board is already shown (or there are none).
     bool MoveTo(int index);
-    // "dalej" and "wstecz": set the buttons for the board arrived at, then
-    // move; the result is MoveTo's.
-    bool Forward();
-    bool Back();
+    // "dalej" and "wstecz": set the buttons for the board one on or one back
+    // and return its index, which the game then goes to with MoveTo.
+    int Forward() { return Step(1); }
+    int Back() { return Step(-1); }
 
     int Current() const { return current_; }
     int Count() const { return count_; }
@@ -32,7 +32,7 @@ public:
     bool WsteczVisible() const { return wstecz_; }
 
 private:
-    bool Step(int delta);
+    int Step(int delta);
 
     int count_ = 0;
     int current_ = -1;

@@ -40,19 +40,19 @@ TEST(BoardSwitch, ThreeBoardsForwardAndBack)
     ASSERT_TRUE(s.MoveTo(0));
     EXPECT_FALSE(s.MoveTo(0));  // already there
 
-    ASSERT_TRUE(s.Forward());
+    ASSERT_TRUE(s.MoveTo(s.Forward()));
     EXPECT_EQ(s.Current(), 1);
     EXPECT_TRUE(s.DalejVisible());
     EXPECT_TRUE(s.WsteczVisible());
-    ASSERT_TRUE(s.Forward());
+    ASSERT_TRUE(s.MoveTo(s.Forward()));
     EXPECT_EQ(s.Current(), 2);
     EXPECT_FALSE(s.DalejVisible());
     EXPECT_TRUE(s.WsteczVisible());
 
-    ASSERT_TRUE(s.Back());
+    ASSERT_TRUE(s.MoveTo(s.Back()));
     EXPECT_EQ(s.Current(), 1);
     EXPECT_TRUE(s.DalejVisible() && s.WsteczVisible());
-    ASSERT_TRUE(s.Back());
+    ASSERT_TRUE(s.MoveTo(s.Back()));
     EXPECT_EQ(s.Current(), 0);
     EXPECT_TRUE(s.DalejVisible());
     EXPECT_FALSE(s.WsteczVisible());
@@ -70,20 +70,26 @@ TEST(BoardSwitch, StepsPastTheEndsStayOnTheBoards)
     BoardSwitch s;
     s.Reset(3);
     s.MoveTo(0);
-    EXPECT_FALSE(s.Back());
+    EXPECT_EQ(s.Back(), -1);
+    EXPECT_FALSE(s.MoveTo(-1));
     EXPECT_EQ(s.Current(), 0);
     EXPECT_FALSE(s.WsteczVisible());
     s.MoveTo(7);
     EXPECT_EQ(s.Current(), 2);
-    EXPECT_FALSE(s.Forward());
+    EXPECT_FALSE(s.MoveTo(s.Forward()));
     EXPECT_EQ(s.Current(), 2);
     EXPECT_FALSE(s.DalejVisible());
 
     BoardSwitch none;
     none.Reset(0);
     EXPECT_FALSE(none.MoveTo(0));
-    EXPECT_FALSE(none.Forward());
+    EXPECT_FALSE(none.MoveTo(none.Forward()));
     EXPECT_EQ(none.Current(), -1);
+    EXPECT_FALSE(none.DalejVisible());
+    BoardSwitch one;
+    one.Reset(1);  // nowhere to go on to
+    EXPECT_FALSE(one.DalejVisible());
+    EXPECT_FALSE(one.WsteczVisible());
 }
 
 TEST(HintGate, RefusesForFourHundredMillisecondsAfterAHint)
