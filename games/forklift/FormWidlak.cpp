@@ -250,13 +250,10 @@ void TFormWidlak::actNowaGraExecute()
 
 void TFormWidlak::GoToBoard(int index)
 {
+    // The truck as it stands stays with the board left behind.
     const int previous = switch_.Current();
-    if (switch_.MoveTo(index))
-        ShowBoard(previous);
-}
-
-void TFormWidlak::ShowBoard(int previous)
-{
+    if (!switch_.MoveTo(index))
+        return;
     if (previous >= 0)
         boards_[static_cast<std::size_t>(previous)]->SaveTruck();
     boards_[static_cast<std::size_t>(switch_.Current())]->RestoreTruck();
@@ -472,11 +469,9 @@ void TFormWidlak::actWsteczExecute() { SwitchBoard(false); }
 void TFormWidlak::SwitchBoard(bool forward)
 {
     stats_.Touch();
-    const int previous = switch_.Current();
-    const bool moved = forward ? switch_.Forward() : switch_.Back();
+    const int n = forward ? switch_.Forward() : switch_.Back();
     ShowBoardButtons();
-    if (moved)
-        ShowBoard(previous);
+    GoToBoard(n);
 }
 
 void TFormWidlak::actStopExecute()

@@ -79,9 +79,6 @@ private:
     std::unique_ptr<CWidPudlo> MakeBox(bool picture, CSlowa::SPaczka* word) const;
     void BuildBoards();
     void GoToBoard(int index);
-    // Shows the board the switch has moved to, keeping the truck's state in
-    // the board left (none when previous is -1).
-    void ShowBoard(int previous);
     CWidPlansza* Current() const;
     // "dalej" or "wstecz": the buttons set for the board arrived at, then the board.
     void SwitchBoard(bool forward);
