@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "games/forklift/CWidWozek.h"
 #include "tools/datagen/InterfaceParts.h"
 #include "tools/datagen/InterfaceWriter.h"
 
@@ -360,7 +361,8 @@ void TruckPicture(InterfaceWriter& out, const UiMode& m, int index, double rx, d
     cairo_translate(cr, rx, ry);
     cairo_scale(cr, mirrored ? -m.scale : m.scale, m.scale);
     draw(cr);
-    out.Pair(std::string("Data\\Intf\\Spec\\") + m.prefix + kForkliftTruckNames[index], ".xji", c);
+    out.Pair(std::string("Data\\Intf\\Spec\\") + m.prefix + CWidWozek::PictureNames()[static_cast<std::size_t>(index)],
+             ".xji", c);
 }
 
 void WriteTruck(InterfaceWriter& out, const UiMode& m)

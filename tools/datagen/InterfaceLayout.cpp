@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "games/forklift/CWidWozek.h"
 #include "graphics/CDisplay.h"
 
 const std::array<UiMode, 3>& UiModes()
@@ -119,9 +120,6 @@ UiSize ForkliftPictureBoxSize(const UiMode& m) { return Design16(m, 176, 149); }
 UiSize ForkliftTextHighlightSize(const UiMode& m) { return Design16(m, 284, 90); }
 UiSize ForkliftPictureHighlightSize(const UiMode& m) { return Design16(m, 204, 193); }
 
-const char* const kForkliftTruckNames[8] = {"wid_wla", "wid_wlw", "wid_wll", "wid_wra",
-                                            "wid_wrw", "wid_wrl", "wid_wsa", "wid_wsw"};
-
 UiSize ForkliftTruckSize(const UiMode& m, int index)
 {
     // Body 280 wide, 42 of it beyond the fork root; the overlay 22 wide
@@ -235,7 +233,7 @@ std::vector<InterfaceFile> InterfaceFileTable()
         pair(obj + "wid_podd", ".xji", ForkliftTextHighlightSize(m));
         pair(obj + "wid_podk", ".xji", ForkliftPictureHighlightSize(m));
         for (int k = 0; k < 8; ++k)
-            pair(obj + kForkliftTruckNames[k], ".xji", ForkliftTruckSize(m, k));
+            pair(obj + CWidWozek::PictureNames()[static_cast<std::size_t>(k)], ".xji", ForkliftTruckSize(m, k));
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
     }

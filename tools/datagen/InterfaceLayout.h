@@ -65,13 +65,13 @@ UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 
 // Forklift (designed for 1280): the text and picture boxes, their hint
-// highlights, and the truck's eight pictures (index as the game numbers them).
+// highlights, and the truck's eight pictures (index and names as the game's
+// CWidWozek has them).
 UiSize ForkliftTextBoxSize(const UiMode& m);
 UiSize ForkliftPictureBoxSize(const UiMode& m);
 UiSize ForkliftTextHighlightSize(const UiMode& m);
 UiSize ForkliftPictureHighlightSize(const UiMode& m);
 UiSize ForkliftTruckSize(const UiMode& m, int index);
-extern const char* const kForkliftTruckNames[8];
 
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).
