@@ -39,7 +39,10 @@ struct ForkliftBenchGame {
         UstWidlak.Poziom = 1;
         UstWidlak.Gloski = 0xFFF;
         UstWidlak.Pozycja = 0x7000;
-        form = std::make_unique<TFormWidlak>(*app, slowa, stats, nullptr);
+        // The statistics object writes its file header where the program
+        // directory is: made only once that is the benchmark's own.
+        stats = std::make_unique<CStatRec>(6, nullptr);
+        form = std::make_unique<TFormWidlak>(*app, slowa, *stats, nullptr);
         if (!form->EnoughWords())
             return;
         form->Show();
@@ -67,7 +70,7 @@ struct ForkliftBenchGame {
     }
 
     CSlowa slowa;
-    CStatRec stats{6, nullptr};
+    std::unique_ptr<CStatRec> stats;
     CUstGry saved{4, "Widlak"};
     std::unique_ptr<TApplication> app;
     std::unique_ptr<TFormWidlak> form;
