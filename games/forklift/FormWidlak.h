@@ -57,20 +57,15 @@ public:
     int BoardCount() const { return static_cast<int>(boards_.size()); }
     CWidPlansza& Board(int i) const { return *boards_[static_cast<std::size_t>(i)]; }
     int CurrentBoard() const { return switch_.Current(); }
-    int WordsNeeded() const { return wordsNeeded_; }
     int WordsRemaining() const { return wordsRemaining_; }
     bool Active() const { return active_; }
-    bool FrameLoopRunning() const { return loop_.Running(); }
     bool DalejVisible() const { return switch_.DalejVisible(); }
     bool WsteczVisible() const { return switch_.WsteczVisible(); }
     // Frames in a row with an arrow key held since the pointer last moved.
     int KeyFrames() const { return pointerPark_.Count(); }
-    int EndCountdown() const { return endCountdown_; }
     int64_t NextHintMs() const { return hintGate_.NextHintMs(); }
     const Bitmap& Clean() const { return clean_; }
     const Bitmap& Composed() const { return composed_; }
-    int TextBoxHeight() const { return textHeight_; }
-    int PictureBoxHeight() const { return pictureHeight_; }
 
 private:
     void LoadPictures();
