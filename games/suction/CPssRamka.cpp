@@ -65,7 +65,9 @@ void CPssRamka::BlendPart(Bitmap& target, TRect source, int left, int top) const
 {
     if (!plate_ || source.IsEmpty())
         return;
-    BlendTransparent(&target, left, top, 255, top, left, clean_, source, platePicture_->Mask.get(), plate_.get());
+    // The blend places the plate's own (0, 0); the piece is to start at (left, top).
+    const int x = left - source.left, y = top - source.top;
+    BlendTransparent(&target, x, y, 255, y, x, clean_, source, platePicture_->Mask.get(), plate_.get());
 }
 
 void CPssRamka::Draw(Bitmap& target)

@@ -111,15 +111,15 @@ TEST(SuctionFromTheMenu, ThreeBoardsOutOfOrderToTheEndThenAGameStoppedEarly)
 TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowTheTriedPlate)
 {
     const SuctionScript s(kWidth, kHeight);
-    // The probe learns the deals of two games, each stopped once it stands.
     const std::string stop = s.Press(Button::Stop);
-    const std::string again = s.SummaryAgain() + kOpening;
     const std::string leave = s.SummaryLeave() + "key Escape\n";
     bool ran = false;
-    const std::vector<SuctionSummary> probe = RunScript(s.Open() + kOpening + stop + again + stop + leave, ran);
+    const std::vector<SuctionSummary> probe = RunScript(s.Open() + kOpening + stop + leave, ran);
     if (!ran)
         GTEST_SKIP() << "no generated data tree beside the program";
-    ASSERT_EQ(probe.size(), 2u);
+    ASSERT_EQ(probe.size(), 1u);
+    // Every run deals the same first board; later games depend on what the
+    // hints and sounds drew from the random generator, so each case is a run.
     const SuctionDeal& d = probe[0].boards[0];
     const int plate = SuctionScript::PlateFor(d, d.screenKeys[2]);
     const TPoint home = d.homes[static_cast<std::size_t>(plate)];
@@ -131,16 +131,9 @@ TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowThe
     // half a second later a third is given.
     play += s.Press(Button::Pomoc) + s.Press(Button::Pomoc) + "wait 500\n" + s.Press(Button::Pomoc);
     // A wrong drop: the plate tried is the one a hint shows next.
-    play += s.Drag(home, d.docks[3]) + stop + again;
-    // Second game: a wrong drop, then a right one of another plate.
-    const SuctionDeal& e = probe[1].boards[0];
-    const int wrongPlate = SuctionScript::PlateFor(e, e.screenKeys[0]);
-    const int rightPlate = SuctionScript::PlateFor(e, e.screenKeys[1]);
-    play += s.Drag(e.homes[static_cast<std::size_t>(wrongPlate)], e.docks[4]) +
-            s.Drag(e.homes[static_cast<std::size_t>(rightPlate)], e.docks[1]) + stop + leave;
-
-    const std::vector<SuctionSummary> shown = RunScript(play, ran);
-    ASSERT_EQ(shown.size(), 2u);
+    play += s.Drag(home, d.docks[3]) + stop + leave;
+    std::vector<SuctionSummary> shown = RunScript(play, ran);
+    ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].currentBoard, 0);
     EXPECT_EQ(shown[0].unplaced[0], 5);
     EXPECT_EQ(shown[0].hints, 2);
@@ -148,8 +141,15 @@ TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowThe
     EXPECT_EQ(shown[0].wrong, 1 + 15);
     EXPECT_EQ(shown[0].lastTouched, plate);
 
-    EXPECT_EQ(shown[1].correct, 1);
-    EXPECT_EQ(shown[1].wrong, 1 + 14);
-    EXPECT_EQ(shown[1].unplaced[0], 4);
-    EXPECT_EQ(shown[1].lastTouched, -1);
+    // A wrong drop, then a right one of another plate: no plate is remembered
+    // and a hint would draw one of the unplaced ones.
+    const int rightPlate = SuctionScript::PlateFor(d, d.screenKeys[1]);
+    play = s.Open() + kOpening + s.Drag(home, d.docks[4]) +
+           s.Drag(d.homes[static_cast<std::size_t>(rightPlate)], d.docks[1]) + stop + leave;
+    shown = RunScript(play, ran);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].correct, 1);
+    EXPECT_EQ(shown[0].wrong, 1 + 14);
+    EXPECT_EQ(shown[0].unplaced[0], 4);
+    EXPECT_EQ(shown[0].lastTouched, -1);
 }
