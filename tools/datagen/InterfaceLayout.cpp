@@ -108,7 +108,10 @@ UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode1
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 
 UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
-int SuctionCupHeight(const UiMode& m) { return FromMode16Rounded(m, 15); }
+// The written word is centred on the whole plate picture and its capitals sit
+// in the upper part of their line: the face is raised so that they look
+// centred on it, with the shadow below.
+UiSpan SuctionPlateFace(const UiMode& m) { return {FromMode16Rounded(m, 8), FromMode16Rounded(m, 74)}; }
 UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 336), FromMode16Rounded(m, 140)}; }
 
 UiRect SuctionScreen(const UiMode& m, int k)

@@ -64,12 +64,16 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 
-// Suction cups: the word plate (its suction cups along the top), the hint
+// Suction cups: the word plate (its suction cups along the top, a shadow
+// under it; its face spans the rows PlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen
 // casings k = 0..4 and the points their plates stick at, in the mode's
 // background picture.
 UiSize SuctionPlateSize(const UiMode& m);
-int SuctionCupHeight(const UiMode& m);
+struct UiSpan {
+    int first, last;
+};
+UiSpan SuctionPlateFace(const UiMode& m);
 UiSize SuctionHighlightSize(const UiMode& m);
 constexpr UiSize kSuctionSnowSize{320, 240};
 struct UiRect {

@@ -132,9 +132,9 @@ void Television(cairo_t* cr, const UiMode& m, const UiRect& r, UiColour colour)
 void DockMark(cairo_t* cr, const UiMode& m, UiTrainPoint dock, UiColour colour)
 {
     const UiSize p = SuctionPlateSize(m);
-    const double cup = SuctionCupHeight(m);
-    const double x = dock.x - p.width / 2 + 3, y = dock.y - p.height / 2 + cup + 3;
-    RoundedRectPath(cr, x, y, p.width - 6, p.height - cup - 6, 12 * m.scale);
+    const UiSpan face = SuctionPlateFace(m);
+    const double x = dock.x - p.width / 2 + 3, y = dock.y - p.height / 2 + face.first + 3;
+    RoundedRectPath(cr, x, y, p.width - 6, face.last - face.first - 6, 12 * m.scale);
     SetColour(cr, Hex(0xFFFFFF, 0.55));
     cairo_fill_preserve(cr);
     const double dash[] = {8 * m.scale, 6 * m.scale};
@@ -156,40 +156,44 @@ void DrawScene(UiCanvas& c, const UiMode& m)
         Television(cr, m, SuctionScreen(m, k), Hex(kCasingColours[k]));
 }
 
-// The word plate: a white sign with a rim, hanging on two suction cups.
+// The word plate: a white sign with a rim, a soft shadow under it, and two
+// red suction cups on its top edge.
 void DrawPlate(UiCanvas& c, const UiMode& m)
 {
     cairo_t* cr = c.Cr();
-    const double s = m.scale, w = c.Width(), h = c.Height();
-    const double cup = SuctionCupHeight(m);
-    for (double cx : {w * 0.24, w * 0.76}) {
-        cairo_rectangle(cr, cx - 4 * s, cup * 0.45, 8 * s, cup * 0.7);
-        SetColour(cr, Hex(0xC0392B));
-        cairo_fill(cr);
-        cairo_save(cr);
-        cairo_translate(cr, cx, cup * 0.55);
-        cairo_scale(cr, 17 * s, cup * 0.55);
-        cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
-        cairo_close_path(cr);
-        cairo_restore(cr);
-        VerticalGradient(cr, 0, cup * 0.55, Hex(0xFF8A7A, 0.95), Hex(0xE04A3A, 0.95));
-        cairo_fill(cr);
-        cairo_arc(cr, cx - 5 * s, cup * 0.3, 2.2 * s, 0, 2 * M_PI);
-        SetColour(cr, Hex(0xFFFFFF, 0.8));
-        cairo_fill(cr);
-    }
+    const double s = m.scale, w = c.Width();
+    const UiSpan face = SuctionPlateFace(m);
+    const double top = face.first, bottom = face.last;
     const double line = std::max(2.0, 3 * s);
-    const double top = cup;
-    RoundedRectPath(cr, line / 2 + 0.5, top + line / 2, w - line - 1, h - top - line - 0.5, 13 * s);
-    VerticalGradient(cr, top, h, Hex(0xFFFFFF), Hex(0xFFF3D6));
+    const double r = 13 * s;
+    SoftShadow(cr, 2 * s, top + 5 * s, w - 4 * s, bottom - top, r, 4 * s, 0.28);
+    RoundedRectPath(cr, line / 2 + 0.5, top, w - line - 1, bottom - top, r);
+    VerticalGradient(cr, top, bottom, Hex(0xFFFFFF), Hex(0xFFF3D6));
     cairo_fill_preserve(cr);
     SetColour(cr, Hex(0xFF9A3C));
     cairo_set_line_width(cr, line);
     cairo_stroke(cr);
-    RoundedRectPath(cr, line * 2, top + line * 1.6, w - line * 4, h - top - line * 3.4, 10 * s);
+    RoundedRectPath(cr, line * 2, top + line * 1.6, w - line * 4, bottom - top - line * 3.2, 10 * s);
     SetColour(cr, Hex(0xFFD8A8, 0.8));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
+    // The cups: rubber domes pressed on the top rim, a highlight on each.
+    for (double cx : {w * 0.18, w * 0.82}) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, top + 3 * s);
+        cairo_scale(cr, 16 * s, 10 * s);
+        cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+        VerticalGradient(cr, top - 7 * s, top + 3 * s, Hex(0xFF8A7A), Hex(0xD63A2C));
+        cairo_fill(cr);
+        RoundedRectPath(cr, cx - 18 * s, top + 1 * s, 36 * s, 5 * s, 2.5 * s);
+        SetColour(cr, Hex(0xB8281C));
+        cairo_fill(cr);
+        cairo_arc(cr, cx - 6 * s, top - 3 * s, 2.4 * s, 0, 2 * M_PI);
+        SetColour(cr, Hex(0xFFFFFF, 0.85));
+        cairo_fill(cr);
+    }
 }
 
 // The hint's ring, a size larger than a plate so that it goes round one.
