@@ -203,10 +203,11 @@ void DrawHighlight(UiCanvas& c, const UiMode& m)
     const double s = m.scale, w = c.Width(), h = c.Height();
     const UiSize p = SuctionPlateSize(m);
     const double gx = (w - p.width) / 2.0 - 6 * s, gy = (h - p.height) / 2.0 - 6 * s;
-    for (int i = 8; i >= 1; --i) {
+    // A short glow: a wide haze would blur into the scene around the plate.
+    for (int i = 4; i >= 1; --i) {
         const double grow = i * 2.2 * s;
         RoundedRectPath(cr, gx - grow, gy - grow, w - 2 * gx + 2 * grow, h - 2 * gy + 2 * grow, 18 * s + grow);
-        SetColour(cr, Hex(0xFFE24A, 0.09));
+        SetColour(cr, Hex(0xFFE24A, 0.14));
         cairo_set_line_width(cr, 5 * s);
         cairo_stroke(cr);
     }
