@@ -65,7 +65,7 @@ UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 
 // Suction cups: the word plate (its suction cups along the top, a shadow
-// under it; its face spans the rows PlateFace gives), the hint
+// under it; its face spans the rows SuctionPlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen
 // casings k = 0..4 and the points their plates stick at, in the mode's
 // background picture.
