@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/CBlad.h"
+#include "core/CUstGry.h"
+#include "core/SoundCodes.h"
 #include "games/suction/FormPrzyssawki.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Jpeg.h"
@@ -111,4 +113,59 @@ TEST(FormPrzyssawki, MissingOrMismatchedPicturesAreErrorOne)
             std::filesystem::remove(rig.Dir().Path() / "RESOURCE" / (std::string("dalej") + suffix + ".bmp"));
         EXPECT_EQ(CreationError(rig), 1);
     }
+}
+
+namespace {
+
+// The suction-cups settings for one test, put back afterwards.
+struct SuctionSettings {
+    CUstGry saved = UstPrzyssawki;
+    SuctionSettings(int32_t sounds, int32_t positions, int poziom)
+    {
+        UstPrzyssawki.Gloski = static_cast<int16_t>(sounds);
+        UstPrzyssawki.Pozycja = static_cast<int16_t>(positions);
+        UstPrzyssawki.Poziom = static_cast<int16_t>(poziom);
+    }
+    ~SuctionSettings() { UstPrzyssawki = saved; }
+};
+
+}  // namespace
+
+TEST(FormPrzyssawki, AmountsGiveBoardsAndAShortExerciseGivesOnlyWholeBoards)
+{
+    EXPECT_EQ(TFormPrzyssawki::BoardsForLevel(1), 3);
+    EXPECT_EQ(TFormPrzyssawki::BoardsForLevel(2), 5);
+    EXPECT_EQ(TFormPrzyssawki::BoardsForLevel(3), 7);
+    EXPECT_EQ(TFormPrzyssawki::BoardsForLevel(0), 0);
+    EXPECT_EQ(TFormPrzyssawki::BoardsForLevel(4), 0);
+
+    TrainRig rig(1024, 768, GL_SZ, 1, {}, false);
+    WriteSuctionData(rig.Dir());
+    TFormPrzyssawki form(rig.App());
+    {
+        // An amount out of range would make a game of no boards: refused.
+        SuctionSettings settings(GL_SZ, POZ_WSZYSTKIE, 9);
+        EXPECT_FALSE(form.EnoughWords());
+    }
+    // A sound and position with fewer words than seven boards need.
+    int32_t sound = 0;
+    for (int32_t bit = 1; bit <= GL_DZZZ && sound == 0; bit <<= 1) {
+        const int n = rig.Catalogue().BuildPool(bit, POZ_WSZYSTKIE);
+        if (n >= 5 && n < 35)
+            sound = bit;
+    }
+    if (sound == 0)
+        GTEST_SKIP() << "every sound has words for seven boards";
+    SuctionSettings settings(sound, POZ_WSZYSTKIE, 3);
+    EXPECT_FALSE(form.EnoughWords());
+    // Started all the same (as a new game from the summary would be).
+    form.Show();
+    rig.App().ProcessMessages();
+    const int dealt = static_cast<int>(rig.Catalogue().Exercise().size());
+    ASSERT_GE(dealt, 5);
+    EXPECT_EQ(form.BoardCount(), dealt / 5);
+    EXPECT_EQ(form.WordsRemaining(), form.BoardCount() * 5);
+    EXPECT_EQ(form.CurrentBoard(), 0);
+    EXPECT_TRUE(form.Active());
+    form.Close();
 }
