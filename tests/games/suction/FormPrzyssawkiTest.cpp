@@ -2,12 +2,14 @@
 // error 1 for pictures that are missing or do not fit together.
 #include <gtest/gtest.h>
 
+#include "controls/CPrzyciskW.h"
 #include "core/CBlad.h"
 #include "core/CUstGry.h"
 #include "core/SoundCodes.h"
 #include "games/suction/FormPrzyssawki.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Jpeg.h"
+#include "platform/Clock.h"
 #include "tests/controls/ControlsTestSupport.h"
 #include "tests/games/train/TrainTestSupport.h"
 
@@ -167,5 +169,53 @@ TEST(FormPrzyssawki, AmountsGiveBoardsAndAShortExerciseGivesOnlyWholeBoards)
     EXPECT_EQ(form.WordsRemaining(), form.BoardCount() * 5);
     EXPECT_EQ(form.CurrentBoard(), 0);
     EXPECT_TRUE(form.Active());
+    form.Close();
+}
+
+TEST(FormPrzyssawki, ThreeBoardsWithDalejAndWsteczShownAsTheBoardAllows)
+{
+    TrainRig rig(1024, 768, GL_SZ, 1, {}, false);
+    WriteSuctionData(rig.Dir());
+    TFormPrzyssawki form(rig.App());
+    SuctionSettings settings(GL_SZ, POZ_NAGLOS, 1);
+    ASSERT_TRUE(form.EnoughWords());
+    form.Show();
+    rig.App().ProcessMessages();
+    ASSERT_EQ(form.BoardCount(), 3);
+    EXPECT_EQ(form.WordsRemaining(), 15);
+    auto settle = [&] {
+        for (int i = 0; i < 100 && form.Busy(); ++i) {
+            TheClock().Sleep(TFormPrzyssawki::kTimerMs);
+            rig.App().ProcessMessages();
+        }
+        ASSERT_FALSE(form.Busy());
+    };
+    EXPECT_TRUE(form.Busy());
+    EXPECT_TRUE(form.ButtonDalej().Visible());
+    EXPECT_FALSE(form.ButtonWstecz().Visible());
+    form.actDalej.Execute();  // ignored while the board opens
+    EXPECT_EQ(form.CurrentBoard(), 0);
+    settle();
+
+    form.actDalej.Execute();
+    EXPECT_EQ(form.CurrentBoard(), 1);
+    EXPECT_TRUE(form.Busy());  // a first visit opens
+    EXPECT_TRUE(form.ButtonDalej().Visible() && form.ButtonWstecz().Visible());
+    settle();
+    form.actDalej.Execute();
+    EXPECT_EQ(form.CurrentBoard(), 2);
+    EXPECT_FALSE(form.ButtonDalej().Visible());
+    EXPECT_TRUE(form.ButtonWstecz().Visible());
+    settle();
+
+    form.actWstecz.Execute();
+    form.actWstecz.Execute();
+    EXPECT_EQ(form.CurrentBoard(), 0);
+    EXPECT_FALSE(form.Busy());  // boards seen before do not open again
+    EXPECT_TRUE(form.ButtonDalej().Visible());
+    EXPECT_FALSE(form.ButtonWstecz().Visible());
+    // Every plate of the board left was let go, those of the board shown are made.
+    EXPECT_FALSE(form.Board(2).Plate(0).Prepared());
+    EXPECT_TRUE(form.Board(0).Plate(0).Prepared());
     form.Close();
 }
