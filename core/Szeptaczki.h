@@ -7,8 +7,9 @@
 #include "core/Program.h"
 
 // Runs the program. screenMakers make the screens above the core (games,
-// about screen) in the order of start-up. The exit status is 0, 2 for a bad
-// command line, or 3 when a headless script failed.
+// about screen) in the order of start-up. The exit status is 0, 1 when the
+// user's folder cannot be made, 2 for a bad command line, or 3 when a
+// headless script failed.
 int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers = {});
 
 // The maintenance mode: checks the word files and writes the report into
