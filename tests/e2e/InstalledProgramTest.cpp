@@ -2,12 +2,14 @@
 // DESTDIR, made read-only, and run from there with an empty home folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -221,9 +223,15 @@ TEST_F(Installed, TheDesktopEntryIconsMetadataAndManualPageAreInPlace)
     // The screenshot the metadata shows is the installed program's main menu.
     EXPECT_EQ(PngSize(Usr() / "share" / "doc" / "szeptaczki" / "main-menu.png"), (std::array<int, 2>{1024, 768}));
     EXPECT_TRUE(fs::exists(Usr() / "share" / "man" / "man6" / "szeptaczki.6.gz"));
-    EXPECT_TRUE(fs::exists(Usr() / "share" / "szeptaczki" / "RESOURCE"));
-    // The build's own settings stay in the build.
+    // The data tree and nothing else: neither the build's own settings nor
+    // anything the screenshot's run of the program might have left.
+    std::vector<std::string> top;
+    for (const auto& entry : fs::directory_iterator(Usr() / "share" / "szeptaczki"))
+        top.push_back(entry.path().filename().string());
+    std::sort(top.begin(), top.end());
+    EXPECT_EQ(top, (std::vector<std::string>{"Data", "RESOURCE"}));
     EXPECT_FALSE(fs::exists(Usr() / "share" / "szeptaczki" / "Data" / "data.ini"));
+    EXPECT_FALSE(fs::exists(Usr() / "share" / "szeptaczki" / "Data" / ".generated"));
 
     if (HaveTool("desktop-file-validate")) {
         const ProgramResult r = RunCommand("{ desktop-file-validate '" + desktop.string() + "' 1>&2; }", work_.Path());

@@ -44,7 +44,7 @@ void DrawIcon(UiCanvas& canvas)
     pose.smile = 0.35;
     pose.look = 0.6;
     DrawFigureHead(cr, 18, 44, 160, 160, pose, false);
-    Whisper(cr, 150, 132);
+    Whisper(cr, 146, 150);
 }
 
 }  // namespace
