@@ -74,16 +74,15 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "Szeptaczki <kontakt@szeptaczki.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture games for practising the Polish sibilant sounds")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Five picture games in which a young Polish child practises the sibilant\n"
-    "sounds with a speech therapist or a parent: a train, memory cards, a\n"
-    "conveyor belt, suction cups and a forklift. The adult chooses the sounds,\n"
-    "their place in the word and the amount of material for each game; every\n"
-    "game ends on a summary and is recorded in a statistics file, and a tab of\n"
-    "the main menu records the child's voice.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Five picture games in which a young Polish child practises the sibilant
+sounds with a speech therapist or a parent: a train, memory cards, a
+conveyor belt, suction cups and a forklift. The adult chooses the sounds,
+their place in the word and the amount of material for each game; every
+game ends on a summary and is recorded in a statistics file, and a tab of
+the main menu records the child's voice.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Debian's games section is for programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://szeptaczki.example.org)
 # The libraries the program links, as dpkg-shlibdeps finds them; the fonts
