@@ -118,7 +118,8 @@ struct ProgramObjects {
 
 }  // namespace
 
-int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers)
+int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers,
+                  const ReportWriter& writeReport)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine cmd;
@@ -139,6 +140,18 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         SetProgramPlaces(LocateProgramPlaces(ExecutableDir(argc > 0 ? argv[0] : nullptr)));
     else
         SetProgramDir(cmd.root);
+
+    // The report only reads the statistics: no window, no sound, and it may
+    // run beside a program that is playing.
+    if (cmd.report) {
+        if (!writeReport) {
+            std::fprintf(stderr, "szeptaczki: this build has no progress report\n");
+            return 2;
+        }
+        const fs::path statistics = CStatRec::FileNameFor(6);
+        return writeReport(statistics, cmd.reportDir.empty() ? statistics.parent_path()
+                                                             : fs::absolute(cmd.reportDir, ec));
+    }
 
     InstallPlatformServices(cmd.headless);
     struct ServicesGuard {
