@@ -75,7 +75,7 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     fs::path dir = AbsoluteNormal(exeDir);
     if (dir.filename().empty())
         dir = dir.parent_path();  // "prefix/bin/" names the same folder as "prefix/bin"
-    // Any letter case: a tree copied from a Windows disk counts as beside.
+    // The usual spellings: a tree copied from a Windows disk counts as beside.
     for (const char* name : {"Data", "DATA", "data"})
         if (IsDirectory(dir / name))
             return {dir, dir, false};
