@@ -4,6 +4,7 @@
 #include "core/CStatRec.h"
 #include "games/forklift/FormWidlak.h"
 #include "games/memory/FormMemory3.h"
+#include "games/suction/FormPrzyssawki.h"
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
@@ -61,6 +62,7 @@ std::vector<ScreenMaker> ProgramScreens()
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
+        MakeFormPrzyssawki,
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<WidlakScreen>(app); },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
     };
