@@ -1,4 +1,5 @@
-// What the praise and gentle reproach recordings say: short, warm, varied.
+// What the praise and gentle reproach recordings say: short, warm, varied,
+// and in forms that fit every child and every speaker (no "zdolny", no "dumny").
 #include "tools/datagen/FeedbackPhrases.h"
 
 const std::vector<std::string>& PraisePhrases()
@@ -18,7 +19,7 @@ const std::vector<std::string>& PraisePhrases()
         "Rewelacja!",
         "Ekstra!",
         "Właśnie tak!",
-        "Jesteś świetny!",
+        "Masz talent!",
         "Brawo, brawo!",
         "Fantastycznie!",
         "Idzie ci doskonale!",
@@ -29,16 +30,16 @@ const std::vector<std::string>& PraisePhrases()
         "Mistrzowsko!",
         "Bezbłędnie!",
         "Super!",
-        "Ale jesteś zdolny!",
+        "Ale ci to wychodzi!",
         "Świetna robota!",
         "Oczywiście, że tak!",
         "Dokładnie tak!",
         "Tak, bardzo ładnie!",
         "Gratulacje!",
         "Wspaniała robota!",
-        "Wiedziałem, że ci się uda!",
+        "No i proszę, udało się!",
         "Pierwsza klasa!",
-        "Jestem z ciebie dumny!",
+        "Wielkie brawa dla ciebie!",
         "Ślicznie!",
         "Prawidłowo!",
         "Tak trzymaj!",
@@ -46,7 +47,7 @@ const std::vector<std::string>& PraisePhrases()
         "Dobrze!",
         "Bardzo ładnie!",
         "Znakomita odpowiedź!",
-        "Zuch!",
+        "Fenomenalnie!",
         "Brawo, to jest to!",
         "Doskonała robota!",
         "Świetnie ci idzie!",

@@ -180,11 +180,17 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
     }
     if (HasDrawing(word.key)) {
         paleDisc();
+        cairo_save(cr.get());
         cairo_translate(cr.get(), designBox.x, designBox.y);
         cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
-        DrawWordThing(cr.get(), word.key, caption_.Face());
-        kind = PictureKind::Drawing;
-        return surface;
+        const bool drawn = DrawWordThing(cr.get(), word.key);
+        cairo_restore(cr.get());
+        if (drawn) {
+            kind = PictureKind::Drawing;
+            return surface;
+        }
+        cairo_set_source_rgb(cr.get(), 1, 1, 1);
+        cairo_paint(cr.get());
     }
     cairo_translate(cr.get(), designBox.x, designBox.y);
     cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
