@@ -329,6 +329,33 @@ TEST_F(GeneratedInterface, EveryModesFontsLoadWithAllPolishLetters)
     EXPECT_FALSE(font.LoadFromCollection(kFontCollectionPath, "Segoe19"));
 }
 
+TEST_F(GeneratedInterface, MemoryFigureLeavesTheWordPanelsFrameClear)
+{
+    for (const UiMode& m : UiModes()) {
+        // The rows of the figure's pictures that lie over the panel's frame.
+        const int covered = MemoryPanelFrameBottom(m) - MemoryFigurePlace(m).y;
+        ASSERT_GT(covered, 0) << m.mode;
+        for (int k = 1; k <= 11; ++k) {
+            const std::string base = std::string("Data\\Intf\\Spec\\") + m.prefix + "mem_gad" + (k < 10 ? "0" : "") +
+                                     std::to_string(k);
+            SCOPED_TRACE(base);
+            CTransBitmap figure;
+            ASSERT_EQ(figure.TryLoadPair(base + "B.xji", base + "W.xji"), 0);
+            const Bitmap& mask = *figure.Mask;
+            int over = 0, drawn = 0;
+            for (int y = 0; y < mask.Height(); ++y)
+                for (int x = 0; x < mask.Width(); ++x) {
+                    const int a = mask.ScanLine(y)[x];
+                    over += y < covered && a > 24;
+                    drawn += a > 128;
+                }
+            EXPECT_EQ(over, 0);
+            // Still a whole figure, not a speck.
+            EXPECT_GT(drawn, mask.Width() * mask.Height() / 8);
+        }
+    }
+}
+
 TEST(InterfaceFonts, TwoLineLabelsKeepAccentsClearOfTheLineAbove)
 {
     // The train's boxes draw "RZ" over "Ż" with the line gap lowered by 12

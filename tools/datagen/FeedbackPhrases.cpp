@@ -1,5 +1,6 @@
 // What the praise and gentle reproach recordings say: short, warm, varied,
-// and in forms that fit every child and every speaker (no "zdolny", no "dumny").
+// in forms that fit every child and every speaker (no "zdolny", no "dumny"),
+// and a reproach never keeps the child waiting more than about two seconds.
 #include "tools/datagen/FeedbackPhrases.h"
 
 const std::vector<std::string>& PraisePhrases()
@@ -60,45 +61,45 @@ const std::vector<std::string>& ReproachPhrases()
 {
     static const std::vector<std::string> phrases = {
         "Spróbuj jeszcze raz.",
-        "Prawie, posłuchaj jeszcze raz.",
+        "Posłuchaj jeszcze raz.",
         "Niestety nie.",
-        "To nie to, spróbuj ponownie.",
+        "Spróbuj ponownie.",
         "Jeszcze raz.",
         "Och, nie tym razem.",
         "Pomyśl jeszcze.",
-        "Nie, ale zaraz się uda.",
+        "Zaraz się uda.",
         "Spróbuj inaczej.",
         "Ojej, to nie tutaj.",
         "Jeszcze nie.",
         "Posłuchaj uważnie.",
         "Zastanów się jeszcze.",
         "To nie ten.",
-        "Nie szkodzi, spróbuj znowu.",
+        "Nie szkodzi.",
         "Prawie dobrze.",
         "Uważaj!",
         "Spróbujmy jeszcze raz.",
         "Nie, nie.",
         "Popatrz jeszcze raz.",
         "Oj, pomyłka.",
-        "Spokojnie, jeszcze raz.",
+        "Spróbuj spokojnie.",
         "Nie tędy droga.",
         "Poszukaj jeszcze.",
         "Blisko, ale nie.",
         "Może coś innego?",
         "Nie poddawaj się.",
         "Ups, to nie to.",
-        "Powiedz to słowo głośno i spróbuj znowu.",
+        "Powiedz to głośno.",
         "Niezupełnie.",
-        "To nie jest dobra odpowiedź.",
-        "Spróbuj jeszcze raz, dasz radę.",
+        "To nie ta odpowiedź.",
+        "Na pewno dasz radę.",
         "Ojoj, nie.",
         "Jeszcze jedna próba.",
         "Nie tak.",
         "Przyjrzyj się dobrze.",
         "Na pewno?",
         "Zaraz znajdziesz.",
-        "Pomyłka, spróbuj jeszcze.",
-        "Nie martw się, jeszcze raz.",
+        "Szukaj dalej.",
+        "Nie martw się.",
     };
     return phrases;
 }

@@ -63,6 +63,9 @@ UiSize MemoryPanelSize(const UiMode& m);
 UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
+// The lowest row of the word panel's frame and its shadow: the figure below
+// keeps its art under it.
+int MemoryPanelFrameBottom(const UiMode& m);
 
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).

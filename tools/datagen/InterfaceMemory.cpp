@@ -1,5 +1,6 @@
 // The memory game: its table, the word panel and its mask, the card back
 // and the figure's eleven waving frames.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -158,8 +159,12 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
     cairo_fill(mask.Cr());
     out.Picture(obj + "mem_wysM.xji", mask.Over(clBlack));
 
-    // Eleven frames of a wave that the game plays forwards and back.
+    // Eleven frames of a wave that the game plays forwards and back. The
+    // figure stands on the hill below the word panel, its raised hand and
+    // bounce (a few design units over its box) clear of the panel's frame.
     const UiSize fs = MemoryFigureSize(m);
+    const double clearTop = std::max(0, MemoryPanelFrameBottom(m) - MemoryFigurePlace(m).y) + 4 * m.scale;
+    const double figureHeight = (fs.height - clearTop) / 1.06;
     for (int k = 0; k < 11; ++k) {
         const double t = k / 10.0;
         UiPose pose;
@@ -171,7 +176,7 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
         pose.blink = k == 6;
         pose.look = 0.4 * std::sin(t * M_PI * 2);
         UiCanvas c(fs.width, fs.height);
-        DrawFigure(c.Cr(), 0, 0, fs.width, fs.height, pose);
+        DrawFigure(c.Cr(), 0, fs.height - figureHeight, fs.width, figureHeight, pose);
         out.Pair(obj + "mem_gad" + (k + 1 < 10 ? "0" : "") + std::to_string(k + 1), ".xji", c);
     }
     if (m.mode != 2)
