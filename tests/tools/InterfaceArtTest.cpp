@@ -15,9 +15,14 @@
 #include <fstream>
 #include <memory>
 
+#include "core/SoundCodes.h"
+#include "games/train/CPocPudlo.h"
+#include "games/train/CPocRegal.h"
+#include "graphics/CDisplay.h"
 #include "graphics/CTransBitmap.h"
 #include "graphics/CTransFont.h"
 #include "graphics/Cbitmapy.h"
+#include "graphics/GlobalFonts.h"
 #include "graphics/PictureLibrary.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -356,35 +361,47 @@ TEST_F(GeneratedInterface, MemoryFigureLeavesTheWordPanelsFrameClear)
     }
 }
 
-TEST(InterfaceFonts, TwoLineLabelsKeepAccentsClearOfTheLineAbove)
+TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
 {
-    // The train's boxes draw "RZ" over "Ż" with the line gap lowered by 12
-    // design pixels; the dot must not run into the line above.
-    for (int mode : {2, 4, 16}) {
-        const UiFontSpec* spec = nullptr;
-        for (const UiFontSpec& s : FontSpecs())
-            if (std::string(s.name) == FontNamesForMode(mode).regular)
-                spec = &s;
-        ASSERT_NE(spec, nullptr);
-        CTransFont font;
-        RasteriseFont(*spec, font);
-        const int lowered = mode == 2 ? 12 * 5 / 8 : mode == 4 ? 12 * 8 / 10 : 12;
-        const int secondLine = font.LineHeight() - lowered;
-        // Lowest ink row of "Z" and highest ink row of "Ż", in line coordinates.
-        const CTByteBitmap& z = *font.GlyphOf('Z').image;
-        int zBottom = 0;
-        for (int y = 0; y < z.Height(); ++y)
-            for (int x = 0; x < z.Width(); ++x)
-                if (z.At(x, y) > 64)
-                    zBottom = y;
-        const CTByteBitmap& dot = *font.GlyphOf(static_cast<uint8_t>(Utf8ToCp1250("Ż")[0])).image;
-        int dotTop = dot.Height();
-        for (int y = dot.Height() - 1; y >= 0; --y)
-            for (int x = 0; x < dot.Width(); ++x)
-                if (dot.At(x, y) > 64)
-                    dotTop = y;
-        EXPECT_GT(secondLine + dotTop, zBottom + 1) << spec->name;
+    // The five sounds with two spellings, drawn on a box as the train does,
+    // with the fonts of the generated collection: between the first line and
+    // the accent of the second lies a band of blank rows.
+    const struct {
+        int width, height, mode;
+    } modes[] = {{800, 600, 2}, {1024, 768, 4}, {1280, 960, 16}};
+    for (const auto& m : modes) {
+        SetDisplay(m.width, m.height);
+        ASSERT_TRUE(LoadGlobalFonts(m.mode));
+        CPocRegal shelf(0, 0, [](const std::string&) {
+            auto white = std::make_unique<Bitmap>(20, 20);
+            white->Fill(clWhite);
+            return white;
+        });
+        CPocPudlo& box = shelf.Box(5);
+        for (int32_t sound : {GL_ZRZ, GL_SS, GL_ZZ, GL_CC, GL_DZZZ}) {
+            SCOPED_TRACE(std::to_string(m.mode) + " " + std::to_string(sound));
+            box.Key = sound;
+            Bitmap target(m.width, m.height);
+            target.Fill(clWhite);
+            box.Draw(target);
+            const TPoint label = box.LabelPoint();
+            std::vector<bool> ink;
+            for (int y = 0; y < target.Height(); ++y) {
+                bool any = false;
+                for (int x = std::max(0, label.x - 60); x < std::min(target.Width(), label.x + 60); ++x)
+                    any = any || Distance(target.GetPixel(x, y), clWhite) > 60;
+                ink.push_back(any);
+            }
+            const auto first = std::find(ink.begin(), ink.end(), true);
+            ASSERT_NE(first, ink.end());
+            const auto gapStart = std::find(first, ink.end(), false);
+            const auto secondLine = std::find(gapStart, ink.end(), true);
+            ASSERT_NE(secondLine, ink.end());
+            // At least a seventh of the line height: clearly two lines, at any size.
+            EXPECT_GE(secondLine - gapStart, std::max(3, FontBold().LineHeight() / 7));
+        }
     }
+    SetDisplay(800, 600);
 }
 
 #endif
