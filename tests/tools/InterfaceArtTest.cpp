@@ -25,6 +25,7 @@
 #include "graphics/GlobalFonts.h"
 #include "graphics/PictureLibrary.h"
 #include "platform/Paths.h"
+#include "platform/WindowRegion.h"
 #include "platform/Text.h"
 #include "tests/TestSupport.h"
 #include "tools/datagen/InterfaceArt.h"
@@ -204,7 +205,7 @@ TEST_F(GeneratedInterface, ImageButtonsAreWhiteWhereTheirMaskIsBlack)
             for (int y = 0; y < mask.Height(); ++y)
                 for (int x = 0; x < mask.Width(); ++x) {
                     const TColor mk = mask.GetPixel(x, y);
-                    ASSERT_TRUE(mk == clWhite || mk == clBlack) << x << "," << y;
+                    ASSERT_TRUE(GetRValue(mk) == GetGValue(mk) && GetGValue(mk) == GetBValue(mk)) << x << "," << y;
                     if (mk == clBlack)
                         ASSERT_EQ(state.GetPixel(x, y), clWhite) << suffix << " " << x << "," << y;
                     else
@@ -212,6 +213,86 @@ TEST_F(GeneratedInterface, ImageButtonsAreWhiteWhereTheirMaskIsBlack)
                 }
         }
         EXPECT_GT(opaque, mask.Width() * mask.Height());
+        // The edge is soft: a ring of grey between the clear and the covered.
+        int soft = 0;
+        for (int y = 0; y < mask.Height(); ++y)
+            for (int x = 0; x < mask.Width(); ++x)
+                soft += mask.GetPixel(x, y) != clBlack && mask.GetPixel(x, y) != clWhite;
+        EXPECT_GT(soft, mask.Width() + mask.Height());
+    }
+}
+
+TEST_F(GeneratedInterface, StopLetteringStaysInsideTheWhiteRim)
+{
+    // Across the middle rows, from each side: the red rim, the white line,
+    // red again, and only then the white of the letters.
+    for (const char* suffix : {"_D", "_A", "_"}) {
+        const Bitmap stop = Library(std::string("stop") + suffix);
+        const auto white = [&](int x, int y) { return Distance(stop.GetPixel(x, y), clWhite) < 50; };
+        for (int y = stop.Height() / 2 - 2; y <= stop.Height() / 2 + 2; ++y) {
+            SCOPED_TRACE(std::string(suffix) + " row " + std::to_string(y));
+            for (int dir : {1, -1}) {
+                int x = dir > 0 ? 0 : stop.Width() - 1;
+                const auto skip = [&](bool isWhite) {
+                    while (x >= 0 && x < stop.Width() && white(x, y) == isWhite)
+                        x += dir;
+                };
+                skip(true);   // the clear corner
+                skip(false);  // the dark rim and the red face
+                const int lineStart = x;
+                skip(true);   // the white line, no wider than a line: not run into a letter
+                EXPECT_LE((x - lineStart) * dir, stop.Width() * 7 / 100);
+                const int redStart = x;
+                skip(false);  // red between the line and the letters
+                ASSERT_TRUE(x >= 0 && x < stop.Width());
+                EXPECT_GE((x - redStart) * dir, 2);
+            }
+        }
+    }
+}
+
+TEST_F(GeneratedInterface, SummaryWindowShowsItsBorderRightAtTheCutEdge)
+{
+    // The window is the picture cut to this rounded shape: every pixel just
+    // inside the cut is border, no sky between the cut and the border.
+    const WindowRegion region = WindowRegion::RoundRect({5, 5, 600, 450}, 50, 50);
+    for (const char* mood : {"B", "M", "G"}) {
+        SCOPED_TRACE(mood);
+        const std::unique_ptr<Bitmap> summary = LoadJpegFile(std::string("Data\\Intf\\Spec\\mStats") + mood + ".xji");
+        int edge = 0;
+        for (int y = 0; y < summary->Height(); ++y)
+            for (int x = 0; x < summary->Width(); ++x) {
+                if (!region.Contains(x, y))
+                    continue;
+                bool nearCut = false;
+                for (int d = 1; d <= 2; ++d)
+                    nearCut = nearCut || !region.Contains(x - d, y) || !region.Contains(x + d, y) ||
+                              !region.Contains(x, y - d) || !region.Contains(x, y + d);
+                if (!nearCut)
+                    continue;
+                ++edge;
+                ASSERT_LT(Distance(summary->GetPixel(x, y), RGB(0xF4, 0xA2, 0x59)), 40) << x << "," << y;
+            }
+        EXPECT_GT(edge, 2 * (595 + 445));
+    }
+}
+
+TEST_F(GeneratedInterface, MemoryCardBacksAreSquareAndFramedLikeTheFaces)
+{
+    for (const UiMode& m : UiModes()) {
+        const std::string name = std::string("Data\\Intf\\Spec\\") + m.prefix + "mem_blkcard0.xji";
+        if (!FileExists(name))
+            continue;
+        SCOPED_TRACE(name);
+        const std::unique_ptr<Bitmap> back = LoadJpegFile(name);
+        const int w = back->Width(), h = back->Height();
+        // The faces' frame: one black pixel all round, the corners included.
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1},
+                                   std::pair{w / 2, 0}, std::pair{0, h / 2}})
+            EXPECT_LT(Distance(back->GetPixel(x, y), clBlack), 40) << x << "," << y;
+        // No white corner of a rounded card just inside the frame.
+        for (const auto& [x, y] : {std::pair{1, 1}, std::pair{w - 2, 1}, std::pair{1, h - 2}, std::pair{w - 2, h - 2}})
+            EXPECT_GT(Distance(back->GetPixel(x, y), clWhite), 60) << x << "," << y;
     }
 }
 

@@ -96,18 +96,14 @@ void DrawTable(UiCanvas& c, const UiMode& m)
 
 Bitmap CardBack(UiSize size)
 {
+    // Square like the faces the game draws (the picture in a thin black
+    // frame), so that a card looks the same shape on both sides.
     UiCanvas c(size.width, size.height);
     cairo_t* cr = c.Cr();
     const double w = size.width, h = size.height, s = w / 70.0;
     cairo_rectangle(cr, 0, 0, w, h);
-    SetColour(cr, Hex(0xFFFFFF));
-    cairo_fill(cr);
-    RoundedRectPath(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s, 6 * s);
     VerticalGradient(cr, 0, h, Hex(0x8F6CF0), Hex(0x5B8DF5));
     cairo_fill(cr);
-    cairo_save(cr);
-    RoundedRectPath(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s, 6 * s);
-    cairo_clip(cr);
     // Diagonal rows of little stars and dots.
     for (int row = -2; row < 14; ++row)
         for (int col = -2; col < 8; ++col) {
@@ -122,7 +118,11 @@ Bitmap CardBack(UiSize size)
             }
             cairo_fill(cr);
         }
-    cairo_restore(cr);
+    // A thin white line just inside the edge, as on a playing card.
+    cairo_rectangle(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s);
+    SetColour(cr, Hex(0xFFFFFF, 0.8));
+    cairo_set_line_width(cr, 1.5 * s);
+    cairo_stroke(cr);
     cairo_arc(cr, w / 2, h / 2, 15 * s, 0, 2 * M_PI);
     SetColour(cr, Hex(0xFFFFFF));
     cairo_fill_preserve(cr);
@@ -133,11 +133,9 @@ Bitmap CardBack(UiSize size)
     q.size = 24 * s;
     q.fill = Hex(0x9A63E8);
     CentredText(cr, "?", w / 2, h / 2, q);
-    RoundedRectPath(cr, 1, 1, w - 2, h - 2, 4 * s);
-    SetColour(cr, Hex(0xB0A0D0));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    return c.Over(clWhite);
+    Bitmap back = c.Over(clWhite);
+    back.FrameRect(back.Bounds(), clBlack, 1);
+    return back;
 }
 
 } // namespace
