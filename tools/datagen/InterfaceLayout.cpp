@@ -1,6 +1,7 @@
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "games/forklift/CWidWozek.h"
@@ -107,6 +108,12 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
+int MemoryPanelFrameBottom(const UiMode& m)
+{
+    // The frame is 12 design pixels wide; its shadow falls up to 12 more below.
+    const double s = m.pictureWidth / 1024.0;
+    return static_cast<int>(std::ceil(MemoryPanelPlace(m).y + MemoryPanelSize(m).height + 12 * m.scale + 12 * s));
+}
 
 namespace {
 

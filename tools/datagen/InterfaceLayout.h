@@ -63,6 +63,9 @@ UiSize MemoryPanelSize(const UiMode& m);
 UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
+// The lowest row of the word panel's frame and its shadow: the figure below
+// keeps its art under it.
+int MemoryPanelFrameBottom(const UiMode& m);
 
 // Forklift (designed for 1280): the text and picture boxes, their hint
 // highlights, and the truck's eight pictures (index and names as the game's
