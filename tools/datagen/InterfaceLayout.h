@@ -64,6 +64,24 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 
+// Conveyor: the cans, the crane's pieces and the scene's lines, in the
+// mode's design coordinates (the "R8_" background has the scene shifted
+// down by shift rows). The crane's pieces are sized from its drawing
+// offsets so that the rod, the magnet and the trolley line up.
+struct UiConveyor {
+    int shift;
+    UiSize lowerCan, upperCan;
+    int windowLeft, windowTop, windowWidth, windowHeight;  // of the lower can
+    int upperWindowLeft, upperWindowTop;
+    int g, f, e, d, c;
+    UiSize rod, trolley, magnetUp, magnetDown, magnetTurning, canTurning, rail, arrow, figure;
+    UiTrainPoint figurePlace;
+    int railLine, beltLine, pipesLine, pipeWidth;
+    int pipeLeft[4];
+    int reachLeft;  // the leftmost x the crane comes to
+};
+UiConveyor ConveyorLayout(const UiMode& m);
+
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).
 UiSize ZoomFrameSize(const UiMode& m);
