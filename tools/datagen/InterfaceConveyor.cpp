@@ -106,8 +106,8 @@ void Factory(cairo_t* cr, const UiMode& m, const UiConveyor& l)
         Outline(cr, Hex(0xFFFFFF), 5 * s);
     }
     // Friendly gears on the wall.
-    Gear(cr, 230 * s, 95 * s + sh, 36 * s, 10, Hex(0xFFB020), 0.1);
-    Gear(cr, 285 * s, 140 * s + sh, 22 * s, 8, Hex(0xFF7A59), 0.3);
+    Gear(cr, 370 * s, 70 * s + sh, 36 * s, 10, Hex(0xFFB020), 0.1);
+    Gear(cr, 425 * s, 118 * s + sh, 22 * s, 8, Hex(0xFF7A59), 0.3);
     Gear(cr, 1200 * s, 560 * s + sh, 30 * s, 9, Hex(0x2EB8C4), 0.2);
 
     // The pipes come down from the roof; their mouths are at the pipes' line.
@@ -123,20 +123,20 @@ void Factory(cairo_t* cr, const UiMode& m, const UiConveyor& l)
             CylinderAcross(cr, x - 4 * s, pw + 8 * s, Darker(c, 0.1));
             cairo_fill(cr);
         }
-        // The mouth: a wide collar with a dark opening the cans go into.
-        RoundedRectPath(cr, x - 10 * s, line - 16 * s, pw + 20 * s, 22 * s, 6 * s);
+        // The mouth: a wide collar just above the line (the cans vanish
+        // under it), carrying the white plate the game writes the sound on.
+        const double collarTop = line - 46 * s;
+        RoundedRectPath(cr, x - 10 * s, collarTop, pw + 20 * s, line - collarTop + 2 * s, 8 * s);
         CylinderAcross(cr, x - 10 * s, pw + 20 * s, Darker(c, 0.05));
         cairo_fill_preserve(cr);
         Outline(cr, Darker(c, 0.45), 2 * s);
-        cairo_rectangle(cr, x + 2 * s, line - 4 * s, pw - 4 * s, 4 * s);
-        SetColour(cr, Darker(c, 0.6));
-        cairo_fill(cr);
-        // The label plate the game writes the sound on.
-        const double plateH = 40 * s, plateW = pw - 24 * s;
-        RoundedRectPath(cr, x + 12 * s, line - 18 * s - plateH, plateW, plateH, 10 * s);
+        RoundedRectPath(cr, x + 4 * s, collarTop + 5 * s, pw - 8 * s, line - collarTop - 8 * s, 8 * s);
         SetColour(cr, Hex(0xFFFDF2));
         cairo_fill_preserve(cr);
-        Outline(cr, Darker(c, 0.35), 3 * s);
+        Outline(cr, Darker(c, 0.35), 2.5 * s);
+        cairo_rectangle(cr, x - 6 * s, line - 2 * s, pw + 12 * s, 3 * s);
+        SetColour(cr, Darker(c, 0.6));
+        cairo_fill(cr);
     }
 
     // The rail, hung from the roof.
@@ -342,29 +342,37 @@ void WriteCrane(InterfaceWriter& out, const UiConveyor& l, const std::string& ob
         out.Pair(obj + "tas_mags", ".xbi", c);
     }
     {
-        // The can turning over on the magnet, round the rod's foot.
+        // The can turning over on the magnet, tilted half-way, above the
+        // trolley; the picture's centre is the rod's foot.
         const double w = l.canTurning.width, h = l.canTurning.height;
         UiCanvas c(l.canTurning.width, l.canTurning.height);
         cairo_t* cr = c.Cr();
         const double cx = w / 2 + l.rod.width / 2.0, cy = h / 2;
-        Trolley(cr, cx - l.trolley.width / 2.0, cy - l.g, l.trolley.width, l.trolley.height, s);
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, -M_PI / 4);
-        const double k = 0.55;
+        const double k = 0.3 * w / 150.0 / s;
         const double cw = l.lowerCan.width * k, ch = l.lowerCan.height * k;
-        cairo_translate(cr, -cw / 2, -ch - l.trolley.height * 0.3);
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.68, h * 0.25);
+        cairo_rotate(cr, M_PI / 4);
+        cairo_translate(cr, -cw / 2, -ch / 2);
         cairo_scale(cr, k, k);
         Can(cr, l.lowerCan.width, l.lowerCan.height, l.windowLeft, l.windowTop, l.windowWidth, l.windowHeight, false,
             s);
-        cairo_rectangle(cr, l.windowLeft, l.windowTop, l.windowWidth, l.windowHeight);
-        SetColour(cr, Hex(0xCFEFFF));
+        RoundedRectPath(cr, l.windowLeft, l.windowTop, l.windowWidth, l.windowHeight, 3 * s);
+        VerticalGradient(cr, l.windowTop, l.windowTop + l.windowHeight, Hex(0xCFEFFF), Hex(0xFFFFFF));
         cairo_fill(cr);
         cairo_restore(cr);
+        cairo_save(cr);
+        const double mw = l.magnetUp.width * 0.6, mh = l.magnetUp.height * 0.45;
+        cairo_translate(cr, w * 0.57, h * 0.37);
+        cairo_rotate(cr, M_PI / 4);
+        cairo_translate(cr, -mw / 2, -mh / 2);
+        Magnet(cr, mw, mh, false, s);
+        cairo_restore(cr);
+        Trolley(cr, cx - l.trolley.width / 2.0, cy - l.g, l.trolley.width, l.trolley.height, s);
         // Motion swooshes.
         for (int i = 0; i < 3; ++i) {
-            cairo_arc(cr, cx, cy, w * (0.34 + 0.05 * i), -M_PI * 0.95, -M_PI * 0.6);
-            Outline(cr, Hex(0xFFFFFF, 0.8), 2 * s);
+            cairo_arc(cr, cx, cy, w * (0.36 + 0.05 * i), -M_PI * 0.9, -M_PI * 0.62);
+            Outline(cr, Hex(0x4D8DF5, 0.7), 2 * s);
         }
         out.Pair(obj + "tas_puss", ".xji", c);
     }
