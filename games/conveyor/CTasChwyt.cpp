@@ -65,10 +65,12 @@ CTasChwyt::CTasChwyt(int areaWidth, int railLine, CTasRury& pipes, int beltLimit
 void CTasChwyt::Reset(int startDistance)
 {
     held_.reset();
+    released_.reset();
     s_ = 1;
     t_ = 0;
     x_ = startDistance;
     target_ = nullptr;
+    lastWrong_ = nullptr;
 }
 
 void CTasChwyt::Left(int a)

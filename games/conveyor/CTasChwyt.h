@@ -35,7 +35,8 @@ public:
     CTasChwyt(const CTasChwyt&) = delete;
     CTasChwyt& operator=(const CTasChwyt&) = delete;
 
-    // Frees a held can; magnet down and up at the rail, distance X.
+    // Frees the cans it has; the magnet down, drawn up to the rail, at
+    // distance X from the right edge.
     void Reset(int startDistance);
 
     // Sideways: ignored while the held can is inside a pipe. Left moves away

@@ -127,7 +127,7 @@ TEST_F(Crane, BetweenPipesTheCanStopsOnePixelBelowTheLine)
 
 TEST_F(Crane, InsideAPipeTheCanIsCentredAndCannotMoveSideways)
 {
-    HoldAt(551 + 20, GL_SZ);
+    HoldAt(551 + 20, GL_S);  // the first pipe takes SZ: the can stays in it
     Up(200);
     ASSERT_NE(crane_->TargetPipe(), nullptr);
     EXPECT_EQ(crane_->MagnetCentreX(), 551);
