@@ -4,6 +4,7 @@
 #include "core/CStatRec.h"
 #include "games/conveyor/FormTasmociag.h"
 #include "games/memory/FormMemory3.h"
+#include "games/suction/FormPrzyssawki.h"
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
@@ -46,6 +47,7 @@ std::vector<ScreenMaker> ProgramScreens()
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
         MakeFormTasmociag,
+        MakeFormPrzyssawki,
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
     };
 }

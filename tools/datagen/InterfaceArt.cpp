@@ -17,6 +17,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateTrain(out, m);
         GenerateMemory(out, m);
         GenerateConveyor(out, m);
+        GenerateSuction(out, m);
         GenerateAbout(out, m);
     }
     GenerateScreens(out);
