@@ -11,7 +11,9 @@
 #include "core/CUstGry.h"
 #include "core/SoundCodes.h"
 #include "core/SoundHelpers.h"
+#include "controls/CZoom.h"
 #include "games/conveyor/FormTasmociag.h"
+#include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "platform/Input.h"
 #include "tests/e2e/ProgramRig.h"
@@ -317,4 +319,31 @@ TEST(ConveyorScreenTest, TheGeneratedPicturesFitTheGeometryOfEveryMode)
             }
         }
     }
+}
+
+TEST(ConveyorScreenTest, ARightClickZoomsTheCanUnderThePointerOnly)
+{
+    ConveyorScreen s(1024, 768);
+    if (!s.Ready())
+        GTEST_SKIP() << "no generated data tree beside the program";
+    for (int i = 0; i < 400; ++i)
+        s.form().FrameUpdate();
+    const CTasTasma& belt = s.form().Belt();
+    int visible = -1;
+    for (int i = 0; i < belt.Count(); ++i)
+        if (belt.ScreenX(i) > 0 && belt.ScreenX(i) < 800)
+            visible = i;
+    ASSERT_GE(visible, 0);
+    const TRect r = belt.CanRect(visible);
+    CZoom& zoom = FormPociag->Zoom();
+    // Beside the cans, or with the left button: no zoom.
+    s.form().pbGame.OnMouseDown(TMouseButton::mbRight, 0, r.left - 5, r.top - 40);
+    s.form().pbGame.OnMouseDown(TMouseButton::mbLeft, 0, r.left + 10, r.top + 10);
+    EXPECT_TRUE(zoom.Word().Key.empty());
+    s.form().pbGame.OnMouseDown(TMouseButton::mbRight, 0, r.left + 10, r.top + 10);
+    EXPECT_EQ(zoom.Word().Key, belt.Can(visible).Word().Key);
+    // Where the zoom was, the screen shows the scene again.
+    EXPECT_EQ(s.form().BackBuffer().GetPixel(r.left + 10, r.top + 10),
+              s.App().Screen().GetPixel(s.form().pbGame.ClientToScreen({r.left + 10, r.top + 10}).x,
+                                        s.form().pbGame.ClientToScreen({r.left + 10, r.top + 10}).y));
 }
