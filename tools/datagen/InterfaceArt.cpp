@@ -19,6 +19,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateConveyor(out, m);
         GenerateSuction(out, m);
         GenerateAbout(out, m);
+        GenerateForklift(out, m);
     }
     GenerateScreens(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));

@@ -82,6 +82,14 @@ struct UiConveyor {
 };
 UiConveyor ConveyorLayout(const UiMode& m);
 
+// Forklift (designed for 1280): the text and picture boxes, their hint
+// highlights, and the truck's eight pictures (index and names as the game's
+// CWidWozek has them).
+UiSize ForkliftTextBoxSize(const UiMode& m);
+UiSize ForkliftPictureBoxSize(const UiMode& m);
+UiSize ForkliftTextHighlightSize(const UiMode& m);
+UiSize ForkliftPictureHighlightSize(const UiMode& m);
+UiSize ForkliftTruckSize(const UiMode& m, int index);
 // Suction cups: the word plate (its suction cups along the top, a shadow
 // under it; its face spans the rows SuctionPlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen
