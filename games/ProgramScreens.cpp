@@ -2,6 +2,7 @@
 
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
+#include "games/conveyor/FormTasmociag.h"
 #include "games/forklift/FormWidlak.h"
 #include "games/memory/FormMemory3.h"
 #include "games/suction/FormPrzyssawki.h"
@@ -62,6 +63,7 @@ std::vector<ScreenMaker> ProgramScreens()
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
+        MakeFormTasmociag,
         MakeFormPrzyssawki,
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<WidlakScreen>(app); },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },

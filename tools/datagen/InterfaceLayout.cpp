@@ -222,6 +222,47 @@ UiSize AboutLogoSize(const UiMode& m)
     return {2 * (m.pictureWidth / 2 - at.x), AboutVersionTop(m) - 6 - at.y};
 }
 
+UiConveyor ConveyorLayout(const UiMode& m)
+{
+    UiConveyor l{};
+    const int k = m.mode == 2 ? 0 : m.mode == 4 ? 1 : 2;
+    l.shift = m.mode == 16 ? 64 : 0;
+    // The windows the game puts the word pictures in; the cans keep an even
+    // margin round them.
+    const int windows[3][8] = {{20, 23, 75, 92, 19, 22, 74, 91},
+                               {25, 30, 93, 117, 25, 28, 93, 115},
+                               {32, 38, 116, 146, 32, 36, 116, 144}};
+    const int* w = windows[k];
+    l.windowLeft = w[0], l.windowTop = w[1], l.windowWidth = w[2] - w[0], l.windowHeight = w[3] - w[1];
+    l.upperWindowLeft = w[4], l.upperWindowTop = w[5];
+    l.lowerCan = {w[2] + w[0], w[3] + w[1]};
+    l.upperCan = {w[6] + w[4], w[7] + w[5]};
+    const int offsets[3][5] = {{9, 15, 18, 6, 52}, {11, 19, 22, 8, 66}, {14, 24, 28, 10, 84}};
+    l.g = offsets[k][0], l.f = offsets[k][1], l.e = offsets[k][2], l.d = offsets[k][3], l.c = offsets[k][4];
+    const int rodWidth = k == 0 ? 8 : k == 1 ? 10 : 14;
+    const int railHeight = k == 0 ? 10 : k == 1 ? 13 : 16;
+    l.rail = {m.pictureWidth, railHeight};
+    l.rod = {rodWidth, FromMode16(m, 300)};
+    // The rod runs down the middle of the trolley and of both magnets.
+    l.trolley = {2 * l.g + rodWidth, 2 * l.g + railHeight};
+    l.magnetUp = {2 * l.f + rodWidth, l.c};
+    l.magnetDown = {2 * l.f + 2 + rodWidth, l.c};
+    l.magnetTurning = {2 * l.e + rodWidth, l.trolley.height};
+    l.canTurning = {FromMode16(m, 150), FromMode16(m, 150)};
+    l.arrow = {FromMode16(m, 80), FromMode16(m, 112)};
+    l.figure = {FromMode16(m, 230), FromMode16(m, 300)};
+    l.figurePlace = k == 0 ? UiTrainPoint{20, 130} : k == 1 ? UiTrainPoint{26, 167} : UiTrainPoint{33, 209};
+    l.railLine = FromMode16(m, 440);
+    l.beltLine = FromMode16Rounded(m, 825);
+    l.pipesLine = FromMode16Rounded(m, 84);
+    l.pipeWidth = FromMode16Rounded(m, 624) - FromMode16Rounded(m, 478);
+    const int lefts[4] = {478, 683, 888, 1093};
+    for (int i = 0; i < 4; ++i)
+        l.pipeLeft[i] = FromMode16Rounded(m, lefts[i]);
+    l.reachLeft = m.pictureWidth - FromMode16(m, 890) - l.trolley.width + l.g - l.canTurning.width / 2;
+    return l;
+}
+
 std::vector<InterfaceFile> InterfaceFileTable()
 {
     std::vector<InterfaceFile> files;
@@ -261,6 +302,22 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        const UiConveyor cv = ConveyorLayout(m);
+        add(back + "Ttas.xji", backdrop);
+        pair(obj + "tas_st", ".xji", cv.arrow);
+        for (const char* pose : {"gl", "gs", "gp", "dl", "ds", "dp"})
+            pair(obj + "tas_gad" + pose, ".xji", cv.figure);
+        pair(obj + "tas_pusd", ".xji", cv.lowerCan);
+        pair(obj + "tas_pusg", ".xji", cv.upperCan);
+        pair(obj + "tas_magg", ".xbi", cv.magnetUp);
+        pair(obj + "tas_mags", ".xbi", cv.magnetTurning);
+        pair(obj + "tas_magd", ".xbi", cv.magnetDown);
+        pair(obj + "tas_kolg", ".xbi", cv.trolley);
+        pair(obj + "tas_kold", ".xbi", cv.trolley);
+        pair(obj + "tas_puss", ".xji", cv.canTurning);
+        for (const char* rail : {"rlpd", "rlps", "rlpg"})
+            add(obj + "tas_" + rail + ".xbi", cv.rail);
+        add(obj + "tas_rgd.xbi", cv.rod);
         add(back + "Twid.xji", backdrop);
         pair(obj + "wid_pudd", ".xji", ForkliftTextBoxSize(m));
         pair(obj + "wid_pudk", ".xji", ForkliftPictureBoxSize(m));
