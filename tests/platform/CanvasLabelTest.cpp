@@ -7,6 +7,7 @@
 #include "platform/Label.h"
 #include "platform/PaintBox.h"
 #include "platform/Text.h"
+#include "platform/TextRenderer.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
 #include "tests/platform/HeadlessApp.h"
@@ -141,4 +142,32 @@ TEST(Images, PictureControlShowsItsBitmapStretched)
     EXPECT_EQ(app->Screen().GetPixel(19, 19), clRed);
     EXPECT_EQ(app->Screen().GetPixel(29, 29), clWhite);
     EXPECT_EQ(app->Screen().GetPixel(30, 30), clBlack);
+}
+
+TEST(Fonts, UnderlineDrawsOneUnbrokenLineUnderTheWholeTextAndPlainTextHasNone)
+{
+    // Letters with gaps between them: only an underline inks a row from end to end.
+    const std::string text = "i l i";
+    auto fullRows = [&](bool underline) {
+        TFont font;
+        font.Name = "MS Sans Serif";
+        font.Height = 16;
+        font.Bold = true;
+        font.Underline = underline;
+        font.Color = clBlack;
+        const TPoint size = TextRenderer::Measure(font, text);
+        Bitmap bitmap(size.x + 4, size.y + 4);
+        bitmap.Fill(clWhite);
+        TextRenderer::Draw(bitmap, 2, 2, font, text, bitmap.Bounds());
+        int rows = 0;
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            int inked = 0;
+            for (int x = 2; x < 2 + size.x; ++x)
+                inked += GetRValue(bitmap.GetPixel(x, y)) < 128 ? 1 : 0;
+            rows += inked >= size.x - 2 ? 1 : 0;
+        }
+        return rows;
+    };
+    EXPECT_EQ(fullRows(false), 0);
+    EXPECT_GE(fullRows(true), 1);
 }

@@ -342,11 +342,13 @@ TEST_F(GeneratedInterface, AboutScreenKeepsItsTextAreaDarkAndItsLogoOnThePanel)
         // The logo is centred and ends above the version line.
         EXPECT_EQ(at.x + logo->Width() / 2, m.pictureWidth / 2);
         EXPECT_LT(at.y + logo->Height(), AboutVersionTop(m));
-        // White 11-pixel lines are written over the middle: no bright spot there.
+        // White lines are written over the middle, a block that grows with
+        // the mode from 245 rows in 800 x 600: no bright spot there.
         const int middle = m.pictureWidth / 2;
+        const double k = m.pictureWidth / 800.0;
         int bright = 0;
-        for (int y = AboutVersionTop(m); y < AboutVersionTop(m) + 245; y += 3)
-            for (int x = middle - 190; x < middle + 250; x += 3) {
+        for (int y = AboutVersionTop(m); y < AboutVersionTop(m) + 245 * k; y += 3)
+            for (int x = static_cast<int>(middle - 190 * k); x < middle + 250 * k; x += 3) {
                 const TColor c = background->GetPixel(x, y);
                 bright += std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) > 140 ? 1 : 0;
             }
