@@ -41,6 +41,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.maintenance = true;
         } else if (a == "--windowed") {
             out.windowed = true;
+        } else if (a == "--no-scale") {
+            out.noScale = true;
         } else if (a == "--headless") {
             out.headless = true;
         } else if (a == "--screen") {

@@ -1,6 +1,6 @@
 // The program's command line:
 //   szeptaczki [--windowed] [--screen WxH] [--root DIR] [--headless]
-//              [--script FILE] [--seed N] [z]
+//              [--script FILE] [--seed N] [--no-scale] [z]
 #pragma once
 
 #include <cstdint>
@@ -12,10 +12,11 @@ struct CommandLine {
     bool maintenance = false;  // "z": write the resource report instead of starting the games
     bool windowed = false;
     bool headless = false;
+    bool noScale = false;  // keep the picture unscaled and centred on a larger screen
     int screenWidth = 0;  // 0: the real screen (1024 x 768 when headless)
     int screenHeight = 0;
     std::string root;    // the program's directory; empty: the executable's directory
-    std::string script;  // input events for headless runs
+    std::string script;  // input events, for headless runs or fed to the window in real time
     std::optional<uint64_t> seed;
 };
 

@@ -32,7 +32,8 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
         static_cast<unsigned char>(bytes[1]) != 0xD8)
         throw EInvalidGraphic("Invalid JPEG: no start-of-image marker");
-    TjHandle handle(tjInitDecompress());
+    // One decoder per thread, kept: making one costs more than decoding a small picture.
+    thread_local TjHandle handle(tjInitDecompress());
     if (!handle)
         throw EInvalidGraphic("Invalid JPEG: decoder not available");
     auto* src = reinterpret_cast<const unsigned char*>(bytes.data());

@@ -1,0 +1,177 @@
+// Presenting through the real SDL back end: the drawing of one drag move of
+// the train game, a whole frame scaled to large screens, and the SDL renderer
+// with a streaming texture that was measured as the other way to present.
+// Run under an X server (Xvfb) to measure what a user's machine does; without
+// one SDL's dummy driver is used.
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Application.h"
+#include "platform/Form.h"
+#include "platform/PaintBox.h"
+#include "platform/sdl/SdlBackend.h"
+
+namespace {
+
+void ChooseVideoDriver()
+{
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+}
+
+std::unique_ptr<SdlBackend> Window(int w, int h)
+{
+    ChooseVideoDriver();
+    SdlWindowOptions options;
+    options.windowed = true;
+    options.screenWidth = w;
+    options.screenHeight = h;
+    options.scale = true;
+    return std::make_unique<SdlBackend>(options);
+}
+
+void Pattern(Bitmap& b, int seed)
+{
+    for (int y = 0; y < b.Height(); ++y) {
+        uint8_t* row = b.ScanLine(y);
+        for (int x = 0; x < b.Width() * 3; ++x)
+            row[x] = static_cast<uint8_t>((x / 7) ^ (y / 5) ^ seed);
+    }
+}
+
+// The train's picture, 180 pixels square, moving 6 pixels right and 3 down.
+constexpr int kPicture = 180;
+
+}  // namespace
+
+// One drag move as the train game draws it on the window: the picture at its
+// new place, the two uncovered bands from the back buffer, the wagon's front
+// over it; then the end of the message loop's turn that shows them. Process
+// CPU time, so that a renderer's helper threads count too.
+static void BM_PresentDragMove(benchmark::State& state)
+{
+    std::unique_ptr<TApplication> app;
+    try {
+        app = std::make_unique<TApplication>(Window(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    const int w = app->ScreenWidth(), h = app->ScreenHeight();
+    TForm form(*app, "FormPociag", w, h);
+    TPaintBox pb(form);
+    pb.SetBounds(0, 0, w, h);
+    Bitmap back(w, h), picture(kPicture, kPicture);
+    Pattern(back, 1);
+    Pattern(picture, 2);
+    form.OnPaint = [&] { pb.Canvas().Draw(0, 0, back); };
+    form.Show();
+    app->ProcessMessages();
+    TCanvas& canvas = pb.Canvas();
+    int x = 100, y = 100;
+    const TRect wagon = RectXYWH(100, 300, 220, 60);
+    for (auto _ : state) {
+        const TRect old = RectXYWH(x, y, kPicture, kPicture);
+        x = x >= 700 ? 100 : x + 6;
+        y = x == 100 ? 100 : y + 3;
+        canvas.Draw(x, y, picture);
+        canvas.CopyRect({old.left, old.top, old.right, y}, back, {old.left, old.top, old.right, y});
+        canvas.CopyRect({old.left, old.top, x, old.bottom}, back, {old.left, old.top, x, old.bottom});
+        canvas.CopyRect(wagon, back, wagon);
+        app->ProcessMessages();
+    }
+    state.counters["screen_w"] = w;
+    state.counters["screen_h"] = h;
+}
+BENCHMARK(BM_PresentDragMove)
+    ->Args({1280, 1024})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The program's whole screen (the design area chosen for the display)
+// presented scaled to fill the display, as after a new screen is shown.
+static void BM_PresentScaled(benchmark::State& state)
+{
+    std::unique_ptr<SdlBackend> window;
+    try {
+        window = Window(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    Pattern(window->Screen(), 3);
+    const TRect all = window->Screen().Bounds();
+    for (auto _ : state)
+        window->Present(all);
+    state.counters["screen_w"] = window->Screen().Width();
+    state.counters["screen_h"] = window->Screen().Height();
+}
+BENCHMARK(BM_PresentScaled)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The alternative: an SDL renderer (its default, OpenGL where there is one)
+// with a streaming texture of the screen; a drag move updates the texture's
+// changed part and draws the whole texture scaled to the window.
+static void BM_RendererDragMove(benchmark::State& state)
+{
+    ChooseVideoDriver();
+    const int ww = static_cast<int>(state.range(0)), wh = static_cast<int>(state.range(1));
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        state.SkipWithError(SDL_GetError());
+        return;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    SDL_Window* window = SDL_CreateWindow("bench", 0, 0, ww, wh, 0);
+    SDL_Renderer* renderer = window != nullptr ? SDL_CreateRenderer(window, -1, 0) : nullptr;
+    const int sw = 1280, sh = 960;  // the area a 16:9 display gets
+    SDL_Texture* texture = renderer != nullptr ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888,
+                                                                   SDL_TEXTUREACCESS_STREAMING, sw, sh)
+                                               : nullptr;
+    if (texture == nullptr) {
+        state.SkipWithError(SDL_GetError());
+        if (window != nullptr)
+            SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return;
+    }
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer, &info);
+    state.SetLabel(info.name);
+    Bitmap screen(sw, sh);
+    Pattern(screen, 4);
+    const int dh = wh, dw = sw * wh / sh;
+    const SDL_Rect dest{(ww - dw) / 2, 0, dw, dh};
+    int x = 100;
+    for (auto _ : state) {
+        x = x >= 700 ? 100 : x + 6;
+        const SDL_Rect changed{x - 6, 100, kPicture + 6, kPicture + 3};
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture, &changed, &pixels, &pitch) == 0) {
+            SDL_ConvertPixels(changed.w, changed.h, SDL_PIXELFORMAT_BGR24, screen.ScanLine(changed.y) + changed.x * 3,
+                              -screen.Stride(), SDL_PIXELFORMAT_RGB888, pixels, pitch);
+            SDL_UnlockTexture(texture);
+        }
+        SDL_RenderClear(renderer);
+        SDL_RenderCopy(renderer, texture, nullptr, &dest);
+        SDL_RenderPresent(renderer);
+    }
+    SDL_DestroyTexture(texture);
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+BENCHMARK(BM_RendererDragMove)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,151 @@
+// Conversion and linear filtering; the inner loops are written over plain
+// arrays so the compiler vectorises them.
+#include "platform/FrameScaler.h"
+
+#include <algorithm>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define SZEPTACZKI_X86 1
+#endif
+
+namespace {
+
+// Where window pixel j (counted from the picture's edge) samples the source,
+// in 1/256 source pixels: pixel centres line up, as in any linear filter.
+int64_t SamplePosition(int j, int sourceSize, int pictureSize)
+{
+    return ((2 * static_cast<int64_t>(j) + 1) * sourceSize * 256 - static_cast<int64_t>(pictureSize) * 256) /
+           (2 * static_cast<int64_t>(pictureSize));
+}
+
+struct Sample {
+    int index;
+    int next;
+    int weight;
+};
+
+Sample SampleAt(int j, int sourceSize, int pictureSize)
+{
+    const int64_t u = SamplePosition(j, sourceSize, pictureSize);
+    if (u <= 0)
+        return {0, 0, 0};
+    const int index = static_cast<int>(u >> 8);
+    if (index >= sourceSize - 1)
+        return {sourceSize - 1, sourceSize - 1, 0};
+    return {index, index + 1, static_cast<int>(u & 255)};
+}
+
+void BgrToBgraScalar(const uint8_t* __restrict src, uint8_t* __restrict dst, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        dst[4 * i] = src[3 * i];
+        dst[4 * i + 1] = src[3 * i + 1];
+        dst[4 * i + 2] = src[3 * i + 2];
+        dst[4 * i + 3] = 255;
+    }
+}
+
+#ifdef SZEPTACZKI_X86
+// Four pixels per step: twelve bytes spread to sixteen with one shuffle.
+__attribute__((target("ssse3"))) void BgrToBgraSsse3(const uint8_t* src, uint8_t* dst, int count)
+{
+    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    int i = 0;
+    // Each load reads sixteen bytes for twelve: stop while four spare ones remain.
+    for (; i + 6 <= count; i += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 3 * i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * i), _mm_or_si128(_mm_shuffle_epi8(v, spread), opaque));
+    }
+    BgrToBgraScalar(src + 3 * i, dst + 4 * i, count - i);
+}
+#endif
+
+void BgrToBgra(const uint8_t* src, uint8_t* dst, int count)
+{
+#ifdef SZEPTACZKI_X86
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3) {
+        BgrToBgraSsse3(src, dst, count);
+        return;
+    }
+#endif
+    BgrToBgraScalar(src, dst, count);
+}
+
+void BlendRows(const uint16_t* __restrict a, const uint16_t* __restrict b, uint8_t* __restrict out, int lanes,
+               uint32_t weight)
+{
+    const uint32_t keep = 256 - weight;
+    for (int i = 0; i < lanes; ++i)
+        out[i] = static_cast<uint8_t>((a[i] * keep + b[i] * weight + 32768u) >> 16);
+}
+
+}  // namespace
+
+void FrameScaler::Render(const Bitmap& screen, const ScaledView& view, const TRect& windowRect,
+                         const PixelTarget& target)
+{
+    const TRect r = windowRect.Intersect(view.Picture());
+    if (r.IsEmpty() || screen.Empty())
+        return;
+    if (view.Scaled())
+        Scale(screen, view, r, target);
+    else
+        Convert(screen, view, r, target);
+}
+
+void FrameScaler::Convert(const Bitmap& screen, const ScaledView& view, const TRect& r, const PixelTarget& target)
+{
+    const TRect pic = view.Picture();
+    const TRect s = r.Offset(-pic.left, -pic.top).Intersect(screen.Bounds());
+    for (int y = s.top; y < s.bottom; ++y)
+        BgrToBgra(screen.ScanLine(y) + s.left * 3, target.Row(y + pic.top) + (s.left + pic.left) * 4, s.Width());
+}
+
+void FrameScaler::FilterRow(const uint8_t* src, uint16_t* out) const
+{
+    for (const Column& c : columns_) {
+        const uint8_t* p = src + c.offset;
+        const int w = c.weight, keep = 256 - w;
+        out[0] = static_cast<uint16_t>(p[0] * keep + p[c.step] * w);
+        out[1] = static_cast<uint16_t>(p[1] * keep + p[c.step + 1] * w);
+        out[2] = static_cast<uint16_t>(p[2] * keep + p[c.step + 2] * w);
+        out[3] = 255 * 256;
+        out += 4;
+    }
+}
+
+void FrameScaler::Scale(const Bitmap& screen, const ScaledView& view, const TRect& r, const PixelTarget& target)
+{
+    const TRect pic = view.Picture();
+    const int sw = screen.Width(), sh = screen.Height();
+    columns_.resize(static_cast<std::size_t>(r.Width()));
+    for (int x = r.left; x < r.right; ++x) {
+        const Sample s = SampleAt(x - pic.left, sw, pic.Width());
+        columns_[static_cast<std::size_t>(x - r.left)] = {s.index * 3, (s.next - s.index) * 3, s.weight};
+    }
+    const int lanes = r.Width() * 4;
+    for (auto& row : rows_)
+        row.resize(static_cast<std::size_t>(lanes));
+    rowOf_[0] = rowOf_[1] = -1;
+    for (int y = r.top; y < r.bottom; ++y) {
+        const Sample s = SampleAt(y - pic.top, sh, pic.Height());
+        // Going down, the upper row is usually the lower row of the line before.
+        if (rowOf_[1] == s.index) {
+            std::swap(rows_[0], rows_[1]);
+            std::swap(rowOf_[0], rowOf_[1]);
+        }
+        if (rowOf_[0] != s.index) {
+            FilterRow(screen.ScanLine(s.index), rows_[0].data());
+            rowOf_[0] = s.index;
+        }
+        if (rowOf_[1] != s.next) {
+            FilterRow(screen.ScanLine(s.next), rows_[1].data());
+            rowOf_[1] = s.next;
+        }
+        BlendRows(rows_[0].data(), rows_[1].data(), target.Row(y) + r.left * 4, lanes,
+                  static_cast<uint32_t>(s.weight));
+    }
+}
