@@ -134,7 +134,9 @@ void TApplication::StepWithoutPresenting(bool mayWait)
     }
     if (OnIdle && !idleDone_) {
         bool done = true;
-        OnIdle(done);
+        // A copy runs: the handler may hand the idle time to another one.
+        const std::function<void(bool&)> idle = OnIdle;
+        idle(done);
         idleDone_ = done;
         return;
     }
@@ -163,7 +165,8 @@ void TApplication::WaitStep()
     }
     if (OnIdle && !idleDone_) {
         bool done = true;
-        OnIdle(done);
+        const std::function<void(bool&)> idle = OnIdle;
+        idle(done);
         idleDone_ = done;
         if (clock.Milliseconds() > now)
             return;
