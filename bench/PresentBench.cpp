@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -72,16 +73,26 @@ static void BM_PresentDragMove(benchmark::State& state)
     form.Show();
     app->ProcessMessages();
     TCanvas& canvas = pb.Canvas();
-    int x = 100, y = 100;
-    const TRect wagon = RectXYWH(100, 300, 220, 60);
+    // The picture rises out of its wagon and is carried up and to the right;
+    // the wagon's front is drawn again only while the picture overlaps it.
+    const TRect wagon = RectXYWH(100, 560, 220, 200);
+    int x = 120, y = 560;
     for (auto _ : state) {
         const TRect old = RectXYWH(x, y, kPicture, kPicture);
-        x = x >= 700 ? 100 : x + 6;
-        y = x == 100 ? 100 : y + 3;
+        if (y <= 100) {
+            x = 120;
+            y = 560;
+        } else {
+            x += 6;
+            y -= 3;
+        }
         canvas.Draw(x, y, picture);
-        canvas.CopyRect({old.left, old.top, old.right, y}, back, {old.left, old.top, old.right, y});
-        canvas.CopyRect({old.left, old.top, x, old.bottom}, back, {old.left, old.top, x, old.bottom});
-        canvas.CopyRect(wagon, back, wagon);
+        canvas.CopyRect({old.left, std::max(old.top, y + kPicture), old.right, old.bottom}, back,
+                        {old.left, std::max(old.top, y + kPicture), old.right, old.bottom});
+        canvas.CopyRect({old.left, old.top, std::min(x, old.right), old.bottom}, back,
+                        {old.left, old.top, std::min(x, old.right), old.bottom});
+        if (RectXYWH(x, y, kPicture, kPicture).Intersect(wagon) != TRect{})
+            canvas.CopyRect(wagon, back, wagon);
         app->ProcessMessages();
     }
     state.counters["screen_w"] = w;

@@ -34,9 +34,10 @@ private:
     void Convert(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
     void Scale(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
     // One source row filtered across into 16-bit lanes, four per window pixel.
-    void FilterRow(const uint8_t* src, uint16_t* out) const;
+    void FilterRow(const uint8_t* src, int16_t* out) const;
 
     std::vector<Column> columns_;
-    std::vector<uint16_t> rows_[2];
+    std::size_t wideColumns_ = 0;  // the first ones, whose two pixels can be read as four bytes each
+    std::vector<int16_t> rows_[2];
     int rowOf_[2] = {-1, -1};
 };

@@ -39,7 +39,9 @@ DisplayScript OpenMemory(TSize display)
     const TSize area = ChooseScaledArea(display);
     DisplayScript s{ScaledView(area, display, true), "wait 500\n"};
     const SMainMenuLayout l = MainMenuLayout(CDisplay(area.width, area.height));
-    s.Click({l.tabStrip.x + 100, l.tabStrip.y + 260});
+    // The memory tab, placed as on the 1024 x 768 menu and converted to the mode.
+    const CDisplay d(area.width, area.height);
+    s.Click({l.tabStrip.x + d.ConvertFromModeRounded(4, 100), l.tabStrip.y + d.ConvertFromModeRounded(4, 260)});
     s.Click({l.start.x + 20, l.start.y + 20});
     s.text += "wait 500\nexpect form FormMemory3\n";
     return s;

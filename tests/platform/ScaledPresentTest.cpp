@@ -129,7 +129,7 @@ TEST(ScaledSdl, PresentsFilledScaledFramesAndMapsInjectedInputBothWays)
         down.y = p.y;
         ASSERT_TRUE(window->InjectInput(down));
         InputEvent got;
-        ASSERT_TRUE(window->PollEvent(got));
+        ASSERT_TRUE(window->WaitEvent(got, 200)) << p.x << "," << p.y;
         EXPECT_EQ((TPoint{got.x, got.y}), p);
     }
     window->Screen().Fill(RGB(10, 200, 90));
