@@ -44,7 +44,8 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
         static_cast<long long>(width) * height > std::min(maxPixels, kMaxPicturePixels))
         throw EInvalidGraphic("Invalid JPEG: picture size out of range");
-    Bitmap decoded(width, height, PixelFormat::Bgr24);
+    // The decoder writes every pixel (a damaged stream is filled in, or fails).
+    Bitmap decoded = Bitmap::ForOverwrite(width, height, PixelFormat::Bgr24);
     // Bitmap rows are stored bottom-up, which is what TJFLAG_BOTTOMUP writes.
     if (tjDecompress2(handle.get(), src, size, decoded.Bits(), width, decoded.Stride(), height, TJPF_BGR,
                       TJFLAG_BOTTOMUP) != 0 &&
