@@ -11,6 +11,7 @@ packages=(
   libcairo2-dev libfreetype-dev
   xvfb
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
+  chromium desktop-file-utils appstream
 )
 
 missing=()
