@@ -32,7 +32,8 @@ const std::string kContact5 = "Odpowiadamy na wiadomości"_cp;
 const std::string kWebAddress = "https://szeptaczki.example.org";
 const std::string kMailAddress = "kontakt@szeptaczki.example.org";
 const std::string kCredits1 = "Programowanie: zespół Szeptaczki"_cp;
-const std::string kCredits2 = "Grafika i dźwięk: generowane przez program"_cp;
+// Every picture set from elsewhere is named here with its licence.
+const std::string kCredits2 = "Obrazki: Noto Color Emoji, licencja Apache 2.0"_cp;
 
 const std::string kMailSubject = "Wiadomosc z Szeptaczki";
 const std::string kFolder = "Data\\Intf\\Spec\\";

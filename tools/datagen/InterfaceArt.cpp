@@ -18,6 +18,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateMemory(out, m);
         GenerateSuction(out, m);
         GenerateAbout(out, m);
+        GenerateForklift(out, m);
     }
     GenerateScreens(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));

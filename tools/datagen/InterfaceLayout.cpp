@@ -1,8 +1,10 @@
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
 
+#include <cmath>
 #include <stdexcept>
 
+#include "games/forklift/CWidWozek.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssRamka.h"
 #include "graphics/CDisplay.h"
@@ -106,6 +108,37 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
+int MemoryPanelFrameBottom(const UiMode& m)
+{
+    // The frame is 12 design pixels wide; its shadow falls up to 12 more below.
+    const double s = m.pictureWidth / 1024.0;
+    return static_cast<int>(std::ceil(MemoryPanelPlace(m).y + MemoryPanelSize(m).height + 12 * m.scale + 12 * s));
+}
+
+namespace {
+
+UiSize Design16(const UiMode& m, int w, int h) { return {FromMode16Rounded(m, w), FromMode16Rounded(m, h)}; }
+
+} // namespace
+
+// The boxes reach a few rows below the surface they stand on (61 and 145
+// above it), where their shadow falls; the highlights ring them at the
+// offsets the game places them by.
+UiSize ForkliftTextBoxSize(const UiMode& m) { return Design16(m, 260, 64); }
+UiSize ForkliftPictureBoxSize(const UiMode& m) { return Design16(m, 176, 149); }
+UiSize ForkliftTextHighlightSize(const UiMode& m) { return Design16(m, 284, 90); }
+UiSize ForkliftPictureHighlightSize(const UiMode& m) { return Design16(m, 204, 193); }
+
+UiSize ForkliftTruckSize(const UiMode& m, int index)
+{
+    // Body 280 wide, 42 of it beyond the fork root; the overlay 22 wide
+    // mirrors about the root by the two offsets the game uses.
+    static constexpr UiSize design[8] = {{280, 603}, {196, 40}, {22, 44}, {280, 603},
+                                         {196, 40},  {22, 44},  {218, 596}, {150, 16}};
+    if (index < 0 || index > 7)
+        throw std::out_of_range("truck picture");
+    return Design16(m, design[index].width, design[index].height);
+}
 
 UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
 // The written word is centred on the whole plate picture and its capitals sit
@@ -228,6 +261,13 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        add(back + "Twid.xji", backdrop);
+        pair(obj + "wid_pudd", ".xji", ForkliftTextBoxSize(m));
+        pair(obj + "wid_pudk", ".xji", ForkliftPictureBoxSize(m));
+        pair(obj + "wid_podd", ".xji", ForkliftTextHighlightSize(m));
+        pair(obj + "wid_podk", ".xji", ForkliftPictureHighlightSize(m));
+        for (int k = 0; k < 8; ++k)
+            pair(obj + CWidWozek::PictureNames()[static_cast<std::size_t>(k)], ".xji", ForkliftTruckSize(m, k));
         pair(back + "pss_tlo", ".xji", backdrop);
         pair(obj + "pss_ram", ".xji", SuctionPlateSize(m));
         pair(obj + "pss_pod", ".xji", SuctionHighlightSize(m));
