@@ -188,6 +188,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     options.windowed = cmd.windowed;
     options.screenWidth = cmd.screenWidth;
     options.screenHeight = cmd.screenHeight;
+    options.scale = !cmd.noScale;
     options.scriptFile = cmd.script;
     options.title = "S-Szeptaczki Cz.VI";
     std::unique_ptr<TApplication> app;

@@ -19,8 +19,9 @@
 
 class ProgramRig {
 public:
-    // False from Ready() when there is no generated tree to run on.
-    ProgramRig(int width, int height, const std::string& script, uint64_t seed);
+    // False from Ready() when there is no generated tree to run on. With
+    // scale the display has the given size and shows the program scaled.
+    ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false);
     ~ProgramRig();
 
     bool Ready() const { return ready_; }

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -22,10 +23,17 @@ TEST(WindowCanvas, DrawingOnAPaintBoxIsOnScreenAtOnceAndStaysInsideTheBox)
     form.Show();
     auto& backend = static_cast<HeadlessBackend&>(app->GetBackend());
     const int presents = backend.PresentCount();
-    // Outside any paint: each call shows its rectangle at once, as a blocking animation needs.
+    // Outside any paint: each call is composed into the screen at once, and
+    // what a handler drew is shown in one present before it sleeps, as a
+    // blocking animation needs.
     pb.Canvas().Brush.Color = clRed;
     pb.Canvas().FillRect({-50, -50, 10, 10});
+    pb.Canvas().FillRect({-50, -50, 5, 5});
+    EXPECT_EQ(backend.PresentCount(), presents);
+    TheClock().Sleep(1);
     EXPECT_EQ(backend.PresentCount(), presents + 1);
+    TheClock().Sleep(1);
+    EXPECT_EQ(backend.PresentCount(), presents + 1);  // nothing new to show
     EXPECT_EQ(app->Screen().GetPixel(100, 50), clRed);
     EXPECT_EQ(app->Screen().GetPixel(109, 59), clRed);
     EXPECT_EQ(app->Screen().GetPixel(99, 50), clBlack);
