@@ -1,12 +1,15 @@
 // One frame of the forklift game at 1280 x 1024 on the generated data tree
 // beside the benchmark: the truck erased, moved, drawn and the changed
-// rectangle shown, without the frame wait; and a whole frame with its wait,
-// whose CPU time shows the process sleeping rather than spinning.
+// rectangle shown, without the frame wait; the scaled present of such a
+// frame on large displays; and a whole frame with its wait, whose CPU time
+// shows the process sleeping rather than spinning.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
+#include "bench/BenchWindow.h"
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
@@ -23,18 +26,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The game on a 1280 x 1024 screen with the truck driving.
+// The game with the truck driving, on a headless 1280 x 1024 screen unless
+// another back end is given.
 struct ForkliftBenchGame {
-    ForkliftBenchGame()
+    explicit ForkliftBenchGame(const std::function<std::unique_ptr<Backend>()>& makeBackend = [] {
+        return std::make_unique<HeadlessBackend>(1280, 1024, "");
+    })
     {
         const fs::path dir = fs::canonical("/proc/self/exe").parent_path();
         if (!fs::exists(dir / "Data" / "Intf" / "Spec"))
             return;
         SetProgramDir(dir);
-        SetDisplay(1280, 1024);
+        std::unique_ptr<Backend> backend;
+        try {
+            backend = makeBackend();
+        } catch (const std::exception&) {
+            return;
+        }
+        SetDisplay(backend->Screen().Width(), backend->Screen().Height());
         if (!LoadGlobalFonts(Display().Mode()))
             return;
-        app = std::make_unique<TApplication>(std::make_unique<HeadlessBackend>(1280, 1024, ""));
+        app = std::make_unique<TApplication>(std::move(backend));
         saved = UstWidlak;
         UstWidlak.Poziom = 1;
         UstWidlak.Gloski = 0xFFF;
@@ -94,6 +106,37 @@ static void BM_ForkliftFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ForkliftFrame)->Unit(benchmark::kMicrosecond);
+
+// What a frame adds on a large display: the present of the truck's old and
+// new rectangles through the real SDL window, scaled to fill it, while the
+// truck drives. The frame's own drawing is left out (BM_ForkliftFrame
+// measures it); process CPU time.
+static void BM_ForkliftFramePresentScaled(benchmark::State& state)
+{
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    ForkliftBenchGame game([w, h] { return MakeWindow(w, h, true); });
+    if (!game.ready) {
+        state.SkipWithError("no generated data tree beside the benchmark, or no SDL window");
+        return;
+    }
+    game.app->ProcessMessages();
+    int frame = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.Keys(frame++);
+        game.form->MoveTruck();
+        game.form->ShowTruck();
+        state.ResumeTiming();
+        game.app->FlushPresents();
+    }
+    state.counters["screen_w"] = game.app->ScreenWidth();
+    state.counters["screen_h"] = game.app->ScreenHeight();
+}
+BENCHMARK(BM_ForkliftFramePresentScaled)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Real time per frame is the 40 ms period; CPU time is what the frame costs,
 // the rest of the period the process sleeps. The headless screen brings a

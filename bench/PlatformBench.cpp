@@ -9,11 +9,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <thread>
 #include <vector>
 
+#include "bench/BenchWindow.h"
 #include "graphics/CSynchLoop.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -22,26 +22,6 @@
 #include "platform/sdl/SdlBackend.h"
 
 namespace {
-
-// Without a display the dummy video driver still gives a window surface.
-void ChooseVideoDriver()
-{
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-}
-
-// A window of the given size; with scale the program's screen is the design
-// area chosen for it, shown scaled up.
-std::unique_ptr<SdlBackend> MakeWindow(int w, int h, bool scale = false)
-{
-    ChooseVideoDriver();
-    SdlWindowOptions options;
-    options.windowed = true;
-    options.screenWidth = w;
-    options.screenHeight = h;
-    options.scale = scale;
-    return std::make_unique<SdlBackend>(options);
-}
 
 void FillPattern(Bitmap& b, int seed)
 {

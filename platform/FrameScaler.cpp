@@ -1,9 +1,10 @@
-// Conversion and linear filtering; the inner loops are written over plain
-// arrays so the compiler vectorises them.
+// Conversion and linear filtering: the sampling positions here, the row
+// kernels in ScaleRows.
 #include "platform/FrameScaler.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -75,36 +76,6 @@ void BgrToBgra(const uint8_t* src, uint8_t* dst, int count)
     BgrToBgraScalar(src, dst, count);
 }
 
-// Filtered rows hold each channel times 128 (at most 32640), so that they
-// fit the signed 16-bit lanes of the multiply-add instructions; the alpha
-// lane holds 255 times 128 and comes out as 255.
-constexpr int16_t kOpaqueLane = 255 * 128;
-
-void BlendRows(const int16_t* a, const int16_t* b, uint8_t* out, int lanes, int weight)
-{
-    const int keep = 256 - weight;
-    int i = 0;
-#ifdef SZEPTACZKI_X86
-    const __m128i weights = _mm_set1_epi32(keep | weight << 16);
-    const __m128i half = _mm_set1_epi32(1 << 14);
-    for (; i + 16 <= lanes; i += 16) {
-        __m128i sums[4];
-        for (int k = 0; k < 2; ++k) {
-            const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i + 8 * k));
-            const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i + 8 * k));
-            sums[2 * k] = _mm_srai_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi16(va, vb), weights), half), 15);
-            sums[2 * k + 1] =
-                _mm_srai_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_unpackhi_epi16(va, vb), weights), half), 15);
-        }
-        const __m128i low = _mm_packs_epi32(sums[0], sums[1]);
-        const __m128i high = _mm_packs_epi32(sums[2], sums[3]);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(low, high));
-    }
-#endif
-    for (; i < lanes; ++i)
-        out[i] = static_cast<uint8_t>((a[i] * keep + b[i] * weight + (1 << 14)) >> 15);
-}
-
 }  // namespace
 
 void FrameScaler::Render(const Bitmap& screen, const ScaledView& view, const TRect& windowRect,
@@ -127,51 +98,23 @@ void FrameScaler::Convert(const Bitmap& screen, const ScaledView& view, const TR
         BgrToBgra(screen.ScanLine(y) + s.left * 3, target.Row(y + pic.top) + (s.left + pic.left) * 4, s.Width());
 }
 
-void FrameScaler::FilterRow(const uint8_t* src, int16_t* out) const
-{
-    std::size_t k = 0;
-#ifdef SZEPTACZKI_X86
-    // Four bytes are read per pixel: the columns whose neighbour ends the row go below.
-    const __m128i keepAlpha = _mm_setr_epi16(-1, -1, -1, 0, 0, 0, 0, 0);
-    const __m128i opaque = _mm_setr_epi16(0, 0, 0, kOpaqueLane, 0, 0, 0, 0);
-    const __m128i zero = _mm_setzero_si128();
-    for (; k < wideColumns_; ++k) {
-        const Column& c = columns_[k];
-        int32_t left, right;
-        std::memcpy(&left, src + c.offset, 4);
-        std::memcpy(&right, src + c.offset + c.step, 4);
-        const __m128i pair = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(left), zero),
-                                                _mm_unpacklo_epi8(_mm_cvtsi32_si128(right), zero));
-        const __m128i sum = _mm_srai_epi32(_mm_madd_epi16(pair, _mm_set1_epi32((256 - c.weight) | c.weight << 16)), 1);
-        const __m128i lanes = _mm_or_si128(_mm_and_si128(_mm_packs_epi32(sum, sum), keepAlpha), opaque);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * k), lanes);
-    }
-#endif
-    for (; k < columns_.size(); ++k) {
-        const Column& c = columns_[k];
-        const uint8_t* p = src + c.offset;
-        const int w = c.weight, keep = 256 - w;
-        int16_t* o = out + 4 * k;
-        o[0] = static_cast<int16_t>((p[0] * keep + p[c.step] * w) >> 1);
-        o[1] = static_cast<int16_t>((p[1] * keep + p[c.step + 1] * w) >> 1);
-        o[2] = static_cast<int16_t>((p[2] * keep + p[c.step + 2] * w) >> 1);
-        o[3] = kOpaqueLane;
-    }
-}
-
 void FrameScaler::Scale(const Bitmap& screen, const ScaledView& view, const TRect& r, const PixelTarget& target)
 {
     const TRect pic = view.Picture();
     const int sw = screen.Width(), sh = screen.Height();
-    columns_.resize(static_cast<std::size_t>(r.Width()));
-    wideColumns_ = 0;
-    for (int x = r.left; x < r.right; ++x) {
-        const Sample s = SampleAt(x - pic.left, sw, pic.Width());
-        const Column c{s.index * 3, (s.next - s.index) * 3, s.weight};
-        columns_[static_cast<std::size_t>(x - r.left)] = c;
-        // Columns come in source order: once one may not read four bytes, none after it may.
-        if (c.offset + c.step + 4 <= sw * 3 && wideColumns_ == static_cast<std::size_t>(x - r.left))
-            wideColumns_ = static_cast<std::size_t>(x - r.left) + 1;
+    // Window columns are counted from the picture's edge: a moved picture still matches.
+    const int left = r.left - pic.left, right = r.right - pic.left;
+    if (left != columnsLeft_ || right != columnsRight_ || pic.Width() != columnsPicture_ || sw != columnsSource_) {
+        std::vector<ScaleColumn> columns(static_cast<std::size_t>(r.Width()));
+        for (int x = left; x < right; ++x) {
+            const Sample s = SampleAt(x, sw, pic.Width());
+            columns[static_cast<std::size_t>(x - left)] = {s.index * 3, (s.next - s.index) * 3, s.weight};
+        }
+        columns_.Assign(std::move(columns), sw * 3);
+        columnsLeft_ = left;
+        columnsRight_ = right;
+        columnsPicture_ = pic.Width();
+        columnsSource_ = sw;
     }
     const int lanes = r.Width() * 4;
     for (auto& row : rows_)
@@ -185,13 +128,13 @@ void FrameScaler::Scale(const Bitmap& screen, const ScaledView& view, const TRec
             std::swap(rowOf_[0], rowOf_[1]);
         }
         if (rowOf_[0] != s.index) {
-            FilterRow(screen.ScanLine(s.index), rows_[0].data());
+            FilterScaledRow(columns_, screen.ScanLine(s.index), rows_[0].data());
             rowOf_[0] = s.index;
         }
         if (rowOf_[1] != s.next) {
-            FilterRow(screen.ScanLine(s.next), rows_[1].data());
+            FilterScaledRow(columns_, screen.ScanLine(s.next), rows_[1].data());
             rowOf_[1] = s.next;
         }
-        BlendRows(rows_[0].data(), rows_[1].data(), target.Row(y) + r.left * 4, lanes, s.weight);
+        BlendScaledRows(rows_[0].data(), rows_[1].data(), target.Row(y) + r.left * 4, lanes, s.weight);
     }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/ScaleRows.h"
 #include "platform/ScaledView.h"
 
 // 32-bit window pixels: blue, green, red, 255 in memory order; row y of the
@@ -26,18 +27,13 @@ public:
     void Render(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
 
 private:
-    struct Column {
-        int offset;   // byte offset of the left source pixel in a row
-        int step;     // 3, or 0 at the right edge where there is no neighbour
-        int weight;   // of the right pixel, 0..256
-    };
     void Convert(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
     void Scale(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
-    // One source row filtered across into 16-bit lanes, four per window pixel.
-    void FilterRow(const uint8_t* src, int16_t* out) const;
 
-    std::vector<Column> columns_;
-    std::size_t wideColumns_ = 0;  // the first ones, whose two pixels can be read as four bytes each
+    ScaleColumns columns_;
+    // The span of window columns and source width columns_ was made for:
+    // consecutive presents of the same rectangle (a game's frames) reuse it.
+    int columnsLeft_ = 0, columnsRight_ = 0, columnsPicture_ = -1, columnsSource_ = -1;
     std::vector<int16_t> rows_[2];
     int rowOf_[2] = {-1, -1};
 };
