@@ -241,36 +241,56 @@ void SdlBackend::RefreshSurface()
     // A resized or maximised window shows the picture anew, fitted to it.
     view_ = ScaledView({screen_.Width(), screen_.Height()}, {surface_->w, surface_->h}, scale_);
     SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+    shown_.Reset(screen_.Width(), screen_.Height());
 }
 
 void SdlBackend::Present(const TRect& rect)
 {
     if (surface_ == nullptr)
         return;
-    const TRect r = view_.AffectedBy(rect.Intersect(screen_.Bounds())).Intersect({0, 0, surface_->w, surface_->h});
-    if (r.IsEmpty())
-        return;
-    const Uint32 format = surface_->format->format;
-    const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+    const TRect screenRect = rect.Intersect(screen_.Bounds());
+    // Scaled, only what changed is drawn again: a game's frame presents its
+    // whole playing area, mostly unchanged, and on a large display each
+    // screen pixel is several window pixels to write. Unscaled, converting
+    // costs no more than comparing would.
+    std::vector<TRect> parts;
+    if (view_.Scaled())
+        parts = shown_.TakeChanges(screen_, screenRect);
+    else
+        parts.push_back(screenRect);
+    const TRect window{0, 0, surface_->w, surface_->h};
+    std::vector<SDL_Rect> updates;
     if (SDL_MUSTLOCK(surface_))
         SDL_LockSurface(surface_);
-    if (direct) {
-        scaler_.Render(screen_, view_, r, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch});
-    } else {
-        // Rendered as 32-bit first, then turned into the surface's layout by SDL.
-        const int pitch = r.Width() * 4;
-        staging_.resize(static_cast<std::size_t>(pitch) * r.Height());
-        const PixelTarget staged{staging_.data() - static_cast<std::ptrdiff_t>(r.top) * pitch - r.left * 4, pitch};
-        scaler_.Render(screen_, view_, r, staged);
-        auto* dst = static_cast<uint8_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(r.top) * surface_->pitch +
-                    r.left * surface_->format->BytesPerPixel;
-        SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_ARGB8888, staging_.data(), pitch, format, dst,
-                          surface_->pitch);
+    for (const TRect& part : parts) {
+        const TRect r = view_.AffectedBy(part).Intersect(window);
+        if (r.IsEmpty())
+            continue;
+        RenderWindowRect(r);
+        updates.push_back({r.left, r.top, r.Width(), r.Height()});
     }
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
-    const SDL_Rect update{r.left, r.top, r.Width(), r.Height()};
-    SDL_UpdateWindowSurfaceRects(window_, &update, 1);
+    if (!updates.empty())
+        SDL_UpdateWindowSurfaceRects(window_, updates.data(), static_cast<int>(updates.size()));
+}
+
+void SdlBackend::RenderWindowRect(const TRect& r)
+{
+    const Uint32 format = surface_->format->format;
+    if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+        scaler_.Render(screen_, view_, r, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch});
+        return;
+    }
+    // Rendered as 32-bit first, then turned into the surface's layout by SDL.
+    const int pitch = r.Width() * 4;
+    staging_.resize(static_cast<std::size_t>(pitch) * r.Height());
+    const PixelTarget staged{staging_.data() - static_cast<std::ptrdiff_t>(r.top) * pitch - r.left * 4, pitch};
+    scaler_.Render(screen_, view_, r, staged);
+    auto* dst = static_cast<uint8_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(r.top) * surface_->pitch +
+                r.left * surface_->format->BytesPerPixel;
+    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_ARGB8888, staging_.data(), pitch, format, dst,
+                      surface_->pitch);
 }
 
 bool SdlBackend::HasPendingInput() const

@@ -13,6 +13,7 @@
 #include "platform/FrameScaler.h"
 #include "platform/ScaledView.h"
 #include "platform/ScriptReader.h"
+#include "platform/ShownScreen.h"
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -71,6 +72,8 @@ private:
     // Turns one SDL event into program events (none for those of no interest).
     void Translate(const SDL_Event& e);
     void RefreshSurface();
+    // Draws a window rectangle inside the picture from the screen.
+    void RenderWindowRect(const TRect& r);
     bool TakePending(InputEvent& event);
 
     SDL_Window* window_ = nullptr;
@@ -78,6 +81,7 @@ private:
     bool scale_ = false;
     ScaledView view_;
     FrameScaler scaler_;
+    ShownScreen shown_;  // what the scaled picture shows, to skip unchanged parts
     std::vector<uint8_t> staging_;    // for window surfaces of another pixel layout
     std::unique_ptr<ScriptReader> script_;
     std::deque<InputEvent> scriptLines_;
