@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -170,4 +171,47 @@ TEST(PresentBatching, ATurnOfTheLoopShowsItsDrawingInOnePresentOfTheUnion)
     };
     app->Run();
     EXPECT_EQ(presentsInClick, 0);
+}
+
+TEST(ScaledSdl, PresentsThatSkipUnchangedPartsLeaveTheWindowAsAFullRenderWould)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlWindowOptions options;
+    options.windowed = true;
+    options.screenWidth = 3840;
+    options.screenHeight = 2160;
+    options.scale = true;
+    std::unique_ptr<SdlBackend> window;
+    try {
+        window = std::make_unique<SdlBackend>(options);
+    } catch (const std::exception&) {
+    }
+    ::unsetenv("SDL_VIDEODRIVER");
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Bitmap& screen = window->Screen();
+    for (int y = 0; y < screen.Height(); ++y)
+        for (int x = 0; x < screen.Width(); ++x)
+            screen.SetPixel(x, y, RGB(x * 7, y * 3, (x ^ y) & 255));
+    window->Present(screen.Bounds());
+    // Frames that change parts (one a single pixel) while the whole is presented.
+    screen.FillRect({300, 200, 420, 260}, RGB(250, 10, 10));
+    window->Present(screen.Bounds());
+    screen.SetPixel(1279, 959, RGB(0, 0, 255));
+    screen.FillRect({0, 500, 1280, 520}, RGB(20, 20, 200));
+    window->Present({0, 400, 1280, 960});
+    TempDir dir;
+    ASSERT_TRUE(window->SaveDisplayedPicture(dir.Path() / "shown.png"));
+    const Png png = LoadPng(dir.Path() / "shown.png");
+    ASSERT_EQ(png.w, 3840);
+    std::vector<uint32_t> expected(static_cast<std::size_t>(3840) * 2160, 0xFF000000u);
+    FrameScaler().Render(screen, window->View(), window->View().Picture(),
+                         {reinterpret_cast<uint8_t*>(expected.data()), 3840 * 4});
+    int wrong = 0;
+    for (int y = 0; y < 2160; ++y)
+        for (int x = 0; x < 3840; ++x) {
+            const uint32_t e = expected[static_cast<std::size_t>(y) * 3840 + x];
+            wrong += png.At(x, y) != RGB((e >> 16) & 255, (e >> 8) & 255, e & 255) ? 1 : 0;
+        }
+    EXPECT_EQ(wrong, 0);
 }
