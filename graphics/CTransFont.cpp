@@ -285,9 +285,9 @@ bool SaveFontCollection(std::string_view fileName, const std::vector<const CTran
 SFontNames FontNamesForMode(int mode)
 {
     switch (mode) {
-    case 4: return {"segoe24", "ArialB24", "ArialBI22,4"};
-    case 16: return {"segoe30", "ArialB30", "ArialBI28"};
-    default: return {"segoe19", "ArialB18,75", "ArialBI17,5"};
+    case 4: return {"segoe24", "ArialB24", "ArialBI22,4", "LabelB26"};
+    case 16: return {"segoe30", "ArialB30", "ArialBI28", "LabelB33"};
+    default: return {"segoe19", "ArialB18,75", "ArialBI17,5", "LabelB21"};
     }
 }
 

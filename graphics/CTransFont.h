@@ -120,5 +120,6 @@ struct SFontNames {
     const char* regular;
     const char* bold;
     const char* boldItalic;
+    const char* label;  // the large bold face of the train's box labels
 };
 SFontNames FontNamesForMode(int mode);

@@ -13,6 +13,8 @@ struct Fonts {
     CTransFont regular;
     CTransFont bold;
     CTransFont boldItalic;
+    CTransFont label;
+    bool hasLabel = false;
 };
 
 Fonts& TheFonts()
@@ -40,9 +42,19 @@ bool LoadGlobalFonts(int mode, std::string_view collection)
     const bool regular = load(f.regular, names.regular);
     const bool bold = load(f.bold, names.bold);
     const bool boldItalic = load(f.boldItalic, names.boldItalic);
+    // Data trees made before the label face lack it: the labels then use the
+    // bold font, and the program still starts.
+    f.hasLabel = load(f.label, names.label);
+    if (!f.hasLabel)
+        f.label.Reset();
     return read && regular && bold && boldItalic;
 }
 
 CTransFont& FontRegular() { return TheFonts().regular; }
 CTransFont& FontBold() { return TheFonts().bold; }
 CTransFont& FontBoldItalic() { return TheFonts().boldItalic; }
+CTransFont& FontLabel()
+{
+    Fonts& f = TheFonts();
+    return f.hasLabel ? f.label : f.bold;
+}

@@ -9,9 +9,13 @@ class CTransFont;
 constexpr std::string_view kFontCollection = "Data\\Intf\\Spec\\qw6cz.tfs";
 
 // Loads the three fonts of a display mode; false when any of them fails
-// (start-up then stops with the missing-resources error).
+// (start-up then stops with the missing-resources error). The label face is
+// loaded too when the collection has it, but is never required.
 bool LoadGlobalFonts(int mode, std::string_view collection = kFontCollection);
 
 CTransFont& FontRegular();
 CTransFont& FontBold();
 CTransFont& FontBoldItalic();
+// The label face of the display mode, or the bold font when the data tree
+// has no label face.
+CTransFont& FontLabel();

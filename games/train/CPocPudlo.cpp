@@ -70,14 +70,14 @@ void CPocPudlo::Draw(Bitmap& target) const
         return;
     if (picture_)
         target.Draw(x_, y_, *picture_);
-    // Ż, Ś, Ź, Ć and DŹ have two spellings: one above the other, in the bold
-    // face, which a child reads more easily on the little plate.
+    // Ż, Ś, Ź, Ć and DŹ have two spellings: one above the other, in the large
+    // bold label face, which a child reads more easily on the little plate.
     const std::string text = SoundName(Key, "\n");
-    CTransFont& font = FontBold();
+    CTransFont& font = FontLabel();
     const LineGapLowered lowered(font, Display().ConvertFromMode(16, 12));
     const CTransFont::SSize size = font.MeasureText(text);
     // The +-100 stays unconverted: the label's width is the font's business.
-    const TRect r{x_ + dx_ - 100, y_ + dy_ + Display().ConvertFromMode(16, 6) - size.height / 2, x_ + dx_ + 100,
+    const TRect r{x_ + dx_ - 100, y_ + dy_ + Display().ConvertFromMode(16, 5) - size.height / 2, x_ + dx_ + 100,
                   y_ + dy_ + size.height};
     font.DrawWrapped(target, text, 255, 1, 0, r);
 }

@@ -395,7 +395,7 @@ TEST_F(GeneratedInterface, EveryModesFontsLoadWithAllPolishLetters)
     const std::string polish = Utf8ToCp1250("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
     for (int mode : {2, 4, 16}) {
         const SFontNames names = FontNamesForMode(mode);
-        for (const char* name : {names.regular, names.bold, names.boldItalic}) {
+        for (const char* name : {names.regular, names.bold, names.boldItalic, names.label}) {
             SCOPED_TRACE(name);
             CTransFont font;
             ASSERT_TRUE(font.LoadFromCollection(kFontCollectionPath, name));
@@ -444,6 +444,23 @@ TEST_F(GeneratedInterface, MemoryFigureLeavesTheWordPanelsFrameClear)
     }
 }
 
+namespace {
+
+// The rows of a picture that hold ink near a label point.
+std::vector<bool> InkRowsNear(const Bitmap& target, TPoint label, int halfWidth)
+{
+    std::vector<bool> ink;
+    for (int y = 0; y < target.Height(); ++y) {
+        bool any = false;
+        for (int x = std::max(0, label.x - halfWidth); x < std::min(target.Width(), label.x + halfWidth); ++x)
+            any = any || Distance(target.GetPixel(x, y), clWhite) > 60;
+        ink.push_back(any);
+    }
+    return ink;
+}
+
+}  // namespace
+
 TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
 {
     // The five sounds with two spellings, drawn on a box as the train does,
@@ -455,6 +472,9 @@ TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
     for (const auto& m : modes) {
         SetDisplay(m.width, m.height);
         ASSERT_TRUE(LoadGlobalFonts(m.mode));
+        // The labels' own face, larger than the bold font of the other texts.
+        ASSERT_NE(&FontLabel(), &FontBold());
+        EXPECT_GT(FontLabel().LineHeight(), FontBold().LineHeight());
         CPocRegal shelf(0, 0, [](const std::string&) {
             auto white = std::make_unique<Bitmap>(20, 20);
             white->Fill(clWhite);
@@ -467,24 +487,99 @@ TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
             Bitmap target(m.width, m.height);
             target.Fill(clWhite);
             box.Draw(target);
-            const TPoint label = box.LabelPoint();
-            std::vector<bool> ink;
-            for (int y = 0; y < target.Height(); ++y) {
-                bool any = false;
-                for (int x = std::max(0, label.x - 60); x < std::min(target.Width(), label.x + 60); ++x)
-                    any = any || Distance(target.GetPixel(x, y), clWhite) > 60;
-                ink.push_back(any);
-            }
+            const std::vector<bool> ink = InkRowsNear(target, box.LabelPoint(), 60);
             const auto first = std::find(ink.begin(), ink.end(), true);
             ASSERT_NE(first, ink.end());
             const auto gapStart = std::find(first, ink.end(), false);
             const auto secondLine = std::find(gapStart, ink.end(), true);
             ASSERT_NE(secondLine, ink.end());
             // At least a seventh of the line height: clearly two lines, at any size.
-            EXPECT_GE(secondLine - gapStart, std::max(3, FontBold().LineHeight() / 7));
+            EXPECT_GE(secondLine - gapStart, std::max(3, FontLabel().LineHeight() / 7));
         }
     }
     SetDisplay(800, 600);
+}
+
+TEST_F(GeneratedInterface, TrainLabelsStayOnTheirPlatesInEveryMode)
+{
+    // Every box with its own picture and every sound's label, the widest and
+    // the two-line ones included: the label's ink keeps off the plate's edge.
+    const struct {
+        int width, height;
+    } modes[] = {{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
+    for (const auto& m : modes) {
+        SetDisplay(m.width, m.height);
+        ASSERT_TRUE(LoadGlobalFonts(Display().Mode()));
+        CPocRegal shelf(0, 0);
+        for (int k = 0; k < 12; ++k) {
+            CPocPudlo& box = shelf.Box(k);
+            ASSERT_NE(box.Picture(), nullptr);
+            Bitmap plain(m.width, m.height);
+            plain.Fill(clBlack);
+            box.Key = 0;
+            plain.Draw(box.X(), box.Y(), *box.Picture());
+            // The plate: the white reaching out from the label point.
+            const TPoint p = box.LabelPoint();
+            auto white = [&](int x, int y) {
+                return x >= 0 && y >= 0 && x < plain.Width() && y < plain.Height() &&
+                       Distance(plain.GetPixel(x, y), clWhite) < 40;
+            };
+            ASSERT_TRUE(white(p.x, p.y)) << m.width << "x" << m.height << " box " << k;
+            int left = p.x, right = p.x, top = p.y, bottom = p.y;
+            while (white(left - 1, p.y))
+                --left;
+            while (white(right + 1, p.y))
+                ++right;
+            while (white(p.x, top - 1))
+                --top;
+            while (white(p.x, bottom + 1))
+                ++bottom;
+            for (int32_t sound : {GL_S, GL_SZ, GL_DZ, GL_DZZ, GL_ZRZ, GL_SS, GL_ZZ, GL_CC, GL_DZZZ}) {
+                SCOPED_TRACE(std::to_string(m.width) + "x" + std::to_string(m.height) + " box " +
+                             std::to_string(k) + " sound " + std::to_string(sound));
+                box.Key = sound;
+                Bitmap labelled(m.width, m.height);
+                labelled.Fill(clBlack);
+                box.Draw(labelled);
+                int inkLeft = m.width, inkRight = -1, inkTop = m.height, inkBottom = -1;
+                for (int y = 0; y < m.height; ++y)
+                    for (int x = 0; x < m.width; ++x)
+                        if (labelled.GetPixel(x, y) != plain.GetPixel(x, y)) {
+                            inkLeft = std::min(inkLeft, x);
+                            inkRight = std::max(inkRight, x);
+                            inkTop = std::min(inkTop, y);
+                            inkBottom = std::max(inkBottom, y);
+                        }
+                ASSERT_GE(inkRight, 0);
+                EXPECT_GT(inkLeft, left);
+                EXPECT_LT(inkRight, right);
+                EXPECT_GT(inkTop, top);
+                EXPECT_LT(inkBottom, bottom);
+            }
+        }
+    }
+    SetDisplay(800, 600);
+}
+
+TEST_F(GeneratedInterface, TreeWithoutLabelFaceStartsWithBoldLabels)
+{
+    // A collection written before the label face existed: the three fonts of
+    // the mode only.
+    const SFontNames names = FontNamesForMode(16);
+    CTransFont regular, bold, boldItalic;
+    ASSERT_TRUE(regular.LoadFromCollection(kFontCollectionPath, names.regular));
+    ASSERT_TRUE(bold.LoadFromCollection(kFontCollectionPath, names.bold));
+    ASSERT_TRUE(boldItalic.LoadFromCollection(kFontCollectionPath, names.boldItalic));
+    const std::string older = "Data\\Intf\\Spec\\older.tfs";
+    ASSERT_TRUE(SaveFontCollection(older, {&regular, &bold, &boldItalic}));
+    ASSERT_TRUE(LoadGlobalFonts(16, older));
+    EXPECT_EQ(&FontLabel(), &FontBold());
+    // The full collection brings the label face back.
+    ASSERT_TRUE(LoadGlobalFonts(16));
+    EXPECT_NE(&FontLabel(), &FontBold());
+    EXPECT_EQ(FontLabel().Name(), names.label);
+    ASSERT_TRUE(LoadGlobalFonts(16, older));
+    EXPECT_EQ(&FontLabel(), &FontBold());
 }
 
 #endif

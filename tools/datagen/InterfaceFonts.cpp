@@ -1,4 +1,4 @@
-// Rasterises the nine fonts of the game pictures into the collection file.
+// Rasterises the twelve fonts of the game pictures into the collection file.
 #include "tools/datagen/InterfaceFonts.h"
 
 #include <ft2build.h>
@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #include "graphics/CTransFont.h"
 #include "platform/Paths.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr const char* kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kBold = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
+constexpr const char* kLabel = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 constexpr const char* kBoldItalic = "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf";
 
 // The Unicode character of a cp1250 byte; 0 for bytes that are no
@@ -70,13 +72,16 @@ const std::vector<UiFontSpec>& FontSpecs()
         std::vector<UiFontSpec> list;
         for (int mode : {2, 4, 16}) {
             const SFontNames names = FontNamesForMode(mode);
-            for (const char* name : {names.regular, names.bold, names.boldItalic}) {
+            for (const char* name : {names.regular, names.bold, names.boldItalic, names.label}) {
                 std::string n = name;
                 const std::size_t digits = n.find_first_of("0123456789");
                 std::string size = n.substr(digits);
                 std::replace(size.begin(), size.end(), ',', '.');
                 const std::string face = n.substr(0, digits);
-                const char* file = face == "ArialBI" ? kBoldItalic : face == "ArialB" ? kBold : kDejaVu;
+                const char* file = face == "ArialBI"  ? kBoldItalic
+                                   : face == "ArialB" ? kBold
+                                   : face == "LabelB" ? kLabel
+                                                      : kDejaVu;
                 list.push_back({name, file, std::stod(size)});
             }
         }
@@ -132,7 +137,10 @@ void RasteriseFont(const UiFontSpec& spec, CTransFont& font)
     font.SetName(spec.name);
     // Glyph images start at the top of the line: every image reaches from the
     // line top (the tallest accent) down to the glyph's lowest row.
-    font.SetMetrics(ascent + descent, 0, static_cast<int>(std::ceil(spec.pixelSize * 0.2)));
+    // The label face is only ever drawn on the train's small plates, two lines
+    // at most: a smaller gap lets larger letters fit, the accent still clear.
+    const bool label = std::string_view(spec.file) == kLabel;
+    font.SetMetrics(ascent + descent, 0, static_cast<int>(std::ceil(spec.pixelSize * (label ? 0.1 : 0.2))));
     for (const Rendered& r : glyphs) {
         int index;
         if (r.width == 0 || r.rows == 0) {

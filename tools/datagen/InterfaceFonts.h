@@ -9,8 +9,8 @@ class CTransFont;
 
 constexpr const char* kFontCollectionPath = "Data\\Intf\\Spec\\qw6cz.tfs";
 
-// The nine fonts the program looks up: a regular, a bold and a bold italic
-// one for each display mode, named with their pixel size.
+// The twelve fonts the program looks up: a regular, a bold, a bold italic
+// and a label one for each display mode, named with their pixel size.
 struct UiFontSpec {
     const char* name;
     const char* file;
@@ -20,5 +20,5 @@ const std::vector<UiFontSpec>& FontSpecs();
 
 // One font with a glyph for every printable cp1250 character.
 void RasteriseFont(const UiFontSpec& spec, CTransFont& font);
-// Writes all nine into one collection file.
+// Writes all twelve into one collection file.
 void WriteFontCollectionFile(const std::filesystem::path& file);

@@ -145,7 +145,7 @@ TEST(CPocRegal, LabelsTwoSpellingsOnTwoCloseLinesCentredOnTheLabelPoint)
 {
     DisplayRestorer restore;
     SetDisplay(1280, 960);
-    CTransFont& font = FontBold();
+    CTransFont& font = FontLabel();
     font.Reset();
     font.SetMetrics(20, 2, 14);
     const int letter = font.AddGlyph(0, 0, Block(10, 20));
@@ -167,7 +167,7 @@ TEST(CPocRegal, LabelsTwoSpellingsOnTwoCloseLinesCentredOnTheLabelPoint)
     ASSERT_EQ(rows.size(), 40u);
     // Two lines of 20 rows, 14 - 12 = 2 rows apart.
     EXPECT_EQ(rows[19] + 3, rows[20]);
-    EXPECT_EQ(rows.front(), label.y + 6 - (20 + 2 + 20) / 2);
+    EXPECT_EQ(rows.front(), label.y + 5 - (20 + 2 + 20) / 2);
     // "RZ" is 2 glyphs of 10 plus a spacing, centred on the label point.
     int left = 2000, right = -1;
     for (int x = 0; x < target.Width(); ++x)
