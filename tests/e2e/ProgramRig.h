@@ -4,6 +4,7 @@
 // the screens (to learn a deal) while the script drives them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,8 +20,10 @@
 
 class ProgramRig {
 public:
-    // False from Ready() when there is no generated tree to run on.
-    ProgramRig(int width, int height, const std::string& script, uint64_t seed);
+    // False from Ready() when there is no generated tree to run on. prepare
+    // may add files to the program's directory before anything is loaded.
+    ProgramRig(int width, int height, const std::string& script, uint64_t seed,
+               const std::function<void(const TempDir&)>& prepare = {});
     ~ProgramRig();
 
     bool Ready() const { return ready_; }
