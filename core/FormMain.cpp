@@ -541,19 +541,6 @@ void TFormMain::MPStopExecute()
     recorder_->Stop();
     const bool openFailed = !recorder_->IsOpen();
     recorder_->Close();
-    if (slotBeforeRecording_) {
-        const CNagData::NagRec previous = *slotBeforeRecording_;
-        slotBeforeRecording_.reset();
-        const bool saved = recordingStarted_ && !recorder_->SaveFailed();
-        if (!saved) {
-            // The old recording is still in its file: the slot keeps its date.
-            nagData_->RestoreSlot(previous);
-            // A player error was shown already; a file that could not be
-            // made or written (a full disk) is told here.
-            if (recordingStarted_ || openFailed)
-                ShowMessageNumber(12);
-        }
-    }
     busy_ = false;
     buttons_[kStop]->Hide();
     buttons_[kRecord]->Show();
@@ -562,6 +549,18 @@ void TFormMain::MPStopExecute()
     A_Stop.SetEnabled(true);
     buttons_[kUp]->SetEnabled(true);
     buttons_[kDown]->SetEnabled(true);
+    if (!slotBeforeRecording_)
+        return;
+    const CNagData::NagRec previous = *slotBeforeRecording_;
+    slotBeforeRecording_.reset();
+    if (recordingStarted_ && !recorder_->SaveFailed())
+        return;
+    // The old recording is still in its file: the slot keeps its date. A
+    // player error was shown already; a file that could not be made or
+    // written (a full disk) is told here, over the menu as it is again.
+    nagData_->RestoreSlot(previous);
+    if (recordingStarted_ || openFailed)
+        ShowMessageNumber(12);
 }
 
 void TFormMain::ScrollUp()

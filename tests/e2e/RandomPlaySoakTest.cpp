@@ -4,6 +4,7 @@
 // small set; scripts/soak.sh --runs N runs as many as wanted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +19,8 @@
 
 namespace {
 
-constexpr int kRunsInCi = 24;
-constexpr int kEventsPerRun = 160;
+constexpr int kRunsInCi = 48;
+constexpr int kEventsPerRun = 200;
 
 uint64_t EnvNumber(const char* name, uint64_t fallback)
 {
@@ -35,6 +36,7 @@ struct SoakRun {
     uint64_t seed = 0;
     std::string failure;
     std::string script;
+    int games = 0;  // records the run added to the statistics
 };
 
 // Run n plays the game of tab n % 6 + 1 (the sixth is the recording tab) in
@@ -56,7 +58,7 @@ SoakRun Play(uint64_t seed)
         run.failure = "status " + std::to_string(r.status) + " (-1: killed by a signal): " + r.errors;
     else if (ShowedAnError(r))
         run.failure = "an error message: " + r.errors;
-    else if (WholeStatisticsRecords(root.Path()) < 0)
+    else if ((run.games = WholeStatisticsRecords(root.Path())) < 0)
         run.failure = "the statistics file is missing or holds a partial record";
     return run;
 }
@@ -80,8 +82,12 @@ TEST(RandomPlaySoak, NoRunCrashesAndTheStatisticsHoldOnlyWholeRecords)
         });
     for (std::thread& t : pool)
         t.join();
-    for (const SoakRun& run : results)
+    int games = 0;
+    for (const SoakRun& run : results) {
         EXPECT_EQ(run.failure, "") << "seed " << run.seed << ", script:\n" << run.script;
-    std::printf("%llu runs of %d random events from seed %llu\n", static_cast<unsigned long long>(runs),
-                kEventsPerRun, static_cast<unsigned long long>(firstSeed));
+        games += std::max(run.games, 0);
+    }
+    std::printf("%llu runs of %d random events from seed %llu, %d games recorded\n",
+                static_cast<unsigned long long>(runs), kEventsPerRun, static_cast<unsigned long long>(firstSeed),
+                games);
 }
