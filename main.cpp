@@ -1,8 +1,14 @@
 // The program's entry point: everything else lives in the library.
+#include <ctime>
+#include <iostream>
+
 #include "core/Szeptaczki.h"
 #include "games/ProgramScreens.h"
+#include "report/ProgressReport.h"
 
 int main(int argc, char** argv)
 {
-    return RunSzeptaczki(argc, argv, ProgramScreens());
+    return RunSzeptaczki(argc, argv, ProgramScreens(), [](const auto& statisticsFile, const auto& outDir) {
+        return WriteProgressReport(statisticsFile, outDir, std::time(nullptr), std::cout, std::cerr);
+    });
 }

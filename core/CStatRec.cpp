@@ -9,33 +9,10 @@
 
 #include "core/CBlad.h"
 #include "core/CUstGry.h"
+#include "core/StatisticsFile.h"
 #include "platform/Paths.h"
 
 namespace {
-
-void PutU16(std::string& out, uint16_t v)
-{
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>(v >> 8);
-}
-
-void PutI16(std::string& out, int16_t v)
-{
-    PutU16(out, static_cast<uint16_t>(v));
-}
-
-void PutI32(std::string& out, int32_t v)
-{
-    const auto u = static_cast<uint32_t>(v);
-    for (int shift = 0; shift < 32; shift += 8)
-        out += static_cast<char>((u >> shift) & 0xFF);
-}
-
-void PutTime(std::string& out, const SystemTime& t)
-{
-    for (uint16_t field : {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds})
-        PutU16(out, field);
-}
 
 // The exact comparisons the rating rests on: the factors are doubles (0.4 is a
 // hair above 0.4, 0.6 a hair below 0.6) and their products with the counters
@@ -69,9 +46,9 @@ CStatRec::~CStatRec()
     Settings = nullptr;
 }
 
-std::filesystem::path CStatRec::FileName() const
+std::filesystem::path CStatRec::FileNameFor(int32_t programNumber)
 {
-    return NativePath("prgst" + std::to_string(ProgramNumber) + ".stt");
+    return NativePath("prgst" + std::to_string(programNumber) + ".stt");
 }
 
 bool CStatRec::EnsureFile()
@@ -82,9 +59,7 @@ bool CStatRec::EnsureFile()
         return true;
     if (std::filesystem::exists(file, ec))
         return false;  // something else by that name: nothing to append to
-    std::string header;
-    PutI32(header, ProgramNumber);
-    PutTime(header, TheClock().UniversalTime());
+    const std::string header = EncodeStatHeader(ProgramNumber, TheClock().UniversalTime());
     // All or nothing: a half-written header would spoil every later record.
     WriteFileAtomically(file, header);
     return std::filesystem::is_regular_file(file, ec);
@@ -136,17 +111,20 @@ bool CStatRec::Save(uint8_t completed)
         return false;
     Completed = completed;
 
-    std::string record;
-    PutI32(record, GameId);
-    PutTime(record, StartTime);
-    PutI16(record, Settings ? Settings->Poziom : int16_t{0});
-    PutI16(record, Settings ? Settings->Gloski : int16_t{0});
-    PutI16(record, Settings ? Settings->Pozycja : int16_t{0});
-    PutI32(record, Duration);
-    PutI16(record, Completed);
-    PutI32(record, Hints);
-    PutI32(record, Correct);
-    PutI32(record, Wrong);
+    StatRecord r;
+    r.GameId = GameId;
+    r.StartTime = StartTime;
+    if (Settings) {
+        r.Poziom = Settings->Poziom;
+        r.Gloski = Settings->Gloski;
+        r.Pozycja = Settings->Pozycja;
+    }
+    r.Duration = Duration;
+    r.Completed = Completed;
+    r.Hints = Hints;
+    r.Correct = Correct;
+    r.Wrong = Wrong;
+    const std::string record = EncodeStatRecord(r);
 
     // The file was made at start-up; a file that has gone since is not made
     // again here, so a record never lands in a file without a header.
@@ -193,8 +171,13 @@ std::string CStatRec::WrongText() const
 
 int16_t CStatRec::Rating() const
 {
-    const double c = Correct;
-    const double w = Wrong;
+    return RatingOf(Correct, Wrong);
+}
+
+int16_t CStatRec::RatingOf(int32_t correct, int32_t wrong)
+{
+    const double c = correct;
+    const double w = wrong;
     if (ExactlyAtMost(c, 0.4, w))
         return 1;
     if (ExactlyAbove(w, 0.6, c))

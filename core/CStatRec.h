@@ -38,7 +38,8 @@ public:
     int32_t Wrong = 0;
 
     // "prgst" + program number + ".stt" in the program's directory.
-    std::filesystem::path FileName() const;
+    std::filesystem::path FileName() const { return FileNameFor(ProgramNumber); }
+    static std::filesystem::path FileNameFor(int32_t programNumber);
     bool EnsureFile();
 
     void StartGame(CUstGry& settings);
@@ -60,4 +61,6 @@ public:
     std::string WrongText() const;
     // 1, 2 or 4: how well the child did.
     int16_t Rating() const;
+    // The same for any game's counters (the progress report rates old games).
+    static int16_t RatingOf(int32_t correct, int32_t wrong);
 };

@@ -39,6 +39,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         };
         if (a == "z" || a == "Z") {
             out.maintenance = true;
+        } else if (a == "raport") {
+            out.report = true;
+        } else if (a == "--out") {
+            if (!value(out.reportDir))
+                return false;
         } else if (a == "--windowed") {
             out.windowed = true;
         } else if (a == "--headless") {
@@ -74,7 +79,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             return false;
         }
     }
-    if (out.headless && out.script.empty() && !out.maintenance) {
+    if (!out.reportDir.empty() && !out.report) {
+        error = "--out belongs to raport";
+        return false;
+    }
+    if (out.report && out.maintenance) {
+        error = "z and raport exclude each other";
+        return false;
+    }
+    if (out.headless && out.script.empty() && !out.maintenance && !out.report) {
         error = "--headless needs --script FILE";
         return false;
     }

@@ -1,6 +1,6 @@
 // The program's command line:
 //   szeptaczki [--windowed] [--screen WxH] [--root DIR] [--headless]
-//              [--script FILE] [--seed N] [z]
+//              [--script FILE] [--seed N] [z | raport [--out DIR]]
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,8 @@
 
 struct CommandLine {
     bool maintenance = false;  // "z": write the resource report instead of starting the games
+    bool report = false;       // "raport": write the progress report and exit
+    std::string reportDir;     // "--out DIR" of the progress report; empty: beside the statistics
     bool windowed = false;
     bool headless = false;
     int screenWidth = 0;  // 0: the real screen (1024 x 768 when headless)

@@ -118,7 +118,8 @@ struct ProgramObjects {
 
 }  // namespace
 
-int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers)
+int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers,
+                  const ReportWriter& writeReport)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine cmd;
@@ -136,6 +137,18 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     std::error_code ec;
     const fs::path startDir = fs::current_path(ec);
     SetProgramDir(cmd.root.empty() ? ExecutableDir(argc > 0 ? argv[0] : nullptr) : fs::path(cmd.root));
+
+    // The report only reads the statistics: no window, no sound, and it may
+    // run beside a program that is playing.
+    if (cmd.report) {
+        if (!writeReport) {
+            std::fprintf(stderr, "szeptaczki: this build has no progress report\n");
+            return 2;
+        }
+        const fs::path statistics = CStatRec::FileNameFor(6);
+        return writeReport(statistics, cmd.reportDir.empty() ? statistics.parent_path()
+                                                             : fs::absolute(cmd.reportDir, ec));
+    }
 
     InstallPlatformServices(cmd.headless);
     struct ServicesGuard {

@@ -2,14 +2,22 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/Program.h"
 
+// The "raport" verb, given by the program: writes the progress report of the
+// statistics file into outDir and returns the exit status.
+using ReportWriter =
+    std::function<int(const std::filesystem::path& statisticsFile, const std::filesystem::path& outDir)>;
+
 // Runs the program. screenMakers make the screens above the core (games,
 // about screen) in the order of start-up. The exit status is 0, 2 for a bad
-// command line, or 3 when a headless script failed.
-int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers = {});
+// command line, or 3 when a headless script failed; with "raport", what
+// writeReport returns.
+int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers = {},
+                  const ReportWriter& writeReport = {});
 
 // The maintenance mode: checks the word files and writes the report into
 // reportDir when something is missing or surplus.

@@ -124,7 +124,9 @@ void TApplication::Step(bool mayWait)
     }
     if (OnIdle && !idleDone_) {
         bool done = true;
-        OnIdle(done);
+        // A copy runs: the handler may hand the idle time to another one.
+        const std::function<void(bool&)> idle = OnIdle;
+        idle(done);
         idleDone_ = done;
         return;
     }
@@ -152,7 +154,8 @@ void TApplication::WaitStep()
     }
     if (OnIdle && !idleDone_) {
         bool done = true;
-        OnIdle(done);
+        const std::function<void(bool&)> idle = OnIdle;
+        idle(done);
         idleDone_ = done;
         if (clock.Milliseconds() > now)
             return;

@@ -30,6 +30,8 @@ ButtonLook LookOf(const std::string& base)
         return {Hex(0x2BB5C8), false};
     if (base == "rstop")
         return {Hex(0x3B7BE8), true};
+    if (base == "dalej" || base == "wstecz")
+        return {Hex(0x3C9BEF), true};
     return {Hex(0xFF9A3C), true};
 }
 
@@ -80,6 +82,20 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
         cairo_fill(cr);
     } else if (base == "rstop") {
         RoundedRectPath(cr, cx - s * 0.22, cy - s * 0.22, s * 0.44, s * 0.44, s * 0.06);
+        cairo_fill(cr);
+    } else if (base == "dalej" || base == "wstecz") {
+        // A fat arrow pointing to the next or the previous board.
+        const double d = base == "dalej" ? 1 : -1;
+        cairo_move_to(cr, cx - d * s * 0.28, cy - s * 0.09);
+        cairo_line_to(cr, cx + d * s * 0.02, cy - s * 0.09);
+        cairo_line_to(cr, cx + d * s * 0.02, cy - s * 0.24);
+        cairo_line_to(cr, cx + d * s * 0.3, cy);
+        cairo_line_to(cr, cx + d * s * 0.02, cy + s * 0.24);
+        cairo_line_to(cr, cx + d * s * 0.02, cy + s * 0.09);
+        cairo_line_to(cr, cx - d * s * 0.28, cy + s * 0.09);
+        cairo_close_path(cr);
+        cairo_set_line_width(cr, s * 0.05);
+        cairo_stroke_preserve(cr);
         cairo_fill(cr);
     } else if (base == "up" || base == "down") {
         const double d = base == "up" ? -1 : 1;
@@ -374,7 +390,7 @@ Bitmap HandCursor()
 
 void GenerateLibrary(InterfaceWriter& out)
 {
-    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down"})
+    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
         WriteButton(out, base);
 
     struct Check {

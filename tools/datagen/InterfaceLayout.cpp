@@ -118,7 +118,7 @@ UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSi
 
 UiSize ButtonSize(const std::string& base)
 {
-    if (base == "stop" || base == "pomoc")
+    if (base == "stop" || base == "pomoc" || base == "dalej" || base == "wstecz")
         return {64, 60};
     if (base == "start" || base == "wyjdz" || base == "oprogramie")
         return {80, 60};
@@ -212,7 +212,7 @@ std::vector<InterfaceFile> InterfaceFileTable()
     add(spec + "mKom_kp.xji", {420, 250});
 
     auto library = [&](const std::string& name, UiSize s) { files.push_back({name, s.width, s.height, true}); };
-    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down"})
+    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
         for (const char* suffix : {"_A", "_D", "_", "_M"})
             library(std::string(b) + suffix, ButtonSize(b));
     for (bool large : {false, true}) {

@@ -1,0 +1,34 @@
+// The program's command line: the verbs and the options that belong to them.
+#include <gtest/gtest.h>
+
+#include "core/CommandLine.h"
+
+namespace {
+
+bool Parse(const std::vector<std::string>& args, CommandLine& cmd, std::string& error)
+{
+    cmd = CommandLine{};
+    error.clear();
+    return ParseCommandLine(args, cmd, error);
+}
+
+}  // namespace
+
+TEST(CommandLine, ReportVerbTakesAnOutputFolderAndNeedsNoScript)
+{
+    CommandLine cmd;
+    std::string error;
+    ASSERT_TRUE(Parse({"--root", "/tmp/x", "raport", "--out", "wyniki"}, cmd, error)) << error;
+    EXPECT_TRUE(cmd.report);
+    EXPECT_FALSE(cmd.maintenance);
+    EXPECT_EQ(cmd.reportDir, "wyniki");
+    EXPECT_EQ(cmd.root, "/tmp/x");
+    EXPECT_TRUE(Parse({"--headless", "raport"}, cmd, error)) << error;
+
+    // --out means nothing without the report, and the two verbs exclude each other.
+    EXPECT_FALSE(Parse({"--out", "wyniki"}, cmd, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(Parse({"z", "raport"}, cmd, error));
+    EXPECT_FALSE(Parse({"raport", "--out"}, cmd, error));
+    EXPECT_FALSE(Parse({"--headless"}, cmd, error));
+}
