@@ -121,10 +121,11 @@ Outcome Sweep(const std::string& file)
     for (const ScreenSize& screen : modes)
         if (run(screen, MenuTour(screen)))
             return o;
-    for (const ScreenSize& screen : modes)
-        for (int tab = 1; tab <= kGameTabCount; ++tab)
-            if (run(screen, GameTour(screen, tab)))
-                return o;
+    // A game loads its pictures in the first of a file's modes wherever it
+    // does in the others: one mode's tour is enough.
+    for (int tab = 1; tab <= kGameTabCount; ++tab)
+        if (run(modes.front(), GameTour(modes.front(), tab)))
+            return o;
     return o;
 }
 
