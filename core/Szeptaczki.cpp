@@ -136,7 +136,10 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
 
     std::error_code ec;
     const fs::path startDir = fs::current_path(ec);
-    SetProgramDir(cmd.root.empty() ? ExecutableDir(argc > 0 ? argv[0] : nullptr) : fs::path(cmd.root));
+    if (cmd.root.empty())
+        SetProgramPlaces(LocateProgramPlaces(ExecutableDir(argc > 0 ? argv[0] : nullptr)));
+    else
+        SetProgramDir(cmd.root);
 
     // The report only reads the statistics: no window, no sound, and it may
     // run beside a program that is playing.
@@ -158,6 +161,16 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     if (cmd.maintenance) {
         WriteResourceReport(startDir);
         return 0;
+    }
+
+    // An installation is never written to: the child's files go to the
+    // user's folder, which the first start makes.
+    if (std::string reason; !MakeUserFolder(reason)) {
+        TheMessageBoxes().Show("Szeptaczki Cz.VI - Błąd"_cp,
+                               "Nie można utworzyć folderu na ustawienia, statystyki i nagrania:\n"_cp +
+                                   Utf8ToCp1250(reason),
+                               MessageIcon::Error);
+        return 1;
     }
 
     SingleInstance instance(InstanceName(cmd));

@@ -13,9 +13,9 @@ using ReportWriter =
     std::function<int(const std::filesystem::path& statisticsFile, const std::filesystem::path& outDir)>;
 
 // Runs the program. screenMakers make the screens above the core (games,
-// about screen) in the order of start-up. The exit status is 0, 2 for a bad
-// command line, or 3 when a headless script failed; with "raport", what
-// writeReport returns.
+// about screen) in the order of start-up. The exit status is 0, 1 when the
+// user's folder cannot be made, 2 for a bad command line, or 3 when a
+// headless script failed; with "raport", what writeReport returns.
 int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers = {},
                   const ReportWriter& writeReport = {});
 

@@ -3,6 +3,7 @@
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
 #include "games/memory/FormMemory3.h"
+#include "games/suction/FormPrzyssawki.h"
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
@@ -44,6 +45,7 @@ std::vector<ScreenMaker> ProgramScreens()
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
+        MakeFormPrzyssawki,
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
     };
 }

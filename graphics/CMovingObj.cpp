@@ -5,6 +5,7 @@
 
 #include "graphics/Chamowanie.h"
 #include "graphics/Universalfn.h"
+#include "platform/Canvas.h"
 #include "platform/Clock.h"
 
 void CMovingObj::Begin(TRect rect, int grabX, int grabY, Bitmap* canvas, const Bitmap* background, PaintProc paint,
@@ -17,6 +18,7 @@ void CMovingObj::Begin(TRect rect, int grabX, int grabY, Bitmap* canvas, const B
     paint_ = std::move(paint);
     userData_ = userData;
     canvas_ = canvas;
+    window_ = nullptr;
     background_ = background;
     startLeft_ = left_ = rect.left;
     startTop_ = top_ = rect.top;
@@ -24,21 +26,39 @@ void CMovingObj::Begin(TRect rect, int grabX, int grabY, Bitmap* canvas, const B
     grabY_ = grabY - rect.top;
 }
 
+void CMovingObj::Begin(TRect rect, int grabX, int grabY, TCanvas* window, const Bitmap* background, PaintProc paint,
+                       void* userData)
+{
+    Begin(rect, grabX, grabY, static_cast<Bitmap*>(nullptr), background, std::move(paint), userData);
+    window_ = window;
+}
+
 void CMovingObj::MoveTo(int x, int y)
 {
-    if (canvas_ == nullptr || background_ == nullptr)
+    if ((canvas_ == nullptr && window_ == nullptr) || background_ == nullptr)
         return;
     const int newLeft = x - grabX_;
     const int newTop = y - grabY_;
     const TRect oldRect = RectXYWH(left_, top_, scratch_.Width(), scratch_.Height());
     const TRect newRect = RectXYWH(newLeft, newTop, scratch_.Width(), scratch_.Height());
-    RestoreUncovered(*canvas_, *background_, newLeft, newTop, oldRect);
+    if (canvas_ != nullptr) {
+        RestoreUncovered(*canvas_, *background_, newLeft, newTop, oldRect);
+    } else {
+        for (const TRect& r : UncoveredBands(newLeft, newTop, oldRect)) {
+            const TRect inside = r.Intersect(background_->Bounds());
+            if (!inside.IsEmpty())
+                window_->CopyRect(inside, *background_, inside);
+        }
+    }
     // Parts of the new place outside the background stay black in the scratch.
     scratch_.Fill(clBlack);
     scratch_.CopyRect(scratch_.Bounds(), *background_, newRect);
     if (paint_)
         paint_(userData_, scratch_, 0, 0);
-    canvas_->CopyRect(newRect, scratch_, scratch_.Bounds());
+    if (canvas_ != nullptr)
+        canvas_->CopyRect(newRect, scratch_, scratch_.Bounds());
+    else
+        window_->CopyRect(newRect, scratch_, scratch_.Bounds());
     left_ = newLeft;
     top_ = newTop;
 }

@@ -7,6 +7,8 @@
 
 #include "platform/Bitmap.h"
 
+class TCanvas;
+
 class CMovingObj {
 public:
     // Draws the sprite into the scratch bitmap with its top-left at (x, y).
@@ -19,6 +21,10 @@ public:
     // Starts a drag or glide of the sprite at rect, grabbed at (grabX, grabY)
     // in canvas coordinates. canvas and background must outlive the move.
     void Begin(TRect rect, int grabX, int grabY, Bitmap* canvas, const Bitmap* background, PaintProc paint,
+               void* userData);
+    // The same on a window's canvas (a paint box), so that every move shows
+    // at once; the background is in the canvas's coordinates.
+    void Begin(TRect rect, int grabX, int grabY, TCanvas* window, const Bitmap* background, PaintProc paint,
                void* userData);
     // Moves the sprite so that its grab point is at (x, y).
     void MoveTo(int x, int y);
@@ -43,6 +49,7 @@ private:
     int top_ = 0;
     const Bitmap* background_ = nullptr;
     Bitmap* canvas_ = nullptr;
+    TCanvas* window_ = nullptr;
     Bitmap scratch_;
     PaintProc paint_;
     void* userData_ = nullptr;

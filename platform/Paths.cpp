@@ -3,9 +3,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,10 +17,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path& ProgramDirStorage()
+ProgramPlaces& PlacesStorage()
 {
-    static fs::path dir = fs::current_path();
-    return dir;
+    static ProgramPlaces places{fs::current_path(), fs::current_path(), false};
+    return places;
+}
+
+fs::path AbsoluteNormal(const fs::path& dir)
+{
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(dir, ec);
+    return ec ? dir : absolute.lexically_normal();
+}
+
+bool IsDirectory(const fs::path& dir)
+{
+    std::error_code ec;
+    return fs::is_directory(dir, ec);
+}
+
+// The components of a program path, without empty and "." ones.
+std::vector<std::string_view> Components(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t next = path.find_first_of("\\/", pos);
+        if (next == std::string_view::npos)
+            next = path.size();
+        const std::string_view part = path.substr(pos, next - pos);
+        if (!part.empty() && part != ".")
+            parts.push_back(part);
+        pos = next + 1;
+    }
+    return parts;
 }
 
 // The entry of dir whose name equals name without regard to case, or name itself.
@@ -38,16 +70,100 @@ fs::path MatchComponent(const fs::path& dir, const std::string& nameUtf8)
 
 }  // namespace
 
+ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHome, const char* home)
+{
+    fs::path dir = AbsoluteNormal(exeDir);
+    if (dir.filename().empty())
+        dir = dir.parent_path();  // "prefix/bin/" names the same folder as "prefix/bin"
+    // The usual spellings: a tree copied from a Windows disk counts as beside.
+    for (const char* name : {"Data", "DATA", "data"})
+        if (IsDirectory(dir / name))
+            return {dir, dir, false};
+    const fs::path shared = (dir.parent_path() / "share" / "szeptaczki").lexically_normal();
+    if (!IsDirectory(shared / "Data"))
+        return {dir, dir, false};
+
+    fs::path user;
+    if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
+        user = fs::path(xdgDataHome) / "szeptaczki";
+    else if (home && *home)
+        user = fs::path(home) / ".local" / "share" / "szeptaczki";
+    return {shared, user.lexically_normal(), true};
+}
+
+ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
+{
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        // A session started without HOME (a service, su -) still has an account.
+        const passwd* account = ::getpwuid(::getuid());
+        home = account ? account->pw_dir : nullptr;
+    }
+    return LocateProgramPlaces(exeDir, std::getenv("XDG_DATA_HOME"), home);
+}
+
+void SetProgramPlaces(const ProgramPlaces& places)
+{
+    ProgramPlaces& current = PlacesStorage();
+    current.data = AbsoluteNormal(places.data);
+    current.user = places.user.empty() ? fs::path() : AbsoluteNormal(places.user);
+    current.installed = places.installed;
+}
+
+const ProgramPlaces& CurrentProgramPlaces()
+{
+    return PlacesStorage();
+}
+
 void SetProgramDir(const fs::path& dir)
 {
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(dir, ec);
-    ProgramDirStorage() = ec ? dir : absolute.lexically_normal();
+    SetProgramPlaces({dir, dir, false});
 }
 
 const fs::path& ProgramDir()
 {
-    return ProgramDirStorage();
+    return PlacesStorage().user;
+}
+
+const fs::path& DataDir()
+{
+    return PlacesStorage().data;
+}
+
+bool IsUserPath(std::string_view path)
+{
+    if (!path.empty() && (path[0] == '/' || path[0] == '\\'))
+        return false;
+    const std::vector<std::string_view> parts = Components(path);
+    if (parts.empty())
+        return true;
+    if (EqualsNoCase(parts[0], "Data"))
+        return parts.size() == 2 && EqualsNoCase(parts[1], "data.ini");
+    return !EqualsNoCase(parts[0], "RESOURCE");
+}
+
+bool MakeUserFolder(std::string& error)
+{
+    const ProgramPlaces& places = PlacesStorage();
+    if (!places.installed)
+        return true;
+    if (places.user.empty()) {
+        error = "neither XDG_DATA_HOME nor HOME names the user's folder";
+        return false;
+    }
+    // The settings file lives in a Data folder of its own.
+    const fs::path settingsFolder = NativePath("Data\\data.ini").parent_path();
+    std::error_code ec;
+    fs::create_directories(settingsFolder, ec);
+    if (ec) {
+        error = settingsFolder.string() + ": " + ec.message();
+        return false;
+    }
+    if (::access(places.user.c_str(), W_OK | X_OK) != 0 || ::access(settingsFolder.c_str(), W_OK | X_OK) != 0) {
+        error = places.user.string() + ": " + std::generic_category().message(errno);
+        return false;
+    }
+    return true;
 }
 
 fs::path NativePath(std::string_view path)
@@ -58,7 +174,7 @@ fs::path NativePath(std::string_view path)
         result = "/";
         pos = 1;
     } else {
-        result = ProgramDir();
+        result = IsUserPath(path) ? ProgramDir() : DataDir();
     }
     bool resolving = true;  // once a component is missing, the rest cannot exist
     while (pos <= path.size()) {

@@ -9,14 +9,49 @@
 #include <string_view>
 #include <vector>
 
-// The program's directory: data, settings and statistics live here.
-void SetProgramDir(const std::filesystem::path& dir);
-const std::filesystem::path& ProgramDir();
+// Where the program's files live. The data tree (pictures, sounds, fonts, the
+// picture library) is only ever read; the user's files (settings, statistics,
+// recordings, reports) are written. A build and --root keep both in one
+// directory; an installation keeps the tree in its share/szeptaczki and the
+// user's files in the user's data folder, so that it may be read-only.
+struct ProgramPlaces {
+    std::filesystem::path data;
+    std::filesystem::path user;
+    bool installed = false;  // user is the user's data folder, made on first start
+};
 
-// A cp1250 path with '\' or '/' separators, relative to the program's
-// directory unless it is absolute, as a native path. Components that exist on
-// disk in another letter case are replaced by their spelling on disk; the
-// rest are kept as given.
+// The places for a program in exeDir: the data tree beside it when there is
+// one, else the installation's share/szeptaczki found from bin/ (so that an
+// installation can be moved), else exeDir as the resource check expects it.
+// An installation's user folder is $XDG_DATA_HOME/szeptaczki (an absolute
+// one only), else HOME/.local/share/szeptaczki; empty when neither is known.
+ProgramPlaces LocateProgramPlaces(const std::filesystem::path& exeDir, const char* xdgDataHome, const char* home);
+// The same with this process's environment and the account's home folder.
+ProgramPlaces LocateProgramPlaces(const std::filesystem::path& exeDir);
+
+void SetProgramPlaces(const ProgramPlaces& places);
+const ProgramPlaces& CurrentProgramPlaces();
+// Both places in one directory.
+void SetProgramDir(const std::filesystem::path& dir);
+// The program's directory: the place of the user's files and the working
+// directory after start-up. In a build it also holds the data tree.
+const std::filesystem::path& ProgramDir();
+// The read-only data tree.
+const std::filesystem::path& DataDir();
+
+// The one rule that sends a program path to its place: the user's files are
+// the settings "Data\data.ini" and whatever lies outside the tree's folders
+// "Data" and "RESOURCE" (statistics, "Nagrane\", reports).
+bool IsUserPath(std::string_view path);
+
+// Makes the user's folder and the folders its files are written into; false
+// with the reason in error when it cannot be made.
+bool MakeUserFolder(std::string& error);
+
+// A cp1250 path with '\' or '/' separators as a native path: absolute ones
+// as they are, relative ones in the place IsUserPath gives them. Components
+// that exist on disk in another letter case are replaced by their spelling on
+// disk; the rest are kept as given.
 std::filesystem::path NativePath(std::string_view path);
 
 // The directory the running executable lives in (argv0 is the fallback

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev libpixman-1-dev
   libcairo2-dev libfreetype-dev
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
-  chromium
+  chromium desktop-file-utils appstream
 )
 
 missing=()

@@ -67,11 +67,15 @@ std::string ProgramPath()
 
 ProgramResult RunProgram(const std::string& arguments, const fs::path& workingDir)
 {
+    return RunCommand("'" + ProgramPath() + "' " + arguments, workingDir);
+}
+
+ProgramResult RunCommand(const std::string& command, const fs::path& workingDir)
+{
     TempDir scratch;
     const fs::path err = scratch.Path() / "stderr.txt";
-    const std::string command = "cd '" + workingDir.string() + "' && '" + ProgramPath() + "' " + arguments +
-                                " 2>'" + err.string() + "' >/dev/null";
-    const int raw = std::system(command.c_str());
+    const std::string line = "cd '" + workingDir.string() + "' && " + command + " 2>'" + err.string() + "' >/dev/null";
+    const int raw = std::system(line.c_str());
     ProgramResult result;
     if (raw != -1 && WIFEXITED(raw))
         result.status = WEXITSTATUS(raw);

@@ -51,6 +51,8 @@ struct ProgramResult {
 };
 // Runs the program with arguments (each quoted) from a working directory.
 ProgramResult RunProgram(const std::string& arguments, const std::filesystem::path& workingDir);
+// Runs a shell command line the same way.
+ProgramResult RunCommand(const std::string& command, const std::filesystem::path& workingDir);
 
 // Lays out a program directory at root whose data are the generated default
 // tree beside the built program (linked, read-only), with a writable Data

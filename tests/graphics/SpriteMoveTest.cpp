@@ -5,6 +5,7 @@
 
 #include "graphics/CMovingObj.h"
 #include "graphics/Universalfn.h"
+#include "platform/Canvas.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -144,4 +145,25 @@ TEST(CMovingObj, GlideEndsAtTheTargetWithTheLargestMovesFirst)
     EXPECT_GT(seen[1] - seen[0], 3 * (seen[8] - seen[7]));
     EXPECT_EQ(canvas.GetPixel(310, 20), clRed);
     EXPECT_EQ(canvas.GetPixel(10, 20), background.GetPixel(10, 20));
+}
+
+TEST(CMovingObj, OnAWindowCanvasEveryMoveLandsAtTheCanvasOrigin)
+{
+    const Bitmap background = Scene(60, 40);
+    Bitmap window(100, 80);
+    window.Fill(clBlack);
+    // The canvas's (0, 0) sits at (20, 30) of the window, as a paint box's does.
+    TCanvas canvas(window, {20, 30}, {20, 30, 80, 70}, nullptr);
+    canvas.CopyRect(background.Bounds(), background, background.Bounds());
+    CMovingObj mover;
+    mover.Begin({10, 10, 20, 18}, 10, 10, &canvas, &background,
+                [](void*, Bitmap& scratch, int x, int y) { scratch.SetPixel(x, y, clRed); }, nullptr);
+    mover.MoveTo(30, 20);
+    EXPECT_EQ(window.GetPixel(20 + 30, 30 + 20), clRed);
+    EXPECT_EQ(window.GetPixel(20 + 10, 30 + 10), background.GetPixel(10, 10));
+    // Past the background's edge nothing is read from outside it.
+    mover.MoveTo(55, 35);
+    EXPECT_EQ(window.GetPixel(20 + 55, 30 + 35), clRed);
+    EXPECT_EQ(window.GetPixel(20 + 30, 30 + 20), background.GetPixel(30, 20));
+    EXPECT_EQ(window.GetPixel(5, 5), clBlack);
 }

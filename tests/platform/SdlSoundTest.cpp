@@ -90,7 +90,7 @@ TEST(SdlAudio, MixesVoicesTogetherAndClipsInsteadOfWrappingAround)
         ASSERT_NE(a, 0u);
         ASSERT_NE(b, 0u);
         EXPECT_TRUE(audio.IsSounding(a));
-        EXPECT_TRUE(audio.Wait(a, 3000));
+        EXPECT_TRUE(audio.Wait(a, 30000));
         EXPECT_FALSE(audio.IsSounding(b));
         EXPECT_EQ(ended, 1);
         // A stopped voice ends at once and without its end callback.

@@ -16,6 +16,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateMenu(out, m);
         GenerateTrain(out, m);
         GenerateMemory(out, m);
+        GenerateSuction(out, m);
         GenerateAbout(out, m);
     }
     GenerateScreens(out);

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "games/suction/CPssEkranikRes.h"
+#include "games/suction/CPssRamka.h"
 #include "graphics/CDisplay.h"
 
 const std::array<UiMode, 3>& UiModes()
@@ -105,6 +107,31 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 
+UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
+// The written word is centred on the whole plate picture and its capitals sit
+// in the upper part of their line: the face is raised so that they look
+// centred on it, with the shadow below.
+UiSpan SuctionPlateFace(const UiMode& m) { return {FromMode16Rounded(m, 8), FromMode16Rounded(m, 74)}; }
+UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 336), FromMode16Rounded(m, 140)}; }
+
+UiRect SuctionScreen(const UiMode& m, int k)
+{
+    const TRect r = CPssEkranikRes::PlaceRect(DisplayOf(m), k);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+UiTrainPoint SuctionDock(const UiMode& m, int k)
+{
+    const TPoint p = CPssEkranikRes::DockPoint(DisplayOf(m), k);
+    return {p.x, p.y};
+}
+
+UiTrainPoint SuctionPlateHome(const UiMode& m, int k)
+{
+    const TPoint p = CPssRamka::Home(DisplayOf(m), k);
+    return {p.x, p.y};
+}
+
 UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
 UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
 UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
@@ -201,9 +228,13 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        pair(back + "pss_tlo", ".xji", backdrop);
+        pair(obj + "pss_ram", ".xji", SuctionPlateSize(m));
+        pair(obj + "pss_pod", ".xji", SuctionHighlightSize(m));
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
     }
+    add(spec + "R5_pss_snieg.xji", kSuctionSnowSize);
     add("Data\\Intf\\QW6_Splash.xji", {600, 348});
     pair(spec + "RU_mnqw6", ".xji", kLogoSize);
     pair(spec + "mKom_pc_", ".xji", {320, 120});

@@ -64,6 +64,25 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 
+// Suction cups: the word plate (its suction cups along the top, a shadow
+// under it; its face spans the rows SuctionPlateFace gives), the hint
+// highlight around it, the snow picture (one for every mode), and the screen
+// casings k = 0..4 and the points their plates stick at, in the mode's
+// background picture.
+UiSize SuctionPlateSize(const UiMode& m);
+struct UiSpan {
+    int first, last;
+};
+UiSpan SuctionPlateFace(const UiMode& m);
+UiSize SuctionHighlightSize(const UiMode& m);
+constexpr UiSize kSuctionSnowSize{320, 240};
+struct UiRect {
+    int left, top, right, bottom;
+};
+UiRect SuctionScreen(const UiMode& m, int k);
+UiTrainPoint SuctionDock(const UiMode& m, int k);
+UiTrainPoint SuctionPlateHome(const UiMode& m, int k);
+
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).
 UiSize ZoomFrameSize(const UiMode& m);

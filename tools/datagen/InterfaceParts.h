@@ -18,6 +18,7 @@ void GenerateLibrary(InterfaceWriter& out);
 void GenerateMenu(InterfaceWriter& out, const UiMode& m);
 void GenerateTrain(InterfaceWriter& out, const UiMode& m);
 void GenerateMemory(InterfaceWriter& out, const UiMode& m);
+void GenerateSuction(InterfaceWriter& out, const UiMode& m);
 void GenerateScreens(InterfaceWriter& out);
 void GenerateAbout(InterfaceWriter& out, const UiMode& m);
 

@@ -16,6 +16,7 @@
 #include "tools/datagen/ContactSheet.h"
 #include "tools/datagen/DataTree.h"
 #include "tools/datagen/ParallelFor.h"
+#include "tools/datagen/ProgramIcon.h"
 #include "tools/datagen/WordSource.h"
 
 #if SZ_DATAGEN_HAVE_INTERFACE
@@ -33,6 +34,7 @@ int Usage()
     std::fprintf(stderr,
                  "usage: szeptaczki-datagen OUTDIR\n"
                  "         writes the default data tree under OUTDIR (OUTDIR/Data, OUTDIR/RESOURCE)\n"
+                 "         and the desktop icons (OUTDIR/icons)\n"
                  "       szeptaczki-datagen --contact-sheet FILE.png [FIRST [COUNT] | KEY...]\n"
                  "         draws COUNT word pictures (default 40) from word FIRST, or the named\n"
                  "         words, on one PNG page\n");
@@ -82,6 +84,9 @@ int Generate(const fs::path& outDir)
     const char* interfaceNote = "interface art: not in this build of the generator\n";
     std::fprintf(stderr, "interface art NOT written: this build has no interface generator\n");
 #endif
+
+    WriteProgramIcons(root);
+    std::printf("desktop icons: written\n");
 
     // Files left by an earlier run of ours that belong to no word would be
     // reported as surplus by the program; files we did not make are left alone.
