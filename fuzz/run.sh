@@ -32,7 +32,7 @@ for name in "${targets[@]}"; do
   mkdir -p "$work/corpus" "$work/findings"
   log="$work/log.txt"
   set +e
-  "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 -jobs=1 -workers=1 \
+  "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$work/findings/" "$work/corpus" "$root/fuzz/corpus/$name" >"$log" 2>&1
   rc=$?
   set -e
