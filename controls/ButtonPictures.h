@@ -10,8 +10,10 @@
 // What an image button shows; the picture last shown is its whole state.
 enum class ButtonState { Normal, Hover, Pressed };
 
-// Puts picture over dest at (x, y): the mask (white where opaque) by OR makes
-// the opaque area white, then the picture (white where transparent) by AND.
+// Puts picture over dest at (x, y) through the mask: white where the picture
+// covers, black where it does not, grey where it blends (a soft edge). A
+// black and white mask gives what OR with the mask and AND with the picture
+// (white where transparent) give.
 void DrawMasked(Bitmap& dest, int x, int y, const Bitmap& mask, const Bitmap& picture);
 
 class ButtonPictures {

@@ -1,6 +1,7 @@
 // An image button on a form over a still background (menus, message box,
 // summary): it composes its picture over a clean copy of the background in a
-// buffer of its own and puts the result on the form.
+// buffer of its own and puts the result on the form. A disabled button shows
+// its normal picture faded towards grey and the background.
 #pragma once
 
 #include <string_view>
@@ -25,11 +26,15 @@ public:
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
+    // Draws the normal picture again, dimmed while the button (or its
+    // action) is disabled; for a change of the action's enabled state.
+    void Refresh();
 
     void Paint(TCanvas& canvas) override;
 
 private:
     void DrawState(ButtonState state) override;
+    void Dim();
 
     TCanvas* target_;
     const Bitmap* background_;

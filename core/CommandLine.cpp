@@ -46,6 +46,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
                 return false;
         } else if (a == "--windowed") {
             out.windowed = true;
+        } else if (a == "--no-scale") {
+            out.noScale = true;
         } else if (a == "--headless") {
             out.headless = true;
         } else if (a == "--screen") {

@@ -1,6 +1,6 @@
 // The program's command line:
 //   szeptaczki [--windowed] [--screen WxH] [--root DIR] [--headless]
-//              [--script FILE] [--seed N] [z | raport [--out DIR]]
+//              [--script FILE] [--seed N] [--no-scale] [z | raport [--out DIR]]
 #pragma once
 
 #include <cstdint>
@@ -14,10 +14,11 @@ struct CommandLine {
     std::string reportDir;     // "--out DIR" of the progress report; empty: beside the statistics
     bool windowed = false;
     bool headless = false;
+    bool noScale = false;  // keep the picture unscaled and centred on a larger screen
     int screenWidth = 0;  // 0: the real screen (1024 x 768 when headless)
     int screenHeight = 0;
     std::string root;    // the program's directory; empty: the executable's directory
-    std::string script;  // input events for headless runs
+    std::string script;  // input events, for headless runs or fed to the window in real time
     std::optional<uint64_t> seed;
 };
 

@@ -21,6 +21,7 @@
 #include "platform/Text.h"
 #include "recording/CNagData.h"
 #include "recording/CNagrywanie.h"
+#include "recording/RecordingIndicator.h"
 #include "screens/FormKomunikat.h"
 #include "screens/FormOProgramie.h"
 
@@ -94,8 +95,11 @@ void TFormMain::BuildBackground()
 {
     const CDisplay& d = Display();
     const std::string& prefix = layout_.tabPrefix;
-    MakeBackground({d.ScreenWidth(), d.ScreenHeight(), d.OffsetX(), d.OffsetY()}, background_,
-                   SpecPath(prefix + "mT0.xji"));
+    const std::string sceneFile = SpecPath(prefix + "mT0.xji");
+    // Without its scene the menu would open black: the data tree is damaged.
+    if (!FileExists(sceneFile))
+        throw CBlad(1);
+    MakeBackground({d.ScreenWidth(), d.ScreenHeight(), d.OffsetX(), d.OffsetY()}, background_, sceneFile);
     // Every tab picture must hold all the tabs: a strip that decodes smaller
     // would leave tabs that cannot be clicked.
     const TPoint needs = TabStripNeeds(d);
@@ -175,7 +179,10 @@ void TFormMain::BuildButtons()
     const TPoint places[8] = {layout_.about, layout_.exit, layout_.start, layout_.record,
                               layout_.play,  layout_.stop, layout_.up,    layout_.down};
     for (int i = 0; i < 8; ++i) {
-        auto button = std::make_unique<CPrzyciskP>(*this, kButtonNames[i], Canvas(), background_, places[i].x,
+        // The recording tab's buttons never stand over a caption: the tab
+        // hides them, so the buttons put back the scene without them.
+        const Bitmap& under = i >= kRecord ? sceneWithoutCaptions_ : background_;
+        auto button = std::make_unique<CPrzyciskP>(*this, kButtonNames[i], Canvas(), under, places[i].x,
                                                    places[i].y, buttonActions[i]);
         button->Cursor = crHand;
         buttons_[static_cast<std::size_t>(i)] = std::move(button);
@@ -236,7 +243,7 @@ void TFormMain::BuildRecordingPanel()
     vL_Nazwisko.SetBounds(329, 200, vL_Nazwisko.Width(), vL_Nazwisko.Height());
     vL_Data.SetBounds(524, 200, vL_Data.Width(), vL_Data.Height());
 
-    scrollBar_ = std::make_unique<CScrollBar>(*this, 0, 0, Canvas(), background_);
+    scrollBar_ = std::make_unique<CScrollBar>(*this, 0, 0, Canvas(), sceneWithoutCaptions_);
     scrollBar_->Hide();
 
     nagData_ = std::make_unique<CNagData>();
@@ -249,6 +256,13 @@ void TFormMain::BuildRecordingPanel()
     nagData_->BuildRows(*this, Canvas(), parts);
 
     recorder_ = std::make_unique<CNagrywanie>([this] { MPStop.Execute(); }, [this] { MPStop.Execute(); });
+
+    // Left of the three recording buttons: right of them the scroll arrows
+    // stand in the smallest mode.
+    indicator_ = std::make_unique<RecordingIndicator>(Canvas(), sceneWithoutCaptions_);
+    const TRect play = buttons_[kPlay]->BoundsRect();
+    const int width = play.Height() * 7 / 4;
+    indicator_->SetPlace(RectXYWH(play.left - play.Height() / 3 - width, play.top, width, play.Height()));
 }
 
 CPrzyciskP& TFormMain::Button(const std::string& baseName)
@@ -347,6 +361,7 @@ void TFormMain::A_ZakladkaExecute()
         buttons_[kStop]->SetVisible(busy_);
         buttons_[kRecord]->SetVisible(!busy_);
         buttons_[kPlay]->SetVisible(!busy_);
+        indicator_->Draw();
         if (opening)
             DropFocus();
         buttons_[kStart]->Hide();
@@ -484,6 +499,15 @@ void TFormMain::EnterBusyState()
     buttons_[kUp]->SetEnabled(false);
     buttons_[kDown]->SetEnabled(false);
     busy_ = true;
+    RedrawBusyButtons();
+}
+
+void TFormMain::RedrawBusyButtons()
+{
+    // The actions do not tell their buttons: the dimmed or plain look is
+    // drawn here.
+    for (int i : {kAbout, kExit, kUp, kDown})
+        buttons_[static_cast<std::size_t>(i)]->Refresh();
 }
 
 void TFormMain::A_Rec_RecExecute()
@@ -507,6 +531,7 @@ void TFormMain::A_Rec_RecExecute()
         return;  // the stop button brings the menu back
     if (recorder_->Record(kRecordingLimitMs)) {
         recordingStarted_ = true;
+        indicator_->Start();
         return;  // the recorder calls MPStop when the recording ends
     }
     if (recorder_->HasError())
@@ -541,6 +566,7 @@ void TFormMain::MPStopExecute()
     recorder_->Stop();
     const bool openFailed = !recorder_->IsOpen();
     recorder_->Close();
+    indicator_->Stop();
     busy_ = false;
     buttons_[kStop]->Hide();
     buttons_[kRecord]->Show();
@@ -549,6 +575,7 @@ void TFormMain::MPStopExecute()
     A_Stop.SetEnabled(true);
     buttons_[kUp]->SetEnabled(true);
     buttons_[kDown]->SetEnabled(true);
+    RedrawBusyButtons();
     if (!slotBeforeRecording_)
         return;
     const CNagData::NagRec previous = *slotBeforeRecording_;

@@ -24,6 +24,7 @@ class CNagrywanie;
 class CObiektGraficzny;
 class CPrzyciskP;
 class CScrollBar;
+class RecordingIndicator;
 
 class TFormMain : public TForm {
 public:
@@ -51,11 +52,14 @@ public:
     bool Busy() const { return busy_; }
     CNagData& Recordings() { return *nagData_; }
     CNagrywanie& Recorder() { return *recorder_; }
+    const RecordingIndicator& Indicator() const { return *indicator_; }
     CCheckBut& AmountButton(int i) { return *amounts_[static_cast<std::size_t>(i)]; }
     CCheckBut& SoundButton(int i) { return *sounds_[static_cast<std::size_t>(i)]; }
     CCheckBut& PositionButton(int i) { return *positions_[static_cast<std::size_t>(i)]; }
     CPrzyciskP& Button(const std::string& baseName);
     const SMainMenuLayout& Layout() const { return layout_; }
+    // The scene as the recording tab shows it, without the three captions.
+    const Bitmap& SceneWithoutCaptions() const { return sceneWithoutCaptions_; }
 
 private:
     void BuildBackground();
@@ -78,6 +82,7 @@ private:
     void ScrollUp();
     void ScrollDown();
     void EnterBusyState();
+    void RedrawBusyButtons();
     void ShowMessageNumber(int number);
     void DropFocus();
 
@@ -95,6 +100,7 @@ private:
     std::unique_ptr<CNagData> nagData_;
     std::unique_ptr<CScrollBar> scrollBar_;
     std::unique_ptr<CNagrywanie> recorder_;
+    std::unique_ptr<RecordingIndicator> indicator_;
     bool busy_ = false;
     // The slot as it was before the recording now running was noted in it,
     // and whether the recorder really started: a recording that never

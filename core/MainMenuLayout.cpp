@@ -37,7 +37,9 @@ SMainMenuLayout MainMenuLayout(const CDisplay& d)
     l.about = {pw / 2 + ox - 155, bottomRow};
     l.exit = {pw / 2 + ox - 55, bottomRow};
     l.start = {pw / 2 + ox + 35, bottomRow};
-    const int recTop = mode == 16 ? oy + 595 : oy + (ph * 10) / 14;
+    // In 800 x 600 the row of the recording buttons would touch the eighth
+    // recording row (which ends at 426): it goes a little lower there.
+    const int recTop = mode == 16 ? oy + 595 : mode == 2 ? oy + 440 : oy + (ph * 10) / 14;
     l.record = {mode == 16 ? ox + 515 : R(350) + ox, recTop};
     l.play = {mode == 16 ? ox + 415 : R(270) + ox, recTop};
     l.stop = {mode == 16 ? ox + 465 : R(310) + ox, recTop};

@@ -188,6 +188,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     options.windowed = cmd.windowed;
     options.screenWidth = cmd.screenWidth;
     options.screenHeight = cmd.screenHeight;
+    options.scale = !cmd.noScale;
     options.scriptFile = cmd.script;
     options.title = "S-Szeptaczki Cz.VI";
     std::unique_ptr<TApplication> app;
@@ -207,12 +208,14 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     fs::current_path(ProgramDir(), ec);
     SetDisplay(app->ScreenWidth(), app->ScreenHeight());
 
-    auto splash = std::make_unique<TFormSplashScreen>(*app);
-    SetMessageOwner(splash.get());
-    splash->Show();
-    app->ProcessMessages();
-
+    // The splash is made inside the guard: a failure there ends in a
+    // message like any other failure of start-up.
+    std::unique_ptr<TFormSplashScreen> splash;
     try {
+        splash = std::make_unique<TFormSplashScreen>(*app);
+        SetMessageOwner(splash.get());
+        splash->Show();
+        app->ProcessMessages();
         if (Display().IsScreenTooSmall())
             throw CBlad(2);
         if (!LoadGlobalFonts(Display().Mode()))

@@ -2,6 +2,8 @@
 
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
+#include "games/conveyor/FormTasmociag.h"
+#include "games/forklift/FormWidlak.h"
 #include "games/memory/FormMemory3.h"
 #include "games/suction/FormPrzyssawki.h"
 #include "games/train/FormPociag.h"
@@ -28,6 +30,22 @@ public:
     int ShowGame() override { return FormMemory3->ShowModal(); }
 };
 
+// The forklift game as the main menu sees it.
+class WidlakScreen final : public CScreenOwner, public CGameScreen {
+public:
+    explicit WidlakScreen(TApplication& app) : form_(app, *Slowa, *StatRec, FormKoniecGry)
+    {
+        RegisterGameScreen(this);
+    }
+    ~WidlakScreen() override { UnregisterGameScreen(this); }
+    int GameId() const override { return 4; }
+    bool EnoughWords() override { return form_.EnoughWords(); }
+    int ShowGame() override { return form_.ShowModal(); }
+
+private:
+    TFormWidlak form_;
+};
+
 // The about screen, owned until the clean-up.
 class AboutScreen final : public CScreenOwner {
 public:
@@ -45,7 +63,9 @@ std::vector<ScreenMaker> ProgramScreens()
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
+        MakeFormTasmociag,
         MakeFormPrzyssawki,
+        [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<WidlakScreen>(app); },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
     };
 }

@@ -3,6 +3,7 @@
 #include "graphics/CSynchLoop.h"
 
 #include "platform/Clock.h"
+#include "platform/SleepHook.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ void CSynchLoop::SetPeriod(int periodMs)
 
 void CSynchLoop::WaitFrame()
 {
+    // A frame that finds its period already over waits not at all, yet it
+    // must still be seen before the next one is drawn.
+    BeforeSleep();
     if (TheClock().IsVirtual()) {
         TheClock().Sleep(periodMs_);
         return;

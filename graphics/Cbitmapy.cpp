@@ -7,6 +7,7 @@
 #include "graphics/Jpeg.h"
 #include "graphics/LoadCorrectBitmap.h"
 #include "graphics/StretchBitmap.h"
+#include "graphics/PictureReads.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -14,8 +15,10 @@ namespace {
 std::string ReadPictureBytes(std::string_view fileName)
 {
     std::string bytes;
-    if (!ReadWholeFile(NativePath(fileName), bytes))
+    const std::filesystem::path file = NativePath(fileName);
+    if (!ReadWholeFile(file, bytes))
         throw EInvalidGraphic("Cannot read the picture file " + std::string(fileName));
+    NotePictureRead(file);
     return bytes;
 }
 

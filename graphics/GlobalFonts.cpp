@@ -2,6 +2,11 @@
 
 #include "graphics/CTransFont.h"
 
+#include <sstream>
+#include <string>
+
+#include "platform/Paths.h"
+
 namespace {
 
 struct Fonts {
@@ -22,11 +27,20 @@ bool LoadGlobalFonts(int mode, std::string_view collection)
 {
     const SFontNames names = FontNamesForMode(mode);
     Fonts& f = TheFonts();
+    // The collection is read once; each font then finds its own record in it.
+    std::string bytes;
+    const bool read = ReadWholeFile(NativePath(collection), bytes);
+    std::istringstream in(std::move(bytes));
+    auto load = [&](CTransFont& font, std::string_view name) {
+        in.clear();
+        in.seekg(0);
+        return font.LoadFromCollection(in, name);
+    };
     // All three are tried so that a damaged collection shows as one error.
-    const bool regular = f.regular.LoadFromCollection(collection, names.regular);
-    const bool bold = f.bold.LoadFromCollection(collection, names.bold);
-    const bool boldItalic = f.boldItalic.LoadFromCollection(collection, names.boldItalic);
-    return regular && bold && boldItalic;
+    const bool regular = load(f.regular, names.regular);
+    const bool bold = load(f.bold, names.bold);
+    const bool boldItalic = load(f.boldItalic, names.boldItalic);
+    return read && regular && bold && boldItalic;
 }
 
 CTransFont& FontRegular() { return TheFonts().regular; }

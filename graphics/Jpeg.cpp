@@ -32,7 +32,8 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
         static_cast<unsigned char>(bytes[1]) != 0xD8)
         throw EInvalidGraphic("Invalid JPEG: no start-of-image marker");
-    TjHandle handle(tjInitDecompress());
+    // One decoder per thread, kept: making one costs more than decoding a small picture.
+    thread_local TjHandle handle(tjInitDecompress());
     if (!handle)
         throw EInvalidGraphic("Invalid JPEG: decoder not available");
     auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -43,7 +44,8 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
         static_cast<long long>(width) * height > std::min(maxPixels, kMaxPicturePixels))
         throw EInvalidGraphic("Invalid JPEG: picture size out of range");
-    Bitmap decoded(width, height, PixelFormat::Bgr24);
+    // The decoder writes every pixel (a damaged stream is filled in, or fails).
+    Bitmap decoded = Bitmap::ForOverwrite(width, height, PixelFormat::Bgr24);
     // Bitmap rows are stored bottom-up, which is what TJFLAG_BOTTOMUP writes.
     if (tjDecompress2(handle.get(), src, size, decoded.Bits(), width, decoded.Stride(), height, TJPF_BGR,
                       TJFLAG_BOTTOMUP) != 0 &&

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "graphics/PictureReads.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -409,8 +410,10 @@ void RepairBmpSizeField(std::string& bytes)
 void LoadCorrectBitmap(Bitmap& target, std::string_view fileName)
 {
     std::string bytes;
-    if (!ReadWholeFile(NativePath(fileName), bytes))
+    const std::filesystem::path file = NativePath(fileName);
+    if (!ReadWholeFile(file, bytes))
         throw EInvalidGraphic("Cannot read the picture file " + std::string(fileName));
+    NotePictureRead(file);
     RepairBmpSizeField(bytes);
     DecodeBmp(bytes, target, PixelFormat::Bgr24);
 }

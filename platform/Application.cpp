@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/Clock.h"
+#include "platform/SleepHook.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/MainThread.h"
@@ -39,10 +40,13 @@ TApplication::TApplication(std::unique_ptr<Backend> backend)
     canConfine_ = backend_->ConfinePointer(nullptr);
     pointer_ = {screenWidth_ / 2, screenHeight_ / 2};
     quitSignals_ = std::make_unique<QuitSignals>();
+    // Animations sleep between their steps: each step must be seen first.
+    SetBeforeSleep([this] { FlushPresents(); });
 }
 
 TApplication::~TApplication()
 {
+    SetBeforeSleep({});
     // Forms should go first; one that outlives the application must not reach back into it.
     for (TForm* f : forms_)
         f->app_ = nullptr;
@@ -60,6 +64,7 @@ int TApplication::Run()
         mainForm_->Show();
     while (!terminated_ && mainForm_ != nullptr && mainForm_->Visible())
         HandleMessage();
+    FlushPresents();
     // A script that ran out, or a failed one, ends the program as the user would: by closing the main form.
     if (mainForm_ != nullptr && mainForm_->Visible())
         mainForm_->Close();
@@ -75,8 +80,10 @@ void TApplication::ProcessMessages()
 {
     RunDueWork();
     PaintPending();
-    if (backend_->IsHeadless())
+    if (backend_->IsHeadless()) {
+        FlushPresents();
         return;
+    }
     InputEvent event;
     // Only what is queued now: events arriving meanwhile wait for the next call.
     for (int handled = 0; handled < 1000 && !terminated_ && backend_->PollEvent(event); ++handled) {
@@ -84,6 +91,7 @@ void TApplication::ProcessMessages()
         RunDueWork();
     }
     PaintPending();
+    FlushPresents();
 }
 
 bool TApplication::RunDueWork()
@@ -104,6 +112,13 @@ void TApplication::PaintPending()
 }
 
 void TApplication::Step(bool mayWait)
+{
+    // Everything drawn while this turn ran is shown once, when it ends.
+    StepWithoutPresenting(mayWait);
+    FlushPresents();
+}
+
+void TApplication::StepWithoutPresenting(bool mayWait)
 {
     RunDueWork();
     PaintPending();
@@ -136,6 +151,7 @@ void TApplication::Step(bool mayWait)
     if (next == 0)
         return;
     const int timeout = next < 0 ? -1 : static_cast<int>(std::min<int64_t>(next, INT_MAX));
+    FlushPresents();
     if (backend_->WaitEvent(event, timeout)) {
         Dispatch(event);
         idleDone_ = false;
@@ -250,7 +266,7 @@ void TApplication::Dispatch(const InputEvent& event)
         RequestQuit();
         break;
     case InputKind::Expose:
-        backend_->Present(ScreenRect());
+        unpresented_ = ScreenRect();
         break;
     case InputKind::Wake:
         break;
@@ -322,7 +338,9 @@ void TApplication::DispatchScript(const InputEvent& event)
         break;
     case InputKind::ScriptShot:
         PaintPending();
-        if (!SaveScreenshot(event.text))
+        FlushPresents();
+        // What the display shows: on a larger screen the scaled picture.
+        if (!backend_->SaveDisplayedPicture(event.text))
             FailScript(event.line, "cannot write the screenshot " + event.text);
         break;
     case InputKind::ScriptExpect: {
@@ -426,6 +444,19 @@ void TApplication::ScreenChanged(TRect screenRect)
     if (r.IsEmpty())
         return;
     Compose(r);
+    if (unpresented_.IsEmpty())
+        unpresented_ = r;
+    else
+        unpresented_ = {std::min(unpresented_.left, r.left), std::min(unpresented_.top, r.top),
+                        std::max(unpresented_.right, r.right), std::max(unpresented_.bottom, r.bottom)};
+}
+
+void TApplication::FlushPresents()
+{
+    if (unpresented_.IsEmpty())
+        return;
+    const TRect r = unpresented_;
+    unpresented_ = {};
     backend_->Present(r);
 }
 

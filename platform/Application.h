@@ -91,8 +91,12 @@ public:
     // Saves the composed screen as a PNG file.
     bool SaveScreenshot(const std::filesystem::path& file) const;
 
-    // Composes a screen rectangle from the shown forms and shows it at once.
+    // Composes a screen rectangle from the shown forms; it reaches the display
+    // with the next FlushPresents, which the message loop makes at the end of
+    // every turn and before every wait or sleep.
     void ScreenChanged(TRect screenRect);
+    // Shows at once, in one present, the union of what changed since the last one.
+    void FlushPresents();
 
 private:
     friend class TForm;
@@ -108,6 +112,7 @@ private:
 
     void Step(bool mayWait);
     void ServeQuitRequest();
+    void StepWithoutPresenting(bool mayWait);
     bool RunDueWork();
     void PaintPending();
     void WaitStep();
@@ -150,4 +155,5 @@ private:
     bool confined_ = false;
     TRect confinement_;
     bool canConfine_ = false;
+    TRect unpresented_;             // union of the composed rectangles not yet shown
 };

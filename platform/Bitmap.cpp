@@ -53,6 +53,22 @@ Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format)
     SetSize(width, height);
 }
 
+Bitmap Bitmap::ForOverwrite(int width, int height, PixelFormat format)
+{
+    Bitmap b;
+    b.format_ = format;
+    b.width_ = std::max(width, 0);
+    b.height_ = std::max(height, 0);
+    b.stride_ = RowStride(b.width_, format);
+    b.bits_.resize(static_cast<std::size_t>(b.stride_) * b.height_);
+    // Padding is never written by the pixel code, and equal pictures must compare equal.
+    const int used = b.width_ * b.BytesPerPixel();
+    if (used < b.stride_)
+        for (int y = 0; y < b.height_; ++y)
+            std::memset(b.ScanLine(y) + used, 0, static_cast<std::size_t>(b.stride_ - used));
+    return b;
+}
+
 int Bitmap::BytesPerPixel() const
 {
     return format_ == PixelFormat::Gray8 ? 1 : format_ == PixelFormat::Bgr24 ? 3 : 4;
@@ -69,7 +85,9 @@ void Bitmap::SetSize(int width, int height)
     resized.width_ = width;
     resized.height_ = height;
     resized.stride_ = RowStride(width, format_);
-    resized.bits_.assign(static_cast<std::size_t>(resized.stride_) * height, 0);
+    resized.bits_.resize(static_cast<std::size_t>(resized.stride_) * height);
+    if (!resized.bits_.empty())
+        std::memset(resized.bits_.data(), 0, resized.bits_.size());
     const int keepW = std::min(width, width_);
     const int keepH = std::min(height, height_);
     // A bitmap 0 pixels wide has no pixel memory at all: nothing to keep.

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // A colour as 0x00BBGGRR: red in the low byte.
@@ -52,10 +54,40 @@ enum class PixelFormat { Gray8, Bgr24, Bgrx32 };
 // Raster operations of rectangle copies: plain copy, OR and AND of the bytes.
 enum class RasterOp { Copy, Or, And };
 
+// Storage whose new bytes are left as they come instead of being zeroed: a
+// picture decoder writes every pixel anyway, and zeroing first costs a pass
+// over memory the size of the picture.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept
+    {
+    }
+    template <class U>
+    void construct(U* p) noexcept
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args)
+    {
+        std::construct_at(p, std::forward<Args>(args)...);
+    }
+};
+
 class Bitmap {
 public:
     Bitmap() = default;
+    // Black pixels.
     Bitmap(int width, int height, PixelFormat format = PixelFormat::Bgr24);
+    // Pixels left undefined (the row padding is zero) for a caller that
+    // writes every one straight away, such as a decoder.
+    static Bitmap ForOverwrite(int width, int height, PixelFormat format = PixelFormat::Bgr24);
 
     // Resizing keeps the pixels that stay inside and makes new ones black.
     void SetSize(int width, int height);
@@ -101,7 +133,7 @@ private:
     int height_ = 0;
     PixelFormat format_ = PixelFormat::Bgr24;
     int stride_ = 0;
-    std::vector<uint8_t> bits_;
+    std::vector<uint8_t, UninitialisedAllocator<uint8_t>> bits_;
 };
 
 // Bytes of one row of the given width, padded to a multiple of 4.

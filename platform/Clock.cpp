@@ -1,5 +1,6 @@
 // Real and virtual clocks, and the window timers that run on them.
 #include "platform/Clock.h"
+#include "platform/SleepHook.h"
 
 #include <algorithm>
 #include <chrono>
@@ -110,8 +111,30 @@ int64_t RealClock::CounterFrequency()
     return 1000000;
 }
 
+namespace {
+
+std::function<void()>& BeforeSleepHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetBeforeSleep(std::function<void()> hook)
+{
+    BeforeSleepHook() = std::move(hook);
+}
+
+void BeforeSleep()
+{
+    if (BeforeSleepHook())
+        BeforeSleepHook()();
+}
+
 void RealClock::Sleep(int milliseconds)
 {
+    BeforeSleep();
     if (milliseconds > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     else
@@ -129,6 +152,7 @@ SystemTime VirtualClock::UniversalTime()
 
 void VirtualClock::Sleep(int milliseconds)
 {
+    BeforeSleep();
     AdvanceMicroseconds(static_cast<int64_t>(milliseconds) * 1000);
 }
 

@@ -1,4 +1,5 @@
-// A system font as the screens name it: face, pixel height, bold, colour.
+// A system font as the screens name it: face, pixel height, bold, italic,
+// underline, colour.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ struct TFont {
     int Height = 13;                     // pixels of the em square
     bool Bold = false;
     bool Italic = false;
+    bool Underline = false;  // links
     TColor Color = clWindowText;
 
     bool operator==(const TFont&) const = default;

@@ -13,7 +13,8 @@ std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
         std::string error;
         if (script.empty() && !options.scriptFile.empty() && !ReadWholeFile(options.scriptFile, script))
             error = "cannot read the script " + options.scriptFile;
-        auto backend = std::make_unique<HeadlessBackend>(options.screenWidth, options.screenHeight, script);
+        auto backend =
+            std::make_unique<HeadlessBackend>(options.screenWidth, options.screenHeight, script, options.scale);
         if (!error.empty())
             backend->FailAtStart(error);
         auto app = std::make_unique<TApplication>(std::move(backend));
@@ -25,6 +26,13 @@ std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
     window.screenWidth = options.screenWidth;
     window.screenHeight = options.screenHeight;
     window.title = options.title;
+    window.scale = options.scale;
+    if (!options.scriptText.empty() || !options.scriptFile.empty()) {
+        window.hasScript = true;
+        window.scriptText = options.scriptText;
+        if (window.scriptText.empty() && !ReadWholeFile(options.scriptFile, window.scriptText))
+            window.scriptError = "cannot read the script " + options.scriptFile;
+    }
     auto app = std::make_unique<TApplication>(std::make_unique<SdlBackend>(window));
     app->SetTitle(options.title);
     return app;

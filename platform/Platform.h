@@ -12,7 +12,9 @@ struct PlatformOptions {
     bool windowed = false;
     int screenWidth = 0;   // 0: the real screen (1024 x 768 when headless)
     int screenHeight = 0;
-    std::string scriptFile;  // headless input
+    // On a display larger than the design area, scale the picture up to fill it.
+    bool scale = false;
+    std::string scriptFile;  // input events (headless, or fed to the window in real time)
     std::string scriptText;  // used instead of scriptFile when not empty (tests)
     std::string title = "Szeptaczki Cz.VI";  // cp1250
 };

@@ -3,29 +3,35 @@
 
 namespace {
 
-char32_t UnicodeFromCp1250(unsigned char b)
+// The inverse of the encoding, made at compile time: one pass over the code
+// points cp1250 can hold, the first one found for a byte kept.
+struct DecodeTable {
+    char32_t toUnicode[256] = {};
+};
+
+constexpr DecodeTable MakeDecodeTable()
 {
-    if (b < 0x80)
-        return b;
-    for (char32_t c = 0x80; c < 0x2200; ++c)
-        if (text_detail::Cp1250FromUnicode(c) == b)
-            return c;
-    return 0xFFFD;
+    DecodeTable table;
+    for (int b = 0; b < 0x80; ++b)
+        table.toUnicode[b] = static_cast<char32_t>(b);
+    for (int b = 0x80; b < 0x100; ++b)
+        table.toUnicode[b] = 0xFFFD;
+    bool found[256] = {};
+    for (char32_t c = 0x80; c < 0x2200; ++c) {
+        const int b = text_detail::Cp1250FromUnicode(c);
+        if (b >= 0x80 && !found[b]) {
+            found[b] = true;
+            table.toUnicode[b] = c;
+        }
+    }
+    return table;
 }
 
-struct DecodeTable {
-    char32_t toUnicode[256];
-    DecodeTable()
-    {
-        for (int b = 0; b < 256; ++b)
-            toUnicode[b] = UnicodeFromCp1250(static_cast<unsigned char>(b));
-    }
-};
+constexpr DecodeTable kDecode = MakeDecodeTable();
 
 const DecodeTable& Table()
 {
-    static const DecodeTable table;
-    return table;
+    return kDecode;
 }
 
 void AppendUtf8(std::string& out, char32_t c)

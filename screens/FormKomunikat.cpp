@@ -1,6 +1,7 @@
 // The message box.
 #include "screens/FormKomunikat.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "controls/CPrzyciskP.h"
@@ -9,12 +10,18 @@
 #include "platform/Application.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/TextRenderer.h"
 
 TFormKomunikat* FormKomunikat = nullptr;
 
 namespace {
 
 constexpr const char* kBackgroundFile = "Data\\Intf\\Spec\\mKom_kp.xji";
+// The text's label, and the light sheet of the background picture above the
+// "stop" button that the text is centred on (a longer text runs down over
+// the rest of the label).
+constexpr TRect kTextField{18, 59, 18 + 385, 59 + 126};
+constexpr int kSheetBottom = 146;
 
 }  // namespace
 
@@ -47,7 +54,7 @@ TFormKomunikat::TFormKomunikat(TApplication& app)
     vL_Komunikat.SetAlignment(TAlignment::taCenter);
     vL_Komunikat.SetTransparent(true);
     vL_Komunikat.SetFont(font);
-    vL_Komunikat.SetBounds(18, 59, 385, 126);
+    vL_Komunikat.SetBounds(kTextField.left, kTextField.top, kTextField.Width(), kTextField.Height());
 
     OnPaint = [this] { FormPaint(); };
     OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };
@@ -88,6 +95,12 @@ void TFormKomunikat::SetMessage(int number)
 {
     number_ = number;
     vL_Komunikat.SetCaption(MessageText(number));
+    // The text stands in the middle of its field, however many lines it takes.
+    const int lines = static_cast<int>(TextRenderer::Wrap(vL_Komunikat.Font(), vL_Komunikat.Caption(),
+                                                          kTextField.Width()).size());
+    const int height = std::min(kTextField.Height(), lines * TextRenderer::LineHeight(vL_Komunikat.Font()));
+    const int top = kTextField.top + std::max(0, (kSheetBottom - kTextField.top - height) / 2);
+    vL_Komunikat.SetBounds(kTextField.left, top, kTextField.Width(), height);
 }
 
 void TFormKomunikat::A_StopExecute()

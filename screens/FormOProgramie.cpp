@@ -32,7 +32,8 @@ const std::string kContact5 = "Odpowiadamy na wiadomości"_cp;
 const std::string kWebAddress = "https://szeptaczki.example.org";
 const std::string kMailAddress = "kontakt@szeptaczki.example.org";
 const std::string kCredits1 = "Programowanie: zespół Szeptaczki"_cp;
-const std::string kCredits2 = "Grafika i dźwięk: generowane przez program"_cp;
+// Every picture set from elsewhere is named here with its licence.
+const std::string kCredits2 = "Obrazki: Noto Color Emoji, licencja Apache 2.0"_cp;
 
 const std::string kMailSubject = "Wiadomosc z Szeptaczki";
 const std::string kFolder = "Data\\Intf\\Spec\\";
@@ -40,11 +41,18 @@ const std::string kFolder = "Data\\Intf\\Spec\\";
 // The shades of the wave, from its tail (index 1) to its head (index 10).
 constexpr std::array<int, 12> kWave{255, 200, 200, 150, 150, 100, 100, 150, 150, 200, 200, 255};
 
+// The block is written for 800 x 600 and grows with the design area, so that
+// it fills the panel in the larger modes as it does there.
+int Scaled(int v)
+{
+    return Display().ConvertFromModeRounded(2, v);
+}
+
 TFont FormFont()
 {
     TFont font;
     font.Name = "Tahoma";
-    font.Height = 11;
+    font.Height = Scaled(11);
     font.Bold = true;
     font.Color = clWhite;
     return font;
@@ -60,8 +68,8 @@ TFont PlainFont(const char* name, int height, bool bold, TColor colour)
     return font;
 }
 
-// Light enough to read on the dark middle of the background.
-constexpr TColor kLinkColour = RGB(140, 200, 255);
+// A blue light enough to read on the dark middle of the background.
+constexpr TColor kLinkColour = RGB(96, 168, 255);
 
 void SetUpLabel(TLabel& label, const char* name, const TFont& font, const std::string& text)
 {
@@ -132,13 +140,14 @@ TFormOProgramie::TFormOProgramie(TApplication& app)
                                          d.OffsetX() + d.PictureWidth() / 2 - 30,
                                          d.OffsetY() + d.PictureHeight() * 8 / 10, &A_Stop);
 
-    const TFont tahoma = PlainFont("Tahoma", 11, false, clWhite);
-    const TFont contact = PlainFont("Tahoma", 13, true, clWhite);
-    const TFont link = PlainFont("MS Sans Serif", 11, true, kLinkColour);
+    const TFont tahoma = PlainFont("Tahoma", Scaled(11), false, clWhite);
+    const TFont contact = PlainFont("Tahoma", Scaled(13), true, clWhite);
+    TFont link = PlainFont("MS Sans Serif", Scaled(11), true, kLinkColour);
+    link.Underline = true;
     SetUpLabel(LabelVer, "LabelVer", tahoma, "Wersja 1.4");
     LabelVer.SetAutoSize(false);
     LabelVer.SetAlignment(TAlignment::taCenter);
-    LabelVer.SetBounds(0, 0, 150, 14);
+    LabelVer.SetBounds(0, 0, Scaled(150), Scaled(14));
     SetUpLabel(LabelPrawa1, "LabelPrawa1", tahoma, kRights1);
     SetUpLabel(LabelPrawa2, "LabelPrawa2", tahoma, kRights2);
     SetUpLabel(LabelISBN, "LabelISBN", tahoma, "");
@@ -188,22 +197,26 @@ void TFormOProgramie::FormResize()
     auto place = [](TLabel& label, int left, int top) { label.SetBounds(left, top, label.Width(), label.Height()); };
 
     centre(LabelVer, d.OffsetY() + d.ConvertFromModeRounded(2, 190));
-    centre(LabelPrawa1, LabelVer.Top() + 24);
-    centre(LabelPrawa2, LabelPrawa1.Top() + 14);
-    centre(LabelISBN, LabelPrawa2.Top() + 14);
+    centre(LabelPrawa1, LabelVer.Top() + Scaled(24));
+    centre(LabelPrawa2, LabelPrawa1.Top() + Scaled(14));
+    centre(LabelISBN, LabelPrawa2.Top() + Scaled(14));
 
-    const int contactTop = LabelPrawa2.Top() + 40;
-    place(LabelKontakt, middle - LabelKontakt.Width() / 2 - LabelF1.Width() / 2 - 6, contactTop);
-    place(LabelF1, LabelKontakt.BoundsRect().right + 6, contactTop);
+    const int gap = Scaled(6);
+    const int contactTop = LabelPrawa2.Top() + Scaled(40);
+    // The smaller heading stands on the maker's line: their bottoms, and so
+    // their baselines, line up.
+    place(LabelKontakt, middle - LabelKontakt.Width() / 2 - LabelF1.Width() / 2 - gap,
+          contactTop + LabelF1.Height() - LabelKontakt.Height());
+    place(LabelF1, LabelKontakt.BoundsRect().right + gap, contactTop);
     TLabel* previous = &LabelF1;
     for (TLabel* line : {&LabelF2, &LabelF3, &LabelF4, &LabelF5, &LabelF6, &LabelF7}) {
-        place(*line, LabelF1.Left(), previous->Top() + 16);
+        place(*line, LabelF1.Left(), previous->Top() + Scaled(16));
         previous = line;
     }
 
-    const int authorsTop = LabelF7.Top() + 40;
-    place(LabelAut, LabelF2.Left() - 6 - LabelAut.Width(), authorsTop);
-    place(LabelAutList, LabelAut.BoundsRect().right + 6, authorsTop);
+    const int authorsTop = LabelF7.Top() + Scaled(40);
+    place(LabelAut, LabelF2.Left() - gap - LabelAut.Width(), authorsTop);
+    place(LabelAutList, LabelAut.BoundsRect().right + gap, authorsTop);
     place(LabelAutList2, LabelAutList.Left(), LabelAutList.Top() + LabelAutList.Height());
 }
 

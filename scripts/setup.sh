@@ -8,7 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev
   libgtest-dev libbenchmark-dev libpixman-1-dev
-  libcairo2-dev libfreetype-dev
+  libcairo2-dev libfreetype-dev librsvg2-dev
+  xvfb
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
   chromium desktop-file-utils appstream
 )

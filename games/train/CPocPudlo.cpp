@@ -70,9 +70,10 @@ void CPocPudlo::Draw(Bitmap& target) const
         return;
     if (picture_)
         target.Draw(x_, y_, *picture_);
-    // Ż, Ś, Ź, Ć and DŹ have two spellings: one above the other.
+    // Ż, Ś, Ź, Ć and DŹ have two spellings: one above the other, in the bold
+    // face, which a child reads more easily on the little plate.
     const std::string text = SoundName(Key, "\n");
-    CTransFont& font = FontRegular();
+    CTransFont& font = FontBold();
     const LineGapLowered lowered(font, Display().ConvertFromMode(16, 12));
     const CTransFont::SSize size = font.MeasureText(text);
     // The +-100 stays unconverted: the label's width is the font's business.

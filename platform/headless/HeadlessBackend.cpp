@@ -6,13 +6,17 @@
 #include "platform/PngWriter.h"
 #include "platform/SoundPlayer.h"
 
-HeadlessBackend::HeadlessBackend(int width, int height, std::string scriptText) : script_(std::move(scriptText))
+HeadlessBackend::HeadlessBackend(int width, int height, std::string scriptText, bool scale)
+    : script_(std::move(scriptText))
 {
     // Start-up may change the working directory to the program's; the
     // script's file names keep meaning what they meant where it was started.
     std::error_code ec;
     startDir_ = std::filesystem::current_path(ec);
-    screen_ = Bitmap(width > 0 ? width : 1024, height > 0 ? height : 768, PixelFormat::Bgr24);
+    const TSize display{width > 0 ? width : 1024, height > 0 ? height : 768};
+    const TSize area = scale ? ChooseScaledArea(display) : display;
+    screen_ = Bitmap(area.width, area.height, PixelFormat::Bgr24);
+    view_ = ScaledView(area, display, scale);
     if (!TheClock().IsVirtual()) {
         previousClock_ = InstallClock(std::make_unique<VirtualClock>());
         installedClock_ = true;
@@ -51,6 +55,11 @@ bool HeadlessBackend::PollEvent(InputEvent& event)
         return false;
     event = pending_.front();
     pending_.pop_front();
+    if (event.kind == InputKind::MouseMove || event.kind == InputKind::MouseDown || event.kind == InputKind::MouseUp) {
+        const TPoint p = view_.ToScreen({event.x, event.y});
+        event.x = p.x;
+        event.y = p.y;
+    }
     if (event.kind == InputKind::ScriptShot && std::filesystem::path(event.text).is_relative() && !startDir_.empty())
         event.text = (startDir_ / event.text).string();
     if (event.kind == InputKind::ScriptEnd || event.kind == InputKind::ScriptError)
@@ -76,5 +85,11 @@ void HeadlessBackend::WarpPointer(int x, int y)
 
 bool HeadlessBackend::SaveDisplayedPicture(const std::filesystem::path& file)
 {
-    return SavePng(screen_, file);
+    if (view_.Window() == view_.Screen())
+        return SavePng(screen_, file);
+    // The display as a window would show it: black borders, the picture scaled.
+    Bitmap shown(view_.Window().width, view_.Window().height, PixelFormat::Bgrx32);
+    FrameScaler scaler;
+    scaler.Render(screen_, view_, view_.Picture(), {shown.ScanLine(0), -static_cast<std::ptrdiff_t>(shown.Stride())});
+    return SavePng(shown, file);
 }

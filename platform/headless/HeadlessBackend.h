@@ -8,6 +8,8 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/FrameScaler.h"
+#include "platform/ScaledView.h"
 #include "platform/ScriptReader.h"
 
 class Clock;
@@ -18,8 +20,11 @@ class HeadlessBackend final : public Backend {
 public:
     // Installs a virtual clock (unless one is installed already), a silent
     // sound player and standard-error message boxes; the destructor puts the
-    // previous ones back.
-    HeadlessBackend(int width, int height, std::string scriptText);
+    // previous ones back. With scale the display has the given size and the
+    // program's screen is the design area that suits it (ChooseScaledArea),
+    // shown scaled up: the script's positions are display pixels and its
+    // screenshots show the display.
+    HeadlessBackend(int width, int height, std::string scriptText, bool scale = false);
     ~HeadlessBackend() override;
 
     void Present(const TRect& rect) override;
@@ -39,9 +44,11 @@ public:
     TCursor Cursor() const { return cursor_; }
     int PresentCount() const { return presents_; }
     TPoint WarpedTo() const { return warpedTo_; }
+    const ScaledView& View() const { return view_; }
 
 private:
     ScriptReader script_;
+    ScaledView view_;
     std::deque<InputEvent> pending_;
     bool ended_ = false;
     TCursor cursor_ = crDefault;

@@ -109,7 +109,8 @@ bool SdlAudio::Wait(uint64_t voice, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(mutex_);
     return voiceEnded_.wait_for(lock, std::chrono::milliseconds(std::max(timeoutMs, 0)), [&] {
-        return std::none_of(voices_.begin(), voices_.end(), [voice](const Voice& v) { return v.id == voice; });
+        return std::none_of(voices_.begin(), voices_.end(), [voice](const Voice& v) { return v.id == voice; }) &&
+               std::find(ending_.begin(), ending_.end(), voice) == ending_.end();
     });
 }
 
@@ -137,15 +138,23 @@ void SdlAudio::Mix(int16_t* out, std::size_t count)
                                               [](const Voice& v) { return v.position < v.samples->size(); });
         for (auto it = finished; it != voices_.end(); ++it) {
             anyEnded = true;
-            if (it->ended)
+            if (it->ended) {
                 endings.push_back(std::move(it->ended));
+                ending_.push_back(it->id);
+            }
         }
         voices_.erase(finished, voices_.end());
     }
     for (std::size_t i = 0; i < count; ++i)
         out[i] = static_cast<int16_t>(std::clamp<int32_t>(sum[i], INT16_MIN, INT16_MAX));
-    if (anyEnded)
-        voiceEnded_.notify_all();
+    // The callbacks run outside the lock (they may start another voice), and
+    // waiters are woken only after them.
     for (auto& ending : endings)
         ending();
+    if (!endings.empty()) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ending_.clear();
+    }
+    if (anyEnded)
+        voiceEnded_.notify_all();
 }

@@ -60,6 +60,9 @@ private:
     std::mutex mutex_;
     std::condition_variable voiceEnded_;
     std::vector<Voice> voices_;
+    // Voices that have finished but whose end callbacks are still running:
+    // a wait for them returns only after their callbacks did.
+    std::vector<uint64_t> ending_;
     std::vector<int32_t> sum_;  // the audio thread's own
     uint64_t nextId_ = 1;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/MainThread.h"
 #include "platform/Paths.h"
@@ -157,8 +158,13 @@ uint8_t SdlButton(TMouseButton b)
 
 }  // namespace
 
-SdlBackend::SdlBackend(const SdlWindowOptions& options)
+SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
 {
+    // The window surface is kept off OpenGL: where OpenGL is rendered in
+    // software, a texture framebuffer redraws the whole window for every
+    // small update, while the plain surface sends only the changed rectangles.
+    // The environment may still choose otherwise.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
     SDL_DisplayMode desktop{};
@@ -168,10 +174,12 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options)
     }
     const int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
     const int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
-    screen_ = Bitmap(w, h, PixelFormat::Bgr24);
+    const TSize area = scale_ ? ChooseScaledArea({w, h}) : TSize{w, h};
+    screen_ = Bitmap(area.width, area.height, PixelFormat::Bgr24);
     const std::string title = Cp1250ToUtf8(options.title);
     if (options.windowed)
-        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, 0);
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                   SDL_WINDOW_RESIZABLE);
     else
         window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0),
                                    desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
@@ -181,6 +189,17 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options)
         throw std::runtime_error("SDL: " + error);
     }
     RefreshSurface();
+    if (options.hasScript) {
+        script_ = std::make_unique<ScriptReader>(options.scriptText);
+        std::error_code ec;
+        startDir_ = std::filesystem::current_path(ec);
+        if (!options.scriptError.empty()) {
+            InputEvent failed;
+            failed.kind = InputKind::ScriptError;
+            failed.text = options.scriptError;
+            scriptLines_.push_back(failed);
+        }
+    }
     wakeEventType_ = SDL_RegisterEvents(1);
     if (wakeEventType_ != static_cast<uint32_t>(-1)) {
         const uint32_t type = wakeEventType_;
@@ -219,7 +238,8 @@ void SdlBackend::RefreshSurface()
     surface_ = SDL_GetWindowSurface(window_);
     if (surface_ == nullptr)
         return;
-    offset_ = {(surface_->w - screen_.Width()) / 2, (surface_->h - screen_.Height()) / 2};
+    // A resized or maximised window shows the picture anew, fitted to it.
+    view_ = ScaledView({screen_.Width(), screen_.Height()}, {surface_->w, surface_->h}, scale_);
     SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
 }
 
@@ -227,35 +247,29 @@ void SdlBackend::Present(const TRect& rect)
 {
     if (surface_ == nullptr)
         return;
-    // The part of the rectangle that lies in the window.
-    const TRect inWindow = rect.Offset(offset_.x, offset_.y).Intersect({0, 0, surface_->w, surface_->h});
-    const TRect r = inWindow.Offset(-offset_.x, -offset_.y).Intersect(screen_.Bounds());
+    const TRect r = view_.AffectedBy(rect.Intersect(screen_.Bounds())).Intersect({0, 0, surface_->w, surface_->h});
     if (r.IsEmpty())
         return;
+    const Uint32 format = surface_->format->format;
+    const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
     if (SDL_MUSTLOCK(surface_))
         SDL_LockSurface(surface_);
-    const SDL_PixelFormat* fmt = surface_->format;
-    const bool xrgb = fmt->BytesPerPixel == 4 && fmt->Rmask == 0x00FF0000 && fmt->Gmask == 0x0000FF00 &&
-                      fmt->Bmask == 0x000000FF;
-    for (int y = r.top; y < r.bottom; ++y) {
-        const uint8_t* src = screen_.ScanLine(y) + r.left * 3;
-        auto* rowBytes = static_cast<uint8_t*>(surface_->pixels) +
-                         static_cast<std::ptrdiff_t>(y + offset_.y) * surface_->pitch;
-        if (xrgb) {
-            auto* dst = reinterpret_cast<uint32_t*>(rowBytes) + (r.left + offset_.x);
-            for (int x = r.left; x < r.right; ++x, src += 3)
-                *dst++ = static_cast<uint32_t>(src[0]) | static_cast<uint32_t>(src[1]) << 8 |
-                         static_cast<uint32_t>(src[2]) << 16 | 0xFF000000u;
-        } else {
-            for (int x = r.left; x < r.right; ++x, src += 3) {
-                const uint32_t pixel = SDL_MapRGB(fmt, src[2], src[1], src[0]);
-                std::memcpy(rowBytes + (x + offset_.x) * fmt->BytesPerPixel, &pixel, fmt->BytesPerPixel);
-            }
-        }
+    if (direct) {
+        scaler_.Render(screen_, view_, r, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch});
+    } else {
+        // Rendered as 32-bit first, then turned into the surface's layout by SDL.
+        const int pitch = r.Width() * 4;
+        staging_.resize(static_cast<std::size_t>(pitch) * r.Height());
+        const PixelTarget staged{staging_.data() - static_cast<std::ptrdiff_t>(r.top) * pitch - r.left * 4, pitch};
+        scaler_.Render(screen_, view_, r, staged);
+        auto* dst = static_cast<uint8_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(r.top) * surface_->pitch +
+                    r.left * surface_->format->BytesPerPixel;
+        SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_ARGB8888, staging_.data(), pitch, format, dst,
+                          surface_->pitch);
     }
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
-    const SDL_Rect update{r.left + offset_.x, r.top + offset_.y, r.Width(), r.Height()};
+    const SDL_Rect update{r.left, r.top, r.Width(), r.Height()};
     SDL_UpdateWindowSurfaceRects(window_, &update, 1);
 }
 
@@ -276,21 +290,72 @@ bool SdlBackend::TakePending(InputEvent& event)
 bool SdlBackend::PollEvent(InputEvent& event)
 {
     SDL_Event e;
-    while (pending_.empty() && SDL_PollEvent(&e) != 0)
-        Translate(e);
+    for (;;) {
+        while (pending_.empty() && SDL_PollEvent(&e) != 0)
+            Translate(e);
+        // The script's next line waits until what it fed before was taken.
+        if (!pending_.empty() || !FeedScript())
+            break;
+    }
     return TakePending(event);
 }
 
 bool SdlBackend::WaitEvent(InputEvent& event, int timeoutMs)
 {
-    if (TakePending(event))
+    if (PollEvent(event))
         return true;
+    const int scriptDelay = ScriptDelay();
+    if (scriptDelay >= 0 && (timeoutMs < 0 || scriptDelay < timeoutMs))
+        timeoutMs = scriptDelay;
     SDL_Event e;
     const int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
-    if (got == 0)
-        return false;
-    Translate(e);
+    if (got != 0)
+        Translate(e);
     return PollEvent(event);
+}
+
+int SdlBackend::ScriptDelay() const
+{
+    if (!script_ || scriptEnded_)
+        return -1;
+    const uint64_t now = SDL_GetTicks64();
+    return now >= scriptDueMs_ ? 0 : static_cast<int>(scriptDueMs_ - now);
+}
+
+bool SdlBackend::FeedScript()
+{
+    if (!script_ || scriptEnded_ || SDL_GetTicks64() < scriptDueMs_)
+        return false;
+    if (scriptLines_.empty())
+        script_->ReadNext(scriptLines_);
+    bool fed = false;
+    while (!scriptLines_.empty()) {
+        InputEvent line = scriptLines_.front();
+        scriptLines_.pop_front();
+        switch (line.kind) {
+        case InputKind::ScriptWait:
+            scriptDueMs_ = SDL_GetTicks64() + static_cast<uint64_t>(std::max(line.amount, 0));
+            return fed;
+        case InputKind::ScriptShot:
+            if (std::filesystem::path(line.text).is_relative() && !startDir_.empty())
+                line.text = (startDir_ / line.text).string();
+            pending_.push_back(line);
+            return true;
+        case InputKind::ScriptExpect:
+            pending_.push_back(line);
+            return true;
+        case InputKind::ScriptEnd:
+        case InputKind::ScriptError:
+            scriptEnded_ = true;
+            pending_.push_back(line);
+            return true;
+        default:
+            // A line's events (a click is a move, a press and a release) go in together.
+            fed = InjectWindowInput(line) || fed;
+            break;
+        }
+    }
+    return fed;
 }
 
 void SdlBackend::Translate(const SDL_Event& e)
@@ -300,8 +365,8 @@ void SdlBackend::Translate(const SDL_Event& e)
     switch (e.type) {
     case SDL_MOUSEMOTION:
         ev.kind = InputKind::MouseMove;
-        ev.x = e.motion.x - offset_.x;
-        ev.y = e.motion.y - offset_.y;
+        ev.x = view_.ToScreen({e.motion.x, e.motion.y}).x;
+        ev.y = view_.ToScreen({e.motion.x, e.motion.y}).y;
         pending_.push_back(ev);
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -309,8 +374,8 @@ void SdlBackend::Translate(const SDL_Event& e)
         if (!Button(e.button.button, ev.button))
             break;
         ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputKind::MouseDown : InputKind::MouseUp;
-        ev.x = e.button.x - offset_.x;
-        ev.y = e.button.y - offset_.y;
+        ev.x = view_.ToScreen({e.button.x, e.button.y}).x;
+        ev.y = view_.ToScreen({e.button.x, e.button.y}).y;
         pending_.push_back(ev);
         break;
     case SDL_MOUSEWHEEL: {
@@ -359,6 +424,8 @@ void SdlBackend::Translate(const SDL_Event& e)
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED)
             RefreshSurface();
+        else if (e.window.event == SDL_WINDOWEVENT_EXPOSED && surface_ != nullptr)
+            SDL_UpdateWindowSurface(window_);  // the borders too: the program presents only its picture
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
             e.window.event == SDL_WINDOWEVENT_RESIZED) {
             ev.kind = InputKind::Expose;
@@ -392,8 +459,9 @@ bool SdlBackend::ConfinePointer(const TRect* rect)
     if (rect == nullptr) {
         result = SDL_SetWindowMouseRect(window_, nullptr);
     } else {
-        const SDL_Rect r{rect->left + offset_.x, rect->top + offset_.y, std::max(rect->Width(), 1),
-                         std::max(rect->Height(), 1)};
+        // The window pixels that map into the rectangle, at least one.
+        const TRect w = view_.ToWindow(*rect);
+        const SDL_Rect r{w.left, w.top, std::max(w.Width(), 1), std::max(w.Height(), 1)};
         result = SDL_SetWindowMouseRect(window_, &r);
     }
     return result == 0 && driverConfines;
@@ -401,7 +469,8 @@ bool SdlBackend::ConfinePointer(const TRect* rect)
 
 void SdlBackend::WarpPointer(int x, int y)
 {
-    SDL_WarpMouseInWindow(window_, x + offset_.x, y + offset_.y);
+    const TPoint w = view_.ToWindow(TPoint{x, y});
+    SDL_WarpMouseInWindow(window_, w.x, w.y);
 }
 
 void SdlBackend::SetTitle(const std::string& cp1250)
@@ -417,41 +486,43 @@ void SdlBackend::Raise()
 
 bool SdlBackend::SaveDisplayedPicture(const std::filesystem::path& file)
 {
-    // Read back what the window surface holds, not the program's own screen copy.
+    // Read back what the window surface holds, borders and scaling included,
+    // not the program's own screen copy.
     if (surface_ == nullptr)
         return false;
-    Bitmap shown(screen_.Width(), screen_.Height(), PixelFormat::Bgr24);
+    Bitmap shown(surface_->w, surface_->h, PixelFormat::Bgrx32);
     if (SDL_MUSTLOCK(surface_))
         SDL_LockSurface(surface_);
-    for (int y = 0; y < shown.Height(); ++y) {
-        const int wy = y + offset_.y;
-        if (wy < 0 || wy >= surface_->h)
-            continue;
-        const auto* row = static_cast<const uint8_t*>(surface_->pixels) + static_cast<std::ptrdiff_t>(wy) * surface_->pitch;
-        uint8_t* dst = shown.ScanLine(y);
-        for (int x = 0; x < shown.Width(); ++x) {
-            const int wx = x + offset_.x;
-            if (wx < 0 || wx >= surface_->w)
-                continue;
-            uint32_t pixel = 0;
-            std::memcpy(&pixel, row + wx * surface_->format->BytesPerPixel, surface_->format->BytesPerPixel);
-            uint8_t r, g, b;
-            SDL_GetRGB(pixel, surface_->format, &r, &g, &b);
-            dst[x * 3] = b;
-            dst[x * 3 + 1] = g;
-            dst[x * 3 + 2] = r;
-        }
-    }
+    const int rc = SDL_ConvertPixels(surface_->w, surface_->h, surface_->format->format, surface_->pixels,
+                                     surface_->pitch, SDL_PIXELFORMAT_RGB888, shown.Bits(), shown.Stride());
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
+    if (rc != 0)
+        return false;
+    // Bitmap rows are stored bottom-up.
+    std::vector<uint8_t> row(static_cast<std::size_t>(shown.Stride()));
+    for (int y = 0, z = shown.Height() - 1; y < z; ++y, --z) {
+        std::memcpy(row.data(), shown.ScanLine(y), row.size());
+        std::memcpy(shown.ScanLine(y), shown.ScanLine(z), row.size());
+        std::memcpy(shown.ScanLine(z), row.data(), row.size());
+    }
     return SavePng(shown, file);
 }
 
 bool SdlBackend::InjectInput(const InputEvent& event)
 {
+    InputEvent inWindow = event;
+    const TPoint w = view_.ToWindow(TPoint{event.x, event.y});
+    inWindow.x = w.x;
+    inWindow.y = w.y;
+    return InjectWindowInput(inWindow);
+}
+
+bool SdlBackend::InjectWindowInput(const InputEvent& event)
+{
     SDL_Event e{};
     const uint32_t windowId = SDL_GetWindowID(window_);
-    const int x = event.x + offset_.x, y = event.y + offset_.y;
+    const int x = event.x, y = event.y;
     switch (event.kind) {
     case InputKind::MouseMove:
         e.type = SDL_MOUSEMOTION;

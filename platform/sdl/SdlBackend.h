@@ -1,6 +1,8 @@
 // The SDL back end: one window (full screen on the desktop's display, or a
-// window of the screen size), SDL input turned into the program's own
-// events, and presenting by copying changed rectangles to the window surface.
+// resizable window of the screen size), SDL input turned into the program's
+// own events, and presenting by writing changed rectangles, scaled where the
+// window is larger than the program's screen, to the window surface. A
+// script can drive it: its lines are fed as SDL input in real time.
 #pragma once
 
 #include <deque>
@@ -8,6 +10,9 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/FrameScaler.h"
+#include "platform/ScaledView.h"
+#include "platform/ScriptReader.h"
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -19,6 +24,13 @@ struct SdlWindowOptions {
     int screenWidth = 0;  // 0: the desktop's size
     int screenHeight = 0;
     std::string title = "Szeptaczki Cz.VI";
+    // Scale the screen up to fill a larger display; the program then runs in
+    // the design area that suits the display (ChooseScaledArea).
+    bool scale = false;
+    // Input lines fed in real time (with their waits); "shot" reads the window.
+    bool hasScript = false;
+    std::string scriptText;
+    std::string scriptError;  // the script cannot run: its first event says why
 };
 
 class SdlBackend final : public Backend {
@@ -45,7 +57,17 @@ public:
     // Input kinds only; false for others or when SDL refuses the event.
     bool InjectInput(const InputEvent& event);
 
+    // Where the screen appears in the window.
+    const ScaledView& View() const { return view_; }
+
 private:
+    // The same with window coordinates, as a script's lines give them.
+    bool InjectWindowInput(const InputEvent& event);
+    // Takes the script's lines that are due: input goes into SDL's queue,
+    // the other commands to the program. False when nothing was taken.
+    bool FeedScript();
+    // Milliseconds until the script's next line is due (-1: none).
+    int ScriptDelay() const;
     // Turns one SDL event into program events (none for those of no interest).
     void Translate(const SDL_Event& e);
     void RefreshSurface();
@@ -53,7 +75,15 @@ private:
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;  // owned by the window
-    TPoint offset_;                   // where the screen starts in the window
+    bool scale_ = false;
+    ScaledView view_;
+    FrameScaler scaler_;
+    std::vector<uint8_t> staging_;    // for window surfaces of another pixel layout
+    std::unique_ptr<ScriptReader> script_;
+    std::deque<InputEvent> scriptLines_;
+    bool scriptEnded_ = false;
+    uint64_t scriptDueMs_ = 0;
+    std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::deque<InputEvent> pending_;
     uint32_t wakeEventType_ = 0;
     SDL_Cursor* arrow_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "platform/SleepHook.h"
 #include "platform/Text.h"
 
 void SdlMessageBoxes::Show(const std::string& title, const std::string& text, MessageIcon icon)
@@ -24,6 +25,8 @@ void SdlMessageBoxes::Show(const std::string& title, const std::string& text, Me
     data.numbuttons = 1;
     data.buttons = &ok;
     int pressed = -1;
+    // The box blocks the program: what it drew last is shown behind it first.
+    BeforeSleep();
     if (SDL_ShowMessageBox(&data, &pressed) != 0) {
         // No display to show it on: the message must still reach someone.
         StderrMessageBoxes().Show(title, text, icon);

@@ -1,6 +1,7 @@
 // The simple SDL sound player.
 #include "platform/sdl/SdlSoundPlayer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Clock.h"
@@ -13,26 +14,29 @@ namespace {
 // played to its end is waited for at most this much beyond its length.
 constexpr int kWaitMarginMs = 1000;
 
-WaveData BeepTone()
+// Ramps this long at both ends keep the short tone free of clicks.
+constexpr int kBeepRampMs = 1;
+
+}  // namespace
+
+WaveData RefusalBeepTone()
 {
-    constexpr int kRate = 22050;
-    constexpr int kFrames = kRate * 120 / 1000;
-    constexpr int kFade = kRate * 10 / 1000;  // no clicks at the ends
+    constexpr int kRate = 44100;
+    constexpr int kFrames = kRate * kRefusalBeepMs / 1000;
+    constexpr double kRamp = kRate * kBeepRampMs / 1000.0;
     WaveData w;
     w.sampleRate = kRate;
     w.channels = 1;
     w.bitsPerSample = 16;
     for (int i = 0; i < kFrames; ++i) {
-        const double envelope = std::min({1.0, static_cast<double>(i) / kFade, static_cast<double>(kFrames - i) / kFade});
-        const auto s = static_cast<int16_t>(9000.0 * envelope * std::sin(2.0 * M_PI * 880.0 * i / kRate));
+        const double envelope = std::min({1.0, i / kRamp, (kFrames - i) / kRamp});
+        const auto s = static_cast<int16_t>(9000.0 * envelope * std::sin(2.0 * M_PI * kRefusalBeepHz * i / kRate));
         const auto u = static_cast<uint16_t>(s);
         w.samples.push_back(static_cast<char>(u & 0xFF));
         w.samples.push_back(static_cast<char>(u >> 8));
     }
     return w;
 }
-
-}  // namespace
 
 SdlSoundPlayer::SdlSoundPlayer(std::shared_ptr<SdlAudio> audio) : audio_(std::move(audio)) {}
 
@@ -75,7 +79,7 @@ void SdlSoundPlayer::Stop()
 
 void SdlSoundPlayer::Beep()
 {
-    static const WaveData tone = BeepTone();
+    static const WaveData tone = RefusalBeepTone();
     if (beep_ != 0)
         audio_->Stop(beep_);
     beep_ = audio_->Start(tone);

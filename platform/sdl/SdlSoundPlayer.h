@@ -7,6 +7,12 @@
 #include "platform/SoundPlayer.h"
 
 class SdlAudio;
+struct WaveData;
+
+// The refusal beep: a short high tone.
+constexpr int kRefusalBeepHz = 2000;
+constexpr int kRefusalBeepMs = 10;
+WaveData RefusalBeepTone();
 
 class SdlSoundPlayer final : public SoundPlayer {
 public:

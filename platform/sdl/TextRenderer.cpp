@@ -37,22 +37,23 @@ bool TtfReady()
 // Opened fonts by file and pixel size; nothing is closed before the program ends.
 TTF_Font* OpenFont(const TFont& font)
 {
-    static std::map<std::tuple<std::string, int, bool>, std::unique_ptr<TTF_Font, FontCloser>> cache;
+    static std::map<std::tuple<std::string, int, bool, bool>, std::unique_ptr<TTF_Font, FontCloser>> cache;
     if (!TtfReady())
         return nullptr;
     const std::string file = TextRenderer::FontFile(font);
     if (file.empty())
         return nullptr;
     const int size = std::clamp(font.Height, 1, 1000);
-    const auto key = std::make_tuple(file, size, font.Italic);
+    const auto key = std::make_tuple(file, size, font.Italic, font.Underline);
     auto it = cache.find(key);
     if (it == cache.end()) {
         TTF_Font* opened = TTF_OpenFont(file.c_str(), size);
         if (opened != nullptr) {
             TTF_SetFontHinting(opened, TTF_HINTING_NORMAL);
             TTF_SetFontKerning(opened, 1);
-            if (font.Italic)
-                TTF_SetFontStyle(opened, TTF_STYLE_ITALIC);
+            const int style = (font.Italic ? TTF_STYLE_ITALIC : 0) | (font.Underline ? TTF_STYLE_UNDERLINE : 0);
+            if (style != 0)
+                TTF_SetFontStyle(opened, style);
         }
         it = cache.emplace(key, std::unique_ptr<TTF_Font, FontCloser>(opened)).first;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/CPrzyciskC.h"
 #include "controls/CPrzyciskP.h"
 #include "controls/CPrzyciskW.h"
@@ -104,6 +106,37 @@ TEST(CPrzyciskP, HiddenButtonPutsBackExactlyTheBackgroundUnderItsRectangle)
     button.MouseEnter();
     EXPECT_TRUE(SameArea(form.Pixels(), button.BoundsRect(), form.Background, kLeft, kTop));
     button.Show();
+    EXPECT_EQ(Shown(form), kNormalColour);
+}
+
+TEST(CPrzyciskP, ADisabledButtonLooksDimmedShowsNoHoverAndIsPlainAgainWhenEnabled)
+{
+    HeadlessRig rig(300, 200, "move 70 55\n");
+    WriteButtonPictures(rig.Dir(), "start", kW, kH);
+    PlainForm form(rig.App(), "FormMain", 300, 200);
+    Bitmap grey(300, 200);
+    grey.Fill(RGB(128, 128, 128));
+    TAction action("A_Start", [] {});
+    CPrzyciskP button(form, "start", form.Canvas(), grey, kLeft, kTop, &action);
+    form.Show();
+    ASSERT_EQ(Shown(form), kNormalColour);
+
+    action.SetEnabled(false);
+    button.Refresh();
+    const TColor dim = Shown(form);
+    auto saturation = [](TColor c) {
+        return std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) -
+               std::min({GetRValue(c), GetGValue(c), GetBValue(c)});
+    };
+    // Still there, but greyed and pulled towards the background.
+    EXPECT_NE(dim, RGB(128, 128, 128));
+    EXPECT_LT(saturation(dim), saturation(kNormalColour) / 3);
+    EXPECT_EQ(form.Pixels().GetPixel(kClearX, kInY), RGB(128, 128, 128));
+    rig.Step();  // the pointer comes over it
+    EXPECT_EQ(Shown(form), dim);
+
+    action.SetEnabled(true);
+    button.Refresh();
     EXPECT_EQ(Shown(form), kNormalColour);
 }
 

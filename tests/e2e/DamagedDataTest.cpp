@@ -33,7 +33,7 @@ std::string OldRecording()
 
 TEST(DamagedData, ARecordingThatCannotBeSavedIsToldAndTheSlotKeepsItsOldDateAndFile)
 {
-    ProgramRig rig(1024, 768, "", 5, [](const TempDir& dir) {
+    ProgramRig rig(1024, 768, "", 5, false, [](const TempDir& dir) {
         dir.Write("Nagrane/record.xtr", "[Nagranie0]\nPlik=Nagranie0\nNazwa=Ola\nData=02.01.2026\n");
         dir.Write("Nagrane/Nagranie0.wav", OldRecording());
     });

@@ -31,10 +31,7 @@ struct Fallback {
 const std::vector<Fallback> kFallbacks = {
     {"Data/Intf/QW6_Splash.xji", "the splash shows \"Brak zasobów!\" and the title"},
     {"RESOURCE/REKA1.bmp", "the system's hand cursor"},
-    // The full-screen backgrounds of the menu and the two games: black.
-    {"Data/Intf/Spec/R2_mT0.xji", "a black menu background"},
-    {"Data/Intf/Spec/R3_mT0.xji", "a black menu background"},
-    {"Data/Intf/Spec/R8_mT0.xji", "a black menu background"},
+    // The full-screen backgrounds of the two games: black.
     {"Data/Intf/Spec/R2_Tmem3.xji", "a black memory background"},
     {"Data/Intf/Spec/R3_Tmem3.xji", "a black memory background"},
     {"Data/Intf/Spec/R8_Tmem3.xji", "a black memory background"},

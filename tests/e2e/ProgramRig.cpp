@@ -8,7 +8,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 
-ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_t seed,
+ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale,
                        const std::function<void(const TempDir&)>& prepare)
 {
     if (!LinkGeneratedTree(sandbox_.Root()))
@@ -22,9 +22,10 @@ ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_
     options.screenWidth = width;
     options.screenHeight = height;
     options.scriptText = script;
+    options.scale = scale;
     app_ = CreateApplication(options);
     Application = app_.get();
-    SetDisplay(width, height);
+    SetDisplay(app_->ScreenWidth(), app_->ScreenHeight());
     if (!LoadGlobalFonts(Display().Mode()) || !LoadSettings())
         return;
     slowa_ = std::make_unique<CSlowa>();

@@ -20,9 +20,11 @@
 
 class ProgramRig {
 public:
-    // False from Ready() when there is no generated tree to run on. prepare
-    // may add files to the program's directory before anything is loaded.
-    ProgramRig(int width, int height, const std::string& script, uint64_t seed,
+    // False from Ready() when there is no generated tree to run on. With
+    // scale the display has the given size and shows the program scaled.
+    // prepare may add files to the program's directory before anything is
+    // loaded.
+    ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false,
                const std::function<void(const TempDir&)>& prepare = {});
     ~ProgramRig();
 

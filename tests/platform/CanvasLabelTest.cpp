@@ -2,11 +2,13 @@
 
 #include "platform/Application.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/PaintBox.h"
 #include "platform/Text.h"
+#include "platform/TextRenderer.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
 #include "tests/platform/HeadlessApp.h"
@@ -21,10 +23,17 @@ TEST(WindowCanvas, DrawingOnAPaintBoxIsOnScreenAtOnceAndStaysInsideTheBox)
     form.Show();
     auto& backend = static_cast<HeadlessBackend&>(app->GetBackend());
     const int presents = backend.PresentCount();
-    // Outside any paint: each call shows its rectangle at once, as a blocking animation needs.
+    // Outside any paint: each call is composed into the screen at once, and
+    // what a handler drew is shown in one present before it sleeps, as a
+    // blocking animation needs.
     pb.Canvas().Brush.Color = clRed;
     pb.Canvas().FillRect({-50, -50, 10, 10});
+    pb.Canvas().FillRect({-50, -50, 5, 5});
+    EXPECT_EQ(backend.PresentCount(), presents);
+    TheClock().Sleep(1);
     EXPECT_EQ(backend.PresentCount(), presents + 1);
+    TheClock().Sleep(1);
+    EXPECT_EQ(backend.PresentCount(), presents + 1);  // nothing new to show
     EXPECT_EQ(app->Screen().GetPixel(100, 50), clRed);
     EXPECT_EQ(app->Screen().GetPixel(109, 59), clRed);
     EXPECT_EQ(app->Screen().GetPixel(99, 50), clBlack);
@@ -141,4 +150,32 @@ TEST(Images, PictureControlShowsItsBitmapStretched)
     EXPECT_EQ(app->Screen().GetPixel(19, 19), clRed);
     EXPECT_EQ(app->Screen().GetPixel(29, 29), clWhite);
     EXPECT_EQ(app->Screen().GetPixel(30, 30), clBlack);
+}
+
+TEST(Fonts, UnderlineDrawsOneUnbrokenLineUnderTheWholeTextAndPlainTextHasNone)
+{
+    // Letters with gaps between them: only an underline inks a row from end to end.
+    const std::string text = "i l i";
+    auto fullRows = [&](bool underline) {
+        TFont font;
+        font.Name = "MS Sans Serif";
+        font.Height = 16;
+        font.Bold = true;
+        font.Underline = underline;
+        font.Color = clBlack;
+        const TPoint size = TextRenderer::Measure(font, text);
+        Bitmap bitmap(size.x + 4, size.y + 4);
+        bitmap.Fill(clWhite);
+        TextRenderer::Draw(bitmap, 2, 2, font, text, bitmap.Bounds());
+        int rows = 0;
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            int inked = 0;
+            for (int x = 2; x < 2 + size.x; ++x)
+                inked += GetRValue(bitmap.GetPixel(x, y)) < 128 ? 1 : 0;
+            rows += inked >= size.x - 2 ? 1 : 0;
+        }
+        return rows;
+    };
+    EXPECT_EQ(fullRows(false), 0);
+    EXPECT_GE(fullRows(true), 1);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -125,4 +128,47 @@ TEST(SdlBackend, PresentedPixelsAreWhatTheWindowShows)
         }
     stbi_image_free(rgb);
     EXPECT_EQ(wrong, 0);
+}
+
+TEST(SdlBackend, AScriptIsFedAsInputInRealTimeWithItsWaits)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlWindowOptions options;
+    options.windowed = true;
+    options.screenWidth = 320;
+    options.screenHeight = 240;
+    options.hasScript = true;
+    options.scriptText = "move 10 11\nwait 80\nclick 20 21 right\nshot a.png\nexpect form F\n";
+    std::unique_ptr<SdlBackend> window;
+    try {
+        window = std::make_unique<SdlBackend>(options);
+    } catch (const std::exception&) {
+    }
+    ::unsetenv("SDL_VIDEODRIVER");
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    std::vector<InputEvent> got;
+    const uint64_t start = SDL_GetTicks64();
+    uint64_t clickAt = 0;
+    InputEvent e;
+    while (SDL_GetTicks64() - start < 3000 && (got.empty() || got.back().kind != InputKind::ScriptEnd)) {
+        if (!window->WaitEvent(e, 1000) || e.kind == InputKind::Expose || e.kind == InputKind::Wake)
+            continue;
+        if (e.kind == InputKind::MouseDown)
+            clickAt = SDL_GetTicks64();
+        got.push_back(e);
+    }
+    ASSERT_EQ(got.size(), 7u);
+    EXPECT_EQ(got[0].kind, InputKind::MouseMove);
+    EXPECT_EQ((TPoint{got[0].x, got[0].y}), (TPoint{10, 11}));
+    EXPECT_EQ(got[1].kind, InputKind::MouseMove);
+    EXPECT_EQ(got[2].kind, InputKind::MouseDown);
+    EXPECT_EQ(got[2].button, TMouseButton::mbRight);
+    EXPECT_EQ((TPoint{got[2].x, got[2].y}), (TPoint{20, 21}));
+    EXPECT_EQ(got[3].kind, InputKind::MouseUp);
+    EXPECT_GE(clickAt - start, 80u);  // the wait passed in real time first
+    EXPECT_EQ(got[4].kind, InputKind::ScriptShot);
+    EXPECT_TRUE(std::filesystem::path(got[4].text).is_absolute());
+    EXPECT_EQ(got[5].kind, InputKind::ScriptExpect);
+    EXPECT_EQ(got[6].kind, InputKind::ScriptEnd);
 }

@@ -227,3 +227,24 @@ TEST(SdlSound, WithoutAnyAudioDeviceTheProgramKeepsTimeSilentlyAndRecordingSaysW
     EXPECT_EQ(box.Dir().Read("a.pw"), before2);
     EXPECT_EQ(player.Mode(), MediaMode::Stopped);
 }
+
+TEST(SdlSoundPlayer, TheRefusalBeepIsTwoThousandHertzForTenMilliseconds)
+{
+    const WaveData tone = RefusalBeepTone();
+    ASSERT_EQ(tone.channels, 1);
+    ASSERT_EQ(tone.bitsPerSample, 16);
+    EXPECT_EQ(tone.DurationMs(), 10);
+    EXPECT_EQ(tone.Frames(), tone.sampleRate / 100);
+    // Rising zero crossings count the periods: 20 in 10 ms at 2000 Hz.
+    int rising = 0;
+    int16_t previous = 0;
+    for (int64_t i = 0; i < tone.Frames(); ++i) {
+        int16_t s = 0;
+        std::memcpy(&s, tone.samples.data() + 2 * i, 2);
+        if (previous < 0 && s >= 0)
+            ++rising;
+        previous = s;
+    }
+    EXPECT_GE(rising, 19);
+    EXPECT_LE(rising, 20);
+}

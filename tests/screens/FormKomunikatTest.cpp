@@ -5,6 +5,7 @@
 #include "controls/CPrzyciskP.h"
 #include "core/CBlad.h"
 #include "platform/Text.h"
+#include "platform/TextRenderer.h"
 #include "screens/FormKomunikat.h"
 #include "tests/screens/ScreensTestSupport.h"
 
@@ -81,9 +82,9 @@ TEST(FormKomunikat, ShowsItsPictureWithTheTextOverItInsideTheRoundedWindow)
     EXPECT_EQ(screen.GetPixel(190, 175), main.Background.GetPixel(190, 175));
     int dark = 0;
     for (int x = 208; x < 593; ++x)
-        for (int y = 234; y < 260; ++y)
+        for (int y = 234; y < 325; ++y)
             dark += GetRValue(screen.GetPixel(x, y)) < 80 ? 1 : 0;
-    EXPECT_GT(dark, 100);  // the first line of text
+    EXPECT_GT(dark, 100);  // the text, above the button
 }
 
 TEST(FormKomunikat, AMissingOrDamagedBackgroundIsErrorOne)
@@ -102,4 +103,34 @@ TEST(FormKomunikat, AMissingOrDamagedBackgroundIsErrorOne)
         }
         EXPECT_EQ(FormKomunikat, nullptr);
     }
+}
+
+TEST(FormKomunikat, TheTextStandsInTheMiddleOfItsFieldWhateverItsLength)
+{
+    HeadlessRig rig(800, 600);
+    WriteMessageBoxData(rig.Dir());
+    PlainForm main(rig.App(), "FormMain", 800, 600);
+    main.Show();
+    TFormKomunikat box(rig.App());
+    box.Show();
+    // The light sheet of the picture spans rows 58..146 of the box; the ink
+    // of every message, one line or two, is centred on it (the box is at
+    // (190, 175)).
+    int lineCounts = 0;
+    for (int number : {21, 3, 10, 99}) {
+        box.SetMessage(number);
+        box.Repaint();
+        int first = -1, last = -1;
+        for (int y = 59; y < 150; ++y)
+            for (int x = 18; x < 18 + 385; ++x)
+                if (GetRValue(rig.App().Screen().GetPixel(190 + x, 175 + y)) < 80) {
+                    if (first < 0)
+                        first = y;
+                    last = y;
+                }
+        ASSERT_GE(first, 0) << number;
+        EXPECT_NEAR((first + last) / 2.0, 102, 5) << number;
+        lineCounts |= 1 << (box.vL_Komunikat.Height() / TextRenderer::LineHeight(box.vL_Komunikat.Font()));
+    }
+    EXPECT_EQ(lineCounts & 0b110, 0b110);  // both a one-line and a two-line message were seen
 }

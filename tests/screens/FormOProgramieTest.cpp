@@ -230,33 +230,70 @@ TEST(FormOProgramie, TheInformationBlockFollowsTheDisplayMode)
         AboutRig a(c.width, c.height);
         const TFormOProgramie& f = *a.about;
         const int middle = c.offsetX + Display().PictureWidth() / 2;
+        // The block is laid out for 800 x 600 and grows with the area.
+        auto S = [](int v) { return Display().ConvertFromModeRounded(2, v); };
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
         EXPECT_EQ(f.LogoPlace(), (TPoint{c.offsetX + c.logo.x, c.offsetY + c.logo.y}));
         EXPECT_EQ(f.LabelVer.Top(), c.offsetY + c.versionTop);
-        EXPECT_EQ(f.LabelVer.Width(), 150);
-        EXPECT_EQ(f.LabelVer.Left(), middle - 75);
+        EXPECT_EQ(f.LabelVer.Width(), S(150));
+        EXPECT_EQ(f.LabelVer.Left(), middle - S(150) / 2);
         EXPECT_EQ(f.LabelVer.Caption(), "Wersja 1.4");
-        EXPECT_EQ(f.LabelPrawa1.Top(), f.LabelVer.Top() + 24);
-        EXPECT_EQ(f.LabelPrawa2.Top(), f.LabelPrawa1.Top() + 14);
+        EXPECT_EQ(f.LabelPrawa1.Top(), f.LabelVer.Top() + S(24));
+        EXPECT_EQ(f.LabelPrawa2.Top(), f.LabelPrawa1.Top() + S(14));
         EXPECT_NEAR(f.LabelPrawa1.Left() + f.LabelPrawa1.Width() / 2.0, middle, 1.0);
         EXPECT_FALSE(f.LabelISBN.Visible());
 
         // The heading and the maker's name are centred together (the gap
-        // between them counts on the heading's side).
-        EXPECT_EQ(f.LabelKontakt.Top(), f.LabelPrawa2.Top() + 40);
-        EXPECT_EQ(f.LabelF1.Top(), f.LabelKontakt.Top());
-        EXPECT_EQ(f.LabelF1.Left(), f.LabelKontakt.BoundsRect().right + 6);
-        EXPECT_NEAR((f.LabelKontakt.Left() + f.LabelF1.BoundsRect().right) / 2.0, middle - 3, 1.0);
-        EXPECT_EQ(f.LabelF7.Top(), f.LabelF1.Top() + 6 * 16);
+        // between them counts on the heading's side), standing on one line.
+        EXPECT_EQ(f.LabelF1.Top(), f.LabelPrawa2.Top() + S(40));
+        EXPECT_EQ(f.LabelKontakt.BoundsRect().bottom, f.LabelF1.BoundsRect().bottom);
+        EXPECT_EQ(f.LabelF1.Left(), f.LabelKontakt.BoundsRect().right + S(6));
+        EXPECT_NEAR((f.LabelKontakt.Left() + f.LabelF1.BoundsRect().right) / 2.0, middle - S(6) / 2.0, 1.0);
+        EXPECT_EQ(f.LabelF7.Top(), f.LabelF1.Top() + 6 * S(16));
         EXPECT_EQ(f.LabelF7.Left(), f.LabelF1.Left());
-        EXPECT_EQ(f.LabelAut.Top(), f.LabelF7.Top() + 40);
-        EXPECT_EQ(f.LabelAut.BoundsRect().right, f.LabelF2.Left() - 6);
-        EXPECT_EQ(f.LabelAutList.Left(), f.LabelAut.BoundsRect().right + 6);
+        EXPECT_EQ(f.LabelAut.Top(), f.LabelF7.Top() + S(40));
+        EXPECT_EQ(f.LabelAut.BoundsRect().right, f.LabelF2.Left() - S(6));
+        EXPECT_EQ(f.LabelAutList.Left(), f.LabelAut.BoundsRect().right + S(6));
         EXPECT_EQ(f.LabelAutList2.Top(), f.LabelAutList.BoundsRect().bottom);
         EXPECT_FALSE(f.LabelAutList.Visible());
         // The credits picture holds both lines, whichever is longer.
         EXPECT_GE(f.LabelAutList.Left() + f.CreditsPicture().Width(),
                   std::max(f.LabelAutList.BoundsRect().right, f.LabelAutList2.BoundsRect().right));
         EXPECT_EQ(f.CreditsPicture().Height(), f.LabelAutList2.BoundsRect().bottom - f.LabelAutList.Top());
+        // The block reaches into the lower half of the area, and stays above "stop".
+        EXPECT_GE(f.LabelAutList2.BoundsRect().bottom, c.offsetY + Display().PictureHeight() * 6 / 10);
+        EXPECT_LT(f.LabelAutList2.BoundsRect().bottom, a.about->StopButton().Top());
+        // The links are blue, bold and underlined.
+        for (const TLabel* link : {&f.LabelF6, &f.LabelF7}) {
+            EXPECT_TRUE(link->Font().Bold);
+            EXPECT_TRUE(link->Font().Underline);
+            const TColor colour = link->Font().Color;
+            EXPECT_GT(GetBValue(colour), GetRValue(colour) + 100);
+            EXPECT_GT(GetBValue(colour), GetGValue(colour) + 50);
+        }
+    }
+}
+
+TEST(FormOProgramie, TheContactHeadingStandsOnTheMakersLine)
+{
+    // Letters without descenders: the lowest inked row of each label is its baseline.
+    for (const TPoint size : {TPoint{800, 600}, TPoint{1280, 960}}) {
+        AboutRig a(size.x, size.y);
+        TFormOProgramie& f = *a.about;
+        f.LabelF1.SetCaption("Zeslaw Mak");
+        f.FormResize();
+        f.Show();
+        auto lowestInk = [&](const TLabel& label) {
+            const TRect r = label.BoundsRect();
+            int lowest = -1;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    if (GetRValue(f.Pixels().GetPixel(x, y)) > 180)
+                        lowest = y;
+            return lowest;
+        };
+        const int heading = lowestInk(f.LabelKontakt);
+        ASSERT_GE(heading, 0);
+        EXPECT_NEAR(heading, lowestInk(f.LabelF1), 1) << size.x;
     }
 }

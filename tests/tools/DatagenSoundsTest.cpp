@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "platform/SoundPlayer.h"
 #include "tests/TestSupport.h"
 #include "tools/datagen/DataTree.h"
+#include "tools/datagen/Frication.h"
 #include "tools/datagen/FeedbackPhrases.h"
 #include "tools/datagen/Music.h"
 #include "tools/datagen/Speech.h"
@@ -96,9 +99,15 @@ TEST(DatagenSpeech, WordsAreSpokenAsProgramWaves)
 TEST(DatagenSpeech, RecordingsOfAFewWordsAndAllFeedbackLandInTheTree)
 {
     TempDir dir;
-    WriteWordRecordings(dir.Path(), {{"zaba", "żaba"}, {"losss", "łoś"}}, 2);
+    WriteWordRecordings(dir.Path(), {{"zaba", "żaba"}, {"losss", "łoś"}, {"sowa", "sowa"}}, 2);
     ExpectProgramWave(dir.Read("Data/Smd/zaba.pw"), "zaba.pw");
     ExpectProgramWave(dir.Read("Data/Smd/losss.pw"), "losss.pw");
+    // Model words are slow, and their hiss long enough to hear and copy:
+    // espeak-ng's ordinary speed gives about 0.6 s and 80 ms of hiss.
+    const std::string sowa = dir.Read("Data/Smd/sowa.pw");
+    EXPECT_GT(WaveDurationMs(sowa), 900);
+    EXPECT_GT(WaveDurationMs(sowa), WaveDurationMs(SpokenWave("sowa", SpeechVoice{})) * 3 / 2);
+    EXPECT_GE(LongestFricationSeconds(SamplesOf(sowa), kWaveRate), 0.15);
 
     ASSERT_EQ(PraisePhrases().size(), static_cast<std::size_t>(kPraiseCount));
     ASSERT_EQ(ReproachPhrases().size(), static_cast<std::size_t>(kReproachCount));
@@ -109,8 +118,39 @@ TEST(DatagenSpeech, RecordingsOfAFewWordsAndAllFeedbackLandInTheTree)
     WriteFeedbackRecordings(dir.Path(), 2);
     for (const char* name : {"g00", "g46", "b00", "b39"})
         ExpectProgramWave(dir.Read(std::string("Data/Intf/Smd/") + name + ".pw"), name);
+    // A reproach is over quickly, so that the child can try again at once.
+    for (int i = 0; i < kReproachCount; ++i) {
+        const std::string name = std::string("b") + static_cast<char>('0' + i / 10) + static_cast<char>('0' + i % 10);
+        EXPECT_LE(WaveDurationMs(dir.Read("Data/Intf/Smd/" + name + ".pw")), 2000) << ReproachPhrases()[i];
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Data/Intf/Smd/g47.pw"));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Data/Intf/Smd/b40.pw"));
+}
+
+TEST(DatagenSpeech, PraiseFitsGirlsAndBoysAlikeAndAnySpeaker)
+{
+    // Polish marks the gender in adjectives after "jesteś"/"jestem" and in the
+    // past tense of the first and second person ("wiedziałem", "zrobiłaś").
+    for (const std::string& phrase : PraisePhrases()) {
+        std::string word;
+        std::vector<std::string> words;
+        for (char c : phrase + " ") {
+            if (c == ' ' || c == ',' || c == '!' || c == '.' || c == '?') {
+                if (!word.empty())
+                    words.push_back(word);
+                word.clear();
+            } else {
+                word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+        }
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            const std::string& w = words[i];
+            for (const char* ending : {"łem", "łam", "łeś", "łaś"})
+                EXPECT_FALSE(w.size() > 4 && w.ends_with(ending)) << phrase;
+            EXPECT_FALSE((w == "jesteś" || w == "jestem") && i + 1 < words.size()) << phrase;
+            EXPECT_NE(w, "zuch") << phrase;
+        }
+    }
 }
 
 TEST(DatagenMusic, AboutAMinuteQuietAndAlwaysTheSame)

@@ -1,14 +1,18 @@
 // The generator's word pictures: what they show, their sizes and their files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string_view>
 
 #include "tests/TestSupport.h"
 #include "tools/datagen/DataTree.h"
 #include "tools/datagen/PictureFiles.h"
+#include "tools/datagen/WordDrawings.h"
 #include "tools/datagen/WordEmoji.h"
 #include "tools/datagen/WordPainter.h"
 #include "tools/datagen/WordSource.h"
+#include "tools/datagen/WordSvgTable.h"
 
 #include "graphics/Cbitmapy.h"
 #include "graphics/Jpeg.h"
@@ -28,6 +32,21 @@ DatagenWord WordOfKey(const std::string& key)
 bool IsLight(TColor c)
 {
     return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+}
+
+// Neighbouring pixels in columns [left, right) whose colours differ by a
+// clear step in some channel.
+int StrongEdges(const Bitmap& b, int left, int right)
+{
+    const auto step = [](TColor a, TColor c) {
+        return std::max({std::abs(int(GetRValue(a)) - int(GetRValue(c))), std::abs(int(GetGValue(a)) - int(GetGValue(c))),
+                         std::abs(int(GetBValue(a)) - int(GetBValue(c)))}) >= 60;
+    };
+    int edges = 0;
+    for (int y = 0; y + 1 < b.Height(); ++y)
+        for (int x = left; x + 1 < right; ++x)
+            edges += step(b.GetPixel(x, y), b.GetPixel(x + 1, y)) || step(b.GetPixel(x, y), b.GetPixel(x, y + 1));
+    return edges;
 }
 
 }  // namespace
@@ -69,10 +88,13 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
     const struct {
         const char* key;
         PictureKind kind;
-    } cases[] = {{"zaba", PictureKind::Emoji}, {"kierownica", PictureKind::Drawing}, {"brzuch", PictureKind::Caption}};
+    } cases[] = {{"zaba", PictureKind::Emoji}, {"kierownica", PictureKind::Drawing}, {"brzuch", PictureKind::Drawing},
+                 {"nowe", PictureKind::Caption}};
     for (const auto& c : cases) {
         PictureKind kind{};
-        const Bitmap small = painter.Paint(WordOfKey(c.key), PictureSize::Small, kind);
+        // A word added to the list before its picture is made gets a card with its name.
+        const DatagenWord word = c.kind == PictureKind::Caption ? DatagenWord{c.key, c.key} : WordOfKey(c.key);
+        const Bitmap small = painter.Paint(word, PictureSize::Small, kind);
         EXPECT_EQ(kind, c.kind) << c.key;
         EXPECT_EQ(small.Width(), kSmallPictureWidth);
         EXPECT_EQ(small.Height(), kSmallPictureHeight);
@@ -85,11 +107,11 @@ TEST(DatagenWords, PicturesShowEmojiDrawingOrCardOnALightGround)
             dark += !IsLight(small.GetPixel(x, kSmallPictureHeight / 2));
         EXPECT_GT(dark, 10) << c.key;
 
-        const Bitmap large = painter.Paint(WordOfKey(c.key), PictureSize::Large, kind);
+        const Bitmap large = painter.Paint(word, PictureSize::Large, kind);
         EXPECT_EQ(large.Width(), kLargePictureWidth);
         EXPECT_EQ(large.Height(), kLargePictureHeight);
         // The same drawing twice gives the same pixels.
-        EXPECT_TRUE(large == painter.Paint(WordOfKey(c.key), PictureSize::Large, kind)) << c.key;
+        EXPECT_TRUE(large == painter.Paint(word, PictureSize::Large, kind)) << c.key;
     }
 }
 
@@ -169,4 +191,71 @@ TEST(DatagenWords, SurplusFilesAreThoseOfNoWord)
         surplus.insert(p);
     EXPECT_EQ(surplus, (std::set<std::filesystem::path>{dir.Path() / "Data/exio200b/old.xbi",
                                                         dir.Path() / "Data/exio400j/zaba.xbi"}));
+}
+
+TEST(DatagenWords, EveryWordShowsThePictureOfTheThingNotItsName)
+{
+    // A five-year-old cannot read: a card with the word on it is no picture.
+    // And the thing stands out on a memory card: its outline against the
+    // ground is a good many strong steps of colour inside the kept strip
+    // (a white swan on a pale disc has hardly any).
+    const WordPainter painter;
+    for (const DatagenWord& w : CatalogueWords()) {
+        PictureKind kind{};
+        const Bitmap small = painter.Paint(w, PictureSize::Small, kind);
+        EXPECT_NE(kind, PictureKind::Caption) << w.key;
+        EXPECT_GT(StrongEdges(small, 44, 155), 200) << w.key;
+    }
+}
+
+TEST(DatagenWords, EveryDrawingBelongsToAWordAndDrawsFromItsSvg)
+{
+    std::set<std::string> keys;
+    for (const DatagenWord& w : CatalogueWords())
+        keys.insert(w.key);
+    const std::vector<std::string_view> drawings = DrawingKeys();
+    EXPECT_GT(drawings.size(), 120u);
+    std::set<std::string_view> texts;
+    for (std::string_view key : drawings) {
+        // A misspelt file name would leave a drawing unused and its word without it.
+        EXPECT_TRUE(keys.contains(std::string(key))) << key;
+        EXPECT_TRUE(EmojiForWord(key).empty()) << key << " has an emoji and a drawing";
+        // Two words that may meet in one game never share a picture.
+        EXPECT_TRUE(texts.insert(WordSvgText(key)).second) << key;
+        CairoSurface surface = NewImageSurface(400, 300);
+        CairoContext cr(cairo_create(surface.get()));
+        ASSERT_TRUE(DrawWordThing(cr.get(), key)) << key;
+        const Bitmap drawn = BitmapFromSurface(surface.get());
+        int ink = 0;
+        for (int y = 0; y < 300; y += 2)
+            for (int x = 0; x < 400; x += 2)
+                ink += !IsLight(drawn.GetPixel(x, y));
+        EXPECT_GT(ink, 200 * 150 / 100) << key;
+    }
+    CairoSurface surface = NewImageSurface(10, 10);
+    CairoContext cr(cairo_create(surface.get()));
+    EXPECT_FALSE(DrawWordThing(cr.get(), "nosuchword"));
+}
+
+TEST(DatagenWords, ABrokenSvgDrawsNothingAndDoesNotStopTheRun)
+{
+    const std::string good = std::string(WordSvgText("brzuch"));
+    ASSERT_FALSE(good.empty());
+    for (const std::string& bad : {std::string(), std::string("not a picture"), good.substr(0, good.size() / 2),
+                                   std::string("<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M 0 0 L"),
+                                   std::string(1000, '<')}) {
+        CairoSurface surface = NewImageSurface(40, 30);
+        CairoContext cr(cairo_create(surface.get()));
+        cairo_set_source_rgb(cr.get(), 1, 1, 1);
+        cairo_paint(cr.get());
+        DrawSvg(cr.get(), bad, 0, 0, 40, 30);
+        const Bitmap drawn = BitmapFromSurface(surface.get());
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(drawn.GetPixel(x, y), clWhite) << bad.size();
+    }
+    CairoSurface surface = NewImageSurface(40, 30);
+    CairoContext cr(cairo_create(surface.get()));
+    EXPECT_TRUE(DrawSvg(cr.get(), good, 0, 0, 40, 30));
+    EXPECT_FALSE(DrawSvg(cr.get(), "not a picture", 0, 0, 40, 30));
 }

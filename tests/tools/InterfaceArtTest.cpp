@@ -15,11 +15,17 @@
 #include <fstream>
 #include <memory>
 
+#include "core/SoundCodes.h"
+#include "games/train/CPocPudlo.h"
+#include "games/train/CPocRegal.h"
+#include "graphics/CDisplay.h"
 #include "graphics/CTransBitmap.h"
 #include "graphics/CTransFont.h"
 #include "graphics/Cbitmapy.h"
+#include "graphics/GlobalFonts.h"
 #include "graphics/PictureLibrary.h"
 #include "platform/Paths.h"
+#include "platform/WindowRegion.h"
 #include "platform/Text.h"
 #include "tests/TestSupport.h"
 #include "tools/datagen/InterfaceArt.h"
@@ -199,7 +205,7 @@ TEST_F(GeneratedInterface, ImageButtonsAreWhiteWhereTheirMaskIsBlack)
             for (int y = 0; y < mask.Height(); ++y)
                 for (int x = 0; x < mask.Width(); ++x) {
                     const TColor mk = mask.GetPixel(x, y);
-                    ASSERT_TRUE(mk == clWhite || mk == clBlack) << x << "," << y;
+                    ASSERT_TRUE(GetRValue(mk) == GetGValue(mk) && GetGValue(mk) == GetBValue(mk)) << x << "," << y;
                     if (mk == clBlack)
                         ASSERT_EQ(state.GetPixel(x, y), clWhite) << suffix << " " << x << "," << y;
                     else
@@ -207,6 +213,86 @@ TEST_F(GeneratedInterface, ImageButtonsAreWhiteWhereTheirMaskIsBlack)
                 }
         }
         EXPECT_GT(opaque, mask.Width() * mask.Height());
+        // The edge is soft: a ring of grey between the clear and the covered.
+        int soft = 0;
+        for (int y = 0; y < mask.Height(); ++y)
+            for (int x = 0; x < mask.Width(); ++x)
+                soft += mask.GetPixel(x, y) != clBlack && mask.GetPixel(x, y) != clWhite;
+        EXPECT_GT(soft, mask.Width() + mask.Height());
+    }
+}
+
+TEST_F(GeneratedInterface, StopLetteringStaysInsideTheWhiteRim)
+{
+    // Across the middle rows, from each side: the red rim, the white line,
+    // red again, and only then the white of the letters.
+    for (const char* suffix : {"_D", "_A", "_"}) {
+        const Bitmap stop = Library(std::string("stop") + suffix);
+        const auto white = [&](int x, int y) { return Distance(stop.GetPixel(x, y), clWhite) < 50; };
+        for (int y = stop.Height() / 2 - 2; y <= stop.Height() / 2 + 2; ++y) {
+            SCOPED_TRACE(std::string(suffix) + " row " + std::to_string(y));
+            for (int dir : {1, -1}) {
+                int x = dir > 0 ? 0 : stop.Width() - 1;
+                const auto skip = [&](bool isWhite) {
+                    while (x >= 0 && x < stop.Width() && white(x, y) == isWhite)
+                        x += dir;
+                };
+                skip(true);   // the clear corner
+                skip(false);  // the dark rim and the red face
+                const int lineStart = x;
+                skip(true);   // the white line, no wider than a line: not run into a letter
+                EXPECT_LE((x - lineStart) * dir, stop.Width() * 7 / 100);
+                const int redStart = x;
+                skip(false);  // red between the line and the letters
+                ASSERT_TRUE(x >= 0 && x < stop.Width());
+                EXPECT_GE((x - redStart) * dir, 2);
+            }
+        }
+    }
+}
+
+TEST_F(GeneratedInterface, SummaryWindowShowsItsBorderRightAtTheCutEdge)
+{
+    // The window is the picture cut to this rounded shape: every pixel just
+    // inside the cut is border, no sky between the cut and the border.
+    const WindowRegion region = WindowRegion::RoundRect({5, 5, 600, 450}, 50, 50);
+    for (const char* mood : {"B", "M", "G"}) {
+        SCOPED_TRACE(mood);
+        const std::unique_ptr<Bitmap> summary = LoadJpegFile(std::string("Data\\Intf\\Spec\\mStats") + mood + ".xji");
+        int edge = 0;
+        for (int y = 0; y < summary->Height(); ++y)
+            for (int x = 0; x < summary->Width(); ++x) {
+                if (!region.Contains(x, y))
+                    continue;
+                bool nearCut = false;
+                for (int d = 1; d <= 2; ++d)
+                    nearCut = nearCut || !region.Contains(x - d, y) || !region.Contains(x + d, y) ||
+                              !region.Contains(x, y - d) || !region.Contains(x, y + d);
+                if (!nearCut)
+                    continue;
+                ++edge;
+                ASSERT_LT(Distance(summary->GetPixel(x, y), RGB(0xF4, 0xA2, 0x59)), 40) << x << "," << y;
+            }
+        EXPECT_GT(edge, 2 * (595 + 445));
+    }
+}
+
+TEST_F(GeneratedInterface, MemoryCardBacksAreSquareAndFramedLikeTheFaces)
+{
+    for (const UiMode& m : UiModes()) {
+        const std::string name = std::string("Data\\Intf\\Spec\\") + m.prefix + "mem_blkcard0.xji";
+        if (!FileExists(name))
+            continue;
+        SCOPED_TRACE(name);
+        const std::unique_ptr<Bitmap> back = LoadJpegFile(name);
+        const int w = back->Width(), h = back->Height();
+        // The faces' frame: one black pixel all round, the corners included.
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1},
+                                   std::pair{w / 2, 0}, std::pair{0, h / 2}})
+            EXPECT_LT(Distance(back->GetPixel(x, y), clBlack), 40) << x << "," << y;
+        // No white corner of a rounded card just inside the frame.
+        for (const auto& [x, y] : {std::pair{1, 1}, std::pair{w - 2, 1}, std::pair{1, h - 2}, std::pair{w - 2, h - 2}})
+            EXPECT_GT(Distance(back->GetPixel(x, y), clWhite), 60) << x << "," << y;
     }
 }
 
@@ -256,11 +342,13 @@ TEST_F(GeneratedInterface, AboutScreenKeepsItsTextAreaDarkAndItsLogoOnThePanel)
         // The logo is centred and ends above the version line.
         EXPECT_EQ(at.x + logo->Width() / 2, m.pictureWidth / 2);
         EXPECT_LT(at.y + logo->Height(), AboutVersionTop(m));
-        // White 11-pixel lines are written over the middle: no bright spot there.
+        // White lines are written over the middle, a block that grows with
+        // the mode from 245 rows in 800 x 600: no bright spot there.
         const int middle = m.pictureWidth / 2;
+        const double k = m.pictureWidth / 800.0;
         int bright = 0;
-        for (int y = AboutVersionTop(m); y < AboutVersionTop(m) + 245; y += 3)
-            for (int x = middle - 190; x < middle + 250; x += 3) {
+        for (int y = AboutVersionTop(m); y < AboutVersionTop(m) + 245 * k; y += 3)
+            for (int x = static_cast<int>(middle - 190 * k); x < middle + 250 * k; x += 3) {
                 const TColor c = background->GetPixel(x, y);
                 bright += std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) > 140 ? 1 : 0;
             }
@@ -329,35 +417,74 @@ TEST_F(GeneratedInterface, EveryModesFontsLoadWithAllPolishLetters)
     EXPECT_FALSE(font.LoadFromCollection(kFontCollectionPath, "Segoe19"));
 }
 
-TEST(InterfaceFonts, TwoLineLabelsKeepAccentsClearOfTheLineAbove)
+TEST_F(GeneratedInterface, MemoryFigureLeavesTheWordPanelsFrameClear)
 {
-    // The train's boxes draw "RZ" over "Ż" with the line gap lowered by 12
-    // design pixels; the dot must not run into the line above.
-    for (int mode : {2, 4, 16}) {
-        const UiFontSpec* spec = nullptr;
-        for (const UiFontSpec& s : FontSpecs())
-            if (std::string(s.name) == FontNamesForMode(mode).regular)
-                spec = &s;
-        ASSERT_NE(spec, nullptr);
-        CTransFont font;
-        RasteriseFont(*spec, font);
-        const int lowered = mode == 2 ? 12 * 5 / 8 : mode == 4 ? 12 * 8 / 10 : 12;
-        const int secondLine = font.LineHeight() - lowered;
-        // Lowest ink row of "Z" and highest ink row of "Ż", in line coordinates.
-        const CTByteBitmap& z = *font.GlyphOf('Z').image;
-        int zBottom = 0;
-        for (int y = 0; y < z.Height(); ++y)
-            for (int x = 0; x < z.Width(); ++x)
-                if (z.At(x, y) > 64)
-                    zBottom = y;
-        const CTByteBitmap& dot = *font.GlyphOf(static_cast<uint8_t>(Utf8ToCp1250("Ż")[0])).image;
-        int dotTop = dot.Height();
-        for (int y = dot.Height() - 1; y >= 0; --y)
-            for (int x = 0; x < dot.Width(); ++x)
-                if (dot.At(x, y) > 64)
-                    dotTop = y;
-        EXPECT_GT(secondLine + dotTop, zBottom + 1) << spec->name;
+    for (const UiMode& m : UiModes()) {
+        // The rows of the figure's pictures that lie over the panel's frame.
+        const int covered = MemoryPanelFrameBottom(m) - MemoryFigurePlace(m).y;
+        ASSERT_GT(covered, 0) << m.mode;
+        for (int k = 1; k <= 11; ++k) {
+            const std::string base = std::string("Data\\Intf\\Spec\\") + m.prefix + "mem_gad" + (k < 10 ? "0" : "") +
+                                     std::to_string(k);
+            SCOPED_TRACE(base);
+            CTransBitmap figure;
+            ASSERT_EQ(figure.TryLoadPair(base + "B.xji", base + "W.xji"), 0);
+            const Bitmap& mask = *figure.Mask;
+            int over = 0, drawn = 0;
+            for (int y = 0; y < mask.Height(); ++y)
+                for (int x = 0; x < mask.Width(); ++x) {
+                    const int a = mask.ScanLine(y)[x];
+                    over += y < covered && a > 24;
+                    drawn += a > 128;
+                }
+            EXPECT_EQ(over, 0);
+            // Still a whole figure, not a speck.
+            EXPECT_GT(drawn, mask.Width() * mask.Height() / 8);
+        }
     }
+}
+
+TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
+{
+    // The five sounds with two spellings, drawn on a box as the train does,
+    // with the fonts of the generated collection: between the first line and
+    // the accent of the second lies a band of blank rows.
+    const struct {
+        int width, height, mode;
+    } modes[] = {{800, 600, 2}, {1024, 768, 4}, {1280, 960, 16}};
+    for (const auto& m : modes) {
+        SetDisplay(m.width, m.height);
+        ASSERT_TRUE(LoadGlobalFonts(m.mode));
+        CPocRegal shelf(0, 0, [](const std::string&) {
+            auto white = std::make_unique<Bitmap>(20, 20);
+            white->Fill(clWhite);
+            return white;
+        });
+        CPocPudlo& box = shelf.Box(5);
+        for (int32_t sound : {GL_ZRZ, GL_SS, GL_ZZ, GL_CC, GL_DZZZ}) {
+            SCOPED_TRACE(std::to_string(m.mode) + " " + std::to_string(sound));
+            box.Key = sound;
+            Bitmap target(m.width, m.height);
+            target.Fill(clWhite);
+            box.Draw(target);
+            const TPoint label = box.LabelPoint();
+            std::vector<bool> ink;
+            for (int y = 0; y < target.Height(); ++y) {
+                bool any = false;
+                for (int x = std::max(0, label.x - 60); x < std::min(target.Width(), label.x + 60); ++x)
+                    any = any || Distance(target.GetPixel(x, y), clWhite) > 60;
+                ink.push_back(any);
+            }
+            const auto first = std::find(ink.begin(), ink.end(), true);
+            ASSERT_NE(first, ink.end());
+            const auto gapStart = std::find(first, ink.end(), false);
+            const auto secondLine = std::find(gapStart, ink.end(), true);
+            ASSERT_NE(secondLine, ink.end());
+            // At least a seventh of the line height: clearly two lines, at any size.
+            EXPECT_GE(secondLine - gapStart, std::max(3, FontBold().LineHeight() / 7));
+        }
+    }
+    SetDisplay(800, 600);
 }
 
 #endif

@@ -34,6 +34,13 @@ void Write(const fs::path& file, const std::string& bytes)
         throw std::runtime_error("cannot write " + file.string());
 }
 
+// Model words for a child practising sounds: espeak-ng's slowest speed, and
+// the sibilant's hiss half as long again, so that it can be heard and copied.
+SpeechVoice ModelWordVoice()
+{
+    return SpeechVoice{80, 50, 1.5};
+}
+
 std::string TwoDigits(int n)
 {
     return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
@@ -89,7 +96,7 @@ PictureCounts WriteWordPictures(const fs::path& root, const std::vector<DatagenW
 void WriteWordRecordings(const fs::path& root, const std::vector<DatagenWord>& words, unsigned threads)
 {
     ParallelFor(
-        words.size(), threads, [] { return SpeechVoice{140, 50}; },
+        words.size(), threads, [] { return ModelWordVoice(); },
         [&](const SpeechVoice& voice, std::size_t i) {
             Write(root / RecordingPath(words[i].key), SpokenWave(words[i].spelling, voice));
         });

@@ -26,30 +26,12 @@ PanelBox AboutPanel(const UiMode& m)
     const UiTrainPoint logo = AboutLogoPlace(m);
     const UiTrainPoint stop = AboutStopPlace(m);
     const UiSize button = ButtonSize("stop");
-    const double half = 290 + (m.scale - 0.625) * 160;
+    // The program's lines grow with the mode: the panel keeps a margin
+    // beside the longest of them.
+    const double half = 290 + (m.pictureWidth - 800) * 0.25;
     const double top = logo.y - 22;
     const double bottom = stop.y + button.height + 22;
     return {m.pictureWidth / 2.0 - half, top, 2 * half, bottom - top};
-}
-
-// The information block ends about 240 rows below its first line; where the
-// "stop" button stands well below that, a row of little stars fills the gap.
-void Ornament(cairo_t* cr, const UiMode& m)
-{
-    const double top = AboutVersionTop(m) + 260;
-    const double bottom = AboutStopPlace(m).y - 20;
-    if (bottom - top < 60)
-        return;
-    const unsigned colours[] = {0xFF5A5A, 0xFF9A3C, 0xFFC926, 0x5BC85B, 0x3BB2E8, 0x4D7CFF, 0x9A63E8};
-    const double cy = (top + bottom) / 2;
-    const double step = 34 * m.scale / 0.8;
-    for (int i = 0; i < 7; ++i) {
-        const double cx = m.pictureWidth / 2.0 + (i - 3) * step;
-        const double outer = (i == 3 ? 9 : i % 2 == 0 ? 6 : 7.5) * m.scale / 0.8;
-        StarPath(cr, cx, cy + (i % 2 == 0 ? 0 : -3), outer, outer * 0.45, 5);
-        SetColour(cr, Hex(colours[i], 0.75));
-        cairo_fill(cr);
-    }
 }
 
 void Background(InterfaceWriter& out, const UiMode& m)
@@ -75,7 +57,6 @@ void Background(InterfaceWriter& out, const UiMode& m)
     SetColour(cr, Hex(0xFFFFFF, 0.18));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    Ornament(cr, m);
     out.Picture(std::string("Data\\Intf\\Spec\\") + m.backdrop + "oprogT.xji", c.Over(clBlack));
 }
 

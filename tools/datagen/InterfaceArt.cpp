@@ -16,8 +16,10 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateMenu(out, m);
         GenerateTrain(out, m);
         GenerateMemory(out, m);
+        GenerateConveyor(out, m);
         GenerateSuction(out, m);
         GenerateAbout(out, m);
+        GenerateForklift(out, m);
     }
     GenerateScreens(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));

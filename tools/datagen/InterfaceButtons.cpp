@@ -43,9 +43,12 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
     UiTextStyle text;
     text.fill = Hex(0xFFFFFF);
     if (base == "stop") {
+        // The word stays well inside the white rim: the rim's flats lie
+        // about 0.36 of the button from the centre.
         text.size = s * 0.29;
         text.outline = Hex(0x9E1F18, 0.6);
         text.outlineWidth = 1;
+        text.size = FittingSize(cr, "STOP", text, s * 0.52);
         CentredText(cr, "STOP", cx, cy, text);
     } else if (base == "pomoc") {
         text.size = s * 0.8;
@@ -189,14 +192,15 @@ void WriteButton(InterfaceWriter& out, const std::string& base)
     for (const auto& [state, suffix] : states) {
         UiCanvas c(size.width, size.height);
         DrawButton(c, base, state);
-        // The program lays these on with OR and AND, which knows no partial
-        // cover: the edge is cut at half cover and its colour kept pure.
+        // The mask is the drawing's cover in grey, so that the program lays
+        // the button's soft edge over any background; the picture keeps the
+        // pure colour of every covered pixel, and white where nothing is.
         Bitmap onBlack = c.Over(clBlack);
         Bitmap picture(size.width, size.height);
         for (int y = 0; y < size.height; ++y)
             for (int x = 0; x < size.width; ++x) {
                 const int a = c.AlphaAt(x, y);
-                if (a < 128) {
+                if (a == 0) {
                     picture.SetPixel(x, y, clWhite);
                     continue;
                 }
@@ -204,7 +208,7 @@ void WriteButton(InterfaceWriter& out, const std::string& base)
                 auto un = [a](unsigned v) { return std::min(255u, (v * 255 + a / 2) / a); };
                 picture.SetPixel(x, y, RGB(un(GetRValue(p)), un(GetGValue(p)), un(GetBValue(p))));
                 if (!maskDone)
-                    mask.SetPixel(x, y, clWhite);
+                    mask.SetPixel(x, y, RGB(a, a, a));
             }
         maskDone = true;
         out.Library(base + suffix, picture);

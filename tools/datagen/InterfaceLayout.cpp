@@ -1,8 +1,10 @@
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
 
+#include <cmath>
 #include <stdexcept>
 
+#include "games/forklift/CWidWozek.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssRamka.h"
 #include "graphics/CDisplay.h"
@@ -106,6 +108,37 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
+int MemoryPanelFrameBottom(const UiMode& m)
+{
+    // The frame is 12 design pixels wide; its shadow falls up to 12 more below.
+    const double s = m.pictureWidth / 1024.0;
+    return static_cast<int>(std::ceil(MemoryPanelPlace(m).y + MemoryPanelSize(m).height + 12 * m.scale + 12 * s));
+}
+
+namespace {
+
+UiSize Design16(const UiMode& m, int w, int h) { return {FromMode16Rounded(m, w), FromMode16Rounded(m, h)}; }
+
+} // namespace
+
+// The boxes reach a few rows below the surface they stand on (61 and 145
+// above it), where their shadow falls; the highlights ring them at the
+// offsets the game places them by.
+UiSize ForkliftTextBoxSize(const UiMode& m) { return Design16(m, 260, 64); }
+UiSize ForkliftPictureBoxSize(const UiMode& m) { return Design16(m, 176, 149); }
+UiSize ForkliftTextHighlightSize(const UiMode& m) { return Design16(m, 284, 90); }
+UiSize ForkliftPictureHighlightSize(const UiMode& m) { return Design16(m, 204, 193); }
+
+UiSize ForkliftTruckSize(const UiMode& m, int index)
+{
+    // Body 280 wide, 42 of it beyond the fork root; the overlay 22 wide
+    // mirrors about the root by the two offsets the game uses.
+    static constexpr UiSize design[8] = {{280, 603}, {196, 40}, {22, 44}, {280, 603},
+                                         {196, 40},  {22, 44},  {218, 596}, {150, 16}};
+    if (index < 0 || index > 7)
+        throw std::out_of_range("truck picture");
+    return Design16(m, design[index].width, design[index].height);
+}
 
 UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
 // The written word is centred on the whole plate picture and its capitals sit
@@ -189,6 +222,47 @@ UiSize AboutLogoSize(const UiMode& m)
     return {2 * (m.pictureWidth / 2 - at.x), AboutVersionTop(m) - 6 - at.y};
 }
 
+UiConveyor ConveyorLayout(const UiMode& m)
+{
+    UiConveyor l{};
+    const int k = m.mode == 2 ? 0 : m.mode == 4 ? 1 : 2;
+    l.shift = m.mode == 16 ? 64 : 0;
+    // The windows the game puts the word pictures in; the cans keep an even
+    // margin round them.
+    const int windows[3][8] = {{20, 23, 75, 92, 19, 22, 74, 91},
+                               {25, 30, 93, 117, 25, 28, 93, 115},
+                               {32, 38, 116, 146, 32, 36, 116, 144}};
+    const int* w = windows[k];
+    l.windowLeft = w[0], l.windowTop = w[1], l.windowWidth = w[2] - w[0], l.windowHeight = w[3] - w[1];
+    l.upperWindowLeft = w[4], l.upperWindowTop = w[5];
+    l.lowerCan = {w[2] + w[0], w[3] + w[1]};
+    l.upperCan = {w[6] + w[4], w[7] + w[5]};
+    const int offsets[3][5] = {{9, 15, 18, 6, 52}, {11, 19, 22, 8, 66}, {14, 24, 28, 10, 84}};
+    l.g = offsets[k][0], l.f = offsets[k][1], l.e = offsets[k][2], l.d = offsets[k][3], l.c = offsets[k][4];
+    const int rodWidth = k == 0 ? 8 : k == 1 ? 10 : 14;
+    const int railHeight = k == 0 ? 10 : k == 1 ? 13 : 16;
+    l.rail = {m.pictureWidth, railHeight};
+    l.rod = {rodWidth, FromMode16(m, 300)};
+    // The rod runs down the middle of the trolley and of both magnets.
+    l.trolley = {2 * l.g + rodWidth, 2 * l.g + railHeight};
+    l.magnetUp = {2 * l.f + rodWidth, l.c};
+    l.magnetDown = {2 * l.f + 2 + rodWidth, l.c};
+    l.magnetTurning = {2 * l.e + rodWidth, l.trolley.height};
+    l.canTurning = {FromMode16(m, 150), FromMode16(m, 150)};
+    l.arrow = {FromMode16(m, 80), FromMode16(m, 112)};
+    l.figure = {FromMode16(m, 230), FromMode16(m, 300)};
+    l.figurePlace = k == 0 ? UiTrainPoint{20, 130} : k == 1 ? UiTrainPoint{26, 167} : UiTrainPoint{33, 209};
+    l.railLine = FromMode16(m, 440);
+    l.beltLine = FromMode16Rounded(m, 825);
+    l.pipesLine = FromMode16Rounded(m, 84);
+    l.pipeWidth = FromMode16Rounded(m, 624) - FromMode16Rounded(m, 478);
+    const int lefts[4] = {478, 683, 888, 1093};
+    for (int i = 0; i < 4; ++i)
+        l.pipeLeft[i] = FromMode16Rounded(m, lefts[i]);
+    l.reachLeft = m.pictureWidth - FromMode16(m, 890) - l.trolley.width + l.g - l.canTurning.width / 2;
+    return l;
+}
+
 std::vector<InterfaceFile> InterfaceFileTable()
 {
     std::vector<InterfaceFile> files;
@@ -228,6 +302,29 @@ std::vector<InterfaceFile> InterfaceFileTable()
         }
         if (m.mode != 2)
             add(obj + "mem_blkcard0.xji", MemoryCardSize(m));
+        const UiConveyor cv = ConveyorLayout(m);
+        add(back + "Ttas.xji", backdrop);
+        pair(obj + "tas_st", ".xji", cv.arrow);
+        for (const char* pose : {"gl", "gs", "gp", "dl", "ds", "dp"})
+            pair(obj + "tas_gad" + pose, ".xji", cv.figure);
+        pair(obj + "tas_pusd", ".xji", cv.lowerCan);
+        pair(obj + "tas_pusg", ".xji", cv.upperCan);
+        pair(obj + "tas_magg", ".xbi", cv.magnetUp);
+        pair(obj + "tas_mags", ".xbi", cv.magnetTurning);
+        pair(obj + "tas_magd", ".xbi", cv.magnetDown);
+        pair(obj + "tas_kolg", ".xbi", cv.trolley);
+        pair(obj + "tas_kold", ".xbi", cv.trolley);
+        pair(obj + "tas_puss", ".xji", cv.canTurning);
+        for (const char* rail : {"rlpd", "rlps", "rlpg"})
+            add(obj + "tas_" + rail + ".xbi", cv.rail);
+        add(obj + "tas_rgd.xbi", cv.rod);
+        add(back + "Twid.xji", backdrop);
+        pair(obj + "wid_pudd", ".xji", ForkliftTextBoxSize(m));
+        pair(obj + "wid_pudk", ".xji", ForkliftPictureBoxSize(m));
+        pair(obj + "wid_podd", ".xji", ForkliftTextHighlightSize(m));
+        pair(obj + "wid_podk", ".xji", ForkliftPictureHighlightSize(m));
+        for (int k = 0; k < 8; ++k)
+            pair(obj + CWidWozek::PictureNames()[static_cast<std::size_t>(k)], ".xji", ForkliftTruckSize(m, k));
         pair(back + "pss_tlo", ".xji", backdrop);
         pair(obj + "pss_ram", ".xji", SuctionPlateSize(m));
         pair(obj + "pss_pod", ".xji", SuctionHighlightSize(m));

@@ -63,7 +63,36 @@ UiSize MemoryPanelSize(const UiMode& m);
 UiTrainPoint MemoryPanelPlace(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
+// The lowest row of the word panel's frame and its shadow: the figure below
+// keeps its art under it.
+int MemoryPanelFrameBottom(const UiMode& m);
 
+// Conveyor: the cans, the crane's pieces and the scene's lines, in the
+// mode's design coordinates (the "R8_" background has the scene shifted
+// down by shift rows). The crane's pieces are sized from its drawing
+// offsets so that the rod, the magnet and the trolley line up.
+struct UiConveyor {
+    int shift;
+    UiSize lowerCan, upperCan;
+    int windowLeft, windowTop, windowWidth, windowHeight;  // of the lower can
+    int upperWindowLeft, upperWindowTop;
+    int g, f, e, d, c;
+    UiSize rod, trolley, magnetUp, magnetDown, magnetTurning, canTurning, rail, arrow, figure;
+    UiTrainPoint figurePlace;
+    int railLine, beltLine, pipesLine, pipeWidth;
+    int pipeLeft[4];
+    int reachLeft;  // the leftmost x the crane comes to
+};
+UiConveyor ConveyorLayout(const UiMode& m);
+
+// Forklift (designed for 1280): the text and picture boxes, their hint
+// highlights, and the truck's eight pictures (index and names as the game's
+// CWidWozek has them).
+UiSize ForkliftTextBoxSize(const UiMode& m);
+UiSize ForkliftPictureBoxSize(const UiMode& m);
+UiSize ForkliftTextHighlightSize(const UiMode& m);
+UiSize ForkliftPictureHighlightSize(const UiMode& m);
+UiSize ForkliftTruckSize(const UiMode& m, int index);
 // Suction cups: the word plate (its suction cups along the top, a shadow
 // under it; its face spans the rows SuctionPlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen

@@ -1,5 +1,6 @@
 // The memory game: its table, the word panel and its mask, the card back
 // and the figure's eleven waving frames.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -95,18 +96,14 @@ void DrawTable(UiCanvas& c, const UiMode& m)
 
 Bitmap CardBack(UiSize size)
 {
+    // Square like the faces the game draws (the picture in a thin black
+    // frame), so that a card looks the same shape on both sides.
     UiCanvas c(size.width, size.height);
     cairo_t* cr = c.Cr();
     const double w = size.width, h = size.height, s = w / 70.0;
     cairo_rectangle(cr, 0, 0, w, h);
-    SetColour(cr, Hex(0xFFFFFF));
-    cairo_fill(cr);
-    RoundedRectPath(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s, 6 * s);
     VerticalGradient(cr, 0, h, Hex(0x8F6CF0), Hex(0x5B8DF5));
     cairo_fill(cr);
-    cairo_save(cr);
-    RoundedRectPath(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s, 6 * s);
-    cairo_clip(cr);
     // Diagonal rows of little stars and dots.
     for (int row = -2; row < 14; ++row)
         for (int col = -2; col < 8; ++col) {
@@ -121,7 +118,11 @@ Bitmap CardBack(UiSize size)
             }
             cairo_fill(cr);
         }
-    cairo_restore(cr);
+    // A thin white line just inside the edge, as on a playing card.
+    cairo_rectangle(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s);
+    SetColour(cr, Hex(0xFFFFFF, 0.8));
+    cairo_set_line_width(cr, 1.5 * s);
+    cairo_stroke(cr);
     cairo_arc(cr, w / 2, h / 2, 15 * s, 0, 2 * M_PI);
     SetColour(cr, Hex(0xFFFFFF));
     cairo_fill_preserve(cr);
@@ -132,11 +133,9 @@ Bitmap CardBack(UiSize size)
     q.size = 24 * s;
     q.fill = Hex(0x9A63E8);
     CentredText(cr, "?", w / 2, h / 2, q);
-    RoundedRectPath(cr, 1, 1, w - 2, h - 2, 4 * s);
-    SetColour(cr, Hex(0xB0A0D0));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    return c.Over(clWhite);
+    Bitmap back = c.Over(clWhite);
+    back.FrameRect(back.Bounds(), clBlack, 1);
+    return back;
 }
 
 } // namespace
@@ -158,8 +157,12 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
     cairo_fill(mask.Cr());
     out.Picture(obj + "mem_wysM.xji", mask.Over(clBlack));
 
-    // Eleven frames of a wave that the game plays forwards and back.
+    // Eleven frames of a wave that the game plays forwards and back. The
+    // figure stands on the hill below the word panel, its raised hand and
+    // bounce (a few design units over its box) clear of the panel's frame.
     const UiSize fs = MemoryFigureSize(m);
+    const double clearTop = std::max(0, MemoryPanelFrameBottom(m) - MemoryFigurePlace(m).y) + 4 * m.scale;
+    const double figureHeight = (fs.height - clearTop) / 1.06;
     for (int k = 0; k < 11; ++k) {
         const double t = k / 10.0;
         UiPose pose;
@@ -171,7 +174,7 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
         pose.blink = k == 6;
         pose.look = 0.4 * std::sin(t * M_PI * 2);
         UiCanvas c(fs.width, fs.height);
-        DrawFigure(c.Cr(), 0, 0, fs.width, fs.height, pose);
+        DrawFigure(c.Cr(), 0, fs.height - figureHeight, fs.width, figureHeight, pose);
         out.Pair(obj + "mem_gad" + (k + 1 < 10 ? "0" : "") + std::to_string(k + 1), ".xji", c);
     }
     if (m.mode != 2)

@@ -18,9 +18,11 @@ void GenerateLibrary(InterfaceWriter& out);
 void GenerateMenu(InterfaceWriter& out, const UiMode& m);
 void GenerateTrain(InterfaceWriter& out, const UiMode& m);
 void GenerateMemory(InterfaceWriter& out, const UiMode& m);
+void GenerateConveyor(InterfaceWriter& out, const UiMode& m);
 void GenerateSuction(InterfaceWriter& out, const UiMode& m);
 void GenerateScreens(InterfaceWriter& out);
 void GenerateAbout(InterfaceWriter& out, const UiMode& m);
+void GenerateForklift(InterfaceWriter& out, const UiMode& m);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
 enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Speaker, SpeakerOff };

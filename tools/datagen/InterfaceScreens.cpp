@@ -9,6 +9,9 @@
 
 namespace {
 
+// The summary window's orange edge.
+const UiColour kSummaryBorder = Hex(0xF4A259);
+
 void Badge(cairo_t* cr, const std::string& text, double cx, double cy, double size)
 {
     UiTextStyle style;
@@ -116,15 +119,15 @@ void Summary(InterfaceWriter& out, int rating)
     cairo_t* cr = c.Cr();
     const unsigned sky[3][2] = {{0xCFE0F5, 0xE9F1FB}, {0xFFE7B0, 0xFFF6DD}, {0xBFF0B0, 0xF1FFE6}};
     const int mood = rating == 1 ? 0 : rating == 2 ? 1 : 2;
+    // The window is cut to a rounded shape from (5, 5) with corners 50
+    // across. The border is all that lies outside the sky, so the cut runs
+    // through it wherever it falls: no sky shows outside the border.
     cairo_rectangle(cr, 0, 0, 600, 450);
+    SetColour(cr, kSummaryBorder);
+    cairo_fill(cr);
+    RoundedRectPath(cr, 12, 12, 581, 431, 20);
     VerticalGradient(cr, 0, 450, Hex(sky[mood][0]), Hex(sky[mood][1]));
     cairo_fill(cr);
-    // The window is cut to a rounded shape from (5, 5) with corners 50
-    // across: the border follows it just inside.
-    RoundedRectPath(cr, 9, 9, 587, 437, 28);
-    SetColour(cr, Hex(0xF4A259));
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
     const char* headings[3] = {"Spróbuj jeszcze raz!", "Dobrze!", "Brawo!"};
     UiTextStyle head;
     head.face = UiFace::Rounded;

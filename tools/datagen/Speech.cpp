@@ -5,6 +5,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "tools/datagen/Frication.h"
+
 namespace {
 
 // The text as one single-quoted shell word.
@@ -51,6 +53,8 @@ Samples Speak(const std::string& utf8Text, const SpeechVoice& voice)
 std::string SpokenWave(const std::string& utf8Text, const SpeechVoice& voice)
 {
     Samples samples = Speak(utf8Text, voice);
+    if (voice.fricationStretch > 1.0)
+        samples = LengthenFrication(samples, kWaveRate, voice.fricationStretch);
     // Speech at 90 % of full scale leaves headroom for the players' mixing.
     TrimAndNormalise(samples, 0.9);
     if (samples.empty())

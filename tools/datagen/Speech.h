@@ -8,6 +8,8 @@
 struct SpeechVoice {
     int speed = 140;  // words per minute
     int pitch = 50;   // 0..99
+    // How many times as long the hiss of a sibilant is made (1 leaves it).
+    double fricationStretch = 1.0;
 };
 
 // Speaks UTF-8 text with espeak-ng's Polish voice; the samples come back at

@@ -108,7 +108,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"lizak", U"\U0001F36D"},
         {"los", U"\U0001F39F"},                          // ticket
         {"lusterko", U"\U0001FA9E"},
-        {"labedz", U"\U0001F9A2"},
         {"lazienka", U"\U0001F6C1"},
         {"lodzie", U"\U0001F6A4\U0001F6E5"},
         {"losss", U"\U0001FACE"},
@@ -182,7 +181,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"sto", U"\U0001F4AF"},
         {"stokrotka", U"\U0001F33C"},
         {"strach", U"\U0001F631"},
-        {"sum", U"\U0001F41F"},
         {"szabla", U"\u2694"},
         {"szachy", U"\u265F"},
         {"szalik", U"\U0001F9E3"},
@@ -222,7 +220,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"zabawki", U"\U0001FA80\U0001F388\U0001FA86"},  // yo-yo, balloon, nesting doll
         {"zakupy", U"\U0001F6CD"},
         {"zamek", U"\U0001F3F0"},
-        {"zab", U"\U0001F9B7"},
         {"zebra", U"\U0001FA7B"},                        // x-ray: the ribs
         {"zebraa", U"\U0001F993"},
         {"zegar", U"\U0001F570"},

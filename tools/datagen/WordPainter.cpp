@@ -36,6 +36,33 @@ uint32_t Fnv1a(const std::string& text)
     return h;
 }
 
+// True when most of what is drawn on the layer is close in colour to the
+// pale disc (a white swan, a light blue snowflake): it would fade into it.
+bool FadesInto(cairo_surface_t* layer, double r, double g, double b)
+{
+    cairo_surface_flush(layer);
+    const unsigned char* data = cairo_image_surface_get_data(layer);
+    const int stride = cairo_image_surface_get_stride(layer);
+    const int ground[3] = {static_cast<int>(r * 255), static_cast<int>(g * 255), static_cast<int>(b * 255)};
+    long drawn = 0;
+    long close = 0;
+    for (int y = 0; y < cairo_image_surface_get_height(layer); ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < cairo_image_surface_get_width(layer); ++x) {
+            // Premultiplied ARGB: only the nearly opaque pixels are judged.
+            const uint32_t p = row[x];
+            if ((p >> 24) < 230)
+                continue;
+            ++drawn;
+            const int step = std::max({std::abs(static_cast<int>((p >> 16) & 0xFF) - ground[0]),
+                                       std::abs(static_cast<int>((p >> 8) & 0xFF) - ground[1]),
+                                       std::abs(static_cast<int>(p & 0xFF) - ground[2])});
+            close += step < 72;
+        }
+    }
+    return drawn > 0 && close * 2 > drawn;
+}
+
 }  // namespace
 
 CardColour WordColour(const std::string& key)
@@ -146,50 +173,61 @@ CairoSurface WordPainter::PaintSurface(const DatagenWord& word, PictureSize size
     // their own margins take the small cut of the narrowest strips.
     const Box designBox = small ? Box{35, 26.25, 130, 97.5} : Box{0, 0, 400, 300};
 
+    // The thing is painted on a layer of its own first, so that the disc
+    // behind it can be chosen to set it off.
+    CairoSurface layer = NewImageSurface(width, height);
+    CairoContext lcr(cairo_create(layer.get()));
+    kind = PictureKind::Caption;
+    const std::u32string emoji = EmojiForWord(word.key);
+    if (!emoji.empty()) {
+        cairo_save(lcr.get());
+        if (PaintEmoji(lcr.get(), emoji, emojiBox))
+            kind = PictureKind::Emoji;
+        cairo_restore(lcr.get());
+    }
+    if (kind == PictureKind::Caption && HasDrawing(word.key)) {
+        cairo_save(lcr.get());
+        cairo_translate(lcr.get(), designBox.x, designBox.y);
+        cairo_scale(lcr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
+        if (DrawWordThing(lcr.get(), word.key))
+            kind = PictureKind::Drawing;
+        cairo_restore(lcr.get());
+    }
+
     CairoSurface surface = NewImageSurface(width, height);
     CairoContext cr(cairo_create(surface.get()));
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
-
-    // A pale disc in the word's colour behind the emoji or the drawing.
-    const auto paleDisc = [&] {
-        const CardColour c = WordColour(word.key);
-        cairo_save(cr.get());
-        cairo_translate(cr.get(), width / 2.0, height / 2.0);
-        if (small)
-            cairo_scale(cr.get(), 72, 72);
-        else
-            cairo_scale(cr.get(), emojiBox.w / 2, emojiBox.h / 2 + 20);
-        cairo_arc(cr.get(), 0, 0, 1, 0, 2 * std::numbers::pi);
-        cairo_restore(cr.get());
-        cairo_set_source_rgb(cr.get(), 1 - (1 - c.r) * 0.18, 1 - (1 - c.g) * 0.18, 1 - (1 - c.b) * 0.18);
-        cairo_fill(cr.get());
-    };
-    const std::u32string emoji = EmojiForWord(word.key);
-    if (!emoji.empty()) {
-        paleDisc();
-        cairo_save(cr.get());
-        const bool painted = PaintEmoji(cr.get(), emoji, emojiBox);
-        cairo_restore(cr.get());
-        if (painted) {
-            kind = PictureKind::Emoji;
-            return surface;
-        }
-        cairo_set_source_rgb(cr.get(), 1, 1, 1);
-        cairo_paint(cr.get());
-    }
-    if (HasDrawing(word.key)) {
-        paleDisc();
+    if (kind == PictureKind::Caption) {
         cairo_translate(cr.get(), designBox.x, designBox.y);
         cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
-        DrawWordThing(cr.get(), word.key, caption_.Face());
-        kind = PictureKind::Drawing;
+        PaintCaption(cr.get(), word);
         return surface;
     }
-    cairo_translate(cr.get(), designBox.x, designBox.y);
-    cairo_scale(cr.get(), designBox.w / kAreaWidth, designBox.h / kAreaHeight);
-    PaintCaption(cr.get(), word);
-    kind = PictureKind::Caption;
+    // A disc in the word's colour behind the thing: pale as a rule, deep
+    // behind a thing of pale colours of its own (a sheep, a snowflake, a
+    // glass of milk), which would fade into a pale one.
+    const CardColour c = WordColour(word.key);
+    const auto tint = [&c](double depth) {
+        return CardColour{1 - (1 - c.r) * depth, 1 - (1 - c.g) * depth, 1 - (1 - c.b) * depth};
+    };
+    const CardColour pale = tint(0.18);
+    const bool deep = FadesInto(layer.get(), pale.r, pale.g, pale.b);
+    const CardColour disc = deep ? tint(0.75) : pale;
+    cairo_save(cr.get());
+    cairo_translate(cr.get(), width / 2.0, height / 2.0);
+    // A deep disc stays inside the strip a memory card keeps, or the card
+    // would show its cut edges as coloured bands.
+    if (small)
+        cairo_scale(cr.get(), deep ? 55 : 72, 72);
+    else
+        cairo_scale(cr.get(), emojiBox.w / 2, emojiBox.h / 2 + 20);
+    cairo_arc(cr.get(), 0, 0, 1, 0, 2 * std::numbers::pi);
+    cairo_restore(cr.get());
+    cairo_set_source_rgb(cr.get(), disc.r, disc.g, disc.b);
+    cairo_fill(cr.get());
+    cairo_set_source_surface(cr.get(), layer.get(), 0, 0);
+    cairo_paint(cr.get());
     return surface;
 }
 

@@ -145,7 +145,7 @@ TEST(CPocRegal, LabelsTwoSpellingsOnTwoCloseLinesCentredOnTheLabelPoint)
 {
     DisplayRestorer restore;
     SetDisplay(1280, 960);
-    CTransFont& font = FontRegular();
+    CTransFont& font = FontBold();
     font.Reset();
     font.SetMetrics(20, 2, 14);
     const int letter = font.AddGlyph(0, 0, Block(10, 20));

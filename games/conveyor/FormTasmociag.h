@@ -1,0 +1,119 @@
+// The conveyor game: cans with word pictures loop on a belt; the child
+// steers a magnet crane with the arrow keys, picks a can, turns the magnet
+// up and pushes the can into the pipe of the word's sound. Runs as a frame
+// loop while the application is idle; the zoom is the train screen's.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "core/CSlowa.h"
+#include "core/Program.h"
+#include "games/common/IdleFrameLoop.h"
+#include "games/common/KeyboardPointerPark.h"
+#include "games/conveyor/CTasChwyt.h"
+#include "games/conveyor/CTasRury.h"
+#include "games/conveyor/CTasTasma.h"
+#include "graphics/CTransBitmap.h"
+#include "platform/Action.h"
+#include "platform/Bitmap.h"
+#include "platform/Form.h"
+#include "platform/PaintBox.h"
+
+class CanPictures;
+class CPrzyciskW;
+
+class TFormTasmociag : public TForm, public CGameScreen, public CScreenOwner {
+public:
+    static constexpr int kHintFrames = 3000 / IdleFrameLoop::kFramePeriodMs;
+    static constexpr int kEndDelayFrames = 2000 / IdleFrameLoop::kFramePeriodMs;
+
+    // Loads every picture of the display mode; any failure raises CBlad code 1.
+    explicit TFormTasmociag(TApplication& app);
+    ~TFormTasmociag() override;
+
+    int GameId() const override { return 5; }
+    bool EnoughWords() override;
+    int ShowGame() override;
+
+    // Cans per game for the amount: 10, 20, 30 (0 for anything else).
+    static int CansForLevel(int poziom);
+
+    TPaintBox pbGame;
+    TAction actStop;
+    TAction actPomoc;
+    TAction actNowaGra;
+
+    // One frame without its wait: erase, update, draw into the back buffer,
+    // then the copy of the moving areas to the paint box.
+    void FrameUpdate();
+    void FramePresent();
+
+    // The game as it stands, for tests and the benchmark.
+    const CTasTasma& Belt() const { return *belt_; }
+    CTasChwyt& Crane() { return *crane_; }
+    const CTasChwyt& Crane() const { return *crane_; }
+    const CTasRury& Pipes() const { return *pipes_; }
+    const IdleFrameLoop& Loop() const { return loop_; }
+    bool Running() const { return running_; }
+    int RequiredCount() const { return required_; }
+    int HintCounter() const { return hintCounter_; }
+    const CTasRury::CRura* HintPipe() const { return hintPipe_; }
+    int EndDelay() const { return endDelay_; }
+    int KeyFrames() const { return park_.Count(); }
+    int FigurePose() const { return pose_; }
+    TPoint FigurePosition() const { return figurePosition_; }
+    const Bitmap& Background() const { return background_; }
+    const Bitmap& BackBuffer() const { return backBuffer_; }
+    const CTransBitmap& Arrow() const { return arrow_; }
+    // The rectangles copied to the paint box each frame.
+    TRect BeltBand() const;
+    TRect UpperArea() const;
+
+private:
+    void LoadPictures();
+    int CurrentPose() const;
+    void DrawFigure(bool show);
+    void EraseArrow();
+    void AssignPipes();
+    void BuildCans();
+
+    void actNowaGraExecute();
+    void actPomocExecute();
+    void actStopExecute();
+    void FormShow();
+    void FormClose(TCloseAction& action);
+    void FormPaint();
+    void FormKeyDown(int& key, TShiftState shift);
+    void FormKeyUp(int& key, TShiftState shift);
+    void pbGamePaint();
+    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void pbGameMouseMove(TShiftState shift, int x, int y);
+
+    std::unique_ptr<CPrzyciskW> stop_;
+    std::unique_ptr<CPrzyciskW> pomoc_;
+    Bitmap background_;
+    Bitmap backBuffer_;
+    CTransBitmap arrow_;
+    std::unique_ptr<CanPictures> cans_;
+    std::array<CTransBitmap, 6> figure_;
+    TPoint figurePosition_;
+    int pose_ = 1;
+    std::unique_ptr<CTasRury> pipes_;
+    std::unique_ptr<CTasChwyt> crane_;
+    std::unique_ptr<CTasTasma> belt_;
+    IdleFrameLoop loop_;
+    KeyboardPointerPark park_;
+    int required_ = 0;
+    bool left_ = false, right_ = false, up_ = false, down_ = false;
+    bool running_ = false;
+    int hintCounter_ = 0;
+    CTasRury::CRura* hintPipe_ = nullptr;
+    int endDelay_ = 0;
+};
+
+// The conveyor screen while it exists.
+extern TFormTasmociag* FormTasmociag;
+
+// Makes the conveyor screen at start-up (the program's list of screens).
+std::unique_ptr<CScreenOwner> MakeFormTasmociag(TApplication& app);
