@@ -38,6 +38,13 @@ const std::vector<Fallback> kFallbacks = {
     {"Data/Intf/Spec/R2_Tpociag.xji", "a black train background"},
     {"Data/Intf/Spec/R3_Tpociag.xji", "a black train background"},
     {"Data/Intf/Spec/R8_Tpociag.xji", "a black train background"},
+    // The crane's picture of a held can: nothing is drawn over the held can.
+    {"Data/Intf/Spec/R2_tas_pussB.xji", "the held can without its overlay"},
+    {"Data/Intf/Spec/R2_tas_pussW.xji", "the held can without its overlay"},
+    {"Data/Intf/Spec/R3_tas_pussB.xji", "the held can without its overlay"},
+    {"Data/Intf/Spec/R3_tas_pussW.xji", "the held can without its overlay"},
+    {"Data/Intf/Spec/R5_tas_pussB.xji", "the held can without its overlay"},
+    {"Data/Intf/Spec/R5_tas_pussW.xji", "the held can without its overlay"},
     // The enlarged picture's frame: an empty frame, the zoom shows nothing.
     {"Data/Intf/Spec/R2_ZoomExB.xji", "an empty zoom frame: nothing shows"},
     {"Data/Intf/Spec/R2_ZoomExW.xji", "an empty zoom frame: nothing shows"},
