@@ -71,13 +71,8 @@ CUstGry& CurrentSettings()
     return record ? *record : UstPociag;
 }
 
-bool LoadSettings()
+void ReadSettings(const CIniFile& ini)
 {
-    if (!FileExists(kSettingsFile)) {
-        SaveSettings();
-        return true;
-    }
-    CIniFile ini(NativePath(kSettingsFile));
     LU = ini.ReadInteger(kProgramSection, "LU", LU);
     Zakladka = static_cast<int16_t>(ini.ReadInteger(kProgramSection, "Zakladka", Zakladka));
     // The program never opens on the recording tab; a tab that does not exist
@@ -87,6 +82,27 @@ bool LoadSettings()
         Zakladka = 1;
     for (int id = 1; id <= kGameCount; ++id)
         SettingsOfGame(id)->ReadFrom(ini);
+}
+
+void WriteSettings(CIniFile& ini)
+{
+    for (int id = 1; id <= kGameCount; ++id)
+        SettingsOfGame(id)->WriteTo(ini);
+    ini.WriteInteger(kProgramSection, "Zakladka", Zakladka);
+    ini.WriteInteger(kProgramSection, "LU", LU);
+    ini.WriteInteger(kProgramSection, "Position", kPositionStamp);
+}
+
+bool LoadSettings()
+{
+    if (!FileExists(kSettingsFile)) {
+        SaveSettings();
+        return true;
+    }
+    // A damaged file is read as far as it can be; writing it back keeps the
+    // original beside it (CIniFile).
+    CIniFile ini(NativePath(kSettingsFile));
+    ReadSettings(ini);
     if (LU < INT32_MAX)
         ++LU;
     ini.WriteInteger(kProgramSection, "LU", LU);
@@ -98,11 +114,7 @@ void SaveSettings()
 {
     try {
         CIniFile ini(NativePath(kSettingsFile));
-        for (int id = 1; id <= kGameCount; ++id)
-            SettingsOfGame(id)->WriteTo(ini);
-        ini.WriteInteger(kProgramSection, "Zakladka", Zakladka);
-        ini.WriteInteger(kProgramSection, "LU", LU);
-        ini.WriteInteger(kProgramSection, "Position", kPositionStamp);
+        WriteSettings(ini);
         // The file is replaced whole or not at all; a failure keeps the old one.
         ini.UpdateFile();
     } catch (const std::exception&) {

@@ -49,6 +49,11 @@ extern int32_t LU;
 // The record of the open tab's game; the train's for the recording tab.
 CUstGry& CurrentSettings();
 
+// The program values and the five records from a settings file, cut to what
+// the program can use; and all of them into one.
+void ReadSettings(const CIniFile& ini);
+void WriteSettings(CIniFile& ini);
+
 // Reads the settings file, or creates it when there is none; counts the run.
 bool LoadSettings();
 // Writes the whole settings file; a failure is not reported (the next run

@@ -70,6 +70,13 @@ TFormMain::TFormMain(TApplication& app)
     OnActivate = [this] { FormActivate(); };
     OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
     OnMouseWheel = [this](TShiftState s, int delta, int x, int y) { FormMouseWheel(s, delta, x, y); };
+    // Closing the window or ending the session ends the program as the exit
+    // button does; a recording in progress is stopped and kept first.
+    OnCloseRequest = [this] {
+        if (busy_)
+            MPStop.Execute();
+        Close();
+    };
     OnClose = [this](TCloseAction&) {
         // The menu closes for good: the program ends with it.
         if (recorder_)
@@ -93,8 +100,15 @@ void TFormMain::BuildBackground()
     if (!FileExists(sceneFile))
         throw CBlad(1);
     MakeBackground({d.ScreenWidth(), d.ScreenHeight(), d.OffsetX(), d.OffsetY()}, background_, sceneFile);
-    for (int k = 0; k < 6; ++k)
-        LoadJpegInto(tabs_[static_cast<std::size_t>(k)], SpecPath(prefix + "mT" + std::to_string(k + 1) + ".xji"));
+    // Every tab picture must hold all the tabs: a strip that decodes smaller
+    // would leave tabs that cannot be clicked.
+    const TPoint needs = TabStripNeeds(d);
+    for (int k = 0; k < 6; ++k) {
+        Bitmap& tab = tabs_[static_cast<std::size_t>(k)];
+        LoadJpegInto(tab, SpecPath(prefix + "mT" + std::to_string(k + 1) + ".xji"));
+        if (tab.Width() < needs.x || tab.Height() < needs.y)
+            throw CBlad(1);
+    }
     g_Menu.SetBounds(layout_.tabStrip.x, layout_.tabStrip.y, tabs_[0].Width(), tabs_[0].Height());
     g_Menu.Cursor = crHand;
     g_Menu.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { g_MenuMouseDown(b, s, x, y); };
@@ -510,10 +524,13 @@ void TFormMain::A_Rec_RecExecute()
         return;
     }
     EnterBusyState();
+    slotBeforeRecording_ = nagData_->Slot(nagData_->Top() + row);
+    recordingStarted_ = false;
     nagData_->NoteRecording(row);
     if (!recorder_->Open(nagData_->RowFile(row)))
         return;  // the stop button brings the menu back
     if (recorder_->Record(kRecordingLimitMs)) {
+        recordingStarted_ = true;
         indicator_->Start();
         return;  // the recorder calls MPStop when the recording ends
     }
@@ -547,6 +564,7 @@ void TFormMain::A_Rec_PlayExecute()
 void TFormMain::MPStopExecute()
 {
     recorder_->Stop();
+    const bool openFailed = !recorder_->IsOpen();
     recorder_->Close();
     indicator_->Stop();
     busy_ = false;
@@ -558,6 +576,18 @@ void TFormMain::MPStopExecute()
     buttons_[kUp]->SetEnabled(true);
     buttons_[kDown]->SetEnabled(true);
     RedrawBusyButtons();
+    if (!slotBeforeRecording_)
+        return;
+    const CNagData::NagRec previous = *slotBeforeRecording_;
+    slotBeforeRecording_.reset();
+    if (recordingStarted_ && !recorder_->SaveFailed())
+        return;
+    // The old recording is still in its file: the slot keeps its date. A
+    // player error was shown already; a file that could not be made or
+    // written (a full disk) is told here, over the menu as it is again.
+    nagData_->RestoreSlot(previous);
+    if (recordingStarted_ || openFailed)
+        ShowMessageNumber(12);
 }
 
 void TFormMain::ScrollUp()

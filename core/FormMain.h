@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/MainMenuLayout.h"
@@ -14,6 +15,7 @@
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/PaintBox.h"
+#include "recording/CNagData.h"
 
 class CCheckBut;
 class CCheckButW;
@@ -100,6 +102,11 @@ private:
     std::unique_ptr<CNagrywanie> recorder_;
     std::unique_ptr<RecordingIndicator> indicator_;
     bool busy_ = false;
+    // The slot as it was before the recording now running was noted in it,
+    // and whether the recorder really started: a recording that never
+    // reaches its file gives the slot its old date back.
+    std::optional<CNagData::NagRec> slotBeforeRecording_;
+    bool recordingStarted_ = false;
     int recordingTabRepaints_ = 4;
     int gameTabRepaints_ = 4;
     bool inPaint_ = false;

@@ -62,14 +62,27 @@ SMainMenuLayout MainMenuLayout(const CDisplay& d)
     return l;
 }
 
+namespace {
+
+// The tabs' columns and bands in the 1024x768 strip; y bands are half-open.
+constexpr int kTabLeft = 64;
+constexpr int kTabRight = 222;  // inclusive
+constexpr int kBands[6][2] = {{28, 125}, {140, 213}, {225, 303}, {312, 383}, {394, 465}, {476, 545}};
+
+}  // namespace
+
 int TabAt(const CDisplay& d, int x, int y)
 {
     auto conv = [&](int v) { return d.ConvertFromModeRounded(4, v); };
-    if (x < conv(64) || x > conv(222))
+    if (x < conv(kTabLeft) || x > conv(kTabRight))
         return 0;
-    static constexpr int kBands[6][2] = {{28, 125}, {140, 213}, {225, 303}, {312, 383}, {394, 465}, {476, 545}};
     for (int k = 0; k < 6; ++k)
         if (conv(kBands[k][0]) <= y && y < conv(kBands[k][1]))
             return k + 1;
     return 0;
+}
+
+TPoint TabStripNeeds(const CDisplay& d)
+{
+    return {d.ConvertFromModeRounded(4, kTabRight) + 1, d.ConvertFromModeRounded(4, kBands[5][1])};
 }

@@ -42,6 +42,9 @@ SMainMenuLayout MainMenuLayout(const CDisplay& display);
 
 // The tab (1..6) hit by a press at (x, y) inside the tab strip, or 0.
 int TabAt(const CDisplay& display, int x, int y);
+// The smallest tab-strip picture that holds every tab TabAt can hit: a
+// smaller one is a damaged file.
+TPoint TabStripNeeds(const CDisplay& display);
 
 // Library names of the 12 sound check buttons, in the layout's order.
 extern const std::array<const char*, 12> kSoundButtonNames;

@@ -399,9 +399,12 @@ void RepairBmpSizeField(std::string& bytes)
     const Reader r(bytes);
     if (r.U16(28) != 24)
         return;
-    const int64_t width = r.I32(18), height = r.I32(22);
-    const int64_t size = (width * 3 + (width & 3)) * height;
-    PutU32(bytes, 34, static_cast<uint32_t>(size));
+    // Only the low 32 bits of the product are stored, so it is formed in
+    // unsigned arithmetic, where wrapping is defined: the width and height
+    // come from the file and may be anything, near -2e9 included.
+    const uint32_t width = r.U32(18), height = r.U32(22);
+    const uint32_t size = (width * 3u + (width & 3u)) * height;
+    PutU32(bytes, 34, size);
 }
 
 void LoadCorrectBitmap(Bitmap& target, std::string_view fileName)

@@ -13,6 +13,7 @@
 #include "platform/Form.h"
 #include "platform/MainThread.h"
 #include "platform/PngWriter.h"
+#include "platform/QuitSignals.h"
 #include "platform/Text.h"
 
 namespace {
@@ -38,6 +39,7 @@ TApplication::TApplication(std::unique_ptr<Backend> backend)
 {
     canConfine_ = backend_->ConfinePointer(nullptr);
     pointer_ = {screenWidth_ / 2, screenHeight_ / 2};
+    quitSignals_ = std::make_unique<QuitSignals>();
     // Animations sleep between their steps: each step must be seen first.
     SetBeforeSleep([this] { FlushPresents(); });
 }
@@ -120,6 +122,9 @@ void TApplication::StepWithoutPresenting(bool mayWait)
 {
     RunDueWork();
     PaintPending();
+    if (QuitSignals::TakePending())
+        RequestQuit();
+    ServeQuitRequest();
     if (terminated_)
         return;
     if (waiting_) {
@@ -176,6 +181,25 @@ void TApplication::WaitStep()
     if (next >= 0)
         step = std::min(step, std::max<int64_t>(next, 1));
     clock.Sleep(static_cast<int>(std::min<int64_t>(step, INT_MAX)));
+}
+
+void TApplication::ServeQuitRequest()
+{
+    if (!quitRequested_ || terminated_)
+        return;
+    TForm* target = !modalStack_.empty() ? modalStack_.back() : mainForm_;
+    if (target == nullptr || !target->Visible()) {
+        Terminate(0);
+        return;
+    }
+    if (std::find(askedToClose_.begin(), askedToClose_.end(), target) != askedToClose_.end()) {
+        Terminate(0);
+        return;
+    }
+    askedToClose_.push_back(target);
+    // The form's answer may show other forms modally (a game's summary);
+    // their own loops serve the request in turn.
+    target->RequestClose();
 }
 
 void TApplication::Terminate(int exitCode)
@@ -239,7 +263,7 @@ void TApplication::Dispatch(const InputEvent& event)
             f->KeyPress(static_cast<char>(event.key));
         break;
     case InputKind::Quit:
-        Terminate(0);
+        RequestQuit();
         break;
     case InputKind::Expose:
         unpresented_ = ScreenRect();
@@ -483,6 +507,7 @@ void TApplication::RemoveForm(TForm* form)
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
     zorder_.erase(std::remove(zorder_.begin(), zorder_.end(), form), zorder_.end());
     modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), form), modalStack_.end());
+    askedToClose_.erase(std::remove(askedToClose_.begin(), askedToClose_.end(), form), askedToClose_.end());
     for (TForm** p : {&mainForm_, &activeForm_, &captureForm_, &hoverForm_, &dragForm_})
         if (*p == form)
             *p = nullptr;

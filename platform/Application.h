@@ -13,6 +13,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Input.h"
 
+class QuitSignals;
 class TForm;
 
 class TApplication {
@@ -56,6 +57,13 @@ public:
 
     // Ends every message loop: modal forms return mrCancel, then the main form closes.
     void Terminate(int exitCode = 0);
+    // Ends the program the way its own exit does: the shown forms are asked
+    // to close (TForm::RequestClose), the topmost first, each once, until the
+    // main form has closed; a form asked a second time has refused, and the
+    // loops are ended outright. The window manager's close request, SIGINT
+    // and SIGTERM come here.
+    void RequestQuit() { quitRequested_ = true; }
+    bool QuitRequested() const { return quitRequested_; }
     bool Terminated() const { return terminated_; }
     int ExitCode() const { return exitCode_; }
 
@@ -103,6 +111,7 @@ private:
     void ActivationChanged();
 
     void Step(bool mayWait);
+    void ServeQuitRequest();
     void StepWithoutPresenting(bool mayWait);
     bool RunDueWork();
     void PaintPending();
@@ -127,6 +136,9 @@ private:
     TForm* mainForm_ = nullptr;
     TForm* activeForm_ = nullptr;
     bool terminated_ = false;
+    bool quitRequested_ = false;
+    std::vector<TForm*> askedToClose_;
+    std::unique_ptr<QuitSignals> quitSignals_;
     int exitCode_ = 0;
     bool idleDone_ = false;
     bool waiting_ = false;          // a script "wait" is in progress

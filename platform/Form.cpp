@@ -208,6 +208,14 @@ void TForm::Close()
         app_->Terminate(0);
 }
 
+void TForm::RequestClose()
+{
+    if (OnCloseRequest)
+        OnCloseRequest();
+    else
+        Close();
+}
+
 void TForm::BringToFront()
 {
     if (visible_)

@@ -78,6 +78,10 @@ public:
     // Asks OnCloseQuery, runs OnClose and hides the form; a modal form gets
     // the result mrCancel. Closing the main form ends the program's loop.
     void Close();
+    // The user or the system asked for the window to close (the window
+    // manager's close button, logging out): OnCloseRequest when it is set,
+    // Close otherwise.
+    void RequestClose();
     void BringToFront();
     // The topmost shown form: the one that takes the keyboard.
     bool Active() const;
@@ -118,6 +122,7 @@ public:
     std::function<void()> OnDeactivate;
     std::function<void(bool& canClose)> OnCloseQuery;
     std::function<void(TCloseAction& action)> OnClose;
+    std::function<void()> OnCloseRequest;
     std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
     std::function<void(TShiftState, int x, int y)> OnMouseMove;
     std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <system_error>
 
 #include <SimpleIni.h>
 
@@ -21,8 +22,35 @@ CIniFile::CIniFile(std::filesystem::path file) : file_(std::move(file)), impl_(s
     impl_->ini.SetSpaces(false);
     std::string contents;
     if (ReadWholeFile(file_, contents)) {
-        if (impl_->ini.LoadData(contents.data(), contents.size()) < 0)
-            impl_->ini.Reset();
+        Parse(contents);
+        return;
+    }
+    // Something is there that cannot be read: it must not be replaced blindly.
+    std::error_code ec;
+    damaged_ = std::filesystem::symlink_status(file_, ec).type() != std::filesystem::file_type::not_found &&
+               !ec;
+}
+
+CIniFile::CIniFile(std::filesystem::path file, std::string_view contents)
+    : file_(std::move(file)), impl_(std::make_unique<Impl>())
+{
+    impl_->ini.SetSpaces(false);
+    Parse(contents);
+}
+
+void CIniFile::Parse(std::string_view contents)
+{
+    // The parser stops at a NUL byte; a line break in its place lets it read
+    // everything after it, and the file counts as damaged.
+    std::string text(contents);
+    for (char& c : text)
+        if (c == '\0') {
+            c = '\n';
+            damaged_ = true;
+        }
+    if (impl_->ini.LoadData(text.data(), text.size()) < 0) {
+        impl_->ini.Reset();
+        damaged_ = true;
     }
 }
 
@@ -99,8 +127,38 @@ void CIniFile::EraseSection(const std::string& section)
     impl_->ini.Delete(section.c_str(), nullptr);
 }
 
+bool CIniFile::KeepDamagedOriginal()
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_regular_file(file_, ec))
+        return false;  // a folder or a device in its place is left alone
+    // An original kept earlier is never overwritten: each damage keeps its own.
+    for (int n = 1; n < 1000; ++n) {
+        fs::path kept = file_;
+        kept += n == 1 ? std::string(".uszkodzony") : ".uszkodzony" + std::to_string(n);
+        if (fs::symlink_status(kept, ec).type() != fs::file_type::not_found)
+            continue;
+        if (!fs::copy_file(file_, kept, ec))
+            return false;
+        damaged_ = false;
+        return true;
+    }
+    return false;
+}
+
+std::string CIniFile::Text() const
+{
+    std::string contents;
+    if (impl_->ini.Save(contents) < 0)
+        contents.clear();
+    return contents;
+}
+
 bool CIniFile::UpdateFile()
 {
+    if (damaged_ && !KeepDamagedOriginal())
+        return false;
     std::string contents;
     if (impl_->ini.Save(contents) < 0)
         return false;

@@ -1,16 +1,22 @@
 // INI files (settings, recording slots): section and key names without regard
 // to case, values as cp1250 text, written "key=value". Changes stay in memory
-// until UpdateFile, which replaces the file atomically.
+// until UpdateFile, which replaces the file atomically. A file that could not
+// be read in full is never lost: its original is kept beside it
+// (name + ".uszkodzony") before the first write replaces it.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CIniFile {
 public:
-    // Loads the file when it exists and can be parsed; otherwise starts empty.
+    // Loads the file when it exists; otherwise starts empty. Everything that
+    // can be read is read, also past a NUL byte.
     explicit CIniFile(std::filesystem::path file);
+    // Parses text as the contents of file (nothing is read from disk).
+    CIniFile(std::filesystem::path file, std::string_view contents);
     ~CIniFile();
     CIniFile(const CIniFile&) = delete;
     CIniFile& operator=(const CIniFile&) = delete;
@@ -26,11 +32,24 @@ public:
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
     void EraseSection(const std::string& section);
 
+    // The text UpdateFile would write.
+    std::string Text() const;
+
+    // True when the file exists but could not be read in full (unreadable,
+    // or holding bytes no INI text has), until UpdateFile has kept it aside.
+    bool Damaged() const { return damaged_; }
+
     // Writes the file (temporary file, then rename); false when that failed.
+    // A damaged file is first kept under a name of its own; when that is not
+    // possible, nothing is written.
     bool UpdateFile();
 
 private:
     struct Impl;
+    void Parse(std::string_view contents);
+    bool KeepDamagedOriginal();
+
     std::filesystem::path file_;
     std::unique_ptr<Impl> impl_;
+    bool damaged_ = false;
 };

@@ -4,11 +4,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/Text.h"
@@ -242,12 +242,33 @@ std::vector<std::string> FilesInDirectory(std::string_view dir)
 
 bool ReadWholeFile(const fs::path& file, std::string& contents)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    // Plain system calls: the standard streams of libstdc++ report some read
+    // errors (a folder opened as a file) by throwing, and every caller here
+    // wants a result to act on instead.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return false;
+    }
+    std::string data;
+    data.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return false;
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     contents = std::move(data);
     return true;
 }

@@ -1,5 +1,5 @@
 // Parsing of script lines: click/press/release/move/wheel/key/keydown/keyup/
-// type/wait/shot/expect form, '#' comments.
+// type/wait/shot/expect form/quit, '#' comments.
 #include "platform/ScriptReader.h"
 
 #include <cctype>
@@ -222,6 +222,14 @@ bool ScriptReader::Parse(const std::string& line, int number, std::deque<InputEv
         }
         e.kind = InputKind::ScriptShot;
         e.text = args[0];
+        out.push_back(e);
+    } else if (command == "quit") {
+        // The window manager's close request (or the session ending).
+        if (!args.empty()) {
+            error = "quit takes no arguments";
+            return false;
+        }
+        e.kind = InputKind::Quit;
         out.push_back(e);
     } else if (command == "expect") {
         if (args.size() != 2 || args[0] != "form") {

@@ -14,6 +14,7 @@
 #include "platform/IniFile.h"
 #include "platform/Label.h"
 #include "platform/Paths.h"
+#include "recording/SlotList.h"
 
 struct CNagData::Row {
     std::unique_ptr<TLabel> number;
@@ -35,29 +36,12 @@ constexpr int kGap = 5;
 // Arial Black of 11 points at 96 dots per inch.
 constexpr int kFontHeight = 15;
 
-std::string SectionName(int index)
-{
-    return "Nagranie" + std::to_string(index);
-}
-
 TFont RowFont()
 {
     TFont font;
     font.Name = "Arial Black";
     font.Height = kFontHeight;
     return font;
-}
-
-// The list is edited by hand at times: a file name that would lead out of the
-// recordings' folder is not a recording of ours.
-bool IsPlainFileName(const std::string& name)
-{
-    if (name.empty() || name == "." || name == ".." || name.size() > 64)
-        return false;
-    for (char c : name)
-        if (c == '\\' || c == '/' || c == ':' || static_cast<unsigned char>(c) < 32)
-            return false;
-    return true;
 }
 
 // The list file keeps no spaces around a value: a name of spaces alone would
@@ -69,14 +53,6 @@ std::string WithoutOuterSpaces(const std::string& text)
         return {};
     const std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-void WriteSlot(CIniFile& ini, const CNagData::NagRec& slot)
-{
-    const std::string section = SectionName(slot.index);
-    ini.WriteString(section, "Plik", slot.file);
-    ini.WriteString(section, "Nazwa", slot.name);
-    ini.WriteString(section, "Data", FormatSlotDate(slot.date));
 }
 
 bool SaveList(CIniFile& ini)
@@ -125,24 +101,11 @@ void CNagData::Load()
         // simply start empty.
         CIniFile ini(file);
         for (const NagRec& slot : slots_)
-            WriteSlot(ini, slot);
+            WriteSlotEntry(ini, slot);
         SaveList(ini);
     }
 
-    CIniFile ini(file);
-    for (NagRec& slot : slots_) {
-        const std::string section = SectionName(slot.index);
-        if (!ini.SectionExists(section))
-            break;
-        const std::string fileName = ini.ReadString(section, "Plik", "");
-        slot.file = IsPlainFileName(fileName) ? fileName : std::string();
-        slot.name = ini.ReadString(section, "Nazwa", "");
-        if (static_cast<int>(slot.name.size()) > kMaxNameLength)
-            slot.name.resize(kMaxNameLength);
-        SlotDate date;
-        if (ParseSlotDate(ini.ReadString(section, "Data", ""), date) && date.IsSet())
-            slot.date = date;
-    }
+    ReadSlotList(CIniFile(file), slots_);
 }
 
 void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts)
@@ -296,22 +259,38 @@ bool CNagData::NoteRecording(int row)
         return false;
     NagRec& slot = slots_[static_cast<std::size_t>(top_ + row)];
     CIniFile ini(NativePath(kSlotListFile));
-    if (!ini.SectionExists(SectionName(slot.index))) {
+    if (!ini.SectionExists(SlotSectionName(slot.index))) {
         // Reading stops at the first missing section, so a recording noted
         // only in its own section would be lost at the next start. The
         // missing sections are written from what this list holds.
         for (const NagRec& other : slots_)
-            if (other.index != slot.index && !ini.SectionExists(SectionName(other.index)))
-                WriteSlot(ini, other);
+            if (other.index != slot.index && !ini.SectionExists(SlotSectionName(other.index)))
+                WriteSlotEntry(ini, other);
     }
-    const std::string section = SectionName(slot.index);
+    const std::string section = SlotSectionName(slot.index);
     ini.WriteString(section, "Nazwa", slot.name);
-    slot.file = SectionName(slot.index);
+    slot.file = SlotSectionName(slot.index);
     ini.WriteString(section, "Plik", slot.file);
     slot.date = TodaysSlotDate();
     ini.WriteString(section, "Data", FormatSlotDate(slot.date));
     if (IsRow(row))
         rows_[static_cast<std::size_t>(row)]->date->SetCaption(FormatSlotDate(slot.date));
+    return SaveList(ini);
+}
+
+bool CNagData::RestoreSlot(const NagRec& previous)
+{
+    if (previous.index < 0 || previous.index >= kSlotCount)
+        return false;
+    NagRec& slot = slots_[static_cast<std::size_t>(previous.index)];
+    slot.file = previous.file;
+    slot.date = previous.date;
+    const int row = previous.index - top_;
+    if (IsRow(row))
+        rows_[static_cast<std::size_t>(row)]->date->SetCaption(slot.date.IsSet() ? FormatSlotDate(slot.date)
+                                                                                  : std::string());
+    CIniFile ini(NativePath(kSlotListFile));
+    WriteSlotEntry(ini, slot);
     return SaveList(ini);
 }
 

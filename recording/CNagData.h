@@ -72,6 +72,10 @@ public:
     // Stamps the row's slot as recorded today, in the list file and on the
     // row; false when the file could not be written.
     bool NoteRecording(int row);
+    // Gives a slot back the file and date it had before NoteRecording (a
+    // recording that could not be saved), in the list file and on its row;
+    // the name typed stays.
+    bool RestoreSlot(const NagRec& previous);
 
     int Top() const { return top_; }
     const NagRec& Slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }

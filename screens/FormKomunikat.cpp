@@ -83,6 +83,8 @@ std::string TFormKomunikat::MessageText(int number)
     case 3: return "Proszę wybrać większą liczbę głosek lub pozycji."_cp;
     case 10: return "Proszę wybrać pozycję i wprowadzić nazwę nagrania."_cp;
     case 11: return "Proszę wprowadzić nazwę dla nagrania."_cp;
+    // Not among the maker's messages: a recording the disk had no room for.
+    case 12: return "Nagranie nie zostało zapisane. Sprawdź, czy na dysku jest wolne miejsce."_cp;
     case 20: return "Proszę wybrać pozycję do odtworzenia."_cp;
     case 21: return "Brak nagrania dla wybranej pozycji."_cp;
     default: return "Błąd."_cp;

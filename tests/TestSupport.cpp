@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -96,5 +97,54 @@ bool LinkGeneratedTree(const fs::path& root)
             fs::create_directory_symlink(entry.path(), root / "Data" / entry.path().filename());
     if (fs::exists(built / "RESOURCE"))
         fs::create_directory_symlink(built / "RESOURCE", root / "RESOURCE");
+    return true;
+}
+
+fs::path GeneratedTreeDir()
+{
+    const fs::path built = fs::path(SZ_BINARY_DIR);
+    return fs::exists(built / "Data" / ".generated") ? built : fs::path();
+}
+
+namespace {
+
+// Links the entries of from into a new folder to, except the way down to the
+// left-out file: way[depth] is the entry of this level on that way (none when
+// depth is past the way's end).
+void LinkEntriesExcept(const fs::path& from, const fs::path& to, const std::vector<fs::path>& way,
+                       std::size_t depth)
+{
+    fs::create_directories(to);
+    for (const auto& entry : fs::directory_iterator(from)) {
+        const fs::path name = entry.path().filename();
+        if (depth < way.size() && name == way[depth]) {
+            if (depth + 1 < way.size())
+                LinkEntriesExcept(entry.path(), to / name, way, depth + 1);
+            continue;
+        }
+        if (entry.is_directory())
+            fs::create_directory_symlink(entry.path(), to / name);
+        else
+            fs::create_symlink(entry.path(), to / name);
+    }
+}
+
+}  // namespace
+
+bool LinkGeneratedTreeWithout(const fs::path& root, const fs::path& relative)
+{
+    const fs::path built = GeneratedTreeDir();
+    if (built.empty())
+        return false;
+    const std::vector<fs::path> way(relative.begin(), relative.end());
+    const bool inData = !way.empty() && way[0] == "Data";
+    // Data is a folder of its own in every case: the settings are written there.
+    LinkEntriesExcept(built / "Data", root / "Data", way, inData ? 1 : way.size());
+    if (fs::exists(built / "RESOURCE")) {
+        if (!way.empty() && way[0] == "RESOURCE")
+            LinkEntriesExcept(built / "RESOURCE", root / "RESOURCE", way, 1);
+        else
+            fs::create_directory_symlink(built / "RESOURCE", root / "RESOURCE");
+    }
     return true;
 }

@@ -58,3 +58,12 @@ ProgramResult RunCommand(const std::string& command, const std::filesystem::path
 // tree beside the built program (linked, read-only), with a writable Data
 // folder for the settings. False when no generated tree exists.
 bool LinkGeneratedTree(const std::filesystem::path& root);
+
+// The generated data tree's directory (beside the built program), or empty
+// when no tree has been generated.
+std::filesystem::path GeneratedTreeDir();
+
+// As LinkGeneratedTree, but the file at relative (a path inside the tree such
+// as "Data/Intf/Spec/R3_mT1.xji") is left out: the folders on its way are
+// made for real and their other entries linked one by one.
+bool LinkGeneratedTreeWithout(const std::filesystem::path& root, const std::filesystem::path& relative);

@@ -81,6 +81,14 @@ TFormTasmociag::TFormTasmociag(TApplication& app)
     pbGame.OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x, y); };
     OnShow = [this] { FormShow(); };
     OnClose = [this](TCloseAction& action) { FormClose(action); };
+    // Closing the window or ending the session stops a game as its button
+    // does, so that the game is recorded.
+    OnCloseRequest = [this] {
+        if (running_)
+            actStop.Execute();
+        else
+            Close();
+    };
     OnPaint = [this] { FormPaint(); };
     OnKeyDown = [this](int& key, TShiftState s) { FormKeyDown(key, s); };
     OnKeyUp = [this](int& key, TShiftState s) { FormKeyUp(key, s); };

@@ -86,6 +86,14 @@ TFormMemory3::TFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TF
     }
     OnShow = [this] { FormShow(); };
     OnClose = [this](TCloseAction& action) { FormClose(action); };
+    // Closing the window or ending the session stops a game as its button
+    // does, so that the game is recorded.
+    OnCloseRequest = [this] {
+        if (board_ && !summary_.Visible())
+            A_Stop.Execute();
+        else
+            Close();
+    };
     OnPaint = [this] { FormPaint(); };
     OnKeyPress = [this](char& key) { FormKeyPress(key); };
     OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };

@@ -71,6 +71,14 @@ TFormPrzyssawki::TFormPrzyssawki(TApplication& app)
     pbGame.OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseUp(b, s, x, y); };
     OnShow = [this] { FormShow(); };
     OnClose = [this](TCloseAction& action) { FormClose(action); };
+    // Closing the window or ending the session stops a game as its button
+    // does, so that the game is recorded.
+    OnCloseRequest = [this] {
+        if (active_)
+            actStop.Execute();
+        else
+            Close();
+    };
     OnPaint = [this] { FormPaint(); };
     // A plate dragged beyond the design area keeps following the pointer.
     OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x - pbGame.Left(), y - pbGame.Top()); };

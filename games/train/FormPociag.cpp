@@ -82,6 +82,14 @@ TFormPociag::TFormPociag(TApplication& app)
     pbGame.OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseUp(b, s, x, y); };
     OnShow = [this] { FormShow(); };
     OnClose = [this](TCloseAction& action) { FormClose(action); };
+    // Closing the window or ending the session stops a game as its button
+    // does, so that the game is recorded.
+    OnCloseRequest = [this] {
+        if (running_)
+            actStop.Execute();
+        else
+            Close();
+    };
     OnPaint = [this] { FormPaint(); };
     OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };
     OnMouseMove = [this](TShiftState s, int x, int y) { FormMouseMove(s, x, y); };

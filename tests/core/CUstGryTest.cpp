@@ -139,3 +139,30 @@ TEST_F(Settings, AFileThatCannotBeWrittenIsNotAnError)
     EXPECT_FALSE(std::filesystem::exists(box_.Root() / "Data"));
     EXPECT_EQ(LU, 0);
 }
+
+TEST_F(Settings, ANulByteLosesNothingAfterItAndTheDamagedFileIsKept)
+{
+    const std::string damaged = std::string("[DaneProgramu]\nLU=7\nZakladka=4\n") + '\0' +
+                                "\n[Pociag]\nGloski=12\nPoziom=3\nPozycja=8192\n[Widlak]\nPoziom=2\n";
+    WriteSettings(damaged);
+    EXPECT_TRUE(LoadSettings());
+    EXPECT_EQ(LU, 8);
+    EXPECT_EQ(Zakladka, 4);
+    EXPECT_EQ(Read(UstPociag), (Values{12, 3, POZ_SRODGLOS}));
+    EXPECT_EQ(UstWidlak.Poziom, 2);
+    EXPECT_EQ(box_.Dir().Read("Data/data.ini.uszkodzony"), damaged);
+    EXPECT_EQ(SettingsFile().ReadInteger("Pociag", "Gloski", 0), 12);
+    EXPECT_EQ(box_.Dir().Read("Data/data.ini").find('\0'), std::string::npos);
+
+    SaveSettings();
+    EXPECT_EQ(box_.Dir().Read("Data/data.ini.uszkodzony"), damaged);
+    EXPECT_EQ(SettingsFile().ReadInteger("Widlak", "Poziom", 0), 2);
+}
+
+TEST_F(Settings, AFolderInPlaceOfTheFileStopsNothing)
+{
+    std::filesystem::create_directories(box_.Root() / "Data" / "data.ini" / "x");
+    EXPECT_TRUE(LoadSettings());
+    SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_directory(box_.Root() / "Data" / "data.ini" / "x"));
+}

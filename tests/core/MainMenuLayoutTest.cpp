@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/MainMenuLayout.h"
 #include "graphics/CDisplay.h"
 
@@ -47,4 +49,16 @@ TEST(MainMenuLayout, PlacesButtonsByTheDisplayMode)
     // A wider screen centres the design area.
     const SMainMenuLayout wide = MainMenuLayout(CDisplay(1920, 1080));
     EXPECT_EQ(wide.tabStrip, (TPoint{320 + 842, 28 + 124}));
+}
+
+TEST(MainMenuTabs, TheStripNeedsExactlyTheLastColumnAndRowATabHolds)
+{
+    for (const auto& [w, h] : {std::pair{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}}) {
+        const CDisplay d(w, h);
+        const TPoint needs = TabStripNeeds(d);
+        EXPECT_EQ(TabAt(d, needs.x - 1, needs.y - 1), 6) << w << "x" << h;
+        EXPECT_EQ(TabAt(d, needs.x, needs.y - 1), 0) << w << "x" << h;
+        EXPECT_EQ(TabAt(d, needs.x - 1, needs.y), 0) << w << "x" << h;
+    }
+    EXPECT_EQ(TabStripNeeds(CDisplay(1024, 768)), (TPoint{223, 545}));
 }

@@ -8,10 +8,13 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 
-ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale)
+ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale,
+                       const std::function<void(const TempDir&)>& prepare)
 {
     if (!LinkGeneratedTree(sandbox_.Root()))
         return;
+    if (prepare)
+        prepare(sandbox_.Dir());
     InstallPlatformServices(true);
     SeedRandom(seed);
     PlatformOptions options;

@@ -4,6 +4,7 @@
 // the screens (to learn a deal) while the script drives them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +22,10 @@ class ProgramRig {
 public:
     // False from Ready() when there is no generated tree to run on. With
     // scale the display has the given size and shows the program scaled.
-    ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false);
+    // prepare may add files to the program's directory before anything is
+    // loaded.
+    ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false,
+               const std::function<void(const TempDir&)>& prepare = {});
     ~ProgramRig();
 
     bool Ready() const { return ready_; }

@@ -235,3 +235,32 @@ TEST(LoadCorrectBitmap, RepairsTheImageSizeField)
     RepairBmpSizeField(grey);
     EXPECT_EQ(static_cast<uint8_t>(grey[34]), 1234 & 0xFF);
 }
+
+TEST(LoadCorrectBitmap, SizeRepairOfAbsurdDimensionsKeepsTheLow32BitsAndReadsOnlyTheHeader)
+{
+    // Width and height near -2e9: the product does not fit 64 bits.
+    std::string bytes = MakeBmp(1, 1, 24, 0, {}, std::string(4, '\0'));
+    Put32(bytes, 18, static_cast<uint32_t>(-2000000000));
+    Put32(bytes, 22, static_cast<uint32_t>(-2000000000));
+    RepairBmpSizeField(bytes);
+    const uint64_t w = static_cast<uint64_t>(-2000000000LL), h = w;
+    const uint32_t expected = static_cast<uint32_t>((w * 3 + (w & 3)) * h);
+    uint32_t field = 0;
+    for (int i = 0; i < 4; ++i)
+        field |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[34 + i])) << (8 * i);
+    EXPECT_EQ(field, expected);
+    Bitmap b;
+    EXPECT_THROW(DecodeBmp(bytes, b), EInvalidGraphic);
+    // A header cut short is left as it is.
+    std::string shortFile = bytes.substr(0, 37);
+    RepairBmpSizeField(shortFile);
+    EXPECT_EQ(shortFile, bytes.substr(0, 37));
+}
+
+TEST(LoadCorrectBitmap, AFolderInPlaceOfThePictureIsADecodingError)
+{
+    ProgramSandbox sandbox;
+    std::filesystem::create_directories(sandbox.Root() / "Data" / "Intf" / "a.xbi");
+    Bitmap b;
+    EXPECT_THROW(LoadCorrectBitmap(b, "Data\\Intf\\a.xbi"), EInvalidGraphic);
+}

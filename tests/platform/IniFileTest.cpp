@@ -42,3 +42,48 @@ TEST(IniFile, KeepsCp1250TextAsItIs)
     CIniFile again(dir.Path() / "r.ini");
     EXPECT_EQ(again.ReadString("1", "nazwa", ""), "Zo\x9C" "ka");
 }
+
+TEST(IniFile, ReadsPastANulByteAndKeepsTheDamagedOriginalBeforeWriting)
+{
+    TempDir dir;
+    const std::string original = std::string("[A]\nx=1\n") + '\0' + "\n[B]\ny=2\nz=3" + '\0' + "junk\n[C]\nw=4\n";
+    dir.Write("a.ini", original);
+    CIniFile ini(dir.Path() / "a.ini");
+    EXPECT_TRUE(ini.Damaged());
+    EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("B", "y", 0), 2);
+    EXPECT_EQ(ini.ReadInteger("B", "z", 0), 3);
+    EXPECT_EQ(ini.ReadInteger("C", "w", 0), 4);
+    ini.WriteInteger("A", "x", 5);
+    ASSERT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(dir.Read("a.ini.uszkodzony"), original);
+    const std::string written = dir.Read("a.ini");
+    EXPECT_EQ(written.find('\0'), std::string::npos);
+    EXPECT_NE(written.find("x=5"), std::string::npos);
+    EXPECT_NE(written.find("w=4"), std::string::npos);
+    EXPECT_FALSE(ini.Damaged());
+
+    // A second damage never overwrites the first kept original.
+    dir.Write("a.ini", std::string("[A]\0", 4));
+    CIniFile again(dir.Path() / "a.ini");
+    ASSERT_TRUE(again.UpdateFile());
+    EXPECT_EQ(dir.Read("a.ini.uszkodzony"), original);
+    EXPECT_EQ(dir.Read("a.ini.uszkodzony2"), std::string("[A]\0", 4));
+
+    // A sound file is left alone.
+    CIniFile sound(dir.Path() / "a.ini");
+    EXPECT_FALSE(sound.Damaged());
+    ASSERT_TRUE(sound.UpdateFile());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "a.ini.uszkodzony3"));
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverReplaced)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "record.xtr" / "inside");
+    CIniFile ini(dir.Path() / "record.xtr");
+    EXPECT_TRUE(ini.Damaged());
+    ini.WriteString("Nagranie0", "Nazwa", "Ola");
+    EXPECT_FALSE(ini.UpdateFile());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "record.xtr" / "inside"));
+}

@@ -66,3 +66,20 @@ TEST(Universalfn, TextHelpers)
     EXPECT_FALSE(MatchesMask("a.xji", "*.xbi"));
     EXPECT_TRUE(MatchesMask("g07.pw", "g??.pw"));
 }
+
+TEST(ReadWholeFile, ReportsFoldersAndMissingFilesByItsResult)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "record.xtr");
+    std::string contents = "kept";
+    EXPECT_FALSE(ReadWholeFile(dir.Path() / "record.xtr", contents));
+    EXPECT_FALSE(ReadWholeFile(dir.Path() / "missing.ini", contents));
+    EXPECT_EQ(contents, "kept");
+    const std::string bytes("a\0b\xff", 4);
+    dir.Write("a.bin", bytes);
+    ASSERT_TRUE(ReadWholeFile(dir.Path() / "a.bin", contents));
+    EXPECT_EQ(contents, bytes);
+    dir.Write("empty", "");
+    ASSERT_TRUE(ReadWholeFile(dir.Path() / "empty", contents));
+    EXPECT_EQ(contents, "");
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 #include "controls/CCheckBut.h"
@@ -367,4 +368,47 @@ TEST(CNagData, ClicksWithTheMouseSelectRowsAndPutTheCaretAfterTheName)
     rig.Step(3);
     EXPECT_EQ(data.SelectedRow(), 0);
     EXPECT_EQ(form.ActiveControl(), &data.NameField(0));
+}
+
+TEST(CNagData, ANulByteHidesNoSlotAndTheDamagedListIsKeptBeforeWriting)
+{
+    ProgramSandbox box;
+    std::string list;
+    for (int n = 0; n < 30; ++n) {
+        list += Section(n) + "Plik=Nagranie" + std::to_string(n) + "\nNazwa=Dziecko" + std::to_string(n) +
+                "\nData=02.01.2026\n";
+        if (n == 0)
+            list += std::string(1, '\0');
+    }
+    box.Dir().Write("Nagrane/record.xtr", list);
+    Menu menu(box.Dir());
+    {
+        CNagData data;
+        for (int n = 0; n < 30; ++n) {
+            EXPECT_EQ(data.Slot(n).name, "Dziecko" + std::to_string(n)) << n;
+            EXPECT_EQ(data.Slot(n).file, "Nagranie" + std::to_string(n)) << n;
+        }
+        data.BuildRows(menu.form, menu.form.Canvas());
+        data.RowName(2);
+        ASSERT_TRUE(data.NoteRecording(2));
+    }
+    EXPECT_EQ(box.Dir().Read("Nagrane/record.xtr.uszkodzony"), list);
+    CNagData reloaded;
+    for (int n = 0; n < 30; ++n)
+        EXPECT_EQ(reloaded.Slot(n).name, "Dziecko" + std::to_string(n)) << n;
+}
+
+TEST(CNagData, AFolderNamedLikeTheListIsNoReasonToStop)
+{
+    ProgramSandbox box;
+    fs::create_directories(box.Root() / "Nagrane" / "record.xtr");
+    Menu menu(box.Dir());
+    std::unique_ptr<CNagData> data;
+    ASSERT_NO_THROW(data = std::make_unique<CNagData>());
+    EXPECT_EQ(data->Slot(0).name, "");
+    data->BuildRows(menu.form, menu.form.Canvas());
+    data->NameField(0).SetText("Ola");
+    data->RowName(0);
+    EXPECT_FALSE(data->NoteRecording(0));
+    EXPECT_TRUE(fs::is_directory(box.Root() / "Nagrane" / "record.xtr"));
 }

@@ -23,6 +23,7 @@ TEST(FormKomunikat, EveryNumberOfTheTableHasItsTextAndAnyOtherReadsError)
         {3, "Proszę wybrać większą liczbę głosek lub pozycji."_cp},
         {10, "Proszę wybrać pozycję i wprowadzić nazwę nagrania."_cp},
         {11, "Proszę wprowadzić nazwę dla nagrania."_cp},
+        {12, "Nagranie nie zostało zapisane. Sprawdź, czy na dysku jest wolne miejsce."_cp},
         {20, "Proszę wybrać pozycję do odtworzenia."_cp},
         {21, "Brak nagrania dla wybranej pozycji."_cp},
     };
@@ -31,7 +32,7 @@ TEST(FormKomunikat, EveryNumberOfTheTableHasItsTextAndAnyOtherReadsError)
         EXPECT_EQ(box.MessageNumber(), number);
         EXPECT_EQ(box.Text(), text) << number;
     }
-    for (int number : {0, 4, 12, 22, -3, 1000}) {
+    for (int number : {0, 4, 13, 22, -3, 1000}) {
         box.SetMessage(number);
         EXPECT_EQ(box.Text(), "Błąd."_cp) << number;
     }

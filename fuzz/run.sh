@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs every fuzz target in turn for SECONDS each (default 60), with address
+# and undefined-behaviour checks, one job at a time, and prints how many
+# inputs each one ran. New inputs are kept in a scratch corpus beside the
+# build; only findings are worth copying into fuzz/corpus/<name>/.
+#   fuzz/run.sh [SECONDS] [TARGET...]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${1:-60}"
+shift || true
+build="$root/build-fuzz"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DSZEPTACZKI_FUZZ=ON "${launcher[@]}" >/dev/null
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for src in "$root"/fuzz/fuzz_*.cpp; do
+    name="$(basename "$src" .cpp)"
+    targets+=("${name#fuzz_}")
+  done
+fi
+cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >/dev/null
+
+# The first report of either checker ends the run with the input saved.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:abort_on_error=1:print_stacktrace=1}"
+status=0
+summary=""
+for name in "${targets[@]}"; do
+  work="$build/campaign/$name"
+  mkdir -p "$work/corpus" "$work/findings"
+  log="$work/log.txt"
+  set +e
+  "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$work/findings/" "$work/corpus" "$root/fuzz/corpus/$name" >"$log" 2>&1
+  rc=$?
+  set -e
+  runs="$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)"
+  result="ok"
+  if [ $rc -ne 0 ]; then
+    result="FINDING (exit $rc, see $log and $work/findings/)"
+    status=1
+  fi
+  line="$(printf '%-10s %14s executions in %ss  %s' "$name" "${runs:-?}" "$seconds" "$result")"
+  echo "$line"
+  summary+="$line"$'\n'
+done
+echo "----"
+printf '%s' "$summary"
+exit $status
