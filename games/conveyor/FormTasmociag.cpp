@@ -21,6 +21,7 @@
 #include "platform/Application.h"
 #include "platform/Input.h"
 #include "screens/FormKoniecGry.h"
+#include "games/common/GameSummary.h"
 
 TFormTasmociag* FormTasmociag = nullptr;
 
@@ -422,11 +423,7 @@ void TFormTasmociag::actStopExecute()
     }
     StatRec->StopGame();
     StatRec->Save(finished ? 1 : 0);
-    const int result = FormKoniecGry != nullptr ? FormKoniecGry->ShowModal() : TFormKoniecGry::kBackToMenu;
-    if (result == TFormKoniecGry::kNewGame)
-        actNowaGra.Execute();
-    else
-        Close();
+    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
 }
 
 void TFormTasmociag::FormShow()

@@ -23,6 +23,7 @@
 #include "platform/Input.h"
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
+#include "games/common/GameSummary.h"
 
 TFormWidlak* FormWidlak = nullptr;
 
@@ -490,11 +491,7 @@ void TFormWidlak::actStopExecute()
         stats_.AddWrong();
     stats_.StopGame();
     stats_.Save(wordsRemaining_ == 0 ? 1 : 0);
-    const int result = summary_ != nullptr ? summary_->ShowModal() : TFormKoniecGry::kBackToMenu;
-    if (result == TFormKoniecGry::kNewGame)
-        actNowaGra.Execute();
-    else
-        Close();
+    ShowSummaryThenContinue(summary_, actNowaGra, *this);
 }
 
 void TFormWidlak::FormShow()

@@ -20,6 +20,7 @@
 #include "platform/Application.h"
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
+#include "games/common/GameSummary.h"
 
 TFormPrzyssawki* FormPrzyssawki = nullptr;
 
@@ -407,11 +408,7 @@ void TFormPrzyssawki::actStopExecute()
     for (int k = 0; k < wordsRemaining_; ++k)
         StatRec->AddWrong();
     StatRec->Save(wordsRemaining_ <= 0 ? 1 : 0);
-    const int result = FormKoniecGry != nullptr ? FormKoniecGry->ShowModal() : TFormKoniecGry::kBackToMenu;
-    if (result == TFormKoniecGry::kNewGame)
-        actNowaGra.Execute();
-    else
-        Close();
+    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
 }
 
 void TFormPrzyssawki::FormShow()

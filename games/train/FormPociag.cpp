@@ -23,6 +23,7 @@
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "screens/FormKoniecGry.h"
+#include "games/common/GameSummary.h"
 
 TFormPociag* FormPociag = nullptr;
 
@@ -487,11 +488,7 @@ void TFormPociag::actStopExecute()
     for (int k = sorted_; k < required_; ++k)
         StatRec->AddWrong();
     StatRec->Save(sorted_ == required_ ? 1 : 0);
-    const int result = FormKoniecGry != nullptr ? FormKoniecGry->ShowModal() : TFormKoniecGry::kBackToMenu;
-    if (result == TFormKoniecGry::kNewGame)
-        actNowaGra.Execute();
-    else
-        Close();
+    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
 }
 
 void TFormPociag::ConfineToColumn(int x, int y)
