@@ -27,7 +27,13 @@ Slots EmptySlots()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Slots slots = EmptySlots();
-    ReadSlotList(CIniFile("record.xtr", std::string_view(reinterpret_cast<const char*>(data), size)), slots);
+    const CIniFile ini("record.xtr", std::string_view(reinterpret_cast<const char*>(data), size));
+    ReadSlotList(ini, slots);
+    // The list is read up to the first missing slot; the empty slots after it
+    // are the same whatever the input, so only the read ones are written back.
+    std::size_t read = 0;
+    while (read < slots.size() && ini.SectionExists(SlotSectionName(slots[read].index)))
+        ++read;
     for (const CNagData::NagRec& slot : slots) {
         if (static_cast<int>(slot.name.size()) > CNagData::kMaxNameLength)
             std::abort();
@@ -37,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     CIniFile written("record.xtr", "");
-    for (const CNagData::NagRec& slot : slots)
-        WriteSlotEntry(written, slot);
+    for (std::size_t i = 0; i < read; ++i)
+        WriteSlotEntry(written, slots[i]);
     Slots back = EmptySlots();
     ReadSlotList(CIniFile("record.xtr", written.Text()), back);
     // Names and file names with spaces or line breaks at their ends do not

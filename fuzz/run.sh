@@ -3,9 +3,16 @@
 # and undefined-behaviour checks, one job at a time, and prints how many
 # inputs each one ran. New inputs are kept in a scratch corpus beside the
 # build; only findings are worth copying into fuzz/corpus/<name>/.
-#   fuzz/run.sh [SECONDS] [TARGET...]
+# With --runs N a target also stops once it has run N inputs.
+#   fuzz/run.sh [--runs N] [SECONDS] [TARGET...]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+runs_limit=()
+if [ "${1:-}" = "--runs" ]; then
+  [ -n "${2:-}" ] || { echo "fuzz/run.sh: --runs needs a number" >&2; exit 2; }
+  runs_limit=(-runs="$2")
+  shift 2
+fi
 seconds="${1:-60}"
 shift || true
 build="$root/build-fuzz"
@@ -20,7 +27,11 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets+=("${name#fuzz_}")
   done
 fi
-cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >/dev/null
+if ! cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >"$build/build-log.txt" 2>&1; then
+  grep -E -A3 'error|FAILED' "$build/build-log.txt" | head -40 >&2
+  echo "fuzz/run.sh: the fuzz build failed; the whole log is $build/build-log.txt" >&2
+  exit 2
+fi
 
 # The first report of either checker ends the run with the input saved.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
@@ -31,18 +42,20 @@ for name in "${targets[@]}"; do
   work="$build/campaign/$name"
   mkdir -p "$work/corpus" "$work/findings"
   log="$work/log.txt"
+  started=$SECONDS
   set +e
-  "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
+  "$build/fuzz/fuzz_$name" -max_total_time="$seconds" "${runs_limit[@]}" -print_final_stats=1 \
     -artifact_prefix="$work/findings/" "$work/corpus" "$root/fuzz/corpus/$name" >"$log" 2>&1
   rc=$?
   set -e
+  took=$((SECONDS - started))
   runs="$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)"
   result="ok"
   if [ $rc -ne 0 ]; then
     result="FINDING (exit $rc, see $log and $work/findings/)"
     status=1
   fi
-  line="$(printf '%-10s %14s executions in %ss  %s' "$name" "${runs:-?}" "$seconds" "$result")"
+  line="$(printf '%-10s %14s executions in %5ss  %s' "$name" "${runs:-?}" "$took" "$result")"
   echo "$line"
   summary+="$line"$'\n'
 done

@@ -3,8 +3,9 @@
 
 namespace {
 
-// The inverse of the encoding, made at compile time: one pass over the code
-// points cp1250 can hold, the first one found for a byte kept.
+// The inverse of the encoding, made once on first use: one pass over the code
+// points cp1250 can hold, the first one found for a byte kept. (At compile
+// time the pass exceeds clang's step limit for constant evaluation.)
 struct DecodeTable {
     char32_t toUnicode[256] = {};
 };
@@ -27,11 +28,10 @@ constexpr DecodeTable MakeDecodeTable()
     return table;
 }
 
-constexpr DecodeTable kDecode = MakeDecodeTable();
-
 const DecodeTable& Table()
 {
-    return kDecode;
+    static const DecodeTable table = MakeDecodeTable();
+    return table;
 }
 
 void AppendUtf8(std::string& out, char32_t c)
