@@ -22,6 +22,7 @@
 #include "platform/Input.h"
 #include "screens/FormKoniecGry.h"
 #include "games/common/GameSummary.h"
+#include "games/common/PaintAround.h"
 
 TFormTasmociag* FormTasmociag = nullptr;
 
@@ -444,14 +445,7 @@ void TFormTasmociag::FormClose(TCloseAction&)
 
 void TFormTasmociag::FormPaint()
 {
-    // Black around the design area.
-    TCanvas& canvas = Canvas();
-    canvas.Brush.Color = clBlack;
-    const TRect area = pbGame.BoundsRect();
-    canvas.FillRect({0, 0, Width(), area.top});
-    canvas.FillRect({0, area.bottom, Width(), Height()});
-    canvas.FillRect({0, area.top, area.left, area.bottom});
-    canvas.FillRect({area.right, area.top, Width(), area.bottom});
+    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
 }
 
 void TFormTasmociag::pbGamePaint() { pbGame.Canvas().Draw(0, 0, backBuffer_); }

@@ -24,6 +24,7 @@
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
 #include "games/common/GameSummary.h"
+#include "games/common/PaintAround.h"
 
 TFormWidlak* FormWidlak = nullptr;
 
@@ -511,13 +512,7 @@ void TFormWidlak::FormClose(TCloseAction&)
 
 void TFormWidlak::FormPaint()
 {
-    TCanvas& canvas = Canvas();
-    canvas.Brush.Color = clBlack;
-    const TRect area = pbGame.BoundsRect();
-    canvas.FillRect({0, 0, Width(), area.top});
-    canvas.FillRect({0, area.bottom, Width(), Height()});
-    canvas.FillRect({0, area.top, area.left, area.bottom});
-    canvas.FillRect({area.right, area.top, Width(), area.bottom});
+    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
 }
 
 void TFormWidlak::pbGamePaint() { pbGame.Canvas().Draw(0, 0, composed_); }

@@ -21,6 +21,7 @@
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
 #include "games/common/GameSummary.h"
+#include "games/common/PaintAround.h"
 
 TFormPrzyssawki* FormPrzyssawki = nullptr;
 
@@ -432,14 +433,7 @@ void TFormPrzyssawki::FormClose(TCloseAction&)
 
 void TFormPrzyssawki::FormPaint()
 {
-    // Black around the design area.
-    TCanvas& canvas = Canvas();
-    canvas.Brush.Color = clBlack;
-    const TRect area = pbGame.BoundsRect();
-    canvas.FillRect({0, 0, Width(), area.top});
-    canvas.FillRect({0, area.bottom, Width(), Height()});
-    canvas.FillRect({0, area.top, area.left, area.bottom});
-    canvas.FillRect({area.right, area.top, Width(), area.bottom});
+    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
 }
 
 std::unique_ptr<CScreenOwner> MakeFormPrzyssawki(TApplication& app)

@@ -24,6 +24,7 @@
 #include "platform/Text.h"
 #include "screens/FormKoniecGry.h"
 #include "games/common/GameSummary.h"
+#include "games/common/PaintAround.h"
 
 TFormPociag* FormPociag = nullptr;
 
@@ -535,14 +536,7 @@ void TFormPociag::FormClose(TCloseAction&)
 
 void TFormPociag::FormPaint()
 {
-    // Black around the design area.
-    TCanvas& canvas = Canvas();
-    canvas.Brush.Color = clBlack;
-    const TRect area = pbGame.BoundsRect();
-    canvas.FillRect({0, 0, Width(), area.top});
-    canvas.FillRect({0, area.bottom, Width(), Height()});
-    canvas.FillRect({0, area.top, area.left, area.bottom});
-    canvas.FillRect({area.right, area.top, Width(), area.bottom});
+    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
 }
 
 void TFormPociag::FormMouseDown(TMouseButton button, TShiftState shift, int x, int y)
