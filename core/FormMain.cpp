@@ -7,6 +7,7 @@
 #include "controls/CPrzyciskP.h"
 #include "controls/CScrollBar.h"
 #include "core/CBlad.h"
+#include "core/CStatRec.h"
 #include "core/CSlowa.h"
 #include "core/CUstGry.h"
 #include "core/Program.h"
@@ -82,10 +83,21 @@ TFormMain::TFormMain(TApplication& app)
         if (recorder_)
             recorder_->Close();
     };
+    // The games go on to their summary; the user learns, once, that their
+    // records are not being kept and why.
+    if (StatRec != nullptr)
+        StatRec->OnSaveFailed = [this](FileProblem problem) {
+            if (toldUnsavedGame_)
+                return;
+            toldUnsavedGame_ = true;
+            ShowMessageNumber(TFormKomunikat::GameNotSavedMessage(problem));
+        };
 }
 
 TFormMain::~TFormMain()
 {
+    if (StatRec != nullptr)
+        StatRec->OnSaveFailed = nullptr;
     SaveSettings();
     if (FormMain == this)
         FormMain = nullptr;
@@ -524,10 +536,9 @@ void TFormMain::A_Rec_RecExecute()
         return;
     }
     EnterBusyState();
-    slotBeforeRecording_ = nagData_->Slot(nagData_->Top() + row);
+    recordingSlot_ = nagData_->Top() + row;
     recordingStarted_ = false;
-    nagData_->NoteRecording(row);
-    if (!recorder_->Open(nagData_->RowFile(row)))
+    if (!recorder_->Open(nagData_->RecordingFile(row)))
         return;  // the stop button brings the menu back
     if (recorder_->Record(kRecordingLimitMs)) {
         recordingStarted_ = true;
@@ -576,18 +587,20 @@ void TFormMain::MPStopExecute()
     buttons_[kUp]->SetEnabled(true);
     buttons_[kDown]->SetEnabled(true);
     RedrawBusyButtons();
-    if (!slotBeforeRecording_)
+    if (!recordingSlot_)
         return;
-    const CNagData::NagRec previous = *slotBeforeRecording_;
-    slotBeforeRecording_.reset();
-    if (recordingStarted_ && !recorder_->SaveFailed())
+    const int row = *recordingSlot_ - nagData_->Top();
+    recordingSlot_.reset();
+    if (recordingStarted_ && !recorder_->SaveFailed()) {
+        if (!nagData_->NoteRecording(row))
+            ShowMessageNumber(TFormKomunikat::RecordingNotSavedMessage(nagData_->ListProblem()));
         return;
-    // The old recording is still in its file: the slot keeps its date. A
-    // player error was shown already; a file that could not be made or
-    // written (a full disk) is told here, over the menu as it is again.
-    nagData_->RestoreSlot(previous);
+    }
+    // The slot keeps its name, file and date. A player error was shown
+    // already; a file that could not be made or written (a full disk, a
+    // read-only folder) is told here, over the menu as it is again.
     if (recordingStarted_ || openFailed)
-        ShowMessageNumber(12);
+        ShowMessageNumber(TFormKomunikat::RecordingNotSavedMessage(recorder_->WriteProblem()));
 }
 
 void TFormMain::ScrollUp()

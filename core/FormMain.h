@@ -102,11 +102,12 @@ private:
     std::unique_ptr<CNagrywanie> recorder_;
     std::unique_ptr<RecordingIndicator> indicator_;
     bool busy_ = false;
-    // The slot as it was before the recording now running was noted in it,
-    // and whether the recorder really started: a recording that never
-    // reaches its file gives the slot its old date back.
-    std::optional<CNagData::NagRec> slotBeforeRecording_;
+    // The slot being recorded, and whether the recorder really started: the
+    // slot is noted as recorded only once its recording is in its file.
+    std::optional<int> recordingSlot_;
     bool recordingStarted_ = false;
+    // A game's record that could not be saved is told once a run.
+    bool toldUnsavedGame_ = false;
     int recordingTabRepaints_ = 4;
     int gameTabRepaints_ = 4;
     bool inPaint_ = false;

@@ -76,14 +76,29 @@ void WriteResourceReport(const fs::path& reportDir)
 
 namespace {
 
-// One copy per user; headless runs (tests, scripts) lock per program directory
-// so that they never disturb a real copy or each other.
-std::string InstanceName(const CommandLine& cmd)
+// A second copy refused because another runs on the same folder ends with
+// this status (documented with the program's exit statuses).
+constexpr int kAnotherCopyRuns = 4;
+
+// The files whose writes go through a temporary file beside them; what a
+// killed write left of those is removed at start-up.
+bool IsRewrittenFile(const std::string& name)
 {
-    if (!cmd.headless)
-        return "szeptaczki-cz6";
-    const std::string dir = ProgramDir().string();
-    return "szeptaczki-cz6-headless-" + std::to_string(std::hash<std::string>{}(dir) & 0xFFFFFFFF);
+    if (EqualsNoCase(name, "data.ini") || EqualsNoCase(name, "record.xtr") || EqualsNoCase(name, "prgst6.stt"))
+        return true;
+    // "Nagranie" + slot number + ".wav"
+    constexpr std::string_view kPrefix = "Nagranie", kSuffix = ".wav";
+    if (name.size() <= kPrefix.size() + kSuffix.size() || !EqualsNoCase(name.substr(0, kPrefix.size()), kPrefix) ||
+        !EqualsNoCase(name.substr(name.size() - kSuffix.size()), kSuffix))
+        return false;
+    const std::string number = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+    return number.find_first_not_of("0123456789") == std::string::npos;
+}
+
+void RemoveUnfinishedWrites()
+{
+    for (const char* file : {"prgst6.stt", "Data\\data.ini", "Nagrane\\record.xtr"})
+        RemoveStaleTemporaries(NativePath(file).parent_path(), IsRewrittenFile);
 }
 
 void RestoreDirectory(const fs::path& dir)
@@ -173,15 +188,19 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         return 1;
     }
 
-    SingleInstance instance(InstanceName(cmd));
+    // One copy per folder, with a window or without: two copies would
+    // share the settings, the statistics and the recordings.
+    SingleInstance instance("szeptaczki-cz6", ProgramDir());
     if (!instance.Acquire()) {
+        std::fprintf(stderr, "szeptaczki: another copy of the program is running on %s\n", ProgramDir().c_str());
         if (!instance.AskFirstToRaise())
             TheMessageBoxes().Show("Szeptaczki Cz.VI",
                                    "Aplikacja jest aktualnie uruchomiona.\n\n"
                                    "Zamknij proces aplikajcji lub uruchom ponownie komputer."_cp,
                                    MessageIcon::Error);
-        return 0;
+        return kAnotherCopyRuns;
     }
+    RemoveUnfinishedWrites();
 
     PlatformOptions options;
     options.headless = cmd.headless;
@@ -191,9 +210,14 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     options.scale = !cmd.noScale;
     options.scriptFile = cmd.script;
     options.title = "S-Szeptaczki Cz.VI";
+    options.needVisibleWindow = !cmd.headless;
     std::unique_ptr<TApplication> app;
     try {
         app = CreateApplication(options);
+    } catch (const NoDisplayError& e) {
+        std::fprintf(stderr, "szeptaczki: %s; start it in a desktop session, or use --headless --script FILE\n",
+                     e.what());
+        return 1;
     } catch (const std::exception&) {
         ShowFatalError(nullptr);
         return 0;

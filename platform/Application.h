@@ -111,7 +111,8 @@ private:
     void ActivationChanged();
 
     void Step(bool mayWait);
-    void ServeQuitRequest();
+    // Asks the topmost form to close, or ends the loops; true when it did either.
+    bool ServeQuitRequest();
     void StepWithoutPresenting(bool mayWait);
     bool RunDueWork();
     void PaintPending();

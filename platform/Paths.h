@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,9 +66,39 @@ bool DirectoryExists(std::string_view path);
 // in the order the file system lists them. An unreadable directory gives none.
 std::vector<std::string> FilesInDirectory(std::string_view dir);
 
-// Whole file contents; false when the file cannot be read.
+// Whole file contents; false when the file cannot be read. Only regular
+// files are read: a pipe or a device in a file's place is refused at once,
+// never waited on.
 bool ReadWholeFile(const std::filesystem::path& file, std::string& contents);
 
+// Why a file could not be written, in the terms a user can act on.
+enum class FileProblem { None, DiskFull, NoPermission, ReadOnly, Other };
+// The problem an error number of the system stands for.
+FileProblem FileProblemOf(int errorNumber);
+
 // Writes a file so that it is either complete or left as it was: the data goes
-// to a temporary file beside it, which then replaces the file.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+// to a temporary file of its own beside it (name + ".tmp." + a unique part),
+// which then replaces the file and keeps its access mode. On failure, problem
+// (when given) tells why.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents,
+                         FileProblem* problem = nullptr);
+
+// Whether a new file can be made beside file (tried with a temporary one of
+// its own, removed again).
+bool CanWriteBeside(const std::filesystem::path& file);
+
+// A symbolic link at file whose target (followed to the end) lies outside
+// folder.
+bool IsLinkOutside(const std::filesystem::path& file, const std::filesystem::path& folder);
+
+// Keeps a damaged file beside itself before it is repaired or replaced:
+// name + ".uszkodzony", or ".uszkodzony2" and on when that is taken. False
+// when the file is not a regular file or the copy could not be made.
+bool KeepDamagedCopy(const std::filesystem::path& file);
+
+// Removes from folder the temporary files of writes that never finished (the
+// program was killed): name + ".tmp" and name + ".tmp." + anything, for the
+// names ours accepts, unless a write still holds them or they are less than
+// a minute old (another copy may be writing them).
+void RemoveStaleTemporaries(const std::filesystem::path& folder,
+                            const std::function<bool(const std::string& name)>& ours);

@@ -27,6 +27,7 @@ std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
     window.screenHeight = options.screenHeight;
     window.title = options.title;
     window.scale = options.scale;
+    window.needVisibleWindow = options.needVisibleWindow;
     if (!options.scriptText.empty() || !options.scriptFile.empty()) {
         window.hasScript = true;
         window.scriptText = options.scriptText;

@@ -55,11 +55,13 @@ std::string WithoutOuterSpaces(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-bool SaveList(CIniFile& ini)
+bool SaveList(CIniFile& ini, FileProblem& problem)
 {
     std::error_code ec;
     std::filesystem::create_directories(NativePath(kRecordingFolder), ec);
-    return ini.UpdateFile();
+    const bool saved = ini.UpdateFile();
+    problem = ini.Problem();
+    return saved;
 }
 
 // The first row's left edge: written for each mode, 1280-wide from 1024.
@@ -95,17 +97,17 @@ void CNagData::Load()
     for (int i = 0; i < kSlotCount; ++i)
         slots_[static_cast<std::size_t>(i)] = NagRec{i, {}, {}, {}};
 
-    const std::filesystem::path file = NativePath(kSlotListFile);
-    if (!FileExists(kSlotListFile)) {
+    std::error_code ec;
+    std::filesystem::create_directories(NativePath(kRecordingFolder), ec);
+    CIniFile ini(NativePath(kSlotListFile), CIniFile::Locked);
+    if (!ini.Found()) {
         // A list that cannot be written is no reason to stop: the slots
         // simply start empty.
-        CIniFile ini(file);
         for (const NagRec& slot : slots_)
             WriteSlotEntry(ini, slot);
-        SaveList(ini);
+        SaveList(ini, listProblem_);
     }
-
-    ReadSlotList(CIniFile(file), slots_);
+    ReadSlotList(ini, slots_);
 }
 
 void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts)
@@ -253,12 +255,19 @@ std::string CNagData::RowFile(int row) const
     return std::string(kRecordingFolder) + "\\" + slot.file + ".wav";
 }
 
+std::string CNagData::RecordingFile(int row) const
+{
+    if (row < 0 || row >= kRowCount)
+        return {};
+    return std::string(kRecordingFolder) + "\\" + SlotSectionName(top_ + row) + ".wav";
+}
+
 bool CNagData::NoteRecording(int row)
 {
     if (row < 0 || row >= kRowCount)
         return false;
     NagRec& slot = slots_[static_cast<std::size_t>(top_ + row)];
-    CIniFile ini(NativePath(kSlotListFile));
+    CIniFile ini(NativePath(kSlotListFile), CIniFile::Locked);
     if (!ini.SectionExists(SlotSectionName(slot.index))) {
         // Reading stops at the first missing section, so a recording noted
         // only in its own section would be lost at the next start. The
@@ -275,23 +284,7 @@ bool CNagData::NoteRecording(int row)
     ini.WriteString(section, "Data", FormatSlotDate(slot.date));
     if (IsRow(row))
         rows_[static_cast<std::size_t>(row)]->date->SetCaption(FormatSlotDate(slot.date));
-    return SaveList(ini);
-}
-
-bool CNagData::RestoreSlot(const NagRec& previous)
-{
-    if (previous.index < 0 || previous.index >= kSlotCount)
-        return false;
-    NagRec& slot = slots_[static_cast<std::size_t>(previous.index)];
-    slot.file = previous.file;
-    slot.date = previous.date;
-    const int row = previous.index - top_;
-    if (IsRow(row))
-        rows_[static_cast<std::size_t>(row)]->date->SetCaption(slot.date.IsSet() ? FormatSlotDate(slot.date)
-                                                                                  : std::string());
-    CIniFile ini(NativePath(kSlotListFile));
-    WriteSlotEntry(ini, slot);
-    return SaveList(ini);
+    return SaveList(ini, listProblem_);
 }
 
 TLabel& CNagData::NumberLabel(int row)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "recording/SlotDate.h"
 
 class CCheckBut;
@@ -69,13 +70,14 @@ public:
     std::string RowName(int row);
     // "Nagrane\Nagranie7.wav" for a recorded slot, "" otherwise.
     std::string RowFile(int row) const;
+    // The file a recording of the row's slot goes into, recorded or not.
+    std::string RecordingFile(int row) const;
     // Stamps the row's slot as recorded today, in the list file and on the
-    // row; false when the file could not be written.
+    // row; false when the file could not be written (ListProblem tells why).
+    // Called once a recording is safely in its file: until then the slot
+    // keeps its name, file and date, in the list and on the row.
     bool NoteRecording(int row);
-    // Gives a slot back the file and date it had before NoteRecording (a
-    // recording that could not be saved), in the list file and on its row;
-    // the name typed stays.
-    bool RestoreSlot(const NagRec& previous);
+    FileProblem ListProblem() const { return listProblem_; }
 
     int Top() const { return top_; }
     const NagRec& Slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }
@@ -99,6 +101,7 @@ private:
     std::vector<std::unique_ptr<Row>> rows_;
     TForm* menu_ = nullptr;
     CScrollBar* scrollBar_ = nullptr;
+    FileProblem listProblem_ = FileProblem::None;
 };
 
 // The slot list file and the folder of the recordings.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/MainThread.h"
+#include "platform/Platform.h"
 #include "platform/Paths.h"
 #include "platform/PngWriter.h"
 #include "platform/Text.h"
@@ -165,8 +166,21 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
     // small update, while the plain surface sends only the changed rectangles.
     // The environment may still choose otherwise.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    // SDL's own handlers of SIGINT and SIGTERM only note the signal, and
+    // its wait for input goes on waiting: the program takes them itself
+    // (QuitSignals) and wakes the wait.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
+    // Without a display SDL falls back to drivers that draw into memory: the
+    // program would run for ever with nothing shown.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (options.needVisibleWindow && driver != nullptr &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        throw NoDisplayError(std::string("no display to show the window on (SDL's video driver is \"") + driver +
+                             "\")");
+    }
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
         desktop.w = 1024;

@@ -32,11 +32,14 @@ struct SdlWindowOptions {
     bool hasScript = false;
     std::string scriptText;
     std::string scriptError;  // the script cannot run: its first event says why
+    // Refuse SDL's drivers without a display ("offscreen", "dummy").
+    bool needVisibleWindow = false;
 };
 
 class SdlBackend final : public Backend {
 public:
-    // Throws std::runtime_error when SDL cannot open a window.
+    // Throws std::runtime_error when SDL cannot open a window, NoDisplayError
+    // when it could open only one nobody sees and that was not wanted.
     explicit SdlBackend(const SdlWindowOptions& options);
     ~SdlBackend() override;
 

@@ -3,8 +3,60 @@
 
 #include <SDL.h>
 
+#include <dirent.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 #include "platform/SleepHook.h"
 #include "platform/Text.h"
+
+namespace {
+
+std::atomic<bool> boxShown{false};
+std::atomic<bool> boxInterrupted{false};
+
+// SDL shows its box in a process of its own (a fork on X11, a helper program
+// on Wayland) and waits for it, through signals too. Closing that process
+// ends the wait.
+void CloseShownBox()
+{
+    if (!boxShown.load())
+        return;
+    boxInterrupted.store(true);
+    const pid_t self = ::getpid();
+    DIR* proc = ::opendir("/proc");
+    if (proc == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(proc)) {
+        char* end = nullptr;
+        const long pid = std::strtol(entry->d_name, &end, 10);
+        if (pid <= 0 || *end != '\0')
+            continue;
+        char path[64];
+        std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+        std::FILE* f = std::fopen(path, "r");
+        if (f == nullptr)
+            continue;
+        char line[512] = {};
+        const std::size_t n = std::fread(line, 1, sizeof line - 1, f);
+        std::fclose(f);
+        line[n] = '\0';
+        // "pid (name) state ppid ...": the name may hold anything but ends at the last ')'.
+        const char* close = std::strrchr(line, ')');
+        char state = 0;
+        long parent = 0;
+        if (close != nullptr && std::sscanf(close + 1, " %c %ld", &state, &parent) == 2 && parent == self)
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+    }
+    ::closedir(proc);
+}
+
+}  // namespace
 
 void SdlMessageBoxes::Show(const std::string& title, const std::string& text, MessageIcon icon)
 {
@@ -27,7 +79,11 @@ void SdlMessageBoxes::Show(const std::string& title, const std::string& text, Me
     int pressed = -1;
     // The box blocks the program: what it drew last is shown behind it first.
     BeforeSleep();
-    if (SDL_ShowMessageBox(&data, &pressed) != 0) {
+    boxInterrupted.store(false);
+    boxShown.store(true);
+    const int rc = SDL_ShowMessageBox(&data, &pressed);
+    boxShown.store(false);
+    if (rc != 0 && !boxInterrupted.load()) {
         // No display to show it on: the message must still reach someone.
         StderrMessageBoxes().Show(title, text, icon);
     }
@@ -36,4 +92,5 @@ void SdlMessageBoxes::Show(const std::string& title, const std::string& text, Me
 void InstallSdlMessageBoxes()
 {
     InstallMessageBoxes(std::make_unique<SdlMessageBoxes>());
+    SetMessageBoxInterrupter(CloseShownBox);
 }
