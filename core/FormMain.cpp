@@ -473,7 +473,7 @@ void TFormMain::A_StartExecute()
     }
     recorder_->StartMusic();
     Repaint();
-    App().ProcessMessages();
+    App().ProcessPendingWork();
     Repaint();
 }
 
