@@ -12,29 +12,38 @@
 #include "core/SoundCodes.h"
 #include "core/SoundHelpers.h"
 #include "controls/CZoom.h"
+#include "core/CStatRec.h"
 #include "games/conveyor/FormTasmociag.h"
 #include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "platform/Input.h"
+#include "screens/FormKomunikat.h"
 #include "tests/e2e/ProgramRig.h"
 
 namespace {
 
 struct Noted {
     int shown = 0;
+    int messages = 0;
     int32_t correct = 0, wrong = 0, hints = 0;
     int16_t completed = -1;
 };
 
 class ConveyorScreen {
 public:
-    ConveyorScreen(int width, int height, int32_t sounds = GL_SZ, int poziom = 1)
-        : rig_(width, height, "# driven by the test\n", 11)
+    ConveyorScreen(int width, int height, int32_t sounds = GL_SZ, int poziom = 1, int32_t positions = POZ_NAGLOS,
+                   uint64_t seed = 11)
+        : rig_(width, height, "# driven by the test\n", seed)
     {
         if (!rig_.Ready())
             return;
         UstTasmociag.Gloski = static_cast<int16_t>(sounds);
         UstTasmociag.Poziom = static_cast<int16_t>(poziom);
+        UstTasmociag.Pozycja = static_cast<int16_t>(positions);
+        FormKomunikat->OnShow = [this] {
+            ++noted_.messages;
+            FormKomunikat->SetModalResult(mrOk);
+        };
         FormKoniecGry->OnShow = [this] {
             ++noted_.shown;
             noted_.correct = StatRec->Correct;
@@ -43,9 +52,11 @@ public:
             noted_.completed = StatRec->Completed;
             FormKoniecGry->SetModalResult(TFormKoniecGry::kBackToMenu);
         };
-        form().EnoughWords();
+        enough_ = form().EnoughWords();
         form().Show();
     }
+    bool Enough() const { return enough_; }
+    const TempDir& Dir() const { return rig_.Dir(); }
     bool Ready() const { return rig_.Ready(); }
     TFormTasmociag& form() { return *FormTasmociag; }
     const Noted& noted() const { return noted_; }
@@ -81,6 +92,7 @@ public:
 private:
     ProgramRig rig_;
     Noted noted_;
+    bool enough_ = false;
 };
 
 }  // namespace
@@ -103,15 +115,34 @@ TEST(ConveyorScreenTest, StopWithCansOnTheBeltAndOneOnTheMagnetCountsEachWrong)
     EXPECT_FALSE(s.form().Loop().Running());
 }
 
-TEST(ConveyorScreenTest, AGameWithoutCansEndsByItselfFiftyFramesLater)
+TEST(ConveyorScreenTest, PipesGoToSoundsWithWordsOnlyAndAGameWithNoneIsRefusedUnrecorded)
 {
-    ConveyorScreen s(800, 600, GL_SZ, 7);  // an amount the game does not know: no cans
-    if (!s.Ready())
-        GTEST_SKIP() << "no generated data tree beside the program";
-    EXPECT_TRUE(s.form().Belt().Empty());
-    EXPECT_EQ(s.Frames(200), 51);
-    EXPECT_EQ(s.noted().completed, 1);
-    EXPECT_EQ(s.noted().wrong, 0);
+    // S, Z, DZ, Ż and DŻ at the end of the word, where not all of them have
+    // words: whatever the deal, every pipe waits for cans that come.
+    for (uint64_t seed = 1; seed <= 12; ++seed) {
+        ConveyorScreen s(800, 600, GL_S | GL_Z | GL_DZ | GL_ZRZ | GL_DZZ, 1, POZ_WYGLOS, seed);
+        if (!s.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        ASSERT_TRUE(s.Enough());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_GT(Slowa->CountPool(s.form().Pipes().Pipe(i).Sound, POZ_WSZYSTKIE), 0) << seed;
+        EXPECT_EQ(s.form().Belt().Count(), 10) << seed;
+    }
+    // No can to carry (an amount the game does not know), or no sound with
+    // words in the positions: the menu is told there are too few words, and
+    // a game shown all the same says so and records nothing.
+    for (const auto& [sounds, poziom, positions] :
+         {std::tuple{GL_SZ, 7, POZ_NAGLOS}, std::tuple{GL_DZZ, 1, POZ_WYGLOS}}) {
+        ConveyorScreen s(800, 600, sounds, poziom, positions);
+        if (!s.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        EXPECT_FALSE(s.Enough());
+        EXPECT_EQ(s.noted().messages, 1);
+        EXPECT_FALSE(s.form().Visible());
+        EXPECT_FALSE(s.form().Loop().Running());
+        EXPECT_EQ(s.noted().shown, 0);
+        EXPECT_EQ(s.Dir().Read("prgst6.stt").size(), CStatRec::kHeaderSize);
+    }
 }
 
 TEST(ConveyorScreenTest, OneSoundGoesToEveryPipeAndFiveSoundsReachOnlyFour)
