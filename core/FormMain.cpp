@@ -485,7 +485,7 @@ void TFormMain::A_StartExecute()
     }
     recorder_->StartMusic();
     Repaint();
-    App().ProcessMessages();
+    App().ProcessPendingWork();
     Repaint();
 }
 

@@ -239,7 +239,8 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         splash = std::make_unique<TFormSplashScreen>(*app);
         SetMessageOwner(splash.get());
         splash->Show();
-        app->ProcessMessages();
+        // Shown at once; input given meanwhile waits for the main menu.
+        app->ProcessPendingWork();
         if (Display().IsScreenTooSmall())
             throw CBlad(2);
         if (!LoadGlobalFonts(Display().Mode()))

@@ -80,16 +80,19 @@ void TApplication::ProcessMessages()
 {
     RunDueWork();
     PaintPending();
-    if (backend_->IsHeadless()) {
-        FlushPresents();
-        return;
-    }
     InputEvent event;
     // Only what is queued now: events arriving meanwhile wait for the next call.
-    for (int handled = 0; handled < 1000 && !terminated_ && backend_->PollEvent(event); ++handled) {
+    for (int handled = 0; handled < 1000 && !terminated_ && backend_->PollArrivedEvent(event); ++handled) {
         Dispatch(event);
         RunDueWork();
     }
+    PaintPending();
+    FlushPresents();
+}
+
+void TApplication::ProcessPendingWork()
+{
+    RunDueWork();
     PaintPending();
     FlushPresents();
 }

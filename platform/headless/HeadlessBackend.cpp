@@ -72,6 +72,18 @@ bool HeadlessBackend::WaitEvent(InputEvent& event, int)
     return PollEvent(event);
 }
 
+bool HeadlessBackend::PollArrivedEvent(InputEvent& event)
+{
+    // Program time stands still between a script's waits: its input lines
+    // before the next wait have all arrived. Its observations (shot, expect)
+    // and its end belong to the message loop, in their order.
+    if (pending_.empty() && !ended_)
+        script_.ReadNext(pending_);
+    if (pending_.empty() || IsScriptCommand(pending_.front().kind))
+        return false;
+    return PollEvent(event);
+}
+
 bool HeadlessBackend::ConfinePointer(const TRect*)
 {
     // The application enforces the rectangle on the positions it hands out.

@@ -170,6 +170,12 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
     // its wait for input goes on waiting: the program takes them itself
     // (QuitSignals) and wakes the wait.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A touch screen reaches the program as the mouse through TranslateFinger
+    // alone: SDL's own mouse events made from touches are not wanted too (a
+    // tap would come twice where the system also makes them), nor touches
+    // made from the mouse.
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
     // Without a display SDL falls back to drivers that draw into memory: the
@@ -334,6 +340,19 @@ bool SdlBackend::PollEvent(InputEvent& event)
     return TakePending(event);
 }
 
+bool SdlBackend::PollArrivedEvent(InputEvent& event)
+{
+    // What the devices have sent. A script's further lines, and its
+    // observations (shot, expect, its end), wait for the message loop, as
+    // in headless runs.
+    SDL_Event e;
+    while (pending_.empty() && SDL_PollEvent(&e) != 0)
+        Translate(e);
+    if (pending_.empty() || IsScriptCommand(pending_.front().kind))
+        return false;
+    return TakePending(event);
+}
+
 bool SdlBackend::WaitEvent(InputEvent& event, int timeoutMs)
 {
     if (PollEvent(event))
@@ -398,6 +417,8 @@ void SdlBackend::Translate(const SDL_Event& e)
     ev.shift = Modifiers();
     switch (e.type) {
     case SDL_MOUSEMOTION:
+        if (e.motion.which == SDL_TOUCH_MOUSEID)
+            break;
         ev.kind = InputKind::MouseMove;
         ev.x = view_.ToScreen({e.motion.x, e.motion.y}).x;
         ev.y = view_.ToScreen({e.motion.x, e.motion.y}).y;
@@ -405,7 +426,7 @@ void SdlBackend::Translate(const SDL_Event& e)
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (!Button(e.button.button, ev.button))
+        if (e.button.which == SDL_TOUCH_MOUSEID || !Button(e.button.button, ev.button))
             break;
         ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputKind::MouseDown : InputKind::MouseUp;
         ev.x = view_.ToScreen({e.button.x, e.button.y}).x;
@@ -451,6 +472,11 @@ void SdlBackend::Translate(const SDL_Event& e)
         }
         break;
     }
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+        TranslateFinger(e);
+        break;
     case SDL_QUIT:
         ev.kind = InputKind::Quit;
         pending_.push_back(ev);
@@ -473,6 +499,43 @@ void SdlBackend::Translate(const SDL_Event& e)
         }
         break;
     }
+}
+
+void SdlBackend::TranslateFinger(const SDL_Event& e)
+{
+    const SDL_TouchFingerEvent& f = e.tfinger;
+    // A touchpad moves the pointer through the mouse events already.
+    const SDL_TouchDeviceType device = SDL_GetTouchDeviceType(f.touchId);
+    if (f.touchId == SDL_MOUSE_TOUCHID || device == SDL_TOUCH_DEVICE_INDIRECT_ABSOLUTE ||
+        device == SDL_TOUCH_DEVICE_INDIRECT_RELATIVE)
+        return;
+    // The first finger down is the left button held where it touches; other
+    // fingers are left alone until it is lifted.
+    if (e.type == SDL_FINGERDOWN) {
+        if (fingerDown_)
+            return;
+        fingerDown_ = true;
+        finger_ = f.fingerId;
+        touchDevice_ = f.touchId;
+    } else if (!fingerDown_ || f.fingerId != finger_ || f.touchId != touchDevice_) {
+        return;
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const TPoint at = view_.ToScreen(
+        {std::clamp(static_cast<int>(f.x * static_cast<float>(w)), 0, std::max(w - 1, 0)),
+         std::clamp(static_cast<int>(f.y * static_cast<float>(h)), 0, std::max(h - 1, 0))});
+    InputEvent ev;
+    ev.shift = Modifiers();
+    ev.kind = e.type == SDL_FINGERDOWN ? InputKind::MouseDown
+              : e.type == SDL_FINGERUP ? InputKind::MouseUp
+                                       : InputKind::MouseMove;
+    ev.button = TMouseButton::mbLeft;
+    ev.x = at.x;
+    ev.y = at.y;
+    pending_.push_back(ev);
+    if (e.type == SDL_FINGERUP)
+        fingerDown_ = false;
 }
 
 void SdlBackend::SetCursorShape(TCursor cursor)
@@ -589,6 +652,10 @@ bool SdlBackend::InjectWindowInput(const InputEvent& event)
         e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
         if (e.key.keysym.sym == SDLK_UNKNOWN)
             return false;
+        break;
+    case InputKind::Quit:
+        // A script's "quit": the window manager's close request.
+        e.type = SDL_QUIT;
         break;
     case InputKind::Char: {
         // Control characters come from their keys, as on a real keyboard.

@@ -46,6 +46,7 @@ public:
     void Present(const TRect& rect) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
+    bool PollArrivedEvent(InputEvent& event) override;
     bool IsHeadless() const override { return false; }
     void SetCursorShape(TCursor cursor) override;
     bool ConfinePointer(const TRect* rect) override;
@@ -58,7 +59,8 @@ public:
     bool HasPendingInput() const;
     // Puts a program input event (screen coordinates) into SDL's queue as if
     // the devices had sent it, so that a script can drive the real window.
-    // Input kinds only; false for others or when SDL refuses the event.
+    // Input kinds and Quit (the close request) only; false for others or
+    // when SDL refuses the event.
     bool InjectInput(const InputEvent& event);
 
     // Where the screen appears in the window.
@@ -74,6 +76,8 @@ private:
     int ScriptDelay() const;
     // Turns one SDL event into program events (none for those of no interest).
     void Translate(const SDL_Event& e);
+    // A touch screen's first finger as the left mouse button.
+    void TranslateFinger(const SDL_Event& e);
     void RefreshSurface();
     // Draws a window rectangle inside the picture from the screen.
     void RenderWindowRect(const TRect& r);
@@ -93,6 +97,9 @@ private:
     std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::deque<InputEvent> pending_;
     uint32_t wakeEventType_ = 0;
+    bool fingerDown_ = false;
+    int64_t finger_ = 0;
+    int64_t touchDevice_ = 0;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     SDL_Surface* handPicture_ = nullptr;

@@ -89,6 +89,46 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     EXPECT_EQ(got[6].key, VK_LEFT);
 }
 
+TEST(SdlBackend, TheFirstFingerOfATouchIsTheLeftButtonHeldOnceWhereItTouches)
+{
+    auto window = DummyWindow();
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Drain(*window);
+    auto finger = [](uint32_t type, SDL_FingerID id, float x, float y) {
+        SDL_Event e{};
+        e.type = type;
+        e.tfinger.touchId = 7;
+        e.tfinger.fingerId = id;
+        e.tfinger.x = x;
+        e.tfinger.y = y;
+        SDL_PushEvent(&e);
+    };
+    finger(SDL_FINGERDOWN, 1, 0.5f, 0.25f);
+    // What a system that makes mouse events of touches sends as well.
+    SDL_Event made{};
+    made.type = SDL_MOUSEBUTTONDOWN;
+    made.button.which = SDL_TOUCH_MOUSEID;
+    made.button.button = SDL_BUTTON_LEFT;
+    SDL_PushEvent(&made);
+    finger(SDL_FINGERDOWN, 2, 0.9f, 0.9f);  // a second finger changes nothing
+    finger(SDL_FINGERMOTION, 1, 0.5f, 0.5f);
+    finger(SDL_FINGERUP, 2, 0.9f, 0.9f);
+    finger(SDL_FINGERUP, 1, 0.5f, 0.5f);
+    std::vector<InputEvent> got;
+    InputEvent e;
+    while (window->PollEvent(e))
+        if (e.kind != InputKind::Expose)
+            got.push_back(e);
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].kind, InputKind::MouseDown);
+    EXPECT_EQ(got[0].button, TMouseButton::mbLeft);
+    EXPECT_EQ((TPoint{got[0].x, got[0].y}), (TPoint{160, 60}));
+    EXPECT_EQ(got[1].kind, InputKind::MouseMove);
+    EXPECT_EQ((TPoint{got[1].x, got[1].y}), (TPoint{160, 120}));
+    EXPECT_EQ(got[2].kind, InputKind::MouseUp);
+}
+
 TEST(SdlBackend, PostedCallbacksWakeTheEventWait)
 {
     auto window = DummyWindow();

@@ -185,32 +185,14 @@ void DrawButton(UiCanvas& c, const std::string& base, ButtonState state)
 void WriteButton(InterfaceWriter& out, const std::string& base)
 {
     const UiSize size = ButtonSize(base);
-    Bitmap mask(size.width, size.height);
-    bool maskDone = false;
+    Bitmap mask;
     const std::pair<ButtonState, const char*> states[] = {
         {ButtonState::Normal, "_D"}, {ButtonState::Hover, "_A"}, {ButtonState::Pressed, "_"}};
     for (const auto& [state, suffix] : states) {
         UiCanvas c(size.width, size.height);
         DrawButton(c, base, state);
-        // The mask is the drawing's cover in grey, so that the program lays
-        // the button's soft edge over any background; the picture keeps the
-        // pure colour of every covered pixel, and white where nothing is.
-        Bitmap onBlack = c.Over(clBlack);
-        Bitmap picture(size.width, size.height);
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x) {
-                const int a = c.AlphaAt(x, y);
-                if (a == 0) {
-                    picture.SetPixel(x, y, clWhite);
-                    continue;
-                }
-                const TColor p = onBlack.GetPixel(x, y);
-                auto un = [a](unsigned v) { return std::min(255u, (v * 255 + a / 2) / a); };
-                picture.SetPixel(x, y, RGB(un(GetRValue(p)), un(GetGValue(p)), un(GetBValue(p))));
-                if (!maskDone)
-                    mask.SetPixel(x, y, RGB(a, a, a));
-            }
-        maskDone = true;
+        Bitmap picture;
+        LibraryPicture(c, picture, state == ButtonState::Normal ? &mask : nullptr);
         out.Library(base + suffix, picture);
     }
     out.Library(base + "_M", mask);
@@ -349,6 +331,30 @@ void WriteScrollThumb(InterfaceWriter& out)
 }
 
 } // namespace
+
+void LibraryPicture(const UiCanvas& c, Bitmap& picture, Bitmap* mask)
+{
+    // The mask is the drawing's cover in grey, so that the program lays the
+    // button's soft edge over any background; the picture keeps the pure
+    // colour of every covered pixel, and white where nothing is.
+    const Bitmap onBlack = c.Over(clBlack);
+    picture = Bitmap(c.Width(), c.Height());
+    if (mask != nullptr)
+        *mask = Bitmap(c.Width(), c.Height());
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x) {
+            const int a = c.AlphaAt(x, y);
+            if (a == 0) {
+                picture.SetPixel(x, y, clWhite);
+                continue;
+            }
+            const TColor p = onBlack.GetPixel(x, y);
+            auto un = [a](unsigned v) { return std::min(255u, (v * 255 + a / 2) / a); };
+            picture.SetPixel(x, y, RGB(un(GetRValue(p)), un(GetGValue(p)), un(GetBValue(p))));
+            if (mask != nullptr)
+                mask->SetPixel(x, y, RGB(a, a, a));
+        }
+}
 
 // A white pointing hand with a dark outline, drawn without smoothing: the
 // cursor loader treats the corner's magenta as see-through, and soft edges

@@ -330,6 +330,7 @@ std::vector<InterfaceFile> InterfaceFileTable()
         pair(obj + "pss_pod", ".xji", SuctionHighlightSize(m));
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
+        AddArrowFiles(files, m);
     }
     add(spec + "R5_pss_snieg.xji", kSuctionSnowSize);
     add("Data\\Intf\\QW6_Splash.xji", {600, 348});

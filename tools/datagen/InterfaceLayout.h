@@ -132,6 +132,14 @@ UiTrainPoint AboutLogoPlace(const UiMode& m);
 int AboutVersionTop(const UiMode& m);
 UiTrainPoint AboutStopPlace(const UiMode& m);
 
+// The on-screen arrows (library pictures), the glow round one of them and
+// the star of a right answer's burst; their files in the table.
+UiSize ArrowButtonSize(const UiMode& m);
+UiSize ArrowGlowSize(const UiMode& m);
+UiSize StarSize(const UiMode& m);
+struct InterfaceFile;
+void AddArrowFiles(std::vector<InterfaceFile>& files, const UiMode& m);
+
 // Library pictures: image buttons, check buttons and small widgets.
 UiSize ButtonSize(const std::string& base);
 UiSize CheckButtonSize(bool large, bool soundButton);

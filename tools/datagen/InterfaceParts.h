@@ -23,6 +23,12 @@ void GenerateSuction(InterfaceWriter& out, const UiMode& m);
 void GenerateScreens(InterfaceWriter& out);
 void GenerateAbout(InterfaceWriter& out, const UiMode& m);
 void GenerateForklift(InterfaceWriter& out, const UiMode& m);
+// The on-screen arrows, their hint glow and the star of the right answers.
+void GenerateArrows(InterfaceWriter& out, const UiMode& m);
+
+// A library picture of one state of a button drawn with alpha: pure colour
+// where the drawing covers, white elsewhere; with mask, its cover in grey.
+void LibraryPicture(const UiCanvas& drawing, Bitmap& picture, Bitmap* mask);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
 enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Speaker, SpeakerOff };
