@@ -24,8 +24,11 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 
 # The built data tree and icons, with settings and statistics of its own.
-mkdir -p "$work/root" "$work/home"
-ln -s "$build/Data" "$build/RESOURCE" "$build/icons" "$work/root/"
+mkdir -p "$work/root/Data" "$work/home"
+ln -s "$build/RESOURCE" "$build/icons" "$work/root/"
+for entry in "$build"/Data/*; do
+  [ "$(basename "$entry")" = data.ini ] || ln -s "$entry" "$work/root/Data/"
+done
 printf 'expect form FormMain\nwait 4000\nkey Escape\n' >"$work/script.txt"
 HOME="$work/home" SDL_AUDIODRIVER=dummy "$program" --windowed --root "$work/root" --script "$work/script.txt" &
 pid=$!
