@@ -26,10 +26,11 @@ export DISPLAY=":$(cat "$work/display")"
 # The built data tree and icons, with settings and statistics of its own.
 mkdir -p "$work/root/Data" "$work/home"
 ln -s "$build/RESOURCE" "$build/icons" "$work/root/"
-for entry in "$build"/Data/*; do
-  [ "$(basename "$entry")" = data.ini ] || ln -s "$entry" "$work/root/Data/"
+for file in "$build"/Data/*; do
+  [ "$(basename "$file")" = data.ini ] || ln -s "$file" "$work/root/Data/"
 done
-printf 'expect form FormMain\nwait 4000\nkey Escape\n' >"$work/script.txt"
+# The script's end closes the program, splash or main menu.
+printf 'wait 5000\n' >"$work/script.txt"
 HOME="$work/home" SDL_AUDIODRIVER=dummy "$program" --windowed --root "$work/root" --script "$work/script.txt" &
 pid=$!
 
