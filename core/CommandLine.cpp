@@ -25,6 +25,33 @@ bool ParseSize(const std::string& text, int& w, int& h)
 
 }  // namespace
 
+const std::string& CommandLineUsage()
+{
+    // One line per verb or option, the description from column 21: a new
+    // verb or option is one more line here.
+    static const std::string usage = R"(Usage: szeptaczki [options] [z | raport [--out DIR]]
+  z                 write the resource report instead of starting the games
+  raport            write the therapist's progress report (HTML + CSV) and exit
+  --out DIR         with raport: write the report into DIR, not beside the statistics
+  --windowed        a window of the design area's size instead of full screen
+  --screen WxH      pretend the screen has this size (picks the display mode)
+  --root DIR        use DIR as the program's directory (data, settings, statistics)
+  --headless        no display, no sound, virtual clock; needs --script
+  --script FILE     feed the input events of FILE, then end as if the main menu closed
+                    (without --headless they go to the real window, in real time)
+  --seed N          seed the random generator with N instead of the clock
+  --no-scale        on a screen larger than the design area, keep it centred unscaled
+  --help            print this text and exit
+  --version         print the version and exit
+)";
+    return usage;
+}
+
+std::string ProgramVersion()
+{
+    return std::string("szeptaczki ") + SZ_VERSION;
+}
+
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -37,7 +64,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             into = args[++i];
             return true;
         };
-        if (a == "z" || a == "Z") {
+        if (a == "--help" || a == "-h") {
+            out.help = true;
+            return true;
+        } else if (a == "--version") {
+            out.version = true;
+            return true;
+        } else if (a == "z" || a == "Z") {
             out.maintenance = true;
         } else if (a == "raport") {
             out.report = true;

@@ -1,6 +1,5 @@
-// The program's command line:
-//   szeptaczki [--windowed] [--screen WxH] [--root DIR] [--headless]
-//              [--script FILE] [--seed N] [--no-scale] [z | raport [--out DIR]]
+// The program's command line: its options and verbs, and the usage text that
+// --help prints and a wrong command line is answered with.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +8,8 @@
 #include <vector>
 
 struct CommandLine {
+    bool help = false;     // "--help": print the usage and exit
+    bool version = false;  // "--version": print the version and exit
     bool maintenance = false;  // "z": write the resource report instead of starting the games
     bool report = false;       // "raport": write the progress report and exit
     std::string reportDir;     // "--out DIR" of the progress report; empty: beside the statistics
@@ -23,4 +24,11 @@ struct CommandLine {
 };
 
 // Parses argv; on an unknown or malformed option returns false with a message in error.
+// With --help or --version the rest of the line is not checked.
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error);
+
+// The usage text, one line per verb or option, ending in a newline.
+const std::string& CommandLineUsage();
+
+// The program's name and version, as --version prints it.
+std::string ProgramVersion();

@@ -140,8 +140,13 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     CommandLine cmd;
     std::string error;
     if (!ParseCommandLine(args, cmd, error)) {
-        std::fprintf(stderr, "szeptaczki: %s\n", error.c_str());
+        std::fprintf(stderr, "szeptaczki: %s\n%s", error.c_str(), CommandLineUsage().c_str());
         return 2;
+    }
+    if (cmd.help || cmd.version) {
+        const std::string text = cmd.help ? CommandLineUsage() : ProgramVersion() + "\n";
+        std::fputs(text.c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
     }
 
     // Headless runs live on program time: waits and timeouts pass at once.

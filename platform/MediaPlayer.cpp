@@ -12,7 +12,12 @@ namespace {
 
 std::string Quoted(const std::filesystem::path& path)
 {
-    return "\"" + Utf8ToCp1250(path.string()) + "\"";
+    // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) where a literal is
+    // put before a string.
+    std::string quoted(1, '"');
+    quoted += Utf8ToCp1250(path.string());
+    quoted += '"';
+    return quoted;
 }
 
 }  // namespace

@@ -141,6 +141,11 @@ bool LinkGeneratedTree(const fs::path& root)
     return true;
 }
 
+fs::path SourceDir()
+{
+    return fs::path(SZ_SOURCE_DIR);
+}
+
 fs::path GeneratedTreeDir()
 {
     const fs::path built = fs::path(SZ_BINARY_DIR);

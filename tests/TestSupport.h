@@ -86,6 +86,9 @@ ProgramResult RunCommand(const std::string& command, const std::filesystem::path
 // folder for the settings. False when no generated tree exists.
 bool LinkGeneratedTree(const std::filesystem::path& root);
 
+// The checkout the tests were built from.
+std::filesystem::path SourceDir();
+
 // The generated data tree's directory (beside the built program), or empty
 // when no tree has been generated.
 std::filesystem::path GeneratedTreeDir();

@@ -13,6 +13,7 @@
 #include "platform/Paths.h"
 #include "platform/PngWriter.h"
 #include "platform/Text.h"
+#include "platform/sdl/SdlDesktopIdentity.h"
 
 namespace {
 
@@ -176,6 +177,7 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
     // made from the mouse.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
     SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
+    SetDesktopClass();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
     // Without a display SDL falls back to drivers that draw into memory: the
@@ -192,8 +194,19 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
         desktop.w = 1024;
         desktop.h = 768;
     }
-    const int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
-    const int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
+    int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
+    int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
+    if (options.windowed && options.screenWidth <= 0) {
+        // A window of its own is the design area that suits the desktop
+        // beside its panels (or the whole desktop, where none fits beside them).
+        SDL_Rect usable{0, 0, desktop.w, desktop.h};
+        SDL_GetDisplayUsableBounds(0, &usable);
+        TSize area = ChooseScaledArea({usable.w, usable.h});
+        if (area.width == usable.w && area.height == usable.h)
+            area = ChooseScaledArea({w, h});
+        w = area.width;
+        h = area.height;
+    }
     const TSize area = scale_ ? ChooseScaledArea({w, h}) : TSize{w, h};
     screen_ = Bitmap(area.width, area.height, PixelFormat::Bgr24);
     const std::string title = Cp1250ToUtf8(options.title);
@@ -208,6 +221,7 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         throw std::runtime_error("SDL: " + error);
     }
+    SetDesktopIcon(window_);
     RefreshSurface();
     if (options.hasScript) {
         script_ = std::make_unique<ScriptReader>(options.scriptText);

@@ -1,5 +1,5 @@
 // The SDL back end: one window (full screen on the desktop's display, or a
-// resizable window of the screen size), SDL input turned into the program's
+// resizable window of the design area's size, or of --screen's), SDL input turned into the program's
 // own events, and presenting by writing changed rectangles, scaled where the
 // window is larger than the program's screen, to the window surface. A
 // script can drive it: its lines are fed as SDL input in real time.

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kAppId = "org.example.szeptaczki";
+constexpr const char* kAppId = "invalid.szeptaczki.szeptaczki";
 
 bool HaveTool(const std::string& name)
 {
@@ -220,9 +220,15 @@ TEST_F(Installed, TheDesktopEntryIconsMetadataAndManualPageAreInPlace)
         const auto got = PngSize(Usr() / "share" / "icons" / "hicolor" / name / "apps" / "szeptaczki.png");
         EXPECT_EQ(got, (std::array<int, 2>{size, size})) << name;
     }
-    // The screenshot the metadata shows is the installed program's main menu.
+    // The screenshot of the main menu that the build took.
     EXPECT_EQ(PngSize(Usr() / "share" / "doc" / "szeptaczki" / "main-menu.png"), (std::array<int, 2>{1024, 768}));
     EXPECT_TRUE(fs::exists(Usr() / "share" / "man" / "man6" / "szeptaczki.6.gz"));
+    // Stripped: neither a symbol table nor debugging sections.
+    const ProgramResult sections =
+        RunCommand("readelf -S --wide '" + (Usr() / "bin" / "szeptaczki").string() + "' 1>&2", work_.Path());
+    ASSERT_EQ(sections.status, 0) << sections.errors;
+    EXPECT_EQ(sections.errors.find(".symtab"), std::string::npos);
+    EXPECT_EQ(sections.errors.find(".debug_"), std::string::npos);
     // The data tree and nothing else: neither the build's own settings nor
     // anything the screenshot's run of the program might have left.
     std::vector<std::string> top;

@@ -1,6 +1,6 @@
-// Screenshots of the memory screen in every display mode, mid-game. Written
-// only when SZ_MEMORY_SHOTS names a folder; SZ_DATA_TREE may name a generated
-// data tree to draw with instead of the plain test pictures.
+// Screenshots of the memory screen in every display mode, mid-game, run by
+// szeptaczki-shots: written into $SZ_SHOTS_DIR/memory, drawn with the
+// generated data tree beside the build, or else with plain test pictures.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,10 +29,9 @@ void Pass(int ms)
 
 TEST(MemoryScreenshots, BoardInEveryDisplayMode)
 {
-    const char* out = std::getenv("SZ_MEMORY_SHOTS");
-    if (out == nullptr)
-        GTEST_SKIP() << "set SZ_MEMORY_SHOTS to a folder to write the screenshots";
-    const char* tree = std::getenv("SZ_DATA_TREE");
+    const char* shots = std::getenv("SZ_SHOTS_DIR");
+    ASSERT_TRUE(shots != nullptr && *shots != '\0') << "set SZ_SHOTS_DIR to a folder to write the screenshots";
+    const std::string out = (fs::path(shots) / "memory").string();
     fs::create_directories(out);
     MemorySettings settings(3);
     const TPoint screens[] = {{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
@@ -40,11 +39,8 @@ TEST(MemoryScreenshots, BoardInEveryDisplayMode)
         const std::string tag = std::to_string(size.x) + "x" + std::to_string(size.y);
         HeadlessRig rig(size.x, size.y);
         SetDisplay(size.x, size.y);
-        if (tree != nullptr) {
-            SetProgramDir(tree);
-        } else {
+        if (!LinkGeneratedTree(rig.Dir().Path()))
             WriteMemoryData(rig.Dir());
-        }
         CSlowa words;
         CStatRec stats(6, nullptr);
         PlainForm main(rig.App(), "FormMain", size.x, size.y);
