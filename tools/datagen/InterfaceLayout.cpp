@@ -106,6 +106,7 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{42, 211} : m.mode == 4 ? UiTrainPoint{54, 270} : UiTrainPoint{68, 338};
 }
+double MemoryPanelRadius(const UiMode& m) { return 22 * m.scale; }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 int MemoryPanelFrameBottom(const UiMode& m)
@@ -165,9 +166,21 @@ UiTrainPoint SuctionPlateHome(const UiMode& m, int k)
     return {p.x, p.y};
 }
 
+// A thin casing: the window keeps as much of the picture as the narrowest
+// crops of the other games do.
+double SuctionCasingBorder(const UiMode& m) { return 8 * m.scale; }
+double SuctionWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
+UiRect ForkliftPictureWindow(const UiMode& m)
+{
+    return {FromMode16Rounded(m, 26), FromMode16Rounded(m, 11), FromMode16Rounded(m, 149), FromMode16Rounded(m, 138)};
+}
+double ForkliftWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
 UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
 UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
 UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
+double ZoomWindowRadius(const UiMode& m) { return 16 * ZoomFrameSize(m).width / 396.0; }
 
 UiSize MenuTabSize(const UiMode& m) { return {FromMode4Rounded(m, 240), FromMode4Rounded(m, 560)}; }
 UiTrainPoint MenuTabPlace(const UiMode& m)

@@ -31,6 +31,9 @@ struct UiSize {
     int width;
     int height;
 };
+struct UiRect {
+    int left, top, right, bottom;
+};
 
 // The program's hand cursor "REKA1": a 24-bit picture whose corner colour is
 // the see-through one, the finger tip its topmost drawn pixel.
@@ -61,6 +64,8 @@ UiBoxPlace TrainBox(const UiMode& m, int k);
 UiSize MemoryCardSize(const UiMode& m);
 UiSize MemoryPanelSize(const UiMode& m);
 UiTrainPoint MemoryPanelPlace(const UiMode& m);
+// The rounded corners of the panel's window, in its frame and its mask.
+double MemoryPanelRadius(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 // The lowest row of the word panel's frame and its shadow: the figure below
@@ -93,6 +98,9 @@ UiSize ForkliftPictureBoxSize(const UiMode& m);
 UiSize ForkliftTextHighlightSize(const UiMode& m);
 UiSize ForkliftPictureHighlightSize(const UiMode& m);
 UiSize ForkliftTruckSize(const UiMode& m, int index);
+// The picture box's window (the game's, in box coordinates) and its corners.
+UiRect ForkliftPictureWindow(const UiMode& m);
+double ForkliftWindowRadius(const UiMode& m);
 // Suction cups: the word plate (its suction cups along the top, a shadow
 // under it; its face spans the rows SuctionPlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen
@@ -105,18 +113,20 @@ struct UiSpan {
 UiSpan SuctionPlateFace(const UiMode& m);
 UiSize SuctionHighlightSize(const UiMode& m);
 constexpr UiSize kSuctionSnowSize{320, 240};
-struct UiRect {
-    int left, top, right, bottom;
-};
 UiRect SuctionScreen(const UiMode& m, int k);
 UiTrainPoint SuctionDock(const UiMode& m, int k);
 UiTrainPoint SuctionPlateHome(const UiMode& m, int k);
+// The casing's frame inside a screen's rectangle and the rounded corners of
+// the window it leaves: the word picture shows through that window.
+double SuctionCasingBorder(const UiMode& m);
+double SuctionWindowRadius(const UiMode& m);
 
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).
 UiSize ZoomFrameSize(const UiMode& m);
 UiSize ZoomWindowSize(const UiMode& m);
 UiTrainPoint ZoomWindowPlace(const UiMode& m);
+double ZoomWindowRadius(const UiMode& m);
 
 // Main menu: the tab strip and its place, the logo (designed for 1280).
 UiSize MenuTabSize(const UiMode& m);

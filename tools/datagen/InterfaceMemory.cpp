@@ -10,10 +10,6 @@
 
 namespace {
 
-// The panel's rounded corners, shared by the frame in the background and
-// the mask the word picture is laid through.
-double PanelRadius(const UiMode& m) { return 22 * m.scale; }
-
 void DrawTable(UiCanvas& c, const UiMode& m)
 {
     cairo_t* cr = c.Cr();
@@ -67,7 +63,7 @@ void DrawTable(UiCanvas& c, const UiMode& m)
     // The word panel: a golden frame around a soft sky.
     const UiTrainPoint pp = MemoryPanelPlace(m);
     const UiSize ps = MemoryPanelSize(m);
-    const double r = PanelRadius(m);
+    const double r = MemoryPanelRadius(m);
     const double rim = 12 * m.scale;
     SoftShadow(cr, pp.x - rim + 3 * s, pp.y - rim + 6 * s, ps.width + 2 * rim, ps.height + 2 * rim, r + rim, 6 * s, 0.18);
     RoundedRectPath(cr, pp.x - rim, pp.y - rim, ps.width + 2 * rim, ps.height + 2 * rim, r + rim);
@@ -152,7 +148,7 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
     UiCanvas mask(ps.width, ps.height);
     cairo_set_source_rgb(mask.Cr(), 0, 0, 0);
     cairo_paint(mask.Cr());
-    RoundedRectPath(mask.Cr(), 0, 0, ps.width, ps.height, PanelRadius(m));
+    RoundedRectPath(mask.Cr(), 0, 0, ps.width, ps.height, MemoryPanelRadius(m));
     cairo_set_source_rgb(mask.Cr(), 1, 1, 1);
     cairo_fill(mask.Cr());
     out.Picture(obj + "mem_wysM.xji", mask.Over(clBlack));

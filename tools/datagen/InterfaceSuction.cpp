@@ -13,10 +13,6 @@ namespace {
 
 const unsigned kCasingColours[5] = {0xFF6B6B, 0x4D8DF5, 0x45C06A, 0xFFB020, 0xA77BF0};
 
-// The casing's frame inside the screen rectangle, in the mode's pixels.
-double CasingBorder(const UiMode& m) { return 13 * m.scale; }
-double WindowRadius(const UiMode& m) { return 12 * m.scale; }
-
 void Wall(cairo_t* cr, const UiMode& m, double w, double h)
 {
     const double s = m.scale;
@@ -116,14 +112,14 @@ void Television(cairo_t* cr, const UiMode& m, const UiRect& r, UiColour colour)
     RoundedRectPath(cr, x + 5 * s, y + 3 * s, w - 10 * s, 7 * s, 3.5 * s);
     SetColour(cr, Hex(0xFFFFFF, 0.45));
     cairo_fill(cr);
-    const double b = CasingBorder(m);
-    RoundedRectPath(cr, x + b - 2 * s, y + b - 2 * s, w - 2 * b + 4 * s, h - 2 * b + 4 * s, WindowRadius(m) + 2 * s);
+    const double b = SuctionCasingBorder(m);
+    RoundedRectPath(cr, x + b - 2 * s, y + b - 2 * s, w - 2 * b + 4 * s, h - 2 * b + 4 * s, SuctionWindowRadius(m) + 2 * s);
     SetColour(cr, Darker(colour, 0.5));
     cairo_fill(cr);
     // The window: see-through in the pair.
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    RoundedRectPath(cr, x + b, y + b, w - 2 * b, h - 2 * b, WindowRadius(m));
+    RoundedRectPath(cr, x + b, y + b, w - 2 * b, h - 2 * b, SuctionWindowRadius(m));
     cairo_fill(cr);
     cairo_restore(cr);
 }

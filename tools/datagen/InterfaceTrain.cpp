@@ -410,7 +410,7 @@ void WriteZoom(InterfaceWriter& out, const UiMode& m, const std::string& obj)
     cairo_t* mr = mask.Cr();
     cairo_set_source_rgb(mr, 0, 0, 0);
     cairo_paint(mr);
-    RoundedRectPath(mr, 0, 0, win.width, win.height, 16 * s);
+    RoundedRectPath(mr, 0, 0, win.width, win.height, ZoomWindowRadius(m));
     cairo_set_source_rgb(mr, 1, 1, 1);
     cairo_fill(mr);
     out.Picture(obj + "ZoomExObrM.xji", mask.Over(clBlack));
