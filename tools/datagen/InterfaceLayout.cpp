@@ -7,6 +7,7 @@
 #include "games/forklift/CWidWozek.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssRamka.h"
+#include "core/MainMenuLayout.h"
 #include "graphics/CDisplay.h"
 
 const std::array<UiMode, 3>& UiModes()
@@ -187,6 +188,14 @@ UiTrainPoint MenuTabPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{526, 77} : m.mode == 4 ? UiTrainPoint{674, 99} : UiTrainPoint{842, 124};
 }
+UiRect MenuPanel(const UiMode& m)
+{
+    const TRect r = MainMenuLayout(DisplayOf(m)).panel;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+const CDisplay& MenuDisplay(const UiMode& m) { return DisplayOf(m); }
+
 UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSize{56, 56}; }
 
 UiSize ButtonSize(const std::string& base)
@@ -291,6 +300,8 @@ std::vector<InterfaceFile> InterfaceFileTable()
         const std::string back = spec + m.backdrop;
         for (int k = 0; k <= 6; ++k)
             add(back + "mT" + std::to_string(k) + ".xji", k == 0 ? backdrop : MenuTabSize(m));
+        const UiRect panel = MenuPanel(m);
+        add(back + "mNagr.xji", {panel.right - panel.left, panel.bottom - panel.top});
         add(back + "Tpociag.xji", backdrop);
         add(back + "Tmem3.xji", backdrop);
         for (int k = 0; k < 6; ++k)

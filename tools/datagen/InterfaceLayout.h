@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CDisplay;
+
 struct UiMode {
     int mode;             // 2, 4 or 16
     const char* prefix;   // object pictures: "R2_", "R3_", "R5_"
@@ -133,6 +135,11 @@ UiSize MenuTabSize(const UiMode& m);
 UiTrainPoint MenuTabPlace(const UiMode& m);
 constexpr UiSize kLogoSize{200, 400};
 UiSize SpeakerSize(const UiMode& m);
+// The inside of the choices panel in the mode's background picture: the
+// recording tab's own panel picture covers it.
+UiRect MenuPanel(const UiMode& m);
+// The display the mode's menu pictures are made for.
+const CDisplay& MenuDisplay(const UiMode& m);
 
 // About screen: the logo above the information block, and the places (in
 // the mode's background picture) of the logo, the block's first line and
