@@ -142,12 +142,15 @@ UiSize ForkliftTruckSize(const UiMode& m, int index)
     return Design16(m, design[index].width, design[index].height);
 }
 
-UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
+// Narrow enough that the plates at their homes keep inside the cork board
+// and the drop places beside the screens keep clear of it; the widest word
+// (196 of 240 in the 1280 design) still has room on it.
+UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 240), FromMode16Rounded(m, 84)}; }
 // The written word is centred on the whole plate picture and its capitals sit
 // in the upper part of their line: the face is raised so that they look
 // centred on it, with the shadow below.
 UiSpan SuctionPlateFace(const UiMode& m) { return {FromMode16Rounded(m, 8), FromMode16Rounded(m, 74)}; }
-UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 336), FromMode16Rounded(m, 140)}; }
+UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 300), FromMode16Rounded(m, 140)}; }
 
 UiRect SuctionScreen(const UiMode& m, int k)
 {

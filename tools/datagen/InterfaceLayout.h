@@ -129,6 +129,9 @@ UiSize ZoomFrameSize(const UiMode& m);
 UiSize ZoomWindowSize(const UiMode& m);
 UiTrainPoint ZoomWindowPlace(const UiMode& m);
 double ZoomWindowRadius(const UiMode& m);
+// How far inside the zoom's and the memory panel's windows their masks begin:
+// the word picture's one-pixel outline stays under the frame.
+constexpr double WordWindowInset() { return 3; }
 
 // Main menu: the tab strip and its place, the logo (designed for 1280).
 UiSize MenuTabSize(const UiMode& m);

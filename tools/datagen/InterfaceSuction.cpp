@@ -49,11 +49,13 @@ void Wall(cairo_t* cr, const UiMode& m, double w, double h)
     cairo_fill(cr);
 }
 
-// The cork board on the right where the plates wait, under its heading.
+// The cork board on the right where the plates wait, under its heading:
+// its cork reaches round every plate's home, its frame keeps clear of the
+// drop places beside the screens.
 void Board(cairo_t* cr, const UiMode& m)
 {
     const double s = m.scale;
-    const double x = 764 * s, y = 92 * s, w = 500 * s, h = 590 * s;
+    const double x = 776 * s, y = 92 * s, w = 488 * s, h = 590 * s;
     SoftShadow(cr, x + 4 * s, y + 8 * s, w, h, 26 * s, 8 * s, 0.2);
     RoundedRectPath(cr, x - 12 * s, y - 12 * s, w + 24 * s, h + 24 * s, 30 * s);
     VerticalGradient(cr, y, y + h, Hex(0xD99A5B), Hex(0xB5743A));

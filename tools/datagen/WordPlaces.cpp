@@ -29,9 +29,11 @@ std::vector<WordPlace> WordPlacesOf(const UiMode& m)
     // The 1280-wide mode shows the 1024 x 768 zoom.
     const UiMode& zoomMode = m.mode == 16 ? UiModes()[1] : m;
     const UiSize zoom = ZoomWindowSize(zoomMode);
-    places.push_back({"zoom", PictureSize::Large, zoom.width, zoom.height, 1, 1, ZoomWindowRadius(zoomMode)});
+    places.push_back(
+        {"zoom", PictureSize::Large, zoom.width, zoom.height, 1, WordWindowInset(), ZoomWindowRadius(zoomMode)});
     const UiSize panel = MemoryPanelSize(m);
-    places.push_back({"panel", PictureSize::Large, panel.width, panel.height, 1, 1, MemoryPanelRadius(m)});
+    places.push_back(
+        {"panel", PictureSize::Large, panel.width, panel.height, 1, WordWindowInset(), MemoryPanelRadius(m)});
     return places;
 }
 
