@@ -143,8 +143,15 @@ void TFormMain::BuildBackground()
     logo.DrawOnCanvas(background_, layout_.logo.x, layout_.logo.y, 255, true);
 
     // The captions are part of the scene; the scene without them serves the
-    // recording tab, which hides them.
+    // recording tab, which hides them and shows its own panel (its rows'
+    // bands, the scroll track, the plate of its buttons) where a tree has it.
     sceneWithoutCaptions_ = background_;
+    const std::string recordingPanel = SpecPath(prefix + "mNagr.xji");
+    if (FileExists(recordingPanel)) {
+        Bitmap panel;
+        LoadJpegInto(panel, recordingPanel);
+        sceneWithoutCaptions_.Draw(layout_.panel.left, layout_.panel.top, panel);
+    }
     const std::string s = layout_.captionSuffix;
     const char* names[3] = {"nap_ilzadan", "nap_gloski", "nap_pozycja"};
     const int tops[3] = {layout_.amountCaptionTop, layout_.soundCaptionTop, layout_.positionCaptionTop};
@@ -242,9 +249,12 @@ void TFormMain::BuildButtons()
 
 void TFormMain::BuildRecordingPanel()
 {
+    // The column headings in the menu's heading colour, a size larger where
+    // the rows leave room for it (13 pixels in 800 x 600).
     TFont heading;
     heading.Name = "Arial Black";
-    heading.Height = 13;
+    heading.Height = Display().Mode() == 2 ? 13 : 16;
+    heading.Color = RGB(0xD9, 0x55, 0x2B);
     for (TLabel* label : {&vL_Nazwisko, &vL_Data}) {
         label->SetFont(heading);
         label->SetTransparent(true);
@@ -348,8 +358,17 @@ void TFormMain::A_ZakladkaExecute()
     // recording rows' selection and the keyboard focus: a repaint while the
     // adult types a name must not take the row and the caret away.
     const bool opening = tab != shownTab_;
+    const bool wasRecordingTab = shownTab_ == kRecordingTab;
     shownTab_ = tab;
-    Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabs_[static_cast<std::size_t>(tab - 1)]);
+    const Bitmap& tabPicture = tabs_[static_cast<std::size_t>(tab - 1)];
+    Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabPicture);
+    // The panel of the tab's kind, once the other kind's controls are hidden
+    // (hiding puts back what lay under them), then the tab strip again,
+    // which reaches over the panel's edge.
+    const auto showPanel = [&](const Bitmap& scene) {
+        Canvas().CopyRect(layout_.panel, scene, layout_.panel);
+        Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabPicture);
+    };
     if (tab == kRecordingTab) {
         for (auto& b : amounts_)
             b->Hide();
@@ -357,10 +376,7 @@ void TFormMain::A_ZakladkaExecute()
             b->Hide();
         for (auto& b : positions_)
             b->Hide();
-        for (auto& caption : captions_) {
-            const TRect r = RectXYWH(caption->X(), caption->Y(), caption->GetWidth(), caption->GetHeight());
-            Canvas().CopyRect(r, sceneWithoutCaptions_, r);
-        }
+        showPanel(sceneWithoutCaptions_);
         if (opening)
             nagData_->ShowRows();
         vL_Nazwisko.Show();
@@ -380,6 +396,9 @@ void TFormMain::A_ZakladkaExecute()
         if (recordingTabRepaints_ > 0) {
             --recordingTabRepaints_;
             Invalidate();
+        } else if (!inPaint_) {
+            // The panel drawn above covers the rows' fields until they paint again.
+            Invalidate();
         }
     } else {
         nagData_->HideRows();
@@ -391,11 +410,9 @@ void TFormMain::A_ZakladkaExecute()
         buttons_[kRecord]->Hide();
         buttons_[kPlay]->Hide();
         buttons_[kStop]->Hide();
+        if (wasRecordingTab && !inPaint_)
+            showPanel(background_);
         buttons_[kStart]->Show();
-        for (auto& caption : captions_) {
-            const TRect r = RectXYWH(caption->X(), caption->Y(), caption->GetWidth(), caption->GetHeight());
-            Canvas().CopyRect(r, background_, r);
-        }
         const CUstGry& settings = CurrentSettings();
         for (int i = 0; i < 3; ++i) {
             amounts_[static_cast<std::size_t>(i)]->Show();

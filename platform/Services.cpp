@@ -5,7 +5,6 @@
 #include "platform/MessageBox.h"
 #include "platform/SoundServices.h"
 #include "platform/sdl/SdlMessageBoxes.h"
-#include "platform/sdl/SdlOpenUrl.h"
 #include "platform/sdl/SdlSound.h"
 
 void InstallPlatformServices(bool headless)
@@ -17,7 +16,6 @@ void InstallPlatformServices(bool headless)
     }
     InstallSdlSound();
     InstallSdlMessageBoxes();
-    InstallSdlUrlHandler();
 }
 
 void ReleasePlatformServices()

@@ -32,7 +32,6 @@ constexpr int kNameWidth = 220;
 constexpr int kNameHeight = 26;
 constexpr int kDateWidth = 100;
 constexpr int kDateHeight = 22;
-constexpr int kGap = 5;
 // Arial Black of 11 points at 96 dots per inch.
 constexpr int kFontHeight = 15;
 
@@ -85,6 +84,13 @@ TPoint HeadingPosition(const CDisplay& d, int x800, int x1024)
 
 }  // namespace
 
+TRect CNagData::RowPlace(const CDisplay& d, int row)
+{
+    const int top = d.OffsetY() + (d.PictureHeight() / 70) * 22 + kRowPitch * row;
+    const int left = RowsLeft(d);
+    return {left, top, left + kNumberWidth + kNameWidth + kGap + kDateWidth, top + kNameHeight};
+}
+
 CNagData::CNagData()
 {
     Load();
@@ -118,16 +124,19 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
     top_ = 0;
     try {
         const CDisplay& d = Display();
-        const int y0 = d.OffsetY() + (d.PictureHeight() / 70) * 22;
-        const int left = RowsLeft(d);
         for (int k = 0; k < kRowCount; ++k) {
             auto row = std::make_unique<Row>();
-            const int top = y0 + kRowPitch * k;
+            const TRect place = RowPlace(d, k);
+            const int left = place.left;
+            const int top = place.top;
 
             row->number = std::make_unique<TLabel>(menu);
             row->number->SetAutoSize(false);
-            row->number->SetFont(RowFont());
+            TFont numberFont = RowFont();
+            numberFont.Color = RGB(0x9A, 0x4A, 0x1E);  // the menu's brown
+            row->number->SetFont(numberFont);
             row->number->SetAlignment(TAlignment::taRightJustify);
+            row->number->SetLayout(TTextLayout::tlCenter);
             row->number->SetTransparent(true);
             row->number->SetBounds(left, top, kNumberWidth, kNameHeight);
 
@@ -142,6 +151,7 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             row->date->SetAutoSize(false);
             row->date->SetFont(RowFont());
             row->date->SetColor(clWhite);
+            row->date->SetLayout(TTextLayout::tlCenter);
             row->date->SetBounds(nameRight + kGap, top + 2, kDateWidth, kDateHeight);
             const int dateRight = row->date->BoundsRect().right;
 
@@ -167,7 +177,7 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             parts.nazwisko->SetBounds(nazwisko.x, nazwisko.y, parts.nazwisko->Width(), parts.nazwisko->Height());
         if (parts.data != nullptr)
             parts.data->SetBounds(data.x, data.y, parts.data->Width(), parts.data->Height());
-        const int buttonsX = rows_.front()->date->BoundsRect().right + 40;
+        const int buttonsX = rows_.front()->date->BoundsRect().right + kArrowsGap;
         if (parts.up != nullptr)
             parts.up->SetPosition(buttonsX, -1);
         if (parts.down != nullptr)

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "platform/Paths.h"
+#include "platform/Bitmap.h"
 #include "recording/SlotDate.h"
 
 class CCheckBut;
+class CDisplay;
 class CPrzyciskP;
 class CScrollBar;
 class TCanvas;
@@ -56,6 +58,12 @@ public:
     // drawing on canvas, and moves the menu's headings and scroll controls
     // beside them. Any failure: CBlad code 1, with no row left behind.
     void BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts = {});
+    // Where row 0..7 stands on the screen: from its number's left to its
+    // date's right, as high as its name field. Its selection button stands
+    // kGap right of it, the scroll arrows kArrowsGap right of row 0.
+    static TRect RowPlace(const CDisplay& display, int row);
+    static constexpr int kGap = 5;
+    static constexpr int kArrowsGap = 40;
     void ShowRows();
     void HideRows();
 

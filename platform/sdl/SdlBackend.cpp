@@ -276,6 +276,7 @@ void SdlBackend::RefreshSurface()
     view_ = ScaledView({screen_.Width(), screen_.Height()}, {surface_->w, surface_->h}, scale_);
     SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
     shown_.Reset(screen_.Width(), screen_.Height());
+    borders_.Reset();
 }
 
 void SdlBackend::Present(const TRect& rect)
@@ -303,6 +304,13 @@ void SdlBackend::Present(const TRect& rect)
         RenderWindowRect(r);
         updates.push_back({r.left, r.top, r.Width(), r.Height()});
     }
+    // Beside a scaled picture, a calm continuation of it, drawn again only
+    // when the picture's outer pixels change (32-bit surfaces; others keep black).
+    const Uint32 format = surface_->format->format;
+    if (view_.Scaled() && (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888))
+        for (const TRect& r :
+             borders_.Refresh(screen_, view_, screenRect, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch}))
+            updates.push_back({r.left, r.top, r.Width(), r.Height()});
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
     if (!updates.empty())

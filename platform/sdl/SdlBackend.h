@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/BorderFill.h"
 #include "platform/FrameScaler.h"
 #include "platform/ScaledView.h"
 #include "platform/ScriptReader.h"
@@ -89,6 +90,7 @@ private:
     ScaledView view_;
     FrameScaler scaler_;
     ShownScreen shown_;  // what the scaled picture shows, to skip unchanged parts
+    BorderFill borders_; // the window beside the scaled picture
     std::vector<uint8_t> staging_;    // for window surfaces of another pixel layout
     std::unique_ptr<ScriptReader> script_;
     std::deque<InputEvent> scriptLines_;

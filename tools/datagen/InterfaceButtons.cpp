@@ -309,8 +309,16 @@ void WriteScrollThumb(InterfaceWriter& out)
 {
     const UiSize size = ButtonSize("scroll");
     UiCanvas c(size.width, size.height);
-    GlossyBox(c.Cr(), 1, 1, size.width - 2, size.height - 2, size.height / 2.0 - 1, Hex(0xFFC065), Hex(0xF08A24),
-              Hex(0xA8561A), 1.2);
+    // A handle with a grip rather than a pill: it slides in the track the
+    // recording tab's panel draws for it.
+    GlossyBox(c.Cr(), 1, 1, size.width - 2, size.height - 2, 3.5, Hex(0xFFC065), Hex(0xF08A24), Hex(0xA8561A), 1.2);
+    for (const double y : {size.height * 0.38, size.height * 0.62}) {
+        cairo_move_to(c.Cr(), size.width * 0.3, y);
+        cairo_line_to(c.Cr(), size.width * 0.7, y);
+    }
+    SetColour(c.Cr(), Hex(0xA8561A, 0.8));
+    cairo_set_line_width(c.Cr(), 1.2);
+    cairo_stroke(c.Cr());
     Bitmap thumb(size.width, size.height);
     Bitmap mask(size.width, size.height);
     const Bitmap colour = c.Over(clBlack);
@@ -355,6 +363,8 @@ void LibraryPicture(const UiCanvas& c, Bitmap& picture, Bitmap* mask)
                 mask->SetPixel(x, y, RGB(a, a, a));
         }
 }
+
+Bitmap MenuCaption(UiSize size, const std::string& text) { return Caption(size, text); }
 
 // A white pointing hand with a dark outline, drawn without smoothing: the
 // cursor loader treats the corner's magenta as see-through, and soft edges

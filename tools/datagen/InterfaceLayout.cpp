@@ -7,6 +7,7 @@
 #include "games/forklift/CWidWozek.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssRamka.h"
+#include "core/MainMenuLayout.h"
 #include "graphics/CDisplay.h"
 
 const std::array<UiMode, 3>& UiModes()
@@ -106,6 +107,7 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{42, 211} : m.mode == 4 ? UiTrainPoint{54, 270} : UiTrainPoint{68, 338};
 }
+double MemoryPanelRadius(const UiMode& m) { return 22 * m.scale; }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 int MemoryPanelFrameBottom(const UiMode& m)
@@ -140,12 +142,15 @@ UiSize ForkliftTruckSize(const UiMode& m, int index)
     return Design16(m, design[index].width, design[index].height);
 }
 
-UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
+// Narrow enough that the plates at their homes keep inside the cork board
+// and the drop places beside the screens keep clear of it; the widest word
+// (196 of 240 in the 1280 design) still has room on it.
+UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 240), FromMode16Rounded(m, 84)}; }
 // The written word is centred on the whole plate picture and its capitals sit
 // in the upper part of their line: the face is raised so that they look
 // centred on it, with the shadow below.
 UiSpan SuctionPlateFace(const UiMode& m) { return {FromMode16Rounded(m, 8), FromMode16Rounded(m, 74)}; }
-UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 336), FromMode16Rounded(m, 140)}; }
+UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 300), FromMode16Rounded(m, 140)}; }
 
 UiRect SuctionScreen(const UiMode& m, int k)
 {
@@ -165,15 +170,35 @@ UiTrainPoint SuctionPlateHome(const UiMode& m, int k)
     return {p.x, p.y};
 }
 
+// A thin casing: the window keeps as much of the picture as the narrowest
+// crops of the other games do.
+double SuctionCasingBorder(const UiMode& m) { return 8 * m.scale; }
+double SuctionWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
+UiRect ForkliftPictureWindow(const UiMode& m)
+{
+    return {FromMode16Rounded(m, 26), FromMode16Rounded(m, 11), FromMode16Rounded(m, 149), FromMode16Rounded(m, 138)};
+}
+double ForkliftWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
 UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
 UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
 UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
+double ZoomWindowRadius(const UiMode& m) { return 16 * ZoomFrameSize(m).width / 396.0; }
 
 UiSize MenuTabSize(const UiMode& m) { return {FromMode4Rounded(m, 240), FromMode4Rounded(m, 560)}; }
 UiTrainPoint MenuTabPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{526, 77} : m.mode == 4 ? UiTrainPoint{674, 99} : UiTrainPoint{842, 124};
 }
+UiRect MenuPanel(const UiMode& m)
+{
+    const TRect r = MainMenuLayout(DisplayOf(m)).panel;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+const CDisplay& MenuDisplay(const UiMode& m) { return DisplayOf(m); }
+
 UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSize{56, 56}; }
 
 UiSize ButtonSize(const std::string& base)
@@ -278,6 +303,8 @@ std::vector<InterfaceFile> InterfaceFileTable()
         const std::string back = spec + m.backdrop;
         for (int k = 0; k <= 6; ++k)
             add(back + "mT" + std::to_string(k) + ".xji", k == 0 ? backdrop : MenuTabSize(m));
+        const UiRect panel = MenuPanel(m);
+        add(back + "mNagr.xji", {panel.right - panel.left, panel.bottom - panel.top});
         add(back + "Tpociag.xji", backdrop);
         add(back + "Tmem3.xji", backdrop);
         for (int k = 0; k < 6; ++k)

@@ -31,8 +31,12 @@ void GenerateArrows(InterfaceWriter& out, const UiMode& m);
 void LibraryPicture(const UiCanvas& drawing, Bitmap& picture, Bitmap* mask);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
-enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Speaker, SpeakerOff };
+enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Music, MusicOff };
 void DrawIcon(cairo_t* cr, UiIcon icon, double cx, double cy, double size);
+
+// A heading of the menu's panel, as the captions of the choices look, on the
+// panel's colour.
+Bitmap MenuCaption(UiSize size, const std::string& text);
 
 // A sky with soft clouds and rolling hills filling w x h, the backdrop of
 // the menu and the splash.
