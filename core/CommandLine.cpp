@@ -61,6 +61,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         } else if (a == "--root") {
             if (!value(out.root))
                 return false;
+        } else if (a == "--dziecko") {
+            if (!value(out.child))
+                return false;
+        } else if (a == "--notatka") {
+            if (!value(out.note))
+                return false;
+        } else if (a == "--dzien") {
+            if (!value(out.noteDay))
+                return false;
         } else if (a == "--script") {
             if (!value(out.script))
                 return false;
@@ -83,6 +92,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
     }
     if (!out.reportDir.empty() && !out.report) {
         error = "--out belongs to raport";
+        return false;
+    }
+    if ((!out.note.empty() || !out.noteDay.empty()) && !out.report) {
+        error = "--notatka and --dzien belong to raport";
+        return false;
+    }
+    if (!out.noteDay.empty() && out.note.empty()) {
+        error = "--dzien goes with --notatka";
+        return false;
+    }
+    if (!out.child.empty() && !out.root.empty()) {
+        error = "--dziecko and --root exclude each other (--root names one child's directory)";
         return false;
     }
     if (out.report && out.maintenance) {

@@ -6,12 +6,12 @@ cd "$root"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev
+  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev libpixman-1-dev
   libcairo2-dev libfreetype-dev librsvg2-dev
   xvfb
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
-  chromium desktop-file-utils appstream
+  chromium poppler-utils desktop-file-utils appstream
 )
 
 missing=()
