@@ -1,5 +1,6 @@
 #include "core/ActiveChild.h"
 
+#include <cstdio>
 #include <ctime>
 #include <system_error>
 
@@ -161,23 +162,55 @@ void LocalDate(int daysBack, int& year, int& month, int& day)
     day = tm.tm_mday;
 }
 
-bool AddDayNote(const std::string& isoDay, const std::string& cp1250Text, std::string& error)
+std::string IsoDate(int year, int month, int day)
 {
-    const std::string text = ChildFolders::Trimmed(cp1250Text);
-    if (text.empty()) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+namespace {
+
+// The journal of a child: the program's own while that child plays, else
+// the one in the child's folder, opened for the moment.
+Journal* JournalOf(const std::string& child, Journal& own, bool create)
+{
+    if ((child.empty() || child == ActiveChildName()) && TheAnswerJournal && TheAnswerJournal->Db().IsOpen())
+        return &TheAnswerJournal->Db();
+    const fs::path file = child.empty() || !ProfilesInUse() ? NativePath(Journal::kFileName)
+                                                            : Folders().FolderOf(child) / Journal::kFileName;
+    return own.Open(file, create) ? &own : nullptr;
+}
+
+}  // namespace
+
+bool AddDayNote(const std::string& child, const std::string& isoDay, const std::string& text, std::string& error)
+{
+    const std::string trimmed = ChildFolders::Trimmed(text);
+    if (trimmed.empty()) {
         error = "Proszę wpisać treść notatki."_cp;
         return false;
     }
-    const JournalNote note{isoDay, JournalTimeOf(TheClock().UniversalTime()), Cp1250ToUtf8(text)};
     Journal own;
-    Journal* journal = TheAnswerJournal && TheAnswerJournal->Db().IsOpen() ? &TheAnswerJournal->Db() : &own;
-    if (journal == &own && !own.Open(NativePath(Journal::kFileName))) {
+    Journal* journal = JournalOf(child, own, true);
+    if (!journal) {
         error = "Nie można otworzyć dziennika dziecka."_cp;
         return false;
     }
-    if (!journal->AddNote(note)) {
+    if (!journal->AddNote({isoDay, JournalTimeOf(TheClock().UniversalTime()), Cp1250ToUtf8(trimmed)})) {
         error = "Notatka nie została zapisana. Sprawdź, czy na dysku jest wolne miejsce."_cp;
         return false;
     }
     return true;
+}
+
+std::vector<std::string> DayNotes(const std::string& child, const std::string& isoDay)
+{
+    std::vector<std::string> texts;
+    Journal own;
+    if (Journal* journal = JournalOf(child, own, false))
+        for (const JournalNote& note : journal->Notes())
+            if (note.day == isoDay)
+                texts.push_back(Utf8ToCp1250(note.text));
+    return texts;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // True when the user's folder holds children's folders and one is active;
 // false when the program's directory is one child's alone (--root, tests).
@@ -30,6 +31,9 @@ bool RemoveChild(const std::string& name, std::string& error);
 
 // The local date (year, month, day) daysBack days before today.
 void LocalDate(int daysBack, int& year, int& month, int& day);
-// Adds the therapist's note to a local day ("2026-12-07") in the program's
-// directory's journal.
-bool AddDayNote(const std::string& isoDay, const std::string& cp1250Text, std::string& error);
+// "2026-12-07", as the journal names a day.
+std::string IsoDate(int year, int month, int day);
+// The therapist's notes to a local day in a child's journal (the program's
+// own directory's without profiles): adding one, and those written so far.
+bool AddDayNote(const std::string& child, const std::string& isoDay, const std::string& text, std::string& error);
+std::vector<std::string> DayNotes(const std::string& child, const std::string& isoDay);

@@ -24,6 +24,7 @@
 #include "platform/Platform.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
+#include "screens/FormDzieci.h"
 #include "screens/FormKomunikat.h"
 #include "screens/FormKoniecGry.h"
 #include "core/CommandLine.h"
@@ -104,6 +105,7 @@ struct ProgramObjects {
     std::unique_ptr<AnswerJournal> journal;
     std::unique_ptr<TFormMain> formMain;
     std::unique_ptr<TFormKomunikat> formKomunikat;
+    std::unique_ptr<TFormDzieci> formDzieci;
     std::unique_ptr<TFormKoniecGry> formKoniecGry;
     std::vector<std::unique_ptr<CScreenOwner>> screens;
 
@@ -112,6 +114,7 @@ struct ProgramObjects {
         while (!screens.empty())
             screens.pop_back();
         formKoniecGry.reset();
+        formDzieci.reset();
         formKomunikat.reset();
         formMain.reset();  // saves the settings
         journal.reset();   // writes what waits
@@ -313,6 +316,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
             program.formMain = std::make_unique<TFormMain>(*app);
             app->SetMainForm(*program.formMain);
             program.formKomunikat = std::make_unique<TFormKomunikat>(*app);
+            program.formDzieci = std::make_unique<TFormDzieci>(*app);
             program.formKoniecGry = std::make_unique<TFormKoniecGry>(*app, *program.statRec);
             for (const ScreenMaker& make : screenMakers)
                 program.screens.push_back(make(*app));

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/AnswerJournal.h"
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
 #include "core/FormMain.h"
 #include "core/Program.h"
 #include "platform/Application.h"
 #include "screens/FormKomunikat.h"
+#include "screens/FormDzieci.h"
 #include "screens/FormKoniecGry.h"
 #include "tests/TestSupport.h"
 
@@ -23,9 +25,10 @@ public:
     // False from Ready() when there is no generated tree to run on. With
     // scale the display has the given size and shows the program scaled.
     // prepare may add files to the program's directory before anything is
-    // loaded.
+    // loaded. With profiles the directory is the user's folder of a practice
+    // and the children's folders are made ready in it, as a start does.
     ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false,
-               const std::function<void(const TempDir&)>& prepare = {});
+               const std::function<void(const TempDir&)>& prepare = {}, bool profiles = false);
     ~ProgramRig();
 
     bool Ready() const { return ready_; }
@@ -40,8 +43,10 @@ private:
     std::unique_ptr<TApplication> app_;
     std::unique_ptr<CSlowa> slowa_;
     std::unique_ptr<CStatRec> statRec_;
+    std::unique_ptr<AnswerJournal> journal_;
     std::unique_ptr<TFormMain> main_;
     std::unique_ptr<TFormKomunikat> komunikat_;
+    std::unique_ptr<TFormDzieci> dzieci_;
     std::unique_ptr<TFormKoniecGry> koniecGry_;
     std::vector<std::unique_ptr<CScreenOwner>> screens_;
 };

@@ -22,6 +22,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateForklift(out, m);
     }
     GenerateScreens(out);
+    GenerateChildren(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));
     const auto missing = out.Missing();
     if (!missing.empty())
