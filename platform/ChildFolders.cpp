@@ -290,7 +290,7 @@ bool ChildFolders::Prepare(std::string& error)
     std::error_code ec;
     fs::create_directories(ChildrenDir(), ec);
     if (ec) {
-        error = "Nie można utworzyć folderu dzieci: "_cp + Utf8ToCp1250(ec.message());
+        error = Utf8ToCp1250(ChildrenDir().string() + ": " + ec.message());
         return false;
     }
     if (!MoveLegacyFiles(error))

@@ -7,9 +7,11 @@
 
 namespace {
 
-// On paper: A4, the summary alone on the first page, every later part from
-// a new page, no heading left at the foot of a page, and tables that fit the
-// page's width (their text wraps instead).
+// On paper: A4, the summary alone on the first page, the later parts one
+// after another, no heading left at the foot of a page, short tables and
+// charts whole, long tables broken between rows with their heading row
+// again, and every table inside the page's width (only lists of sounds,
+// positions and notes wrap).
 const char* kStyle = R"(
 body { font-family: "DejaVu Sans", "Liberation Sans", Arial, sans-serif; color: #222; margin: 24px auto;
        max-width: 980px; padding: 0 16px; line-height: 1.4; }
@@ -26,10 +28,13 @@ h3 { font-size: 16px; margin: 20px 0 6px; }
 .card.unsolved b { color: #8a5a1b; }
 table { border-collapse: collapse; font-size: 13px; margin: 6px 0; max-width: 100%; }
 th, td { border: 1px solid #bbb; padding: 3px 7px; text-align: right; }
+td { white-space: nowrap; }
+td.wrap, td.notes { white-space: normal; }
 th { background: #e8eef6; }
 td.l, th.l { text-align: left; }
 td.notes { text-align: left; font-style: italic; max-width: 340px; overflow-wrap: anywhere; }
-table.map td, table.map th { text-align: center; min-width: 84px; }
+table.map td, table.map th { text-align: center; min-width: 110px; }
+table.summary td { min-width: 150px; }
 td.few { background: repeating-linear-gradient(45deg, #f2f2f2, #f2f2f2 4px, #e4e4e4 4px, #e4e4e4 8px);
          color: #777; font-size: 11px; }
 span.unsolved { color: #8a5a1b; font-size: 11px; }
@@ -44,13 +49,16 @@ svg.chart .note { fill: #777; }
 @media print {
   body { margin: 0; max-width: none; font-size: 10pt; }
   h1 { font-size: 20pt; }
-  h2 { break-before: page; margin-top: 0; }
-  h2.first { break-before: avoid; }
+  section.first { break-after: page; }
+  h2 { margin-top: 18pt; }
+  h2.first { margin-top: 0; }
   h2, h3 { break-after: avoid; }
-  .keep, svg, .cards, tr { break-inside: avoid; }
+  .keep, svg, .cards, tr, table.short { break-inside: avoid; }
+  thead { display: table-header-group; }
   table { font-size: 8.5pt; }
   th, td { padding: 2px 5px; }
-  table.map td, table.map th { min-width: 0; }
+  table.map td, table.map th { min-width: 0; padding: 1px 5px; }
+  table.map td.few { font-size: 7pt; }
   .card { padding: 4px 10px; }
   .card b { font-size: 15pt; }
   .problems, .friendly, .older, td, th, .legend span { -webkit-print-color-adjust: exact; print-color-adjust: exact; }

@@ -8,23 +8,33 @@ namespace {
 // The weekly table shows at most this many of the newest weeks (the chart shows all).
 constexpr std::size_t kWeeksInTable = 26;
 
-std::string Cards(const JournalPeriod& p)
+// The two periods side by side, one figure a row: short enough to leave the
+// first printed page room for the map.
+std::string SummaryTable(const JournalPeriod& recent, const JournalPeriod& whole)
 {
-    const AnswerTally& t = p.total;
-    std::string html = "<div class=\"cards\">";
-    html += Card(std::to_string(p.games), FormFor(p.games, "rozegrana gra", "rozegrane gry", "rozegranych gier"));
-    html += Card(std::to_string(p.practiceDays),
-                 FormFor(p.practiceDays, "dzień ćwiczeń", "dni ćwiczeń", "dni ćwiczeń"));
-    html += Card(PlayTime(p.seconds), "łączny czas gry");
-    html += Card(t.Attempts() > 0 ? Percent(t.Share()) : "—", "poprawnych odpowiedzi");
-    html += Card(std::to_string(t.Attempts()),
-                 FormFor(t.Attempts(), "odpowiedź w dzienniku", "odpowiedzi w dzienniku", "odpowiedzi w dzienniku"));
-    html += "<div class=\"card unsolved\"><b>" + std::to_string(t.unsolved) + "</b>" +
-            Escape(FormFor(t.unsolved, "słowo nierozwiązane w przerwanej grze",
-                           "słowa nierozwiązane w przerwanej grze", "słów nierozwiązanych w przerwanej grze")) +
-            "</div>";
-    html += Card(std::to_string(t.hints), FormFor(t.hints, "podpowiedź", "podpowiedzi", "podpowiedzi"));
-    return html + "</div>";
+    const JournalPeriod* periods[2] = {&recent, &whole};
+    std::string html = "<table class=\"summary\"><thead><tr><th class=\"l\"></th><th>Ostatnie " +
+                       std::to_string(kRecentDays) + " dni<br><span class=\"note\">" + DateText(recent.firstDay) +
+                       " – " + DateText(recent.lastDay) + "</span></th><th>Cały okres<br><span class=\"note\">od " +
+                       DateText(whole.firstDay) + "</span></th></tr></thead><tbody>";
+    const auto row = [&](const char* label, const auto& value) {
+        html += "<tr><th class=\"l\">" + std::string(label) + "</th>";
+        for (const JournalPeriod* p : periods)
+            html += "<td>" + Escape(value(*p)) + "</td>";
+        html += "</tr>";
+    };
+    row("Rozegrane gry", [](const JournalPeriod& p) { return std::to_string(p.games); });
+    row("Dni ćwiczeń", [](const JournalPeriod& p) { return std::to_string(p.practiceDays); });
+    row("Łączny czas gry", [](const JournalPeriod& p) { return PlayTime(p.seconds); });
+    row("Poprawne odpowiedzi", [](const JournalPeriod& p) {
+        const AnswerTally& t = p.total;
+        return t.Attempts() > 0 ? Percent(t.Share()) + " (" + std::to_string(t.right) + " z " +
+                                      Counted(t.Attempts(), "odpowiedzi", "odpowiedzi", "odpowiedzi") + ")"
+                                : std::string("—");
+    });
+    row("Słowa nierozwiązane w przerwanej grze", [](const JournalPeriod& p) { return std::to_string(p.total.unsolved); });
+    row("Podpowiedzi", [](const JournalPeriod& p) { return std::to_string(p.total.hints); });
+    return html + "</tbody></table>";
 }
 
 std::string ShareTd(const AnswerTally& t)
@@ -66,9 +76,9 @@ std::string MapTable(const SoundPositionMap& map)
                 html += "<td class=\"few\">za mało odpowiedzi (" + std::to_string(t.Attempts()) + ")" + unsolved +
                         "</td>";
             else
-                html += "<td style=\"background:" + ShareColour(t.Share()) + "\">" + Percent(t.Share()) +
-                        "<br><span class=\"note\">" + std::to_string(t.right) + " z " + std::to_string(t.Attempts()) +
-                        "</span>" + unsolved + "</td>";
+                html += "<td style=\"background:" + ShareColour(t.Share()) + "\"><b>" + Percent(t.Share()) +
+                        "</b> <span class=\"note\">" + std::to_string(t.right) + " z " +
+                        std::to_string(t.Attempts()) + "</span>" + unsolved + "</td>";
         }
         html += "</tr>";
     }
@@ -97,12 +107,8 @@ bool Practised(const std::vector<SoundWeek>& weeks, int sound)
 
 std::string SummarySection(const ChildSummary& s)
 {
-    std::string html = "<section><h2 class=\"first\">Podsumowanie</h2>";
-    html += "<div class=\"keep\"><h3>Ostatnie " + std::to_string(kRecentDays) + " dni <span class=\"meta\">(od " +
-            DateText(s.recent.firstDay) + " do " + DateText(s.recent.lastDay) + ")</span></h3>" + Cards(s.recent) +
-            "</div>";
-    html += "<div class=\"keep\"><h3>Cały okres <span class=\"meta\">(od " + DateText(s.whole.firstDay) +
-            ")</span></h3>" + Cards(s.whole) + "</div>";
+    std::string html = "<section class=\"first\"><h2 class=\"first\">Podsumowanie</h2>" +
+                       SummaryTable(s.recent, s.whole);
     html += "<div class=\"keep\"><h3>Mapa: poprawne odpowiedzi według głoski i pozycji (cały okres)</h3>";
     if (s.answers == 0)
         html += "<p class=\"friendly\">Dziennik nie ma jeszcze żadnej odpowiedzi. Mapa wypełni się, gdy dziecko "
@@ -155,7 +161,7 @@ std::string HardestWordsSection(const ChildSummary& s)
     if (s.hardest.empty())
         return html + "<p class=\"friendly\">Żadne słowo nie sprawia jeszcze kłopotu (słowo trafia tutaj po " +
                std::to_string(kHardWordAttempts) + " odpowiedziach, z których choć jedna jest błędna).</p></section>";
-    html += "<table><thead><tr><th class=\"l\">Słowo</th><th class=\"l\">Głoska</th><th class=\"l\">Pozycja</th>"
+    html += "<table class=\"short\"><thead><tr><th class=\"l\">Słowo</th><th class=\"l\">Głoska</th><th class=\"l\">Pozycja</th>"
             "<th>Odpowiedzi</th><th>Poprawne</th><th>Błędne</th><th>Poprawne&nbsp;%</th><th>Nierozwiązane</th>"
             "<th>Podpowiedzi</th></tr></thead><tbody>";
     for (const WordTally& w : s.hardest) {
@@ -180,7 +186,7 @@ std::string DaysSection(const ChildSummary& s)
     for (const DayRow& d : s.days) {
         std::string games = std::to_string(d.games);
         if (d.oldGames > 0)
-            games += " (" + std::to_string(d.oldGames) + " sprzed dziennika)";
+            games += d.oldGames == d.games ? " sprzed dziennika" : " (" + std::to_string(d.oldGames) + " sprzed dziennika)";
         std::string notes;
         for (const std::string& n : d.notes)
             notes += (notes.empty() ? "" : "<br>") + Escape(n);

@@ -114,6 +114,7 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
     std::map<std::pair<int32_t, int64_t>, GameSeen> journalGames;
     std::map<std::string, WordTally> words;
     int64_t firstDay = today;
+    int64_t firstAnswerDay = today;
 
     for (const JournalAnswer& a : answers) {
         const int64_t day = LocalDayOf(a.atMs);
@@ -125,6 +126,7 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
             CountAnswer(s.recent, a, sound, position);
         if (dated) {
             firstDay = std::min(firstDay, day);
+            firstAnswerDay = std::min(firstAnswerDay, day);
             DayRow& row = days[day];
             row.day = day;
             row.answers.Add(a.outcome);
@@ -204,7 +206,7 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
 
     if (!answers.empty()) {
         const int64_t lastWeek = WeekStart(today);
-        int64_t week = std::max(WeekStart(firstDay), lastWeek - 7 * (kLongestWeeks - 1));
+        int64_t week = std::max(WeekStart(firstAnswerDay), lastWeek - 7 * (kLongestWeeks - 1));
         for (; week <= lastWeek; week += 7)
             s.weeks.push_back(SoundWeek{week, {}});
         for (const JournalAnswer& a : answers) {

@@ -127,7 +127,8 @@ std::string LastGamesTable(const ChildSummary& s)
         const StatRecord& r = games[i];
         const bool journal = i < s.inJournal.size() && s.inJournal[i];
         html += "<tr>" + Cell(DateTimeText(ToLocal(r.StartTime)), true) + Cell(GameName(r.GameId), true) +
-                Cell(SoundList(r.Gloski), true) + Cell(PositionList(r.Pozycja), true) +
+                "<td class=\"l wrap\">" + Escape(SoundList(r.Gloski)) + "</td><td class=\"l wrap\">" +
+                Escape(PositionList(r.Pozycja)) + "</td>" +
                 Cell(AmountName(r.Poziom), true) + Cell(PlayTime(std::max<int32_t>(r.Duration, 0))) +
                 Cell(std::to_string(r.Hints)) + Cell(std::to_string(r.Correct)) + Cell(std::to_string(r.Wrong)) +
                 Cell(r.Completed ? "tak" : "nie") + Cell(journal ? "tak" : "nie") + "</tr>";

@@ -1,6 +1,5 @@
 #include "tests/e2e/ProgramRig.h"
 
-#include "core/ActiveChild.h"
 #include "core/CUstGry.h"
 #include "games/ProgramScreens.h"
 #include "graphics/CDisplay.h"
@@ -10,14 +9,12 @@
 #include "platform/Services.h"
 
 ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale,
-                       const std::function<void(const TempDir&)>& prepare, bool profiles)
+                       const std::function<void(const TempDir&)>& prepare)
 {
     if (!LinkGeneratedTree(sandbox_.Root()))
         return;
     if (prepare)
         prepare(sandbox_.Dir());
-    if (std::string error; profiles && ChooseChildAtStart("", true, error) != StartChoice::Made)
-        return;
     InstallPlatformServices(true);
     SeedRandom(seed);
     PlatformOptions options;

@@ -25,10 +25,9 @@ public:
     // False from Ready() when there is no generated tree to run on. With
     // scale the display has the given size and shows the program scaled.
     // prepare may add files to the program's directory before anything is
-    // loaded. With profiles the directory is the user's folder of a practice
-    // and the children's folders are made ready in it, as a start does.
+    // loaded.
     ProgramRig(int width, int height, const std::string& script, uint64_t seed, bool scale = false,
-               const std::function<void(const TempDir&)>& prepare = {}, bool profiles = false);
+               const std::function<void(const TempDir&)>& prepare = {});
     ~ProgramRig();
 
     bool Ready() const { return ready_; }
