@@ -16,6 +16,7 @@
 #include "core/ErrorMessages.h"
 #include "core/FormMain.h"
 #include "core/FormSplashScreen.h"
+#include "core/PolishPlural.h"
 #include "graphics/CDisplay.h"
 #include "graphics/GlobalFonts.h"
 #include "journal/Journal.h"
@@ -53,9 +54,11 @@ void WriteResourceReport(const fs::path& reportDir)
     const std::string title = "Szeptaczki Cz.VI - Raport zasobów"_cp;
     std::vector<std::string> lines;
     bool complete = false;
+    int missing = 0;
+    int surplus = 0;
     {
         const CSlowa catalogue;
-        complete = catalogue.CheckResources(lines);
+        complete = catalogue.CheckResources(lines, &missing, &surplus);
     }
     if (complete) {
         TheMessageBoxes().Show(title, "Wszystkie zasoby słów istnieją.\nBrak plików nadmiarowych."_cp,
@@ -64,6 +67,8 @@ void WriteResourceReport(const fs::path& reportDir)
     }
 
     lines.insert(lines.begin(), "Raport Zasobów\r\n\r\n"_cp);
+    lines.push_back("Razem: "_cp + CountOf(missing, "brakujący plik"_cp, "brakujące pliki"_cp, "brakujących plików"_cp) +
+                    ", " + CountOf(surplus, "nadmiarowy plik", "nadmiarowe pliki", "nadmiarowych plików"_cp) + ".");
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";

@@ -125,4 +125,16 @@ TEST(ChildProfilesRun, SwitchingChildrenKeepsSettingsStatisticsAndRecordingsApar
     const ProgramResult unknown = RunPractice(practice, "key Escape\n", "--dziecko Zenek");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.errors.find("Nie ma dziecka o imieniu \"Zenek\""), std::string::npos) << unknown.errors;
+
+    // A note to Kuba's day, then the reports of the practice: each child's
+    // beside its files, and the overview linking them.
+    const std::string program = "'" + (practice.Path() / "szeptaczki").string() + "' raport";
+    ASSERT_EQ(RunCommand(program + " --dziecko Kuba --notatka 'SZ w nagłosie lepiej'", practice.Path()).status, 0);
+    const ProgramResult all = RunCommand(program, practice.Path());
+    ASSERT_EQ(all.status, 0) << all.errors;
+    EXPECT_NE(practice.Read("Dzieci/Kuba/Raport postępów.html").find("SZ w nagłosie lepiej"), std::string::npos);
+    EXPECT_NE(practice.Read("Dzieci/Ania/Raport postępów.html").find("Raport postępów — Ania"), std::string::npos);
+    const std::string overview = practice.Read("Raport postępów - dzieci.html");
+    EXPECT_NE(overview.find("href=\"Dzieci/Kuba/Raport%20post%C4%99p%C3%B3w.html\">Kuba</a>"), std::string::npos);
+    EXPECT_NE(overview.find(">Ania</a>"), std::string::npos);
 }
