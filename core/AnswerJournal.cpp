@@ -21,22 +21,19 @@ AnswerJournal::~AnswerJournal()
 
 void AnswerJournal::Open()
 {
-    if (!journal_.Open(NativePath(Journal::kFileName)))
-        std::fprintf(stderr, "szeptaczki: journal of answers: %s\n", journal_.Problem().c_str());
-    else if (!journal_.SetAside().empty())
-        std::fprintf(stderr, "szeptaczki: journal of answers: %s\n", journal_.Problem().c_str());
+    journal_.Close();
+    file_ = NativePath(Journal::kFileName);
     gameStartedMs_ = -1;
 }
 
 void AnswerJournal::Close()
 {
-    // What even the last try cannot write (a full disk) is told: the next
-    // Open starts afresh, and these answers belong to this child alone.
-    const bool wasOpen = journal_.IsOpen();
     journal_.Close();
-    if (wasOpen && journal_.Pending() > 0)
+    if (journal_.Pending() > 0)
         std::fprintf(stderr, "szeptaczki: journal of answers: %zu answers could not be written\n",
                      journal_.Pending());
+    journal_.DropPending();
+    file_.clear();
 }
 
 void AnswerJournal::Note(AnswerOutcome outcome, const CSlowa::SPaczka* word, int32_t tookMs)
@@ -62,7 +59,12 @@ void AnswerJournal::Note(AnswerOutcome outcome, const CSlowa::SPaczka* word, int
     a.tookMs = tookMs;
     gameStartedMs_ = a.gameStartedMs;
     previousMs_ = a.atMs;
-    if (!journal_.Record(a) && journal_.IsOpen())
+    if (!journal_.IsOpen() && !file_.empty()) {
+        const bool opened = journal_.Open(file_);
+        if (!opened || !journal_.SetAside().empty())
+            std::fprintf(stderr, "szeptaczki: journal of answers: %s\n", journal_.Problem().c_str());
+    }
+    if (!journal_.Record(a))
         std::fprintf(stderr, "szeptaczki: journal of answers: %s (kept to write later)\n", journal_.Problem().c_str());
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 
 #include "core/CSlowa.h"
 #include "journal/Journal.h"
@@ -25,11 +26,13 @@ public:
     AnswerJournal(const AnswerJournal&) = delete;
     AnswerJournal& operator=(const AnswerJournal&) = delete;
 
-    // Opens the journal in the program's directory (the active child's
-    // folder). A journal that cannot be opened is told on standard error;
-    // answers then wait in memory for the next Open.
+    // Takes the journal in the program's directory (the active child's
+    // folder). The database is opened (made) with the first answer, so that
+    // a start without a game touches nothing; one that cannot be opened is
+    // told on standard error, and answers wait in memory for the next try.
     void Open();
-    // Writes what waits, then closes (before the active child changes).
+    // Writes what waits, then closes (before the active child changes);
+    // what cannot be written then is told and forgotten.
     void Close();
 
     // tookMs < 0: the time since the game's previous answer, or its start.
@@ -39,6 +42,7 @@ public:
 
 private:
     Journal journal_;
+    std::filesystem::path file_;  // empty until Open
     const CStatRec* stats_;
     int64_t gameStartedMs_ = -1;  // the game the previous answer belonged to
     int64_t previousMs_ = 0;      // and when it was given

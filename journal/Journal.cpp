@@ -86,7 +86,6 @@ Journal::~Journal()
 bool Journal::Open(const fs::path& file, bool create)
 {
     Close();
-    pending_.clear();
     problem_.clear();
     setAside_.clear();
     std::error_code ec;

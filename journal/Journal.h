@@ -63,8 +63,8 @@ public:
     Journal& operator=(const Journal&) = delete;
 
     // Opens (making it when create is true and it is missing) and brings the
-    // schema up to date; answers still pending from a journal opened before
-    // are dropped (they belong to that one). False with the reason in Problem() when there is no
+    // schema up to date; answers still pending are written into it with the
+    // next Record or at Close. False with the reason in Problem() when there is no
     // usable journal; a damaged file is set aside first and a fresh one made.
     bool Open(const std::filesystem::path& file, bool create = true);
     bool IsOpen() const { return db_ != nullptr; }
@@ -76,6 +76,8 @@ public:
     // be written now (it stays pending and goes in with the next call).
     bool Record(const JournalAnswer& answer);
     std::size_t Pending() const { return pending_.size(); }
+    // Forgets the answers still pending (they belonged to another journal).
+    void DropPending() { pending_.clear(); }
 
     bool AddNote(const JournalNote& note);
 

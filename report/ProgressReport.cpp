@@ -45,7 +45,16 @@ bool WriteFile(const fs::path& file, const std::string& bytes)
 void ReadJournal(const fs::path& file, std::vector<JournalAnswer>& answers, std::vector<JournalNote>& notes,
                  std::vector<std::string>& problems)
 {
+    // A journal the program found damaged was kept beside the new one: its
+    // answers are not in this report, and the therapist should know.
     std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(file.filename().string() + ".uszkodzony", 0) == 0 && name.find("-wal") == std::string::npos &&
+            name.find("-shm") == std::string::npos)
+            problems.push_back("Uszkodzony dziennik odpowiedzi odłożono jako " + name +
+                               "; jego odpowiedzi nie weszły do raportu.");
+    }
     if (!fs::exists(file, ec))
         return;  // no game of this program yet: the statistics file tells the rest
     Journal journal;
@@ -55,8 +64,8 @@ void ReadJournal(const fs::path& file, std::vector<JournalAnswer>& answers, std:
         return;
     }
     if (!journal.SetAside().empty())
-        problems.push_back("Dziennik odpowiedzi był uszkodzony: odłożono go jako " +
-                           journal.SetAside().filename().string() + " i zaczęto nowy.");
+        problems.push_back("Uszkodzony dziennik odpowiedzi odłożono jako " + journal.SetAside().filename().string() +
+                           " i zaczęto nowy; jego odpowiedzi nie weszły do raportu.");
     answers = journal.Answers();
     notes = journal.Notes();
     if (!journal.Problem().empty() && journal.SetAside().empty())

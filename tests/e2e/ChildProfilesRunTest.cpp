@@ -76,7 +76,8 @@ TEST(ChildProfilesRun, TodaysFilesBecomeTheFirstChildsAndTheProgramGoesOnWithThe
     EXPECT_EQ(settings.ReadInteger("Pociag", "Gloski", 0), 3);
     for (const char* old : {"prgst6.stt", "Nagrane", "Data/data.ini"})
         EXPECT_FALSE(fs::exists(practice.Path() / old)) << old;
-    EXPECT_TRUE(fs::exists(practice.Path() / "Dzieci" / "Dziecko 1" / "dziennik.db"));
+    // No answer, no journal: a start alone makes no database.
+    EXPECT_FALSE(fs::exists(practice.Path() / "Dzieci" / "Dziecko 1" / "dziennik.db"));
     // The data tree is not the child's: it stays where it was.
     EXPECT_TRUE(fs::exists(practice.Path() / "Data" / "Intf"));
 }

@@ -180,6 +180,7 @@ TEST_F(Report, WritesPageAndTableAndLeavesTheStatisticsAlone)
     }
     const std::string before = box.Dir().Read("prgst6.stt");
     box.Dir().Write("prgst6.stt", before + "xyz");
+    box.Dir().Write("dziennik.db", "not a database");
     std::ostringstream out, err;
     const TempDir reportDir;
     const std::filesystem::path outDir = reportDir.Path() / "nowy";
@@ -191,6 +192,9 @@ TEST_F(Report, WritesPageAndTableAndLeavesTheStatisticsAlone)
     const std::string page = d.Read(std::string("nowy/") + kReportPageName);
     EXPECT_NE(page.find("Przyssawki"), std::string::npos);
     EXPECT_NE(page.find("niepełny"), std::string::npos);
+    // A damaged journal is kept, and the page says its answers are missing.
+    EXPECT_EQ(box.Dir().Read("dziennik.db.uszkodzony"), "not a database");
+    EXPECT_NE(page.find("odłożono jako dziennik.db.uszkodzony"), std::string::npos);
     EXPECT_EQ(d.Read(std::string("nowy/") + kReportCsvName).substr(0, 3), "\xEF\xBB\xBF");
 
     // An output folder that cannot be made is a failure, said so.

@@ -45,7 +45,7 @@ void Plate(InterfaceWriter& out, const UiMode& m)
     cairo_scale(cr, s, s);
     SoftShadow(cr, 6, 8, 180, 84, 18, 4, 0.22);
     RoundedRectPath(cr, 4, 4, 182, 86, 18);
-    SetColour(cr, Hex(0xFFFFFF, 0.95));
+    SetColour(cr, Hex(0xFFFFFF));
     cairo_fill_preserve(cr);
     SetColour(cr, Hex(0xF4A259));
     cairo_set_line_width(cr, 4);
