@@ -1,6 +1,8 @@
 #include "core/ChildNamePlate.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "core/ActiveChild.h"
 #include "core/CBlad.h"
@@ -21,6 +23,13 @@ constexpr TPoint kDesignPlace{21, 679};
 constexpr TRect kDesignNameField{60, 10, 182, 56};
 constexpr int kDesignLargestFont = 21;
 constexpr int kDesignSmallestFont = 12;
+// Below this the name is hard to read on the smallest screen.
+constexpr int kSmallestReadableFont = 10;
+
+std::size_t Distance(std::size_t a, std::size_t b)
+{
+    return a > b ? a - b : b - a;
+}
 
 int Scaled(int v, int width)
 {
@@ -72,23 +81,45 @@ void ChildNamePlate::Compose()
     font.Name = "Arial Black";
     font.Bold = true;
     font.Color = RGB(0xD9, 0x55, 0x2B);
-    // The largest letters the name fits in; a name too long even in the
-    // smallest is cut and ends in dots.
-    std::string shown = name_;
-    for (font.Height = Scaled(kDesignLargestFont, w); font.Height > Scaled(kDesignSmallestFont, w); --font.Height)
-        if (TextRenderer::Measure(font, shown).x <= field.Width())
-            break;
-    while (shown.size() > 1 && TextRenderer::Measure(font, shown + "...").x > field.Width() &&
-           TextRenderer::Measure(font, shown).x > field.Width())
-        shown.pop_back();
-    if (shown != name_) {
-        while (!shown.empty() && shown.back() == ' ')
-            shown.pop_back();
-        shown += "...";
+    // The largest letters the name fits in, on one line or on two split at
+    // the space nearest its middle; a name too long even so is cut and ends
+    // in dots.
+    std::vector<std::string> lines{name_};
+    const std::size_t middle = name_.size() / 2;
+    std::size_t split = std::string::npos;
+    for (std::size_t i = 0; i < name_.size(); ++i)
+        if (name_[i] == ' ' && (split == std::string::npos || Distance(i, middle) < Distance(split, middle)))
+            split = i;
+    const int smallest = std::max(kSmallestReadableFont, Scaled(kDesignSmallestFont, w));
+    bool fits = false;
+    for (font.Height = Scaled(kDesignLargestFont, w); font.Height >= smallest && !fits; --font.Height) {
+        if (TextRenderer::Measure(font, name_).x <= field.Width()) {
+            lines = {name_};
+            fits = true;
+        } else if (split != std::string::npos && 2 * TextRenderer::LineHeight(font) <= field.Height()) {
+            lines = {name_.substr(0, split), name_.substr(split + 1)};
+            fits = TextRenderer::Measure(font, lines[0]).x <= field.Width() &&
+                   TextRenderer::Measure(font, lines[1]).x <= field.Width();
+        }
     }
-    const TPoint size = TextRenderer::Measure(font, shown);
-    TextRenderer::Draw(buffer_, field.left + (field.Width() - size.x) / 2, field.top + (field.Height() - size.y) / 2,
-                       font, shown, field);
+    if (fits) {
+        ++font.Height;  // the loop stepped once past it
+    } else {
+        font.Height = smallest;
+        std::string cut = name_;
+        while (cut.size() > 1 && TextRenderer::Measure(font, cut + "...").x > field.Width())
+            cut.pop_back();
+        while (!cut.empty() && cut.back() == ' ')
+            cut.pop_back();
+        lines = {cut + "..."};
+    }
+    const int lineHeight = TextRenderer::LineHeight(font);
+    int y = field.top + (field.Height() - lineHeight * static_cast<int>(lines.size())) / 2;
+    for (const std::string& line : lines) {
+        const int width = TextRenderer::Measure(font, line).x;
+        TextRenderer::Draw(buffer_, field.left + (field.Width() - width) / 2, y, font, line, field);
+        y += lineHeight;
+    }
 }
 
 void ChildNamePlate::Paint(TCanvas& canvas)
