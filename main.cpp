@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv)
 {
-    return RunSzeptaczki(argc, argv, ProgramScreens(), [](const auto& statisticsFile, const auto& outDir) {
-        return WriteProgressReport(statisticsFile, outDir, std::time(nullptr), std::cout, std::cerr);
+    return RunSzeptaczki(argc, argv, ProgramScreens(), [](const ReportRequest& request) {
+        return WriteProgressReports(request, std::time(nullptr), std::cout, std::cerr);
     });
 }

@@ -29,13 +29,15 @@ const std::string& CommandLineUsage()
 {
     // One line per verb or option, the description from column 21: a new
     // verb or option is one more line here.
-    static const std::string usage = R"(Usage: szeptaczki [options] [z | raport [--out DIR]]
+    static const std::string usage = R"(Usage: szeptaczki [options] [z | raport [--out DIR] [--notatka TEXT [--dzien YYYY-MM-DD]]]
   z                 write the resource report instead of starting the games
-  raport            write the therapist's progress report (HTML + CSV) and exit
-  --out DIR         with raport: write the report into DIR, not beside the statistics
+  raport            write the therapist's progress reports (HTML + CSV) and exit
+  --out DIR         with raport: write the reports into DIR, not beside the statistics
+  --notatka TEXT    with raport: first add a note to today (or --dzien) for the child
+  --dziecko NAME    play as this child (kept for later starts), or report on it alone
   --windowed        a window of the design area's size instead of full screen
   --screen WxH      pretend the screen has this size (picks the display mode)
-  --root DIR        use DIR as the program's directory (data, settings, statistics)
+  --root DIR        use DIR as one child's directory (data, settings, statistics)
   --headless        no display, no sound, virtual clock; needs --script
   --script FILE     feed the input events of FILE, then end as if the main menu closed
                     (without --headless they go to the real window, in real time)
@@ -94,6 +96,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         } else if (a == "--root") {
             if (!value(out.root))
                 return false;
+        } else if (a == "--dziecko") {
+            if (!value(out.child))
+                return false;
+        } else if (a == "--notatka") {
+            if (!value(out.note))
+                return false;
+        } else if (a == "--dzien") {
+            if (!value(out.noteDay))
+                return false;
         } else if (a == "--script") {
             if (!value(out.script))
                 return false;
@@ -116,6 +127,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
     }
     if (!out.reportDir.empty() && !out.report) {
         error = "--out belongs to raport";
+        return false;
+    }
+    if ((!out.note.empty() || !out.noteDay.empty()) && !out.report) {
+        error = "--notatka and --dzien belong to raport";
+        return false;
+    }
+    if (!out.noteDay.empty() && out.note.empty()) {
+        error = "--dzien goes with --notatka";
+        return false;
+    }
+    if (!out.child.empty() && !out.root.empty()) {
+        error = "--dziecko and --root exclude each other (--root names one child's directory)";
         return false;
     }
     if (out.report && out.maintenance) {

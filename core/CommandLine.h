@@ -18,7 +18,10 @@ struct CommandLine {
     bool noScale = false;  // keep the picture unscaled and centred on a larger screen
     int screenWidth = 0;  // 0: the real screen (1024 x 768 when headless)
     int screenHeight = 0;
-    std::string root;    // the program's directory; empty: the executable's directory
+    std::string root;    // one child's directory; empty: the children's folders of the user's folder
+    std::string child;   // "--dziecko NAME" (UTF-8): the child to play or report on
+    std::string note;    // "--notatka TEXT" of the report: a note to add to a day
+    std::string noteDay; // "--dzien RRRR-MM-DD": the note's day; empty: today
     std::string script;  // input events, for headless runs or fed to the window in real time
     std::optional<uint64_t> seed;
 };

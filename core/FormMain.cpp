@@ -6,8 +6,10 @@
 #include "controls/CCheckButW.h"
 #include "controls/CPrzyciskP.h"
 #include "controls/CScrollBar.h"
+#include "core/ActiveChild.h"
 #include "core/CBlad.h"
 #include "core/CStatRec.h"
+#include "core/ChildNamePlate.h"
 #include "core/CSlowa.h"
 #include "core/CUstGry.h"
 #include "core/Program.h"
@@ -59,6 +61,7 @@ TFormMain::TFormMain(TApplication& app)
         BuildBackground();
         BuildButtons();
         BuildRecordingPanel();
+        BuildNamePlate();
     } catch (const CBlad&) {
         FormMain = nullptr;
         throw;
@@ -285,6 +288,18 @@ void TFormMain::BuildRecordingPanel()
     const TRect play = buttons_[kPlay]->BoundsRect();
     const int width = play.Height() * 7 / 4;
     indicator_->SetPlace(RectXYWH(play.left - play.Height() / 3 - width, play.top, width, play.Height()));
+}
+
+void TFormMain::BuildNamePlate()
+{
+    // Another child's files: the recordings shown anew, the tab of its settings.
+    namePlate_ = std::make_unique<ChildNamePlate>(*this, background_);
+    namePlate_->OnChildChanged = [this] {
+        nagData_->Reload();
+        shownTab_ = 0;
+        Repaint();
+    };
+    namePlate_->SetName(ActiveChildName());
 }
 
 CPrzyciskP& TFormMain::Button(const std::string& baseName)

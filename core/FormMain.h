@@ -19,6 +19,7 @@
 
 class CCheckBut;
 class CCheckButW;
+class ChildNamePlate;
 class CNagData;
 class CNagrywanie;
 class CObiektGraficzny;
@@ -53,6 +54,7 @@ public:
     CNagData& Recordings() { return *nagData_; }
     CNagrywanie& Recorder() { return *recorder_; }
     const RecordingIndicator& Indicator() const { return *indicator_; }
+    ChildNamePlate& NamePlate() { return *namePlate_; }
     CCheckBut& AmountButton(int i) { return *amounts_[static_cast<std::size_t>(i)]; }
     CCheckBut& SoundButton(int i) { return *sounds_[static_cast<std::size_t>(i)]; }
     CCheckBut& PositionButton(int i) { return *positions_[static_cast<std::size_t>(i)]; }
@@ -65,6 +67,7 @@ private:
     void BuildBackground();
     void BuildButtons();
     void BuildRecordingPanel();
+    void BuildNamePlate();
 
     void FormPaint();
     void FormActivate();
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<CScrollBar> scrollBar_;
     std::unique_ptr<CNagrywanie> recorder_;
     std::unique_ptr<RecordingIndicator> indicator_;
+    std::unique_ptr<ChildNamePlate> namePlate_;
     bool busy_ = false;
     // The slot being recorded, and whether the recorder really started: the
     // slot is noted as recorded only once its recording is in its file.

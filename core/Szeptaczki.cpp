@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/ActiveChild.h"
+#include "core/AnswerJournal.h"
 #include "core/CBlad.h"
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
@@ -14,18 +16,22 @@
 #include "core/ErrorMessages.h"
 #include "core/FormMain.h"
 #include "core/FormSplashScreen.h"
+#include "core/PolishPlural.h"
 #include "graphics/CDisplay.h"
 #include "graphics/GlobalFonts.h"
+#include "journal/Journal.h"
 #include "platform/Application.h"
 #include "platform/Backend.h"
 #include "platform/Platform.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
+#include "screens/FormDzieci.h"
 #include "screens/FormKomunikat.h"
 #include "screens/FormKoniecGry.h"
 #include "core/CommandLine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/ChildFolders.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
@@ -48,9 +54,11 @@ void WriteResourceReport(const fs::path& reportDir)
     const std::string title = "Szeptaczki Cz.VI - Raport zasobów"_cp;
     std::vector<std::string> lines;
     bool complete = false;
+    int missing = 0;
+    int surplus = 0;
     {
         const CSlowa catalogue;
-        complete = catalogue.CheckResources(lines);
+        complete = catalogue.CheckResources(lines, &missing, &surplus);
     }
     if (complete) {
         TheMessageBoxes().Show(title, "Wszystkie zasoby słów istnieją.\nBrak plików nadmiarowych."_cp,
@@ -59,6 +67,8 @@ void WriteResourceReport(const fs::path& reportDir)
     }
 
     lines.insert(lines.begin(), "Raport Zasobów\r\n\r\n"_cp);
+    lines.push_back("Razem: "_cp + CountOf(missing, "brakujący plik"_cp, "brakujące pliki"_cp, "brakujących plików"_cp) +
+                    ", " + CountOf(surplus, "nadmiarowy plik", "nadmiarowe pliki", "nadmiarowych plików"_cp) + ".");
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
@@ -112,8 +122,10 @@ void RestoreDirectory(const fs::path& dir)
 struct ProgramObjects {
     std::unique_ptr<CSlowa> slowa;
     std::unique_ptr<CStatRec> statRec;
+    std::unique_ptr<AnswerJournal> journal;
     std::unique_ptr<TFormMain> formMain;
     std::unique_ptr<TFormKomunikat> formKomunikat;
+    std::unique_ptr<TFormDzieci> formDzieci;
     std::unique_ptr<TFormKoniecGry> formKoniecGry;
     std::vector<std::unique_ptr<CScreenOwner>> screens;
 
@@ -122,14 +134,54 @@ struct ProgramObjects {
         while (!screens.empty())
             screens.pop_back();
         formKoniecGry.reset();
+        formDzieci.reset();
         formKomunikat.reset();
         formMain.reset();  // saves the settings
+        journal.reset();   // writes what waits
         StatRec = nullptr;
         statRec.reset();
         Slowa = nullptr;
         slowa.reset();
     }
 };
+
+// The children the report is asked for, with their files: the one of
+// --root, the one named or the active one, or every child of the practice.
+bool MakeReportRequest(const CommandLine& cmd, ReportRequest& request)
+{
+    auto childHere = [](const std::string& name) {
+        return ReportRequest::Child{name, ProgramDir(), CStatRec::FileNameFor(6), NativePath(Journal::kFileName)};
+    };
+    if (!cmd.root.empty()) {
+        request.children.push_back(childHere(ProgramDir().filename().string()));
+        return true;
+    }
+    std::string error;
+    if (ChooseChildAtStart(Utf8ToCp1250(cmd.child), false, error) != StartChoice::Made) {
+        std::fprintf(stderr, "szeptaczki raport: %s\n", Cp1250ToUtf8(error).c_str());
+        if (!cmd.child.empty()) {
+            std::string names;
+            for (const std::string& name : ChildFolders(PracticeDir()).Names())
+                names += (names.empty() ? "" : ", ") + Cp1250ToUtf8(name);
+            std::fprintf(stderr, "szeptaczki raport: dzieci: %s\n", names.c_str());
+        }
+        return false;
+    }
+    request.practiceDir = PracticeDir();
+    if (!cmd.child.empty() || !cmd.note.empty()) {
+        request.children.push_back(childHere(Cp1250ToUtf8(ActiveChildName())));
+        return true;
+    }
+    request.overview = true;
+    const ChildFolders folders(PracticeDir());
+    const fs::path active = ProgramDir();
+    for (const std::string& name : folders.Names()) {
+        SetActiveChildDir(folders.FolderOf(name));
+        request.children.push_back(childHere(Cp1250ToUtf8(name)));
+    }
+    SetActiveChildDir(active);
+    return true;
+}
 
 }  // namespace
 
@@ -168,9 +220,13 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
             std::fprintf(stderr, "szeptaczki: this build has no progress report\n");
             return 2;
         }
-        const fs::path statistics = CStatRec::FileNameFor(6);
-        return writeReport(statistics, cmd.reportDir.empty() ? statistics.parent_path()
-                                                             : fs::absolute(cmd.reportDir, ec));
+        ReportRequest request;
+        if (!MakeReportRequest(cmd, request))
+            return 2;
+        request.outDir = cmd.reportDir.empty() ? fs::path() : fs::absolute(cmd.reportDir, ec);
+        request.note = cmd.note;
+        request.noteDay = cmd.noteDay;
+        return writeReport(request);
     }
 
     InstallPlatformServices(cmd.headless);
@@ -183,6 +239,22 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         return 0;
     }
 
+    // Without --root the user's folder holds a folder per child, and the
+    // child's folder takes the place of the program's directory.
+    if (cmd.root.empty() && !PracticeDir().empty()) {
+        std::string reason;
+        const StartChoice choice = ChooseChildAtStart(Utf8ToCp1250(cmd.child), true, reason);
+        if (choice == StartChoice::NoSuchChild) {
+            std::fprintf(stderr, "szeptaczki: %s\n", Cp1250ToUtf8(reason).c_str());
+            return 2;
+        }
+        if (choice == StartChoice::FoldersFailed) {
+            TheMessageBoxes().Show("Szeptaczki Cz.VI - Błąd"_cp,
+                                   "Nie można utworzyć folderu na ustawienia, statystyki i nagrania:\n"_cp + reason,
+                                   MessageIcon::Error);
+            return 1;
+        }
+    }
     // An installation is never written to: the child's files go to the
     // user's folder, which the first start makes.
     if (std::string reason; !MakeUserFolder(reason)) {
@@ -272,10 +344,14 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
             Slowa = program.slowa.get();
             program.statRec = std::make_unique<CStatRec>(6, nullptr);
             StatRec = program.statRec.get();
+            program.journal = std::make_unique<AnswerJournal>(program.statRec.get());
+            TheAnswerJournal = program.journal.get();
+            program.journal->Open();
 
             program.formMain = std::make_unique<TFormMain>(*app);
             app->SetMainForm(*program.formMain);
             program.formKomunikat = std::make_unique<TFormKomunikat>(*app);
+            program.formDzieci = std::make_unique<TFormDzieci>(*app);
             program.formKoniecGry = std::make_unique<TFormKoniecGry>(*app, *program.statRec);
             for (const ScreenMaker& make : screenMakers)
                 program.screens.push_back(make(*app));

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/Program.h"
+#include "core/ReportRequest.h"
 
-// The "raport" verb, given by the program: writes the progress report of the
-// statistics file into outDir and returns the exit status.
-using ReportWriter =
-    std::function<int(const std::filesystem::path& statisticsFile, const std::filesystem::path& outDir)>;
+// The "raport" verb, given by the program: writes the progress reports asked
+// for and returns the exit status.
+using ReportWriter = std::function<int(const ReportRequest& request)>;
 
 // Runs the program. screenMakers make the screens above the core (games,
 // about screen) in the order of start-up. The exit status is 0, 1 when the

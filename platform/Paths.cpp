@@ -111,6 +111,7 @@ void SetProgramPlaces(const ProgramPlaces& places)
     current.data = AbsoluteNormal(places.data);
     current.user = places.user.empty() ? fs::path() : AbsoluteNormal(places.user);
     current.installed = places.installed;
+    current.child = places.child.empty() ? fs::path() : AbsoluteNormal(places.child);
 }
 
 const ProgramPlaces& CurrentProgramPlaces()
@@ -123,7 +124,18 @@ void SetProgramDir(const fs::path& dir)
     SetProgramPlaces({dir, dir, false});
 }
 
+void SetActiveChildDir(const fs::path& dir)
+{
+    PlacesStorage().child = dir.empty() ? fs::path() : AbsoluteNormal(dir);
+}
+
 const fs::path& ProgramDir()
+{
+    const ProgramPlaces& places = PlacesStorage();
+    return places.child.empty() ? places.user : places.child;
+}
+
+const fs::path& PracticeDir()
 {
     return PlacesStorage().user;
 }
@@ -162,8 +174,8 @@ bool MakeUserFolder(std::string& error)
         error = settingsFolder.string() + ": " + ec.message();
         return false;
     }
-    if (::access(places.user.c_str(), W_OK | X_OK) != 0 || ::access(settingsFolder.c_str(), W_OK | X_OK) != 0) {
-        error = places.user.string() + ": " + std::generic_category().message(errno);
+    if (::access(ProgramDir().c_str(), W_OK | X_OK) != 0 || ::access(settingsFolder.c_str(), W_OK | X_OK) != 0) {
+        error = ProgramDir().string() + ": " + std::generic_category().message(errno);
         return false;
     }
     return true;

@@ -15,10 +15,16 @@
 // recordings, reports) are written. A build and --root keep both in one
 // directory; an installation keeps the tree in its share/szeptaczki and the
 // user's files in the user's data folder, so that it may be read-only.
+// With children's profiles the user's folder is the practice's: it holds a
+// folder per child (ChildFolders.h), and the active child's folder is the
+// program's directory of the design for the child's own files.
 struct ProgramPlaces {
     std::filesystem::path data;
     std::filesystem::path user;
     bool installed = false;  // user is the user's data folder, made on first start
+    // The active child's folder inside user; empty when user itself is the
+    // one child's directory (--root, tests).
+    std::filesystem::path child;
 };
 
 // The places for a program in exeDir: the data tree beside it when there is
@@ -32,11 +38,17 @@ ProgramPlaces LocateProgramPlaces(const std::filesystem::path& exeDir);
 
 void SetProgramPlaces(const ProgramPlaces& places);
 const ProgramPlaces& CurrentProgramPlaces();
-// Both places in one directory.
+// Both places in one directory, which is one child's directory.
 void SetProgramDir(const std::filesystem::path& dir);
-// The program's directory: the place of the user's files and the working
-// directory after start-up. In a build it also holds the data tree.
+// Makes a child's folder the place of the user's files (empty: the user's
+// folder again).
+void SetActiveChildDir(const std::filesystem::path& dir);
+// The program's directory: the place of the user's files (the active child's
+// folder) and the working directory after start-up. In a build without
+// profiles it also holds the data tree.
 const std::filesystem::path& ProgramDir();
+// The user's folder: the practice's files and the children's folders.
+const std::filesystem::path& PracticeDir();
 // The read-only data tree.
 const std::filesystem::path& DataDir();
 

@@ -213,6 +213,15 @@ void CNagData::HideRows()
     }
 }
 
+void CNagData::Reload()
+{
+    Load();
+    while (ScrollUp()) {
+    }
+    for (int k = 0; k < static_cast<int>(rows_.size()); ++k)
+        FillRow(k);
+}
+
 bool CNagData::ScrollUp()
 {
     if (top_ <= 0)

@@ -67,6 +67,8 @@ public:
     void ShowRows();
     void HideRows();
 
+    // Reads the slot list again (another child's) and shows it from the top.
+    void Reload();
     // Move the list by one slot; false when it is already at that end.
     bool ScrollUp();
     bool ScrollDown();

@@ -17,7 +17,7 @@ esac
 # Building the program and generating its data tree.
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev
+  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev libsqlite3-dev
   libcairo2-dev libfreetype-dev librsvg2-dev
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
 )

@@ -31,4 +31,13 @@ TEST(CommandLine, ReportVerbTakesAnOutputFolderAndNeedsNoScript)
     EXPECT_FALSE(Parse({"z", "raport"}, cmd, error));
     EXPECT_FALSE(Parse({"raport", "--out"}, cmd, error));
     EXPECT_FALSE(Parse({"--headless"}, cmd, error));
+
+    // A note belongs to the report; a child is named by --dziecko or by its
+    // directory, not both.
+    ASSERT_TRUE(Parse({"raport", "--dziecko", "Ola", "--notatka", "Dobrze", "--dzien", "2026-12-01"}, cmd, error));
+    EXPECT_EQ(cmd.child, "Ola");
+    EXPECT_EQ(cmd.noteDay, "2026-12-01");
+    EXPECT_FALSE(Parse({"--notatka", "Dobrze"}, cmd, error));
+    EXPECT_FALSE(Parse({"raport", "--dzien", "2026-12-01"}, cmd, error));
+    EXPECT_FALSE(Parse({"--root", "/tmp/x", "--dziecko", "Ola"}, cmd, error));
 }

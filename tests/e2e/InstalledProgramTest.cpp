@@ -170,7 +170,8 @@ TEST_F(Installed, AGameAndARecordingLeaveTheirFilesInTheUsersFolderOnly)
                                          "key Escape\n");
     ASSERT_EQ(r.status, 0) << r.errors;
 
-    const fs::path user = home.Path() / "szeptaczki";
+    // The first start makes a first child, whose folder holds the child's files.
+    const fs::path user = home.Path() / "szeptaczki" / "Dzieci" / "Dziecko 1";
     CIniFile settings(user / "Data" / "data.ini");
     EXPECT_EQ(settings.ReadInteger("DaneProgramu", "Zakladka", 0), 6);
     ASSERT_TRUE(fs::exists(user / "prgst6.stt"));
@@ -188,7 +189,7 @@ TEST_F(Installed, WithoutXdgDataHomeTheFilesGoUnderDotLocalAndTheNextStartFindsT
 {
     TempDir home;
     ASSERT_EQ(RunInstalled(home.Path(), "", "expect form FormMain\nkey Escape\n").status, 0);
-    const fs::path user = home.Path() / ".local" / "share" / "szeptaczki";
+    const fs::path user = home.Path() / ".local" / "share" / "szeptaczki" / "Dzieci" / "Dziecko 1";
     EXPECT_EQ(CIniFile(user / "Data" / "data.ini").ReadInteger("DaneProgramu", "LU", -1), 0);
     EXPECT_EQ(fs::file_size(user / "prgst6.stt"), 20u);
     const ProgramResult again = RunInstalled(home.Path(), "", "expect form FormMain\nkey Escape\n");

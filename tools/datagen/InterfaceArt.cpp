@@ -23,6 +23,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateArrows(out, m);
     }
     GenerateScreens(out);
+    GenerateChildren(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));
     const auto missing = out.Missing();
     if (!missing.empty())

@@ -18,6 +18,8 @@ struct ButtonLook {
 
 ButtonLook LookOf(const std::string& base)
 {
+    if (IsChildrenButton(base))
+        return {ChildrenButtonColour(base), base == "dz_lewo" || base == "dz_prawo"};
     if (base == "stop" || base == "rrec")
         return {Hex(0xF0483E), base == "rrec"};
     if (base == "pomoc")
@@ -42,7 +44,9 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     UiTextStyle text;
     text.fill = Hex(0xFFFFFF);
-    if (base == "stop") {
+    if (IsChildrenButton(base)) {
+        DrawChildrenButtonGlyph(cr, base, cx, cy);
+    } else if (base == "stop") {
         // The word stays well inside the white rim: the rim's flats lie
         // about 0.36 of the button from the centre.
         text.size = s * 0.29;
@@ -180,6 +184,8 @@ void DrawButton(UiCanvas& c, const std::string& base, ButtonState state)
     Glyph(cr, base, w / 2, h / 2 + press, std::min(w, h));
 }
 
+} // namespace
+
 // The library pictures of an image button: each state opaque where the mask
 // is white and white elsewhere, the mask white where the button is opaque.
 void WriteButton(InterfaceWriter& out, const std::string& base)
@@ -197,6 +203,8 @@ void WriteButton(InterfaceWriter& out, const std::string& base)
     }
     out.Library(base + "_M", mask);
 }
+
+namespace {
 
 // A check button chip on the panel colour: unchecked white with a coloured
 // rim, checked filled with a tick.

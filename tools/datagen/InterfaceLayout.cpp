@@ -1,5 +1,6 @@
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
+#include "tools/datagen/InterfaceParts.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -203,6 +204,8 @@ UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSi
 
 UiSize ButtonSize(const std::string& base)
 {
+    if (IsChildrenButton(base))
+        return ChildrenButtonSize(base);
     if (base == "stop" || base == "pomoc" || base == "dalej" || base == "wstecz")
         return {64, 60};
     if (base == "start" || base == "wyjdz" || base == "oprogramie")
@@ -387,5 +390,6 @@ std::vector<InterfaceFile> InterfaceFileTable()
     library("scroll_D", ButtonSize("scroll"));
     library("scroll_M", ButtonSize("scroll"));
     library("REKA1", kHandCursorSize);
+    AddChildrenFiles(files);
     return files;
 }

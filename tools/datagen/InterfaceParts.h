@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/Bitmap.h"
 #include "tools/datagen/InterfaceLayout.h"
@@ -29,6 +31,22 @@ void GenerateArrows(InterfaceWriter& out, const UiMode& m);
 // A library picture of one state of a button drawn with alpha: pure colour
 // where the drawing covers, white elsewhere; with mask, its cover in grey.
 void LibraryPicture(const UiCanvas& drawing, Bitmap& picture, Bitmap* mask);
+
+void GenerateChildren(InterfaceWriter& out);
+
+// The library pictures of an image button, drawn by its base name.
+void WriteButton(InterfaceWriter& out, const std::string& base);
+
+// The children's profiles (InterfaceChildren.cpp): the menu's name plate,
+// the children's window, and the buttons of the window, which the button
+// drawing asks about by name.
+constexpr UiSize kChildrenWindowSize{520, 420};
+UiSize ChildPlateSize(const UiMode& m);
+bool IsChildrenButton(const std::string& base);
+UiSize ChildrenButtonSize(const std::string& base);
+UiColour ChildrenButtonColour(const std::string& base);
+void DrawChildrenButtonGlyph(cairo_t* cr, const std::string& base, double cx, double cy);
+void AddChildrenFiles(std::vector<InterfaceFile>& files);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
 enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Music, MusicOff };
