@@ -41,6 +41,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.maintenance = true;
         } else if (a == "raport") {
             out.report = true;
+        } else if (a == "glos") {
+            out.voice = true;
+        } else if (a == "--eksport") {
+            if (!value(out.voiceExport))
+                return false;
+        } else if (a == "--import") {
+            if (!value(out.voiceImport))
+                return false;
         } else if (a == "--out") {
             if (!value(out.reportDir))
                 return false;
@@ -89,7 +97,19 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         error = "z and raport exclude each other";
         return false;
     }
-    if (out.headless && out.script.empty() && !out.maintenance && !out.report) {
+    if ((!out.voiceExport.empty() || !out.voiceImport.empty()) && !out.voice) {
+        error = "--eksport and --import belong to glos";
+        return false;
+    }
+    if (out.voice && (out.report || out.maintenance)) {
+        error = "glos excludes z and raport";
+        return false;
+    }
+    if (out.voice && out.voiceExport.empty() == out.voiceImport.empty()) {
+        error = "glos wants either --eksport FILE or --import FILE|FOLDER";
+        return false;
+    }
+    if (out.headless && out.script.empty() && !out.maintenance && !out.report && !out.voice) {
         error = "--headless needs --script FILE";
         return false;
     }

@@ -48,6 +48,8 @@ public:
     TPaintBox g_Menu;
     TLabel vL_Nazwisko;
     TLabel vL_Data;
+    // The help line: how the adult reaches the voice screen.
+    TLabel vL_Pomoc;
 
     bool Busy() const { return busy_; }
     CNagData& Recordings() { return *nagData_; }
@@ -84,6 +86,7 @@ private:
     void EnterBusyState();
     void RedrawBusyButtons();
     void ShowMessageNumber(int number);
+    void ShowVoiceScreen();
     void DropFocus();
 
     SMainMenuLayout layout_;

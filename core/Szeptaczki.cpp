@@ -119,7 +119,7 @@ struct ProgramObjects {
 }  // namespace
 
 int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers,
-                  const ReportWriter& writeReport)
+                  const ReportWriter& writeReport, const VoiceSetTool& voiceSetTool)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine cmd;
@@ -151,6 +151,16 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         const fs::path statistics = CStatRec::FileNameFor(6);
         return writeReport(statistics, cmd.reportDir.empty() ? statistics.parent_path()
                                                              : fs::absolute(cmd.reportDir, ec));
+    }
+
+    // Sharing the voice set needs no window and no sound either.
+    if (cmd.voice) {
+        if (!voiceSetTool) {
+            std::fprintf(stderr, "szeptaczki: this build cannot share a voice set\n");
+            return 2;
+        }
+        const bool exporting = !cmd.voiceExport.empty();
+        return voiceSetTool(exporting, fs::absolute(exporting ? cmd.voiceExport : cmd.voiceImport, ec));
     }
 
     InstallPlatformServices(cmd.headless);

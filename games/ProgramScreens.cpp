@@ -9,6 +9,7 @@
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
+#include "voice/FormGlos.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ private:
 
 std::vector<ScreenMaker> ProgramScreens()
 {
-    // Start-up order: memory, train, conveyor, suction cups, forklift, about.
+    // Start-up order: memory, train, conveyor, suction cups, forklift, about, voice.
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
@@ -67,5 +68,6 @@ std::vector<ScreenMaker> ProgramScreens()
         MakeFormPrzyssawki,
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<WidlakScreen>(app); },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
+        MakeFormGlos,
     };
 }

@@ -19,7 +19,7 @@ namespace {
 
 ProgramPlaces& PlacesStorage()
 {
-    static ProgramPlaces places{fs::current_path(), fs::current_path(), false};
+    static ProgramPlaces places{fs::current_path(), fs::current_path(), false, fs::current_path() / kVoiceFolderName};
     return places;
 }
 
@@ -78,17 +78,18 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     // The usual spellings: a tree copied from a Windows disk counts as beside.
     for (const char* name : {"Data", "DATA", "data"})
         if (IsDirectory(dir / name))
-            return {dir, dir, false};
+            return {dir, dir, false, dir / kVoiceFolderName};
     const fs::path shared = (dir.parent_path() / "share" / "szeptaczki").lexically_normal();
     if (!IsDirectory(shared / "Data"))
-        return {dir, dir, false};
+        return {dir, dir, false, dir / kVoiceFolderName};
 
     fs::path user;
     if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
         user = fs::path(xdgDataHome) / "szeptaczki";
     else if (home && *home)
         user = fs::path(home) / ".local" / "share" / "szeptaczki";
-    return {shared, user.lexically_normal(), true};
+    user = user.lexically_normal();
+    return {shared, user, true, user.empty() ? fs::path() : user / kVoiceFolderName};
 }
 
 ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
@@ -108,6 +109,10 @@ void SetProgramPlaces(const ProgramPlaces& places)
     current.data = AbsoluteNormal(places.data);
     current.user = places.user.empty() ? fs::path() : AbsoluteNormal(places.user);
     current.installed = places.installed;
+    if (!places.voice.empty())
+        current.voice = AbsoluteNormal(places.voice);
+    else
+        current.voice = current.user.empty() ? fs::path() : current.user / kVoiceFolderName;
 }
 
 const ProgramPlaces& CurrentProgramPlaces()
@@ -117,7 +122,7 @@ const ProgramPlaces& CurrentProgramPlaces()
 
 void SetProgramDir(const fs::path& dir)
 {
-    SetProgramPlaces({dir, dir, false});
+    SetProgramPlaces({dir, dir, false, dir / kVoiceFolderName});
 }
 
 const fs::path& ProgramDir()

@@ -11,6 +11,7 @@ packages=(
   libcairo2-dev libfreetype-dev librsvg2-dev
   xvfb
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
+  sox
   chromium desktop-file-utils appstream
 )
 

@@ -20,6 +20,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateSuction(out, m);
         GenerateAbout(out, m);
         GenerateForklift(out, m);
+        GenerateVoice(out, m);
     }
     GenerateScreens(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));

@@ -132,6 +132,10 @@ UiTrainPoint AboutLogoPlace(const UiMode& m);
 int AboutVersionTop(const UiMode& m);
 UiTrainPoint AboutStopPlace(const UiMode& m);
 
+// Voice screen: the strip of its row icons (the screen's own layout gives
+// the rest).
+UiSize VoiceIconStripSize(const UiMode& m);
+
 // Library pictures: image buttons, check buttons and small widgets.
 UiSize ButtonSize(const std::string& base);
 UiSize CheckButtonSize(bool large, bool soundButton);

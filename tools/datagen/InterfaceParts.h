@@ -23,6 +23,7 @@ void GenerateSuction(InterfaceWriter& out, const UiMode& m);
 void GenerateScreens(InterfaceWriter& out);
 void GenerateAbout(InterfaceWriter& out, const UiMode& m);
 void GenerateForklift(InterfaceWriter& out, const UiMode& m);
+void GenerateVoice(InterfaceWriter& out, const UiMode& m);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
 enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Speaker, SpeakerOff };
