@@ -33,7 +33,7 @@ TFormGlos::TFormGlos(TApplication& app, const CSlowa& catalogue)
       A_Odtworz("A_Odtworz", [this] { PlayChosen(); }),
       A_Nagraj("A_Nagraj", [this] { StartRecording(); }),
       A_Zatrzymaj("A_Zatrzymaj", [this] { FinishRecording(); }),
-      A_Zatwierdz("A_Zatwierdz", [this] { AcceptAndGoOn(); }),
+      A_Zatwierdz("A_Zatwierdz", [this] { AcceptTake(); }),
       A_Usun("A_Usun", [this] { DeleteChosen(); }),
       A_Wroc("A_Wroc", [this] { Leave(); }),
       A_Slowa("A_Slowa", [this] { ShowKind(VoiceLibrary::Kind::Word); }),
@@ -166,6 +166,7 @@ void TFormGlos::BuildControls()
 void TFormGlos::ShowVoiceScreen()
 {
     library_.Refresh();
+    spaceDown_ = false;
     Say("Wybierz słowo i naciśnij Enter albo Spację, aby je nagrać."_cp, Tone::Plain);
     ShowKind(list_.Kind());
     ShowModal();
@@ -210,8 +211,6 @@ void TFormGlos::FilterChanged()
     for (std::size_t i = 0; i < 3; ++i)
         if (positions_[i]->IsChecked())
             positions |= kPositionBits[i];
-    if (recorder_.GetState() == TakeRecorder::State::Recording)
-        FinishRecording();
     recorder_.Discard();
     list_.SetFilter(sounds, positions);
     if (list_.Empty())
@@ -237,8 +236,8 @@ void TFormGlos::FormKeyDown(int& key, TShiftState shift)
     case VK_RETURN:
         if (state == TakeRecorder::State::Recording)
             FinishRecording();
-        else if (state == TakeRecorder::State::Reviewing)
-            AcceptAndGoOn();
+        else if (state == TakeRecorder::State::Reviewing && AcceptTake())
+            RecordNextUnrecorded(false);
         else
             RecordNextUnrecorded(true);
         break;
@@ -325,7 +324,7 @@ void TFormGlos::ListMouseDown(int x, int y)
     else if (slot == 1)
         StartRecording();
     else if (slot == 0 && recorder_.GetState() == TakeRecorder::State::Reviewing)
-        AcceptAndGoOn();
+        AcceptTake();
     else if (slot == 0 && library_.At(list_.SelectedEntry()).recorded)
         DeleteChosen();
     Refresh();
@@ -368,20 +367,21 @@ void TFormGlos::RecorderEnded()
     Refresh();
 }
 
-void TFormGlos::AcceptAndGoOn()
+bool TFormGlos::AcceptTake()
 {
     if (recorder_.GetState() != TakeRecorder::State::Reviewing)
-        return;
+        return false;
     const std::size_t entry = recorder_.TakeEntry();
     std::string error;
     if (!recorder_.Accept(library_, error)) {
-        Say(error, Tone::Bad);
+        Say(error, Tone::Bad);  // the take still waits: nothing is lost
         Refresh();
-        return;
+        return false;
     }
     list_.SelectEntry(entry);
     Say("Zapisano „"_cp + library_.At(entry).text + "”."_cp, Tone::Good);
-    RecordNextUnrecorded(false);
+    Refresh();
+    return true;
 }
 
 void TFormGlos::RecordNextUnrecorded(bool withChosen)
@@ -483,6 +483,10 @@ void TFormGlos::UpdateButtons()
                       (state == TakeRecorder::State::Reviewing || library_.At(list_.SelectedEntry()).recorded));
     A_Slowa.SetEnabled(!recording);
     A_Zwroty.SetEnabled(!recording);
+    for (TAction& a : soundActions)
+        a.SetEnabled(!recording);
+    for (TAction& a : positionActions)
+        a.SetEnabled(!recording);
     buttons_[kRecord]->SetVisible(!recording);
     buttons_[kStop]->SetVisible(recording);
     for (const int i : {kPlay, kRecord, kAccept, kDelete})

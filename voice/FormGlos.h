@@ -3,8 +3,9 @@
 // the generated recordings. Words are filtered by sounds and positions as in
 // a game's settings; each row shows the word's picture and text, whether the
 // practice has recorded it, and play / record / accept / delete. Space (held,
-// or pressed twice) records; Enter accepts the take and records the next word
-// that has no recording yet; a take is kept only when accepted.
+// or pressed twice) records; Enter ends a take, and on a take played back
+// keeps it and records the next word that has no recording yet; a take is
+// kept only when accepted.
 #pragma once
 
 #include <array>
@@ -73,7 +74,8 @@ private:
 
     void StartRecording();
     void FinishRecording();
-    void AcceptAndGoOn();
+    // Keeps the waiting take; false when there is none or it cannot be kept.
+    bool AcceptTake();
     void RecordNextUnrecorded(bool withChosen);
     void PlayChosen();
     void DeleteChosen();
