@@ -18,6 +18,7 @@
 #include "platform/WaveFile.h"
 #include "tests/e2e/ProgramRig.h"
 #include "tests/voice/VoiceTestSupport.h"
+#include "voice/FormGlos.h"
 
 namespace fs = std::filesystem;
 
@@ -141,4 +142,29 @@ TEST(VoiceInGames, AGamePlaysThePracticesRecordingWhereItHasOneAndTheGeneratedOn
     for (const std::string& word : words)
         expected.insert(word == human ? "Glos/" + word + ".wav" : "Data/Smd/" + word + ".pw");
     EXPECT_EQ(heard, expected);
+}
+
+TEST(VoiceScreen, EveryControlLiesInsideThePanelApartFromTheOthersInEveryDisplayMode)
+{
+    for (const auto& [width, height] : {std::pair{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        ProgramRig rig(width, height, "", 1);
+        if (!rig.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        auto* form = dynamic_cast<TFormGlos*>(TheVoiceScreen());
+        ASSERT_NE(form, nullptr);
+        const TRect panel = form->Layout().panel;
+        std::vector<const TControl*> shown;
+        for (const TControl* c : form->Controls())
+            if (c->Visible())
+                shown.push_back(c);
+        ASSERT_GE(shown.size(), 27u);  // 15 filters, 2 lists, 5 buttons, 4 paint boxes, the keys' line
+        for (const TControl* c : shown) {
+            const TRect r = c->BoundsRect();
+            EXPECT_EQ(r.Intersect(panel), r) << c->Name << " leaves the panel";
+            for (const TControl* other : shown)
+                EXPECT_TRUE(other == c || r.Intersect(other->BoundsRect()).IsEmpty())
+                    << c->Name << " overlaps " << other->Name;
+        }
+    }
 }

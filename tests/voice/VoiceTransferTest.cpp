@@ -138,3 +138,32 @@ TEST(VoiceSet, DamagedArchivesAndFilesChangeNothingAndAreReported)
     EXPECT_EQ(kept.channels, 1);
     EXPECT_LT(kept.DurationMs(), static_cast<int>(voice.size() * 1000 / kRecordingRate) - 400);
 }
+
+TEST(VoiceSet, TheCommandLineSharesASetBetweenTwoUserFoldersAndNamesWhatItPassedOver)
+{
+    if (ProgramPath().empty() || GeneratedWord("zaba").empty())
+        GTEST_SKIP() << "no program or no generated data tree";
+    TempDir practice, home, folder;
+    const auto run = [](const std::string& args, const TempDir& dir) { return RunProgram(args, dir.Path()); };
+    const auto quoted = [](const fs::path& p) { return "'" + p.string() + "'"; };
+    folder.Write("Żaba.wav", WaveBytes(TakeAround(GeneratedWord("zaba"), 0.5, 300, 300, 20), 22050, 1, "pcm16"));
+    ASSERT_EQ(run("--root . glos --import " + quoted(folder.Path()), practice).status, 0);
+    ASSERT_EQ(run("--root . glos --eksport glos.tar", practice).status, 0);  // relative to where it was started
+    ASSERT_EQ(run("--root . glos --import " + quoted(practice.Path() / "glos.tar"), home).status, 0);
+    EXPECT_TRUE(home.Read("Glos/zaba.wav") == practice.Read("Glos/zaba.wav"));
+    EXPECT_FALSE(practice.Read("Glos/zaba.wav").empty());
+
+    // A file it cannot use: the rest is taken, the file named, the status 1.
+    folder.Write("kot.wav", "not a sound");
+    const ProgramResult partial = run("--root . glos --import " + quoted(folder.Path()), home);
+    EXPECT_EQ(partial.status, 1);
+    EXPECT_NE(partial.errors.find("kot.wav"), std::string::npos) << partial.errors;
+    // A voice folder that cannot be made (a file stands in its way): nothing
+    // is taken, every file is named, no crash.
+    TempDir blocked;
+    blocked.Write("Glos", "");
+    const ProgramResult refused = run("--root . glos --import " + quoted(practice.Path() / "glos.tar"), blocked);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("zaba.wav"), std::string::npos) << refused.errors;
+    EXPECT_EQ(run("--root . glos", home).status, 2);
+}
