@@ -6,11 +6,11 @@
 
 #include "controls/CCheckBut.h"
 #include "controls/CPrzyciskP.h"
+#include "controls/LibraryPicture.h"
 #include "core/CBlad.h"
 #include "core/MainMenuLayout.h"
 #include "core/SoundCodes.h"
 #include "graphics/CDisplay.h"
-#include "graphics/CObiektGraficzny.h"
 #include "graphics/Cbitmapy.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
@@ -81,30 +81,14 @@ void TFormGlos::BuildControls()
     const std::string backgroundFile = "Data\\Intf\\Spec\\" + d.ModePrefix(true) + "glosT.xji";
     if (!FileExists(backgroundFile))
         throw CBlad(1);
-    MakeBackground({ClientWidth(), ClientHeight(), d.OffsetX(), d.OffsetY()}, plainBackground_, backgroundFile);
-    background_ = plainBackground_;
+    MakeBackground({ClientWidth(), ClientHeight(), d.OffsetX(), d.OffsetY()}, background_, backgroundFile);
     const char* captionNames[2] = {"nap_gloski", "nap_pozycja"};
     const TPoint captionPlaces[2] = {layout_.soundCaption, layout_.positionCaption};
     for (std::size_t i = 0; i < 2; ++i) {
-        captions_[i] = std::make_unique<CObiektGraficzny>(captionNames[i] + layout_.captionSuffix);
-        captions_[i]->SetPosition(layout_.captionCentreX - captions_[i]->GetWidth() / 2, captionPlaces[i].y);
-        captions_[i]->Draw(background_);
+        OpenLibraryPicture(captionNames[i] + layout_.captionSuffix, captions_[i]);
+        captionPlaces_[i] = {layout_.captionCentreX - captions_[i].Width() / 2, captionPlaces[i].y};
     }
     painter_ = std::make_unique<VoicePainter>(layout_, library_);
-    // The phrases have no sounds to choose: their list says what they are
-    // where the words' filters stand.
-    TCanvas note(plainBackground_);
-    note.Brush.Clear = true;
-    note.Font = VoiceFont(layout_.textHeight, false, kVoiceInk);
-    int y = layout_.soundCaption.y;
-    for (const std::string& line : TextRenderer::Wrap(
-             note.Font,
-             "Gry mówią pochwałę po dobrej odpowiedzi dziecka, a zachętę po złej, wybierając je losowo. "
-             "Nagraj je tak jak słowa. Zwrot bez nagrania gra głosem syntezatora."_cp,
-             layout_.card.Width() - layout_.textHeight)) {
-        note.TextOut(layout_.card.left + layout_.textHeight / 2, y, line);
-        y += note.TextHeight(line);
-    }
 
     for (std::size_t i = 0; i < 12; ++i) {
         soundActions[i].OnExecute = [this, i] {
@@ -132,7 +116,7 @@ void TFormGlos::BuildControls()
         // The stop button takes the record button's place while a take runs.
         const std::size_t slot = i == kStop ? std::size_t{kRecord} : i > kStop ? i - 1 : i;
         const TPoint place = layout_.cardButtons[slot];
-        buttons_[i] = std::make_unique<CPrzyciskP>(*this, kButtonNames[i], Canvas(), plainBackground_, place.x,
+        buttons_[i] = std::make_unique<CPrzyciskP>(*this, kButtonNames[i], Canvas(), background_, place.x,
                                                    place.y, actions[i]);
         buttons_[i]->Cursor = crHand;
     }
@@ -176,15 +160,36 @@ void TFormGlos::ShowVoiceScreen()
 void TFormGlos::FormPaint()
 {
     const bool words = list_.Kind() == VoiceLibrary::Kind::Word;
-    Canvas().Draw(0, 0, words ? background_ : plainBackground_);
+    TCanvas& canvas = Canvas();
+    canvas.Draw(0, 0, background_);
     wordsSwitch_->SetChecked(words);
     phrasesSwitch_->SetChecked(!words);
     if (words) {
+        for (std::size_t i = 0; i < 2; ++i)
+            canvas.Draw(captionPlaces_[i].x, captionPlaces_[i].y, captions_[i]);
         for (std::size_t i = 0; i < 12; ++i)
             sounds_[i]->SetChecked((list_.Sounds() & kSoundButtonBits[i]) != 0);
         for (std::size_t i = 0; i < 3; ++i)
             positions_[i]->SetChecked((list_.Positions() & kPositionBits[i]) != 0);
+        return;
     }
+    // The phrases have no sounds to choose: their list says what they are
+    // where the words' filters stand.
+    const TBrush brush = canvas.Brush;
+    const TFont font = canvas.Font;
+    canvas.Brush.Clear = true;
+    canvas.Font = VoiceFont(layout_.textHeight, false, kVoiceInk);
+    int y = layout_.soundCaption.y;
+    for (const std::string& line : TextRenderer::Wrap(
+             canvas.Font,
+             "Gry mówią pochwałę po dobrej odpowiedzi dziecka, a zachętę po złej, wybierając je losowo. "
+             "Nagraj je tak jak słowa. Zwrot bez nagrania gra głosem syntezatora."_cp,
+             layout_.card.Width() - layout_.textHeight)) {
+        canvas.TextOut(layout_.card.left + layout_.textHeight / 2, y, line);
+        y += canvas.TextHeight(line);
+    }
+    canvas.Brush = brush;
+    canvas.Font = font;
 }
 
 void TFormGlos::ShowKind(VoiceLibrary::Kind kind)
@@ -497,7 +502,7 @@ void TFormGlos::UpdateButtons()
 void TFormGlos::PaintOn(TPaintBox& box, const std::function<void(Bitmap&, TCanvas&)>& draw)
 {
     Bitmap picture(box.Width(), box.Height());
-    picture.CopyRect(picture.Bounds(), plainBackground_, box.BoundsRect());
+    picture.CopyRect(picture.Bounds(), background_, box.BoundsRect());
     TCanvas canvas(picture);
     canvas.Brush.Clear = true;
     draw(picture, canvas);

@@ -26,7 +26,6 @@
 #include "voice/VoiceScreenLayout.h"
 
 class CCheckBut;
-class CObiektGraficzny;
 class CPrzyciskP;
 class CSlowa;
 class VoicePainter;
@@ -98,9 +97,9 @@ private:
     VoiceLibrary library_;
     VoiceList list_;
     TakeRecorder recorder_;
-    Bitmap background_;       // the words' list: with the filters' captions
-    Bitmap plainBackground_;  // the phrases' list
-    std::array<std::unique_ptr<CObiektGraficzny>, 2> captions_;
+    Bitmap background_;
+    std::array<Bitmap, 2> captions_;  // of the sound and the position filters
+    std::array<TPoint, 2> captionPlaces_;
     std::array<std::unique_ptr<CCheckBut>, 12> sounds_;
     std::array<std::unique_ptr<CCheckBut>, 3> positions_;
     std::unique_ptr<CCheckBut> wordsSwitch_, phrasesSwitch_;
