@@ -29,12 +29,14 @@ const std::string& CommandLineUsage()
 {
     // One line per verb or option, the description from column 21: a new
     // verb or option is one more line here.
-    static const std::string usage = R"(Usage: szeptaczki [options] [z | raport [--out DIR] [--notatka TEXT [--dzien YYYY-MM-DD]]]
+    static const std::string usage = R"(Usage: szeptaczki [options] [z | raport [--out DIR] [--notatka TEXT [--dzien YYYY-MM-DD]] | glos (--eksport FILE | --import FILE|FOLDER)]
   z                 write the resource report instead of starting the games
   raport            write the therapist's progress reports (HTML + CSV) and exit
   --out DIR         with raport: write the reports into DIR, not beside the statistics
   --notatka TEXT    with raport: first add a note to today (or --dzien) for the child
   --dziecko NAME    play as this child (kept for later starts), or report on it alone
+  glos --eksport FILE        write the therapist's recordings into one archive (a tar file)
+  glos --import FILE|FOLDER  take in such an archive, or a folder of sound files named by the words
   --windowed        a window of the design area's size instead of full screen
   --screen WxH      pretend the screen has this size (picks the display mode)
   --root DIR        use DIR as one child's directory (data, settings, statistics)
@@ -76,6 +78,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.maintenance = true;
         } else if (a == "raport") {
             out.report = true;
+        } else if (a == "glos") {
+            out.voice = true;
+        } else if (a == "--eksport") {
+            if (!value(out.voiceExport))
+                return false;
+        } else if (a == "--import") {
+            if (!value(out.voiceImport))
+                return false;
         } else if (a == "--out") {
             if (!value(out.reportDir))
                 return false;
@@ -145,7 +155,19 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         error = "z and raport exclude each other";
         return false;
     }
-    if (out.headless && out.script.empty() && !out.maintenance && !out.report) {
+    if ((!out.voiceExport.empty() || !out.voiceImport.empty()) && !out.voice) {
+        error = "--eksport and --import belong to glos";
+        return false;
+    }
+    if (out.voice && (out.report || out.maintenance)) {
+        error = "glos excludes z and raport";
+        return false;
+    }
+    if (out.voice && out.voiceExport.empty() == out.voiceImport.empty()) {
+        error = "glos wants either --eksport FILE or --import FILE|FOLDER";
+        return false;
+    }
+    if (out.headless && out.script.empty() && !out.maintenance && !out.report && !out.voice) {
         error = "--headless needs --script FILE";
         return false;
     }

@@ -13,6 +13,9 @@ struct CommandLine {
     bool maintenance = false;  // "z": write the resource report instead of starting the games
     bool report = false;       // "raport": write the progress report and exit
     std::string reportDir;     // "--out DIR" of the progress report; empty: beside the statistics
+    bool voice = false;        // "glos": share the practice's voice set and exit
+    std::string voiceExport;   // "--eksport FILE": the archive to write
+    std::string voiceImport;   // "--import FILE|FOLDER": an archive, or a folder of sound files
     bool windowed = false;
     bool headless = false;
     bool noScale = false;  // keep the picture unscaled and centred on a larger screen

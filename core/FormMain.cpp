@@ -50,6 +50,7 @@ TFormMain::TFormMain(TApplication& app)
       g_Menu(*this),
       vL_Nazwisko(*this),
       vL_Data(*this),
+      vL_Pomoc(*this),
       layout_(MainMenuLayout(Display()))
 {
     Caption = "Gry Szeptaczki Cz.VI";
@@ -268,6 +269,21 @@ void TFormMain::BuildRecordingPanel()
     vL_Nazwisko.SetBounds(329, 200, vL_Nazwisko.Width(), vL_Nazwisko.Height());
     vL_Data.SetBounds(524, 200, vL_Data.Width(), vL_Data.Height());
 
+    // A key combination a child does not press by chance opens the voice
+    // screen; the help line in the corner below the logo tells the adult.
+    const CDisplay& d = Display();
+    TFont help;
+    help.Name = "Tahoma";
+    help.Height = d.ConvertFromModeRounded(2, 11);
+    help.Bold = true;
+    help.Color = RGB(0x6A, 0x3C, 0x12);
+    vL_Pomoc.SetFont(help);
+    vL_Pomoc.SetColor(RGB(0xFF, 0xF7, 0xE6));
+    vL_Pomoc.SetCaption(" Ctrl+G: nagrania słów głosem terapeuty "_cp);
+    vL_Pomoc.SetBounds(d.OffsetX() + d.ConvertFromModeRounded(2, 8),
+                       d.OffsetY() + d.AreaHeight() - vL_Pomoc.Height() - d.ConvertFromModeRounded(2, 8),
+                       vL_Pomoc.Width(), vL_Pomoc.Height());
+
     scrollBar_ = std::make_unique<CScrollBar>(*this, 0, 0, Canvas(), sceneWithoutCaptions_);
     scrollBar_->Hide();
 
@@ -335,12 +351,26 @@ void TFormMain::FormActivate()
         recorder_->StartMusic();
 }
 
-void TFormMain::FormKeyDown(int& key, TShiftState)
+void TFormMain::FormKeyDown(int& key, TShiftState shift)
 {
     if (key == VK_ESCAPE) {
         key = 0;
         A_Stop.Execute();
+    } else if (key == 'G' && (shift & ssCtrl) != 0) {
+        key = 0;
+        ShowVoiceScreen();
     }
+}
+
+void TFormMain::ShowVoiceScreen()
+{
+    CVoiceScreen* screen = TheVoiceScreen();
+    if (screen == nullptr || busy_)
+        return;
+    recorder_->StopMusic();
+    screen->ShowVoiceScreen();
+    recorder_->StartMusic();
+    Repaint();
 }
 
 void TFormMain::FormMouseWheel(TShiftState, int delta, int, int)

@@ -49,6 +49,8 @@ public:
     TPaintBox g_Menu;
     TLabel vL_Nazwisko;
     TLabel vL_Data;
+    // The help line: how the adult reaches the voice screen.
+    TLabel vL_Pomoc;
 
     bool Busy() const { return busy_; }
     CNagData& Recordings() { return *nagData_; }
@@ -87,6 +89,7 @@ private:
     void EnterBusyState();
     void RedrawBusyButtons();
     void ShowMessageNumber(int number);
+    void ShowVoiceScreen();
     void DropFocus();
 
     SMainMenuLayout layout_;

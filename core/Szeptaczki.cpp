@@ -186,7 +186,7 @@ bool MakeReportRequest(const CommandLine& cmd, ReportRequest& request)
 }  // namespace
 
 int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers,
-                  const ReportWriter& writeReport)
+                  const ReportWriter& writeReport, const VoiceSetTool& voiceSetTool)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine cmd;
@@ -227,6 +227,16 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         request.note = cmd.note;
         request.noteDay = cmd.noteDay;
         return writeReport(request);
+    }
+
+    // Sharing the voice set needs no window and no sound either.
+    if (cmd.voice) {
+        if (!voiceSetTool) {
+            std::fprintf(stderr, "szeptaczki: this build cannot share a voice set\n");
+            return 2;
+        }
+        const bool exporting = !cmd.voiceExport.empty();
+        return voiceSetTool(exporting, fs::absolute(exporting ? cmd.voiceExport : cmd.voiceImport, ec));
     }
 
     InstallPlatformServices(cmd.headless);

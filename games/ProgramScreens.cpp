@@ -9,6 +9,7 @@
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
+#include "voice/FormGlos.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ private:
 
 std::vector<ScreenMaker> ProgramScreens()
 {
-    // Start-up order: memory, train, conveyor, suction cups, forklift, about.
+    // Start-up order: memory, train, conveyor, suction cups, forklift, about, voice.
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
@@ -43,5 +44,6 @@ std::vector<ScreenMaker> ProgramScreens()
             return std::make_unique<TFormWidlak>(app, *Slowa, *StatRec, FormKoniecGry);
         },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
+        MakeFormGlos,
     };
 }

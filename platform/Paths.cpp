@@ -22,7 +22,7 @@ namespace {
 
 ProgramPlaces& PlacesStorage()
 {
-    static ProgramPlaces places{fs::current_path(), fs::current_path(), false};
+    static ProgramPlaces places{fs::current_path(), fs::current_path(), false, fs::current_path() / kVoiceFolderName};
     return places;
 }
 
@@ -81,17 +81,18 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     // The usual spellings: a tree copied from a Windows disk counts as beside.
     for (const char* name : {"Data", "DATA", "data"})
         if (IsDirectory(dir / name))
-            return {dir, dir, false};
+            return {dir, dir, false, dir / kVoiceFolderName};
     const fs::path shared = (dir.parent_path() / "share" / "szeptaczki").lexically_normal();
     if (!IsDirectory(shared / "Data"))
-        return {dir, dir, false};
+        return {dir, dir, false, dir / kVoiceFolderName};
 
     fs::path user;
     if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
         user = fs::path(xdgDataHome) / "szeptaczki";
     else if (home && *home)
         user = fs::path(home) / ".local" / "share" / "szeptaczki";
-    return {shared, user.lexically_normal(), true};
+    user = user.lexically_normal();
+    return {shared, user, true, user.empty() ? fs::path() : user / kVoiceFolderName};
 }
 
 ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
@@ -112,6 +113,10 @@ void SetProgramPlaces(const ProgramPlaces& places)
     current.user = places.user.empty() ? fs::path() : AbsoluteNormal(places.user);
     current.installed = places.installed;
     current.child = places.child.empty() ? fs::path() : AbsoluteNormal(places.child);
+    if (!places.voice.empty())
+        current.voice = AbsoluteNormal(places.voice);
+    else
+        current.voice = current.user.empty() ? fs::path() : current.user / kVoiceFolderName;
 }
 
 const ProgramPlaces& CurrentProgramPlaces()
@@ -121,7 +126,7 @@ const ProgramPlaces& CurrentProgramPlaces()
 
 void SetProgramDir(const fs::path& dir)
 {
-    SetProgramPlaces({dir, dir, false});
+    SetProgramPlaces({dir, dir, false, dir / kVoiceFolderName});
 }
 
 void SetActiveChildDir(const fs::path& dir)

@@ -25,20 +25,30 @@ struct ProgramPlaces {
     // The active child's folder inside user; empty when user itself is the
     // one child's directory (--root, tests).
     std::filesystem::path child;
+    // The practice's own recordings of the words and phrases: one voice for
+    // every child, in the user's folder (the program's directory in a build
+    // or with --root), never inside the installed data. Made when first
+    // written to.
+    std::filesystem::path voice;
 };
+
+// The name of the voice folder inside the user's folder.
+inline constexpr const char* kVoiceFolderName = "Glos";
 
 // The places for a program in exeDir: the data tree beside it when there is
 // one, else the installation's share/szeptaczki found from bin/ (so that an
 // installation can be moved), else exeDir as the resource check expects it.
 // An installation's user folder is $XDG_DATA_HOME/szeptaczki (an absolute
 // one only), else HOME/.local/share/szeptaczki; empty when neither is known.
+// The voice folder is kVoiceFolderName inside the user's folder.
 ProgramPlaces LocateProgramPlaces(const std::filesystem::path& exeDir, const char* xdgDataHome, const char* home);
 // The same with this process's environment and the account's home folder.
 ProgramPlaces LocateProgramPlaces(const std::filesystem::path& exeDir);
 
+// A places record without a voice folder gets the one inside its user folder.
 void SetProgramPlaces(const ProgramPlaces& places);
 const ProgramPlaces& CurrentProgramPlaces();
-// Both places in one directory, which is one child's directory.
+// Both places (and the voice folder) in one directory, which is one child's directory.
 void SetProgramDir(const std::filesystem::path& dir);
 // Makes a child's folder the place of the user's files (empty: the user's
 // folder again).

@@ -20,6 +20,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev libsqlite3-dev
   libcairo2-dev libfreetype-dev librsvg2-dev
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
+  sox
 )
 # The tests, benchmarks and checks: a display server for the real window,
 # a browser for the report's pages, the desktop and package checkers.

@@ -64,9 +64,8 @@ int ControlCharacter(int key)
     }
 }
 
-TShiftState Modifiers()
+TShiftState Modifiers(int m = SDL_GetModState())
 {
-    const SDL_Keymod m = SDL_GetModState();
     TShiftState s = 0;
     if ((m & KMOD_SHIFT) != 0)
         s |= ssShift;
@@ -466,6 +465,9 @@ void SdlBackend::Translate(const SDL_Event& e)
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        // The modifiers held with the key, not those held when it is read
+        // (a script's keys never touch the keyboard's state).
+        ev.shift = Modifiers(e.key.keysym.mod);
         ev.key = KeyCode(e.key.keysym.sym);
         if (ev.key == 0)
             break;
@@ -672,6 +674,9 @@ bool SdlBackend::InjectWindowInput(const InputEvent& event)
         e.key.state = event.kind == InputKind::KeyDown ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = SdlKey(event.key);
         e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
+        e.key.keysym.mod = static_cast<Uint16>(((event.shift & ssShift) != 0 ? KMOD_LSHIFT : 0) |
+                                               ((event.shift & ssCtrl) != 0 ? KMOD_LCTRL : 0) |
+                                               ((event.shift & ssAlt) != 0 ? KMOD_LALT : 0));
         if (e.key.keysym.sym == SDLK_UNKNOWN)
             return false;
         break;

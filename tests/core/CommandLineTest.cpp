@@ -41,3 +41,17 @@ TEST(CommandLine, ReportVerbTakesAnOutputFolderAndNeedsNoScript)
     EXPECT_FALSE(Parse({"raport", "--dzien", "2026-12-01"}, cmd, error));
     EXPECT_FALSE(Parse({"--root", "/tmp/x", "--dziecko", "Ola"}, cmd, error));
 }
+
+TEST(CommandLine, VoiceVerbWantsExactlyOneOfExportAndImport)
+{
+    CommandLine cmd;
+    std::string error;
+    ASSERT_TRUE(Parse({"--root", "/tmp/x", "glos", "--eksport", "glos.tar"}, cmd, error)) << error;
+    EXPECT_TRUE(cmd.voice);
+    EXPECT_EQ(cmd.voiceExport, "glos.tar");
+    ASSERT_TRUE(Parse({"glos", "--import", "nagrania"}, cmd, error)) << error;
+    EXPECT_EQ(cmd.voiceImport, "nagrania");
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"glos"}, {"glos", "--eksport", "a", "--import", "b"}, {"--import", "b"}, {"glos", "raport", "--import", "b"}})
+        EXPECT_FALSE(Parse(bad, cmd, error)) << bad.size();
+}

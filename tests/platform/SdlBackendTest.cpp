@@ -68,7 +68,9 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     right.button = TMouseButton::mbRight;
     InputEvent wheel = Make(InputKind::Wheel);
     wheel.amount = -WHEEL_DELTA;
-    for (const InputEvent& e : {right, wheel, Make(InputKind::KeyDown, 'A'), Make(InputKind::KeyDown, VK_ESCAPE),
+    InputEvent ctrlG = Make(InputKind::KeyDown, 'G');
+    ctrlG.shift = ssCtrl;  // a script's Ctrl+G reaches the screens as such
+    for (const InputEvent& e : {right, wheel, ctrlG, Make(InputKind::KeyDown, VK_ESCAPE),
                                 Make(InputKind::Char, static_cast<unsigned char>("ż"_cp[0])),
                                 Make(InputKind::KeyUp, VK_LEFT)})
         ASSERT_TRUE(window->InjectInput(e));
@@ -79,7 +81,8 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     EXPECT_EQ(got[0].x, 12);
     EXPECT_EQ(got[0].y, 34);
     EXPECT_EQ(got[1].amount, -WHEEL_DELTA);
-    EXPECT_EQ(got[2].key, 'A');
+    EXPECT_EQ(got[2].key, 'G');
+    EXPECT_EQ(got[2].shift, ssCtrl);
     EXPECT_EQ(got[3].key, VK_ESCAPE);
     EXPECT_EQ(got[4].kind, InputKind::Char);  // Escape types character 27
     EXPECT_EQ(got[4].key, 27);

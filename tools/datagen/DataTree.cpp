@@ -5,7 +5,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "tools/datagen/FeedbackPhrases.h"
+#include "core/FeedbackPhrases.h"
 #include "tools/datagen/Music.h"
 #include "tools/datagen/ParallelFor.h"
 #include "tools/datagen/PictureFiles.h"

@@ -21,6 +21,7 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateAbout(out, m);
         GenerateForklift(out, m);
         GenerateArrows(out, m);
+        GenerateVoice(out, m);
     }
     GenerateScreens(out);
     GenerateChildren(out);

@@ -34,6 +34,10 @@ ButtonLook LookOf(const std::string& base)
         return {Hex(0x3B7BE8), true};
     if (base == "dalej" || base == "wstecz")
         return {Hex(0x3C9BEF), true};
+    if (base == "tak")
+        return {Hex(0x2DA858), true};
+    if (base == "usun")
+        return {Hex(0x9A8F84), true};
     return {Hex(0xFF9A3C), true};
 }
 
@@ -104,6 +108,21 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
         cairo_set_line_width(cr, s * 0.05);
         cairo_stroke_preserve(cr);
         cairo_fill(cr);
+    } else if (base == "tak") {
+        // A tick: keep this take.
+        cairo_move_to(cr, cx - s * 0.2, cy + s * 0.01);
+        cairo_line_to(cr, cx - s * 0.05, cy + s * 0.17);
+        cairo_line_to(cr, cx + s * 0.22, cy - s * 0.16);
+        cairo_set_line_width(cr, s * 0.1);
+        cairo_stroke(cr);
+    } else if (base == "usun") {
+        // A cross: take the recording away.
+        cairo_move_to(cr, cx - s * 0.16, cy - s * 0.16);
+        cairo_line_to(cr, cx + s * 0.16, cy + s * 0.16);
+        cairo_move_to(cr, cx + s * 0.16, cy - s * 0.16);
+        cairo_line_to(cr, cx - s * 0.16, cy + s * 0.16);
+        cairo_set_line_width(cr, s * 0.09);
+        cairo_stroke(cr);
     } else if (base == "up" || base == "down") {
         const double d = base == "up" ? -1 : 1;
         cairo_move_to(cr, cx - s * 0.26, cy - d * s * 0.12);
@@ -418,7 +437,7 @@ Bitmap HandCursor()
 
 void GenerateLibrary(InterfaceWriter& out)
 {
-    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
+    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz", "tak", "usun"})
         WriteButton(out, base);
 
     struct Check {
@@ -437,6 +456,7 @@ void GenerateLibrary(InterfaceWriter& out)
         {"C", "C", 0x2DB360, true},            {"DZ", "DZ", 0x2DB360, true},
         {"SS", "Ś", 0x9A63E8, true},           {"ZZZ", "Ź", 0x9A63E8, true},
         {"CC", "Ć", 0x9A63E8, true},           {"DZZZ", "DŹ", 0x9A63E8, true},
+        {"slowa", "słowa", 0x4D8DF5, false},   {"zwroty", "zwroty", 0x4D8DF5, false},
     };
     for (bool large : {false, true}) {
         const std::string prefix = large ? "b_" : "s_";

@@ -210,7 +210,7 @@ UiSize ButtonSize(const std::string& base)
         return {64, 60};
     if (base == "start" || base == "wyjdz" || base == "oprogramie")
         return {80, 60};
-    if (base == "rrec" || base == "rodtworz" || base == "rstop")
+    if (base == "rrec" || base == "rodtworz" || base == "rstop" || base == "tak" || base == "usun")
         return {60, 56};
     if (base == "up" || base == "down")
         return {28, 28};
@@ -361,6 +361,8 @@ std::vector<InterfaceFile> InterfaceFileTable()
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
         AddArrowFiles(files, m);
+        add(back + "glosT.xji", backdrop);
+        pair(obj + "glos_ikony", ".xbi", VoiceIconStripSize(m));
     }
     add(spec + "R5_pss_snieg.xji", kSuctionSnowSize);
     add("Data\\Intf\\QW6_Splash.xji", {600, 348});
@@ -371,12 +373,12 @@ std::vector<InterfaceFile> InterfaceFileTable()
     add(spec + "mKom_kp.xji", {420, 250});
 
     auto library = [&](const std::string& name, UiSize s) { files.push_back({name, s.width, s.height, true}); };
-    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
+    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz", "tak", "usun"})
         for (const char* suffix : {"_A", "_D", "_", "_M"})
             library(std::string(b) + suffix, ButtonSize(b));
     for (bool large : {false, true}) {
         const std::string p = large ? "b_" : "s_";
-        for (const char* name : {"malo", "srednio", "duzo", "naglos", "srodglos", "wyglos"})
+        for (const char* name : {"malo", "srednio", "duzo", "naglos", "srodglos", "wyglos", "slowa", "zwroty"})
             for (const char* suffix : {"_A", "_D"})
                 library(p + name + suffix, CheckButtonSize(large, false));
         for (const char* name : {"SZ", "ZZ", "CZ", "DZZ", "S", "Z", "C", "DZ", "SS", "ZZZ", "CC", "DZZZ"})

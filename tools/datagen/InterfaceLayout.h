@@ -159,6 +159,9 @@ UiSize ArrowGlowSize(const UiMode& m);
 UiSize StarSize(const UiMode& m);
 struct InterfaceFile;
 void AddArrowFiles(std::vector<InterfaceFile>& files, const UiMode& m);
+// Voice screen: the strip of its row icons (the screen's own layout gives
+// the rest).
+UiSize VoiceIconStripSize(const UiMode& m);
 
 // Library pictures: image buttons, check buttons and small widgets.
 UiSize ButtonSize(const std::string& base);

@@ -47,6 +47,7 @@ UiSize ChildrenButtonSize(const std::string& base);
 UiColour ChildrenButtonColour(const std::string& base);
 void DrawChildrenButtonGlyph(cairo_t* cr, const std::string& base, double cx, double cy);
 void AddChildrenFiles(std::vector<InterfaceFile>& files);
+void GenerateVoice(InterfaceWriter& out, const UiMode& m);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
 enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Music, MusicOff };

@@ -1,7 +1,7 @@
 // What the praise and gentle reproach recordings say: short, warm, varied,
 // in forms that fit every child and every speaker (no "zdolny", no "dumny"),
 // and a reproach never keeps the child waiting more than about two seconds.
-#include "tools/datagen/FeedbackPhrases.h"
+#include "core/FeedbackPhrases.h"
 
 const std::vector<std::string>& PraisePhrases()
 {
