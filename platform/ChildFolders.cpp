@@ -20,6 +20,8 @@ constexpr const char* kActiveKey = "Aktywne";
 // so that a move cut short is found and finished at the next start. The dot
 // keeps it out of the list of children.
 constexpr const char* kStagingFolder = ".przenoszenie";
+// A folder being renamed passes through this name (the dot hides it too).
+const std::string kRenamingPrefix = ".zmiana-";
 // The files of a child, as a program from before profiles kept them at the
 // top of its directory. Paths are relative, '/' separated.
 constexpr const char* kLegacyItems[] = {"Data/data.ini", "prgst6.stt", "Nagrane"};
@@ -198,7 +200,7 @@ bool ChildFolders::Rename(const std::string& from, const std::string& to, std::s
     std::error_code ec;
     // A change of letter case alone goes through a name of its own, for the
     // file systems that do not tell the two apart.
-    const fs::path between = ChildrenDir() / (std::string(".zmiana-") + FolderOf(from).filename().string());
+    const fs::path between = ChildrenDir() / (kRenamingPrefix + FolderOf(from).filename().string());
     fs::rename(FolderOf(from), between, ec);
     if (!ec)
         fs::rename(between, FolderOf(name), ec);
@@ -295,6 +297,15 @@ bool ChildFolders::Prepare(std::string& error)
     }
     if (!MoveLegacyFiles(error))
         return false;
+    // A rename cut short between its two steps leaves the folder under its
+    // hidden passing name: it gets its old name back.
+    const std::string& passing = kRenamingPrefix;
+    for (fs::directory_iterator it(ChildrenDir(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code ignored;
+        if (name.rfind(passing, 0) == 0 && !PathExists(ChildrenDir() / name.substr(passing.size())))
+            fs::rename(it->path(), ChildrenDir() / name.substr(passing.size()), ignored);
+    }
     if (Names().empty()) {
         const std::string first = FreeName("Dziecko"_cp);
         if (!Add(first, error))

@@ -88,6 +88,12 @@ TEST(ChildFolders, NamesAreCheckedKeptInPolishOrderRenamedAndRemovedAside)
     EXPECT_EQ(folders.Active(), "Anna");
     EXPECT_FALSE(folders.Rename("Anna", "ewa", error));
 
+    // A rename cut short between its two steps is undone by the next start.
+    fs::rename(practice.Path() / "Dzieci" / "Anna", practice.Path() / "Dzieci" / ".zmiana-Anna");
+    EXPECT_FALSE(folders.Exists("Anna"));
+    ASSERT_TRUE(folders.Prepare(error));
+    EXPECT_EQ(practice.Read("Dzieci/Anna/prgst6.stt"), "dane");
+
     ASSERT_TRUE(folders.Remove("Anna", error));
     EXPECT_FALSE(folders.Exists("Anna"));
     const fs::path removed = folders.RemovedDir();
