@@ -21,9 +21,8 @@ std::vector<WordPlace> WordPlacesOf(const UiMode& m)
     const int border = TrainFrameBorder(m);
     const UiRect window = TrainWagonWindow(m);
     places.push_back({"wagon", PictureSize::Small, frame.width - 2 * border, frame.height - 2 * border, 0,
-                      {std::max(0.0, double(window.left - border)), std::max(0.0, double(window.top - border)),
-                       std::max(0.0, double(frame.width - window.right - border)),
-                       std::max(0.0, double(frame.height - window.bottom - border))},
+                      {std::max(0, window.left - border), std::max(0, window.top - border),
+                       std::max(0, frame.width - window.right - border), std::max(0, frame.height - window.bottom - border)},
                       TrainWagonWindowRadius(m)});
     const UiRect box = ForkliftPictureWindow(m);
     places.push_back({"box", PictureSize::Small, box.right - box.left, box.bottom - box.top, 0, even(0),
