@@ -11,8 +11,9 @@ TEST(CommandLineRun, HelpAndVersionEndWellAndAWrongArgumentGetsTheUsage)
     if (ProgramPath().empty())
         GTEST_SKIP() << "SZ_PROGRAM is not set";
     const TempDir work;
-    // Standard output goes where RunCommand collects.
-    const ProgramResult help = RunCommand("'" + ProgramPath() + "' --headless --help 1>&2", work.Path());
+    // Standard output goes where RunCommand collects: inside a group, as
+    // RunCommand sends the command's own standard output to /dev/null.
+    const ProgramResult help = RunCommand("{ '" + ProgramPath() + "' --headless --help 1>&2; }", work.Path());
     EXPECT_EQ(help.status, 0);
     ASSERT_EQ(help.errors.rfind("Usage: szeptaczki ", 0), 0u) << help.errors;
     // The README gives the usage as the program prints it.
@@ -26,7 +27,7 @@ TEST(CommandLineRun, HelpAndVersionEndWellAndAWrongArgumentGetsTheUsage)
     ASSERT_TRUE(ReadWholeFile(SourceDir() / "packaging" / "debian" / "changelog", changelog));
     const std::size_t open = changelog.find('('), close = changelog.find(')');
     ASSERT_LT(open, close);
-    const ProgramResult version = RunCommand("'" + ProgramPath() + "' --version 1>&2", work.Path());
+    const ProgramResult version = RunCommand("{ '" + ProgramPath() + "' --version 1>&2; }", work.Path());
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.errors, "szeptaczki " + changelog.substr(open + 1, close - open - 1) + "\n");
 
