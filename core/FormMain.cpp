@@ -7,6 +7,7 @@
 #include "controls/CPrzyciskP.h"
 #include "controls/CScrollBar.h"
 #include "core/ActiveChild.h"
+#include "core/AnswerJournal.h"
 #include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/ChildNamePlate.h"
@@ -96,12 +97,16 @@ TFormMain::TFormMain(TApplication& app)
             toldUnsavedGame_ = true;
             ShowMessageNumber(TFormKomunikat::GameNotSavedMessage(problem));
         };
+    if (TheAnswerJournal != nullptr)
+        TheAnswerJournal->OnNotWritten = [this] { ShowMessageNumber(TFormKomunikat::kJournalNotWritten); };
 }
 
 TFormMain::~TFormMain()
 {
     if (StatRec != nullptr)
         StatRec->OnSaveFailed = nullptr;
+    if (TheAnswerJournal != nullptr)
+        TheAnswerJournal->OnNotWritten = nullptr;
     SaveSettings();
     if (FormMain == this)
         FormMain = nullptr;

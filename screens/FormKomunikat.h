@@ -29,6 +29,8 @@ public:
     // be saved.
     static int RecordingNotSavedMessage(FileProblem problem);
     static int GameNotSavedMessage(FileProblem problem);
+    // A game's answers could not be written to the child's journal.
+    static constexpr int kJournalNotWritten = 22;
 
     // Puts the message's text into the box; the caller then shows it modally.
     void SetMessage(int number);

@@ -83,10 +83,11 @@ private:
     void WordPanelOut(const std::string& key) override;
     void RedrawScreen() override;
     void BoardCleared() override;
-    void Answered(AnswerKind kind, const CSlowa::SPaczka* word) override;
+    void Answered(AnswerKind kind, const CSlowa::SPaczka* word, int counted) override;
 
     // The end of a game.
     std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
+    int WrongPerUnsolved() const override;
     void Saved(bool complete) override;
     void NewGame() override { A_NowaGra.Execute(); }
 

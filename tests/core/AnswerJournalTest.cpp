@@ -42,6 +42,9 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
         stats.StartGame(conveyor);
         box.Clock().AdvanceMicroseconds(300000);
         NoteAnswer(AnswerOutcome::Hint, nullptr);
+        // The hint does not restart the time the next answer takes.
+        box.Clock().AdvanceMicroseconds(200000);
+        NoteAnswer(AnswerOutcome::Right, &WordOf(catalogue, "kasza"));
         NoteAnswer(AnswerOutcome::Wrong, &WordOf(catalogue, "kasza"), 777);
         TheAnswerJournal = nullptr;
     }
@@ -49,7 +52,7 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
     Journal written;
     ASSERT_TRUE(written.Open(box.Root() / Journal::kFileName, false));
     const std::vector<JournalAnswer> a = written.Answers();
-    ASSERT_EQ(a.size(), 4u);
+    ASSERT_EQ(a.size(), 5u);
     EXPECT_EQ(a[0].game, 5);
     EXPECT_EQ(a[0].wordKey, "kasza");
     EXPECT_EQ(a[0].sound, GL_SZ);
@@ -65,5 +68,6 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
     EXPECT_EQ(a[2].tookMs, 300);
     EXPECT_EQ(a[2].wordKey, "");
     EXPECT_EQ(a[2].sound, 0);
-    EXPECT_EQ(a[3].tookMs, 777);
+    EXPECT_EQ(a[3].tookMs, 500);
+    EXPECT_EQ(a[4].tookMs, 777);
 }
