@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/IdleTurns.h"
 #include "platform/MainThread.h"
 #include "platform/Platform.h"
 #include "platform/Paths.h"
@@ -376,6 +377,8 @@ bool SdlBackend::PollArrivedEvent(InputEvent& event)
 
 bool SdlBackend::WaitEvent(InputEvent& event, int timeoutMs)
 {
+    // The program waits for input: no frame loop runs, no frame will come.
+    scriptDueTurn_ = 0;
     if (PollEvent(event))
         return true;
     const int scriptDelay = ScriptDelay();
@@ -398,8 +401,9 @@ int SdlBackend::ScriptDelay() const
 
 bool SdlBackend::FeedScript()
 {
-    if (!script_ || scriptEnded_ || SDL_GetTicks64() < scriptDueMs_)
+    if (!script_ || scriptEnded_ || SDL_GetTicks64() < scriptDueMs_ || BusyIdleTurns() < scriptDueTurn_)
         return false;
+    scriptDueTurn_ = 0;
     if (scriptLines_.empty())
         script_->ReadNext(scriptLines_);
     bool fed = false;
@@ -408,7 +412,12 @@ bool SdlBackend::FeedScript()
         scriptLines_.pop_front();
         switch (line.kind) {
         case InputKind::ScriptWait:
-            scriptDueMs_ = SDL_GetTicks64() + static_cast<uint64_t>(std::max(line.amount, 0));
+            // Frames are counted where they run: slow frames in a real
+            // window fall behind the clock, and a held key with them.
+            if (line.text == "frames")
+                scriptDueTurn_ = BusyIdleTurns() + line.amount;
+            else
+                scriptDueMs_ = SDL_GetTicks64() + static_cast<uint64_t>(std::max(line.amount, 0));
             return fed;
         case InputKind::ScriptShot:
             if (std::filesystem::path(line.text).is_relative() && !startDir_.empty())

@@ -96,6 +96,8 @@ private:
     std::deque<InputEvent> scriptLines_;
     bool scriptEnded_ = false;
     uint64_t scriptDueMs_ = 0;
+    // A "wait N frames": the busy idle turn it ends at (0: none).
+    int64_t scriptDueTurn_ = 0;
     std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::deque<InputEvent> pending_;
     uint32_t wakeEventType_ = 0;
