@@ -129,7 +129,7 @@ bool CStatRec::Save(uint8_t completed)
     // The file was made at start-up; a file that has gone since is not made
     // again here, so a record never lands in a file without a header.
     const std::filesystem::path file = FileName();
-    std::FILE* out = std::fopen(file.c_str(), "r+b");
+    std::FILE* out = OpenFile(file, "r+b");
     if (!out)
         return false;
     if (std::fseek(out, 0, SEEK_END) != 0) {

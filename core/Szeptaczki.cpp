@@ -62,7 +62,7 @@ void WriteResourceReport(const fs::path& reportDir)
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    const fs::path file = reportDir / fs::path(Cp1250ToUtf8("Raport zasobów.txt"_cp));
+    const fs::path file = reportDir / Utf8Path(Cp1250ToUtf8("Raport zasobów.txt"_cp));
     if (!WriteFileAtomically(file, text)) {
         TheMessageBoxes().Show(title, "Błąd podczas zapisu do pliku \"Raport zasobów.txt\"!"_cp,
                                MessageIcon::Error);

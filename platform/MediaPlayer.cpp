@@ -21,7 +21,7 @@ bool CanWriteBeside(const std::filesystem::path& file)
 {
     std::filesystem::path probe = file;
     probe += ".tmp";
-    std::FILE* f = std::fopen(probe.c_str(), "wb");
+    std::FILE* f = OpenFile(probe, "wb");
     if (f == nullptr)
         return false;
     std::fclose(f);

@@ -1,15 +1,7 @@
 // Case-insensitive resolution of the program's Windows-style paths.
 #include "platform/Paths.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <system_error>
-
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/Text.h"
 
@@ -57,15 +49,15 @@ std::vector<std::string_view> Components(std::string_view path)
 fs::path MatchComponent(const fs::path& dir, const std::string& nameUtf8)
 {
     std::error_code ec;
-    if (fs::exists(dir / nameUtf8, ec))
-        return nameUtf8;
+    if (fs::exists(dir / Utf8Path(nameUtf8), ec))
+        return Utf8Path(nameUtf8);
     const std::string wanted = Utf8ToCp1250(nameUtf8);
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
         if (EqualsNoCase(Utf8ToCp1250(candidate), wanted))
-            return candidate;
+            return Utf8Path(candidate);
     }
-    return nameUtf8;
+    return Utf8Path(nameUtf8);
 }
 
 }  // namespace
@@ -91,15 +83,9 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     return {shared, user.lexically_normal(), true};
 }
 
-ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
+fs::path Utf8Path(std::string_view utf8)
 {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        // A session started without HOME (a service, su -) still has an account.
-        const passwd* account = ::getpwuid(::getuid());
-        home = account ? account->pw_dir : nullptr;
-    }
-    return LocateProgramPlaces(exeDir, std::getenv("XDG_DATA_HOME"), home);
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
 void SetProgramPlaces(const ProgramPlaces& places)
@@ -159,11 +145,7 @@ bool MakeUserFolder(std::string& error)
         error = settingsFolder.string() + ": " + ec.message();
         return false;
     }
-    if (::access(places.user.c_str(), W_OK | X_OK) != 0 || ::access(settingsFolder.c_str(), W_OK | X_OK) != 0) {
-        error = places.user.string() + ": " + std::generic_category().message(errno);
-        return false;
-    }
-    return true;
+    return CanWriteInFolder(places.user, error) && CanWriteInFolder(settingsFolder, error);
 }
 
 fs::path NativePath(std::string_view path)
@@ -196,24 +178,10 @@ fs::path NativePath(std::string_view path)
             resolving = fs::exists(result / matched, ec);
             result /= matched;
         } else {
-            result /= utf8;
+            result /= Utf8Path(utf8);
         }
     }
     return result;
-}
-
-fs::path ExecutableDir(const char* argv0)
-{
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && !self.empty())
-        return self.parent_path();
-    if (argv0 && *argv0) {
-        const fs::path given = fs::absolute(argv0, ec);
-        if (!ec)
-            return given.parent_path();
-    }
-    return fs::current_path(ec);
 }
 
 bool FileExists(std::string_view path)
@@ -238,67 +206,4 @@ std::vector<std::string> FilesInDirectory(std::string_view dir)
             names.push_back(Utf8ToCp1250(it->path().filename().string()));
     }
     return names;
-}
-
-bool ReadWholeFile(const fs::path& file, std::string& contents)
-{
-    // Plain system calls: the standard streams of libstdc++ report some read
-    // errors (a folder opened as a file) by throwing, and every caller here
-    // wants a result to act on instead.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    std::string data;
-    data.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return false;
-        }
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    contents = std::move(data);
-    return true;
-}
-
-bool WriteFileAtomically(const fs::path& file, std::string_view contents)
-{
-    fs::path temporary = file;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return false;
-    std::size_t written = 0;
-    while (written < contents.size()) {
-        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
-        if (n <= 0) {
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    const bool synced = ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!synced || !closed) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }

@@ -1,6 +1,7 @@
 // Keeps a second copy of the program from running: a lock file that only one
 // process of the user can hold, and a local socket through which a second
-// copy asks the first to raise its window.
+// copy asks the first to raise its window. On Windows (platform/windows/
+// WinSingleInstance.cpp) a named mutex and two named events do the same.
 #pragma once
 
 #include <filesystem>
@@ -48,4 +49,7 @@ private:
     std::thread listener_;
     // Shared with callbacks already posted, which may run after this object is gone.
     std::shared_ptr<std::function<void()>> handler_;
+    // The Windows implementation's handles (not used elsewhere).
+    struct SystemHandles;
+    std::shared_ptr<SystemHandles> system_;
 };

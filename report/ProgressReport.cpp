@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/StatisticsFile.h"
+#include "platform/Paths.h"
 #include "report/ReportCsv.h"
 #include "report/ReportNames.h"
 #include "report/ReportPage.h"
@@ -17,8 +18,9 @@ constexpr int32_t kProgramNumber = 6;
 // leaves half a report in place of the previous one.
 bool WriteFile(const std::filesystem::path& file, const std::string& bytes)
 {
-    const std::filesystem::path temporary = file.string() + ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    std::FILE* out = OpenFile(temporary, "wb");
     if (!out)
         return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
@@ -51,8 +53,8 @@ int WriteProgressReport(const std::filesystem::path& statisticsFile, const std::
 
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
-    const std::filesystem::path page = outDir / kReportPageName;
-    const std::filesystem::path csv = outDir / kReportCsvName;
+    const std::filesystem::path page = outDir / Utf8Path(kReportPageName);
+    const std::filesystem::path csv = outDir / Utf8Path(kReportCsvName);
     if (!WriteFile(page, ReportPageHtml(summary, heading)) || !WriteFile(csv, ProgressCsv(summary))) {
         err << "szeptaczki raport: nie udało się zapisać raportu w " << outDir.string() << "\n";
         return 1;
