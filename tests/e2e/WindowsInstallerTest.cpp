@@ -38,18 +38,19 @@ std::string Click(TPoint p, int dx = 0, int dy = 0)
     return "click " + std::to_string(p.x + dx) + " " + std::to_string(p.y + dy) + "\n";
 }
 
-// The middle of the menu tab n, found by asking the menu's own hit test.
+// The middle of the menu tab n, found by asking the menu's own hit test
+// (which takes positions inside the tab strip).
 TPoint Tab(int n)
 {
     const CDisplay display(kWidth, kHeight);
     const SMainMenuLayout l = MainMenuLayout(display);
     int first = -1, last = -1;
-    for (int y = l.tabStrip.y; y < kHeight; ++y)
-        if (TabAt(display, l.tabStrip.x + 100, y) == n) {
+    for (int y = 0; y < kHeight; ++y)
+        if (TabAt(display, 100, y) == n) {
             first = first < 0 ? y : first;
             last = y;
         }
-    return {l.tabStrip.x + 100, (first + last) / 2};
+    return {l.tabStrip.x + 100, l.tabStrip.y + (first + last) / 2};
 }
 
 const std::string kSummaryStop = Click({(kWidth - 600) / 2 + 355, (kHeight - 450) / 2 + 360});
@@ -95,9 +96,9 @@ std::string PlayScript(const std::vector<std::pair<std::string, TRect>>& cards)
     for (const auto& [word, rects] : byWord)
         for (const TRect& r : rects)
             s += Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) + (&r == &rects.back() ? "wait 1100\n" : "");
-    s += "wait 1100\nexpect form FormKoniecGry\n" + kSummaryStop + "expect form FormMain\n";
+    s += "wait 1100\nexpect form FormKoniecGry\n" + kSummaryStop + "wait 500\nexpect form FormMain\n";
     s += Click(Tab(1)) + Click(l.start, 8, 8) + "expect form FormPociag\nwait 2500\n" + Click({950, 20}, 30, 30) +
-         "expect form FormKoniecGry\n" + kSummaryStop + "expect form FormMain\n";
+         "expect form FormKoniecGry\n" + kSummaryStop + "wait 500\nexpect form FormMain\n";
     s += Click(Tab(6)) + "click 300 232\ntype Ola\n" + Click(l.record, 20, 20) + "wait 1500\n" + Click(l.stop, 20, 20);
     return s + "key Escape\n";
 }
@@ -110,6 +111,13 @@ std::map<std::string, std::string> UserFiles(const fs::path& dir)
         std::string bytes;
         files[name] = ReadWholeFile(dir / name, bytes) ? bytes : "(missing)";
     }
+    // The INI files end their lines as the system does (CR LF on Windows).
+    for (const char* ini : {"Data/data.ini", "Nagrane/record.xtr"})
+        for (std::size_t cr; (cr = files[ini].find("\r\n")) != std::string::npos;)
+            files[ini].erase(cr, 1);
+    // A recording is compared by its length and a checksum: a failure prints it.
+    std::string& wave = files["Nagrane/Nagranie0.wav"];
+    wave = std::to_string(wave.size()) + " bytes, checksum " + std::to_string(std::hash<std::string>{}(wave));
     // The statistics' creation and start times differ between two runs.
     std::string& stats = files["prgst6.stt"];
     for (std::size_t at = 4; at + 16 <= stats.size(); at = at == 4 ? 24 : at + 44)
