@@ -274,27 +274,21 @@ if [ "$mode" = test ]; then
   exit 0
 fi
 
-# Screenshots of the installed program's real window: the main menu, then a
-# memory game, taken of the whole X screen while a script drives the program.
+# Screenshots of the installed program's real window on the whole X screen
+# (1024 x 768): the main menu, then a train game, while a script drives it.
 step "screenshots in $shots"
 mkdir -p "$shots"
 export WINEPREFIX="$out/wine-shots" WINEDEBUG=-all
 rm -rf "$WINEPREFIX"
 wine "$setup" /S && wineserver -w
 program=$(find "$WINEPREFIX/drive_c" -name szeptaczki.exe | head -n 1)
-cat > "$out/shots-script.txt" <<'EOF'
-wait 12000
-click 180 380
-click 560 700
-wait 12000
-key Escape
-wait 1000
-key Escape
-EOF
-wine "$program" --script "Z:${out//\//\\}\\shots-script.txt" &
+# The train's tab and start button, its stop button, the summary's stop.
+printf 'wait 9000\nclick 774 175\nclick 555 667\nwait 12000\nclick 980 50\nwait 3000\nclick 567 519\nwait 2000\nkey Escape\n' \
+  > "$out/shots-script.txt"
+wine "$program" --script "Z:${out//\//\\}\\shots-script.txt" >/dev/null 2>&1 &
 wine_pid=$!
-sleep 10 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shots/wine-menu.png"
-sleep 12 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shots/wine-game.png"
+sleep 8 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shots/wine-menu.png"
+sleep 12 && xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng > "$shots/wine-train.png"
 wait "$wine_pid" || true
 wineserver -w
-step "saved $shots/wine-menu.png and $shots/wine-game.png"
+step "saved $shots/wine-menu.png and $shots/wine-train.png"
