@@ -217,10 +217,20 @@ cmake -S "$root" -B "$out/program" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" 
   -DSZ_WINDOWS_ICON="$icon" -DSZ_NATIVE_BUILD="$native" "${launcher[@]}" >/dev/null
 step "cross-building the program"
 nice cmake --build "$out/program" -j "$jobs"
-x86_64-w64-mingw32-strip -o "$out/szeptaczki.exe" "$out/program/szeptaczki.exe"
+[ "$out/szeptaczki.exe" -nt "$out/program/szeptaczki.exe" ] ||
+  x86_64-w64-mingw32-strip -o "$out/szeptaczki.exe" "$out/program/szeptaczki.exe"
 
 # --- The installer ------------------------------------------------------------
 
+setup="$out/Szeptaczki-$version-setup.exe"
+# An installer newer than everything it is made of is kept.
+inputs=("$out/szeptaczki.exe" "$native/Data/.generated" "$root/packaging/windows" "$root/scripts/windows.sh")
+[ -f "$root/LICENSE" ] && inputs+=("$root/LICENSE")
+fresh=yes
+for f in "${inputs[@]}"; do
+  [ -f "$setup" ] && [ -z "$(find "$f" -newer "$setup" | head -n 1)" ] || fresh=no
+done
+if [ "$fresh" = no ]; then
 # The installation's tree: the program, the generated data (without what a
 # build's own runs left in it), the text fonts, and the licence.
 stage="$out/stage"
@@ -245,11 +255,11 @@ licence="$root/LICENSE"
   cat "$licence"
 } | sed 's/$/\r/' > "$stage/Licencja.txt"
 
-setup="$out/Szeptaczki-$version-setup.exe"
 size_kb=$(du -skL "$stage" | cut -f1)
 step "making the installer"
 nice makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" \
   -DICON="$icon" -DSIZE_KB="$size_kb" "$root/packaging/windows/szeptaczki.nsi"
+fi
 step "built $setup ($(du -h "$setup" | cut -f1))"
 
 [ "$mode" = build ] && exit 0
