@@ -5,10 +5,14 @@
 #include "core/Szeptaczki.h"
 #include "games/ProgramScreens.h"
 #include "report/ProgressReport.h"
+#include "voice/VoiceCommand.h"
 
 int main(int argc, char** argv)
 {
-    return RunSzeptaczki(argc, argv, ProgramScreens(), [](const auto& statisticsFile, const auto& outDir) {
-        return WriteProgressReport(statisticsFile, outDir, std::time(nullptr), std::cout, std::cerr);
-    });
+    return RunSzeptaczki(
+        argc, argv, ProgramScreens(),
+        [](const ReportRequest& request) {
+            return WriteProgressReports(request, std::time(nullptr), std::cout, std::cerr);
+        },
+        [](bool exporting, const auto& path) { return RunVoiceCommand(exporting, path, std::cout, std::cerr); });
 }

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/SoundPlayer.h"
+#include "platform/VoiceFiles.h"
 
 namespace {
 
@@ -77,9 +78,7 @@ void CZoom::PlayWord()
         TheSoundPlayer().Play(NativePath(word_.SoundAlias), true);
     } else {
         // Words without an alias are heard from their own recording.
-        const std::string file = "Data\\Smd\\" + word_.Key + ".pw";
-        if (FileExists(file))
-            TheSoundPlayer().Play(NativePath(file), true);
+        PlayRecording("Data\\Smd\\" + word_.Key + ".pw", true);
     }
     TheClock().Sleep(kPauseAfterWordMs);
 }

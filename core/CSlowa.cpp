@@ -255,7 +255,7 @@ std::string CSlowa::CapitalSpelling(const SPaczka& word)
     return UpperPolish(letters);
 }
 
-bool CSlowa::CheckResources(std::vector<std::string>& report) const
+bool CSlowa::CheckResources(std::vector<std::string>& report, int* missingCount, int* surplusCount) const
 {
     struct WordFolder {
         const char* dir;
@@ -301,6 +301,10 @@ bool CSlowa::CheckResources(std::vector<std::string>& report) const
         }
         report.push_back(std::string(56, '-'));
     };
+    if (missingCount)
+        *missingCount = static_cast<int>(missing.size());
+    if (surplusCount)
+        *surplusCount = static_cast<int>(surplus.size());
     report.push_back(std::string(56, '-'));
     appendSection(missing, "Wszystkie pliki zasobów istnieją."_cp, "Brakujące pliki zasobów:"_cp);
     appendSection(surplus, "Brak plików nadmiarowych."_cp, "Nadmiarowe pliki zasobów:"_cp);

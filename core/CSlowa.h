@@ -64,7 +64,9 @@ public:
 
     // Compares the word files on disk with the catalogue and appends the report
     // lines (cp1250); true when nothing is missing and nothing is surplus.
-    bool CheckResources(std::vector<std::string>& report) const;
+    // The numbers of missing and surplus files go where asked.
+    bool CheckResources(std::vector<std::string>& report, int* missingCount = nullptr,
+                        int* surplusCount = nullptr) const;
 
 private:
     std::vector<SPaczka> Words_;  // never resized after construction: the lists point into it

@@ -3,13 +3,13 @@
 #include "core/CStatRec.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <system_error>
 
 #include "core/CBlad.h"
 #include "core/CUstGry.h"
 #include "core/StatisticsFile.h"
+#include "platform/LockedFile.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -30,6 +30,35 @@ bool ExactlyAbove(double a, double factor, double b)  // a > factor * b
     const double p = factor * b;
     const double e = std::fma(factor, b, -p);
     return a > p || (a == p && e < 0);
+}
+
+// Brings the locked file to what records can be appended to: the header at
+// the start and whole records after it. An empty file gets its header; a file
+// that is cut inside a record (a failed copy, a partial restore) loses the
+// unfinished part, and one with another header starts again; either way a
+// copy of it as it was is kept beside it first, and every whole record of
+// this program stays.
+bool MakeAppendable(LockedFile& f, const std::filesystem::path& file, int32_t programNumber)
+{
+    const int64_t size = f.Size();
+    if (size < 0)
+        return false;
+    const std::string header = EncodeStatHeader(programNumber, TheClock().UniversalTime());
+    if (size == 0)
+        return f.Append(header);
+    std::string start;
+    if (!f.Read(0, 4, start))
+        return false;
+    const bool ours = size >= static_cast<int64_t>(CStatRec::kHeaderSize) && start == header.substr(0, 4);
+    const int64_t records = (size - static_cast<int64_t>(CStatRec::kHeaderSize)) /
+                            static_cast<int64_t>(CStatRec::kRecordSize);
+    const int64_t whole = ours ? static_cast<int64_t>(CStatRec::kHeaderSize + records * CStatRec::kRecordSize) : 0;
+    if (whole == size)
+        return true;
+    // Nothing is cut that could not be kept.
+    if (!KeepDamagedCopy(file) || !f.Truncate(whole))
+        return false;
+    return whole > 0 || f.Append(header);
 }
 
 }  // namespace
@@ -54,14 +83,20 @@ std::filesystem::path CStatRec::FileNameFor(int32_t programNumber)
 bool CStatRec::EnsureFile()
 {
     const std::filesystem::path file = FileName();
+    const std::filesystem::path folder = file.parent_path();
     std::error_code ec;
-    if (std::filesystem::is_regular_file(file, ec))
-        return true;
-    if (std::filesystem::exists(file, ec))
-        return false;  // something else by that name: nothing to append to
-    const std::string header = EncodeStatHeader(ProgramNumber, TheClock().UniversalTime());
-    // All or nothing: a half-written header would spoil every later record.
-    WriteFileAtomically(file, header);
+    // A link to a file outside the program's folder is never written
+    // through: a file of its own with the same contents takes its place.
+    if (IsLinkOutside(file, folder)) {
+        std::string contents;
+        ReadWholeFile(file, contents);
+        WriteFileAtomically(file, contents);
+    }
+    LockedFile locked = LockedFile::ForAppend(file, folder, true);
+    if (locked.IsOpen())
+        MakeAppendable(locked, file, ProgramNumber);
+    // A file that cannot be written now (a read-only folder) is still there:
+    // the program runs, and each game tells that it could not be saved.
     return std::filesystem::is_regular_file(file, ec);
 }
 
@@ -129,24 +164,15 @@ bool CStatRec::Save(uint8_t completed)
     // The file was made at start-up; a file that has gone since is not made
     // again here, so a record never lands in a file without a header.
     const std::filesystem::path file = FileName();
-    std::FILE* out = OpenFile(file, "r+b");
-    if (!out)
-        return false;
-    if (std::fseek(out, 0, SEEK_END) != 0) {
-        std::fclose(out);
-        return false;
+    LockedFile locked = LockedFile::ForAppend(file, file.parent_path(), false);
+    if (locked.IsOpen() && MakeAppendable(locked, file, ProgramNumber) && locked.Append(record)) {
+        saveProblem_ = FileProblem::None;
+        return true;
     }
-    const long before = std::ftell(out);
-    bool ok = before >= 0 && std::fwrite(record.data(), 1, record.size(), out) == record.size();
-    ok = std::fflush(out) == 0 && ok;
-    ok = std::fclose(out) == 0 && ok;
-    if (!ok && before >= 0) {
-        // A partial record would shift every later one: take it back.
-        std::error_code ec;
-        if (std::filesystem::file_size(file, ec) != static_cast<std::uintmax_t>(before) && !ec)
-            std::filesystem::resize_file(file, static_cast<std::uintmax_t>(before), ec);
-    }
-    return ok;
+    saveProblem_ = locked.Problem() == FileProblem::None ? FileProblem::Other : locked.Problem();
+    if (OnSaveFailed)
+        OnSaveFailed(saveProblem_);
+    return false;
 }
 
 std::string CStatRec::DurationText() const

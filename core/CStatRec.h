@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/Paths.h"
 
 class CUstGry;
 
@@ -40,6 +42,9 @@ public:
     // "prgst" + program number + ".stt" in the program's directory.
     std::filesystem::path FileName() const { return FileNameFor(ProgramNumber); }
     static std::filesystem::path FileNameFor(int32_t programNumber);
+    // Makes the file with its header when it is missing or empty, and brings
+    // a damaged one back to a header and whole records (a copy of it is kept
+    // beside it first). False when there is no file to append to.
     bool EnsureFile();
 
     void StartGame(CUstGry& settings);
@@ -52,8 +57,14 @@ public:
     void StopGame();
     int32_t DurationSeconds() const;
     // Appends the game's record when the game is still active; true when the
-    // whole record was written. A failed write leaves the file as it was.
+    // whole record was written. A failed write leaves the file as it was and
+    // is told to OnSaveFailed. Other copies of the program may append to the
+    // same file at the same time: every record of each is kept.
     bool Save(uint8_t completed);
+    // Why the last save failed (None after a successful one).
+    FileProblem SaveProblem() const { return saveProblem_; }
+    // Told of each record that could not be saved; the game goes on.
+    std::function<void(FileProblem)> OnSaveFailed;
 
     std::string DurationText() const;
     std::string HintsText() const;
@@ -63,4 +74,7 @@ public:
     int16_t Rating() const;
     // The same for any game's counters (the progress report rates old games).
     static int16_t RatingOf(int32_t correct, int32_t wrong);
+
+private:
+    FileProblem saveProblem_ = FileProblem::None;
 };

@@ -1,6 +1,7 @@
 // The games' settings records and the settings file.
 #include "core/CUstGry.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 
@@ -95,13 +96,16 @@ void WriteSettings(CIniFile& ini)
 
 bool LoadSettings()
 {
-    if (!FileExists(kSettingsFile)) {
-        SaveSettings();
+    // Read, counted and written back under the lock of the settings' folder:
+    // two copies starting at once each count their run.
+    CIniFile ini(NativePath(kSettingsFile), CIniFile::Locked);
+    if (!ini.Found()) {
+        WriteSettings(ini);
+        ini.UpdateFile();
         return true;
     }
     // A damaged file is read as far as it can be; writing it back keeps the
     // original beside it (CIniFile).
-    CIniFile ini(NativePath(kSettingsFile));
     ReadSettings(ini);
     if (LU < INT32_MAX)
         ++LU;
@@ -113,7 +117,10 @@ bool LoadSettings()
 void SaveSettings()
 {
     try {
-        CIniFile ini(NativePath(kSettingsFile));
+        CIniFile ini(NativePath(kSettingsFile), CIniFile::Locked);
+        // Another copy may have started (and counted its run) since this one
+        // did: the counter never goes back.
+        LU = std::max(LU, ini.ReadInteger(kProgramSection, "LU", LU));
         WriteSettings(ini);
         // The file is replaced whole or not at all; a failure keeps the old one.
         ini.UpdateFile();

@@ -6,7 +6,10 @@
 #include "controls/CCheckButW.h"
 #include "controls/CPrzyciskP.h"
 #include "controls/CScrollBar.h"
+#include "core/ActiveChild.h"
 #include "core/CBlad.h"
+#include "core/CStatRec.h"
+#include "core/ChildNamePlate.h"
 #include "core/CSlowa.h"
 #include "core/CUstGry.h"
 #include "core/Program.h"
@@ -47,6 +50,7 @@ TFormMain::TFormMain(TApplication& app)
       g_Menu(*this),
       vL_Nazwisko(*this),
       vL_Data(*this),
+      vL_Pomoc(*this),
       layout_(MainMenuLayout(Display()))
 {
     Caption = "Gry Szeptaczki Cz.VI";
@@ -58,6 +62,7 @@ TFormMain::TFormMain(TApplication& app)
         BuildBackground();
         BuildButtons();
         BuildRecordingPanel();
+        BuildNamePlate();
     } catch (const CBlad&) {
         FormMain = nullptr;
         throw;
@@ -82,10 +87,21 @@ TFormMain::TFormMain(TApplication& app)
         if (recorder_)
             recorder_->Close();
     };
+    // The games go on to their summary; the user learns, once, that their
+    // records are not being kept and why.
+    if (StatRec != nullptr)
+        StatRec->OnSaveFailed = [this](FileProblem problem) {
+            if (toldUnsavedGame_)
+                return;
+            toldUnsavedGame_ = true;
+            ShowMessageNumber(TFormKomunikat::GameNotSavedMessage(problem));
+        };
 }
 
 TFormMain::~TFormMain()
 {
+    if (StatRec != nullptr)
+        StatRec->OnSaveFailed = nullptr;
     SaveSettings();
     if (FormMain == this)
         FormMain = nullptr;
@@ -131,8 +147,15 @@ void TFormMain::BuildBackground()
     logo.DrawOnCanvas(background_, layout_.logo.x, layout_.logo.y, 255, true);
 
     // The captions are part of the scene; the scene without them serves the
-    // recording tab, which hides them.
+    // recording tab, which hides them and shows its own panel (its rows'
+    // bands, the scroll track, the plate of its buttons) where a tree has it.
     sceneWithoutCaptions_ = background_;
+    const std::string recordingPanel = SpecPath(prefix + "mNagr.xji");
+    if (FileExists(recordingPanel)) {
+        Bitmap panel;
+        LoadJpegInto(panel, recordingPanel);
+        sceneWithoutCaptions_.Draw(layout_.panel.left, layout_.panel.top, panel);
+    }
     const std::string s = layout_.captionSuffix;
     const char* names[3] = {"nap_ilzadan", "nap_gloski", "nap_pozycja"};
     const int tops[3] = {layout_.amountCaptionTop, layout_.soundCaptionTop, layout_.positionCaptionTop};
@@ -230,9 +253,12 @@ void TFormMain::BuildButtons()
 
 void TFormMain::BuildRecordingPanel()
 {
+    // The column headings in the menu's heading colour, a size larger where
+    // the rows leave room for it (13 pixels in 800 x 600).
     TFont heading;
     heading.Name = "Arial Black";
-    heading.Height = 13;
+    heading.Height = Display().Mode() == 2 ? 13 : 16;
+    heading.Color = RGB(0xD9, 0x55, 0x2B);
     for (TLabel* label : {&vL_Nazwisko, &vL_Data}) {
         label->SetFont(heading);
         label->SetTransparent(true);
@@ -242,6 +268,21 @@ void TFormMain::BuildRecordingPanel()
     vL_Data.SetCaption("Data");
     vL_Nazwisko.SetBounds(329, 200, vL_Nazwisko.Width(), vL_Nazwisko.Height());
     vL_Data.SetBounds(524, 200, vL_Data.Width(), vL_Data.Height());
+
+    // A key combination a child does not press by chance opens the voice
+    // screen; the help line in the corner below the logo tells the adult.
+    const CDisplay& d = Display();
+    TFont help;
+    help.Name = "Tahoma";
+    help.Height = d.ConvertFromModeRounded(2, 11);
+    help.Bold = true;
+    help.Color = RGB(0x6A, 0x3C, 0x12);
+    vL_Pomoc.SetFont(help);
+    vL_Pomoc.SetColor(RGB(0xFF, 0xF7, 0xE6));
+    vL_Pomoc.SetCaption(" Ctrl+G: nagrania słów głosem terapeuty "_cp);
+    vL_Pomoc.SetBounds(d.OffsetX() + d.ConvertFromModeRounded(2, 8),
+                       d.OffsetY() + d.AreaHeight() - vL_Pomoc.Height() - d.ConvertFromModeRounded(2, 8),
+                       vL_Pomoc.Width(), vL_Pomoc.Height());
 
     scrollBar_ = std::make_unique<CScrollBar>(*this, 0, 0, Canvas(), sceneWithoutCaptions_);
     scrollBar_->Hide();
@@ -263,6 +304,18 @@ void TFormMain::BuildRecordingPanel()
     const TRect play = buttons_[kPlay]->BoundsRect();
     const int width = play.Height() * 7 / 4;
     indicator_->SetPlace(RectXYWH(play.left - play.Height() / 3 - width, play.top, width, play.Height()));
+}
+
+void TFormMain::BuildNamePlate()
+{
+    // Another child's files: the recordings shown anew, the tab of its settings.
+    namePlate_ = std::make_unique<ChildNamePlate>(*this, background_);
+    namePlate_->OnChildChanged = [this] {
+        nagData_->Reload();
+        shownTab_ = 0;
+        Repaint();
+    };
+    namePlate_->SetName(ActiveChildName());
 }
 
 CPrzyciskP& TFormMain::Button(const std::string& baseName)
@@ -298,12 +351,26 @@ void TFormMain::FormActivate()
         recorder_->StartMusic();
 }
 
-void TFormMain::FormKeyDown(int& key, TShiftState)
+void TFormMain::FormKeyDown(int& key, TShiftState shift)
 {
     if (key == VK_ESCAPE) {
         key = 0;
         A_Stop.Execute();
+    } else if (key == 'G' && (shift & ssCtrl) != 0) {
+        key = 0;
+        ShowVoiceScreen();
     }
+}
+
+void TFormMain::ShowVoiceScreen()
+{
+    CVoiceScreen* screen = TheVoiceScreen();
+    if (screen == nullptr || busy_)
+        return;
+    recorder_->StopMusic();
+    screen->ShowVoiceScreen();
+    recorder_->StartMusic();
+    Repaint();
 }
 
 void TFormMain::FormMouseWheel(TShiftState, int delta, int, int)
@@ -336,8 +403,17 @@ void TFormMain::A_ZakladkaExecute()
     // recording rows' selection and the keyboard focus: a repaint while the
     // adult types a name must not take the row and the caret away.
     const bool opening = tab != shownTab_;
+    const bool wasRecordingTab = shownTab_ == kRecordingTab;
     shownTab_ = tab;
-    Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabs_[static_cast<std::size_t>(tab - 1)]);
+    const Bitmap& tabPicture = tabs_[static_cast<std::size_t>(tab - 1)];
+    Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabPicture);
+    // The panel of the tab's kind, once the other kind's controls are hidden
+    // (hiding puts back what lay under them), then the tab strip again,
+    // which reaches over the panel's edge.
+    const auto showPanel = [&](const Bitmap& scene) {
+        Canvas().CopyRect(layout_.panel, scene, layout_.panel);
+        Canvas().Draw(g_Menu.Left(), g_Menu.Top(), tabPicture);
+    };
     if (tab == kRecordingTab) {
         for (auto& b : amounts_)
             b->Hide();
@@ -345,10 +421,7 @@ void TFormMain::A_ZakladkaExecute()
             b->Hide();
         for (auto& b : positions_)
             b->Hide();
-        for (auto& caption : captions_) {
-            const TRect r = RectXYWH(caption->X(), caption->Y(), caption->GetWidth(), caption->GetHeight());
-            Canvas().CopyRect(r, sceneWithoutCaptions_, r);
-        }
+        showPanel(sceneWithoutCaptions_);
         if (opening)
             nagData_->ShowRows();
         vL_Nazwisko.Show();
@@ -368,6 +441,9 @@ void TFormMain::A_ZakladkaExecute()
         if (recordingTabRepaints_ > 0) {
             --recordingTabRepaints_;
             Invalidate();
+        } else if (!inPaint_) {
+            // The panel drawn above covers the rows' fields until they paint again.
+            Invalidate();
         }
     } else {
         nagData_->HideRows();
@@ -379,11 +455,9 @@ void TFormMain::A_ZakladkaExecute()
         buttons_[kRecord]->Hide();
         buttons_[kPlay]->Hide();
         buttons_[kStop]->Hide();
+        if (wasRecordingTab && !inPaint_)
+            showPanel(background_);
         buttons_[kStart]->Show();
-        for (auto& caption : captions_) {
-            const TRect r = RectXYWH(caption->X(), caption->Y(), caption->GetWidth(), caption->GetHeight());
-            Canvas().CopyRect(r, background_, r);
-        }
         const CUstGry& settings = CurrentSettings();
         for (int i = 0; i < 3; ++i) {
             amounts_[static_cast<std::size_t>(i)]->Show();
@@ -473,7 +547,7 @@ void TFormMain::A_StartExecute()
     }
     recorder_->StartMusic();
     Repaint();
-    App().ProcessMessages();
+    App().ProcessPendingWork();
     Repaint();
 }
 
@@ -524,10 +598,9 @@ void TFormMain::A_Rec_RecExecute()
         return;
     }
     EnterBusyState();
-    slotBeforeRecording_ = nagData_->Slot(nagData_->Top() + row);
+    recordingSlot_ = nagData_->Top() + row;
     recordingStarted_ = false;
-    nagData_->NoteRecording(row);
-    if (!recorder_->Open(nagData_->RowFile(row)))
+    if (!recorder_->Open(nagData_->RecordingFile(row)))
         return;  // the stop button brings the menu back
     if (recorder_->Record(kRecordingLimitMs)) {
         recordingStarted_ = true;
@@ -576,18 +649,20 @@ void TFormMain::MPStopExecute()
     buttons_[kUp]->SetEnabled(true);
     buttons_[kDown]->SetEnabled(true);
     RedrawBusyButtons();
-    if (!slotBeforeRecording_)
+    if (!recordingSlot_)
         return;
-    const CNagData::NagRec previous = *slotBeforeRecording_;
-    slotBeforeRecording_.reset();
-    if (recordingStarted_ && !recorder_->SaveFailed())
+    const int row = *recordingSlot_ - nagData_->Top();
+    recordingSlot_.reset();
+    if (recordingStarted_ && !recorder_->SaveFailed()) {
+        if (!nagData_->NoteRecording(row))
+            ShowMessageNumber(TFormKomunikat::RecordingNotSavedMessage(nagData_->ListProblem()));
         return;
-    // The old recording is still in its file: the slot keeps its date. A
-    // player error was shown already; a file that could not be made or
-    // written (a full disk) is told here, over the menu as it is again.
-    nagData_->RestoreSlot(previous);
+    }
+    // The slot keeps its name, file and date. A player error was shown
+    // already; a file that could not be made or written (a full disk, a
+    // read-only folder) is told here, over the menu as it is again.
     if (recordingStarted_ || openFailed)
-        ShowMessageNumber(12);
+        ShowMessageNumber(TFormKomunikat::RecordingNotSavedMessage(recorder_->WriteProblem()));
 }
 
 void TFormMain::ScrollUp()

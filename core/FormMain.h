@@ -19,6 +19,7 @@
 
 class CCheckBut;
 class CCheckButW;
+class ChildNamePlate;
 class CNagData;
 class CNagrywanie;
 class CObiektGraficzny;
@@ -48,11 +49,14 @@ public:
     TPaintBox g_Menu;
     TLabel vL_Nazwisko;
     TLabel vL_Data;
+    // The help line: how the adult reaches the voice screen.
+    TLabel vL_Pomoc;
 
     bool Busy() const { return busy_; }
     CNagData& Recordings() { return *nagData_; }
     CNagrywanie& Recorder() { return *recorder_; }
     const RecordingIndicator& Indicator() const { return *indicator_; }
+    ChildNamePlate& NamePlate() { return *namePlate_; }
     CCheckBut& AmountButton(int i) { return *amounts_[static_cast<std::size_t>(i)]; }
     CCheckBut& SoundButton(int i) { return *sounds_[static_cast<std::size_t>(i)]; }
     CCheckBut& PositionButton(int i) { return *positions_[static_cast<std::size_t>(i)]; }
@@ -65,6 +69,7 @@ private:
     void BuildBackground();
     void BuildButtons();
     void BuildRecordingPanel();
+    void BuildNamePlate();
 
     void FormPaint();
     void FormActivate();
@@ -84,6 +89,7 @@ private:
     void EnterBusyState();
     void RedrawBusyButtons();
     void ShowMessageNumber(int number);
+    void ShowVoiceScreen();
     void DropFocus();
 
     SMainMenuLayout layout_;
@@ -101,12 +107,14 @@ private:
     std::unique_ptr<CScrollBar> scrollBar_;
     std::unique_ptr<CNagrywanie> recorder_;
     std::unique_ptr<RecordingIndicator> indicator_;
+    std::unique_ptr<ChildNamePlate> namePlate_;
     bool busy_ = false;
-    // The slot as it was before the recording now running was noted in it,
-    // and whether the recorder really started: a recording that never
-    // reaches its file gives the slot its old date back.
-    std::optional<CNagData::NagRec> slotBeforeRecording_;
+    // The slot being recorded, and whether the recorder really started: the
+    // slot is noted as recorded only once its recording is in its file.
+    std::optional<int> recordingSlot_;
     bool recordingStarted_ = false;
+    // A game's record that could not be saved is told once a run.
+    bool toldUnsavedGame_ = false;
     int recordingTabRepaints_ = 4;
     int gameTabRepaints_ = 4;
     bool inPaint_ = false;

@@ -27,6 +27,10 @@ SMainMenuLayout MainMenuLayout(const CDisplay& d)
     else
         l.tabStrip = {ox + 842, oy + 124};
 
+    // Designed in the 1024 x 768 scene, inside its 5-pixel border.
+    const auto scene = [&](int v) { return v * pw / 1024; };
+    l.panel = {ox + scene(180), oy + scene(127), ox + scene(731), oy + scene(635)};
+
     l.logo = mode == 16 ? TPoint{16 + ox, 267 + oy} : TPoint{T(16) + ox, T(267) + oy};
     l.captionCentreX = R(339) + ox;
     l.amountCaptionTop = R(140) + oy;

@@ -17,6 +17,9 @@ struct SMainMenuLayout {
     TPoint tabStrip;
     // Logo: top-left corner, and the size it is drawn at (designed for mode 16).
     TPoint logo;
+    // The inside of the panel the choices stand on, on the screen: the
+    // recording tab puts its own panel picture ("mNagr") there.
+    TRect panel;
     // Centre x of the three captions and their tops.
     int captionCentreX = 0;
     int amountCaptionTop = 0;

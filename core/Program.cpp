@@ -8,6 +8,8 @@ TApplication* Application = nullptr;
 
 namespace {
 
+CVoiceScreen* voiceScreen = nullptr;
+
 std::vector<CGameScreen*>& GameScreens()
 {
     static std::vector<CGameScreen*> screens;
@@ -34,4 +36,14 @@ void UnregisterGameScreen(CGameScreen* screen)
 {
     auto& s = GameScreens();
     s.erase(std::remove(s.begin(), s.end(), screen), s.end());
+}
+
+CVoiceScreen* TheVoiceScreen()
+{
+    return voiceScreen;
+}
+
+void RegisterVoiceScreen(CVoiceScreen* screen)
+{
+    voiceScreen = screen;
 }

@@ -36,6 +36,20 @@ CGameScreen* GameScreenFor(int gameId);
 void RegisterGameScreen(CGameScreen* screen);
 void UnregisterGameScreen(CGameScreen* screen);
 
+// The screen where the practice records the words and phrases in its own
+// voice; the main menu opens it with a key combination meant for the adult.
+class CVoiceScreen {
+public:
+    virtual ~CVoiceScreen() = default;
+    // Shows the screen modally; returns when the adult has left it.
+    virtual void ShowVoiceScreen() = 0;
+};
+
+// The voice screen, or nullptr when this build has none; the screen
+// registers itself while it exists (nullptr takes it away).
+CVoiceScreen* TheVoiceScreen();
+void RegisterVoiceScreen(CVoiceScreen* screen);
+
 // The screens above the core (games, about screen) are made by a function the
 // program passes to the start-up routine, in the order they are to be made;
 // each returns an object the start-up routine owns until the clean-up.

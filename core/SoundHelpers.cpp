@@ -5,10 +5,9 @@
 
 #include "graphics/Universalfn.h"
 #include "platform/Clock.h"
-#include "platform/Paths.h"
 #include "platform/Random.h"
-#include "platform/SoundPlayer.h"
 #include "platform/Text.h"
+#include "platform/VoiceFiles.h"
 
 std::string SoundName(int32_t sound, std::string_view separator)
 {
@@ -50,11 +49,7 @@ void ShuffleInts(int* values, int n)
 
 bool PlayDataSound(std::string_view name, bool wait)
 {
-    const std::string file = "Data\\Smd\\" + std::string(name) + ".pw";
-    if (!FileExists(file))
-        return false;
-    TheSoundPlayer().Play(NativePath(file), wait);
-    return true;
+    return PlayRecording("Data\\Smd\\" + std::string(name) + ".pw", wait);
 }
 
 bool PlayFeedbackSound(int kind, bool wait)
@@ -72,9 +67,8 @@ bool PlayFeedbackSound(int kind, bool wait)
         file = "Data\\Intf\\Smd\\b";
     file += IntToStrPad(n, 2) + ".pw";
 
-    if (!FileExists(file))
+    if (!PlayRecording(file, wait))
         return false;
-    TheSoundPlayer().Play(NativePath(file), wait);
     if (wait)
         TheClock().Sleep(500);
     return true;

@@ -20,14 +20,16 @@ int SplitSounds(int32_t mask, std::array<int32_t, kSoundCount>& sounds);
 // One pass of the program's shuffle over the first n values.
 void ShuffleInts(int* values, int n);
 
-// Plays the recording "Data\Smd\" + name + ".pw"; with wait to its end. False
-// when there is no such file.
+// Plays the recording "Data\Smd\" + name + ".pw" (in the practice's voice
+// when it has recorded the word); with wait to its end. False when there is
+// no such file.
 bool PlayDataSound(std::string_view name, bool wait);
 
 // What a feedback sound answers.
 enum FeedbackKind { kPraise = 0, kReproach = 1, kPraiseShort = 3 };
 
 // Plays a random praise (kind 0: g00-g46, kind 3: g00-g39) or reproach (kind 1:
-// b00-b39) recording; with wait to its end and half a second beyond. False when
-// the chosen file does not exist.
+// b00-b39) recording, in the practice's voice when it has recorded that one;
+// with wait to its end and half a second beyond. False when the chosen file
+// does not exist.
 bool PlayFeedbackSound(int kind, bool wait);

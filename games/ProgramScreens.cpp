@@ -9,41 +9,16 @@
 #include "games/train/FormPociag.h"
 #include "screens/FormKoniecGry.h"
 #include "screens/FormOProgramie.h"
+#include "voice/FormGlos.h"
 
 namespace {
 
-// The memory game as the main menu sees it: the menu filters its words itself.
-class MemoryScreen final : public CScreenOwner, public CGameScreen {
+// The memory screen lives in FormMemory3 (the tests make it there too): this
+// owns it until the clean-up.
+class MemoryScreen final : public CScreenOwner {
 public:
-    explicit MemoryScreen(TApplication& app)
-    {
-        CreateFormMemory3(app, *Slowa, *StatRec, *FormKoniecGry);
-        RegisterGameScreen(this);
-    }
-    ~MemoryScreen() override
-    {
-        UnregisterGameScreen(this);
-        FormMemory3.reset();
-    }
-    int GameId() const override { return 3; }
-    bool EnoughWords() override { return true; }
-    int ShowGame() override { return FormMemory3->ShowModal(); }
-};
-
-// The forklift game as the main menu sees it.
-class WidlakScreen final : public CScreenOwner, public CGameScreen {
-public:
-    explicit WidlakScreen(TApplication& app) : form_(app, *Slowa, *StatRec, FormKoniecGry)
-    {
-        RegisterGameScreen(this);
-    }
-    ~WidlakScreen() override { UnregisterGameScreen(this); }
-    int GameId() const override { return 4; }
-    bool EnoughWords() override { return form_.EnoughWords(); }
-    int ShowGame() override { return form_.ShowModal(); }
-
-private:
-    TFormWidlak form_;
+    explicit MemoryScreen(TApplication& app) { CreateFormMemory3(app, *Slowa, *StatRec, *FormKoniecGry); }
+    ~MemoryScreen() override { FormMemory3.reset(); }
 };
 
 // The about screen, owned until the clean-up.
@@ -59,13 +34,16 @@ private:
 
 std::vector<ScreenMaker> ProgramScreens()
 {
-    // Start-up order: memory, train, conveyor, suction cups, forklift, about.
+    // Start-up order: memory, train, conveyor, suction cups, forklift, about, voice.
     return {
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<MemoryScreen>(app); },
         MakeFormPociag,
         MakeFormTasmociag,
         MakeFormPrzyssawki,
-        [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<WidlakScreen>(app); },
+        [](TApplication& app) -> std::unique_ptr<CScreenOwner> {
+            return std::make_unique<TFormWidlak>(app, *Slowa, *StatRec, FormKoniecGry);
+        },
         [](TApplication& app) -> std::unique_ptr<CScreenOwner> { return std::make_unique<AboutScreen>(app); },
+        MakeFormGlos,
     };
 }

@@ -1,5 +1,6 @@
 // The screens above the core that the program makes at start-up, in their
-// order: the games, then the about screen. Adding a game touches this list.
+// order: the games, then the about screen and the voice screen. Adding a game
+// touches this list.
 #pragma once
 
 #include <vector>

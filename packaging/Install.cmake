@@ -1,25 +1,42 @@
-# The installation (cmake --install) and the Debian package (cpack).
+# The installation (cmake --install). It only copies what the build made:
+# the data tree, the icons, the screenshot and a stripped program are all
+# build products, so an installation runs nothing.
 #
 # The program looks for its data tree beside itself, then in ../share/szeptaczki
 # from its own folder; the layout here must keep bin/ and share/ side by side.
 
-set(SZ_APP_ID org.example.szeptaczki)
+# The Debian package strips the program itself, keeping the symbols in its
+# debug package; any other installation gets a copy stripped by the build.
+option(SZEPTACZKI_INSTALL_STRIPPED "Install a stripped copy of the program" ON)
+
 set(SZ_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
 set(SZ_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${SZ_PACKAGING_OUT})
 
-install(TARGETS szeptaczki RUNTIME DESTINATION bin)
+if(SZEPTACZKI_INSTALL_STRIPPED)
+  add_custom_command(OUTPUT ${SZ_PACKAGING_OUT}/bin/szeptaczki
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${SZ_PACKAGING_OUT}/bin
+    COMMAND ${CMAKE_STRIP} --strip-all -o ${SZ_PACKAGING_OUT}/bin/szeptaczki $<TARGET_FILE:szeptaczki>
+    DEPENDS szeptaczki
+    COMMENT "Stripping the program for installation"
+    VERBATIM)
+  add_custom_target(szeptaczki-stripped ALL DEPENDS ${SZ_PACKAGING_OUT}/bin/szeptaczki)
+  install(PROGRAMS ${SZ_PACKAGING_OUT}/bin/szeptaczki DESTINATION bin)
+else()
+  install(TARGETS szeptaczki RUNTIME DESTINATION bin)
+endif()
 
-# The data tree and the icons are made by the generator after the build
-# (scripts/setup.sh); an installation from a build that has none makes them.
-install(CODE "
-  if(NOT EXISTS \"${CMAKE_BINARY_DIR}/Data/.generated\" OR NOT EXISTS \"${CMAKE_BINARY_DIR}/icons\")
-    message(STATUS \"Generating the default data tree\")
-    execute_process(COMMAND \"$<TARGET_FILE:szeptaczki-datagen>\" \"${CMAKE_BINARY_DIR}\" RESULT_VARIABLE made)
-    if(NOT made EQUAL 0)
-      message(FATAL_ERROR \"the data generator failed: \${made}\")
-    endif()
-  endif()")
+# The screenshot of the main menu that the documentation shows, taken from the
+# built program on the generated tree with a user folder of its own.
+set(SZ_SCREENSHOT ${SZ_PACKAGING_OUT}/main-menu.png)
+add_custom_command(OUTPUT ${SZ_SCREENSHOT}
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:szeptaczki> -DTREE=${CMAKE_BINARY_DIR}
+          -DSCRIPT=${SZ_PACKAGING}/screenshot.txt -DSHOT=${SZ_SCREENSHOT} -P ${SZ_PACKAGING}/Screenshot.cmake
+  DEPENDS szeptaczki ${CMAKE_BINARY_DIR}/Data/.generated ${SZ_PACKAGING}/screenshot.txt ${SZ_PACKAGING}/Screenshot.cmake
+  COMMENT "Taking the screenshot of the main menu"
+  VERBATIM)
+add_custom_target(szeptaczki-screenshot ALL DEPENDS ${SZ_SCREENSHOT})
+
 # The settings a build's own runs left in its tree belong to that build.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Data ${CMAKE_BINARY_DIR}/RESOURCE
         DESTINATION share/szeptaczki
@@ -28,65 +45,30 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/Data ${CMAKE_BINARY_DIR}/RESOURCE
         PATTERN *.tmp EXCLUDE)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons)
 
-install(FILES ${SZ_PACKAGING}/szeptaczki.desktop DESTINATION share/applications RENAME ${SZ_APP_ID}.desktop)
+configure_file(${SZ_PACKAGING}/szeptaczki.desktop ${SZ_PACKAGING_OUT}/${SZ_APP_ID}.desktop @ONLY)
+install(FILES ${SZ_PACKAGING_OUT}/${SZ_APP_ID}.desktop DESTINATION share/applications)
 
-set(SZ_SCREENSHOT main-menu.png)
-string(TIMESTAMP SZ_RELEASE_DATE "%Y-%m-%d" UTC)
+# The release date is the newest changelog entry's, so that two builds of
+# one version write the same metadata.
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/debian/changelog sz_trailer REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT sz_trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  message(FATAL_ERROR "no date in the changelog's first entry: ${sz_trailer}")
+endif()
+set(sz_day ${CMAKE_MATCH_1})
+set(sz_year ${CMAKE_MATCH_3})
+set(sz_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND sz_months ${CMAKE_MATCH_2} sz_month)
+math(EXPR sz_month "${sz_month} + 1" OUTPUT_FORMAT DECIMAL)
+if(sz_month LESS 10)
+  set(sz_month 0${sz_month})
+endif()
+set(SZ_RELEASE_DATE ${sz_year}-${sz_month}-${sz_day})
 configure_file(${SZ_PACKAGING}/szeptaczki.metainfo.xml.in ${SZ_PACKAGING_OUT}/${SZ_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${SZ_PACKAGING_OUT}/${SZ_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
-# Debian wants the manual page and the changelog compressed, without a time stamp.
-function(sz_gzip source target)
-  configure_file(${source} ${SZ_PACKAGING_OUT}/${target} @ONLY)
-  execute_process(COMMAND gzip -9nc INPUT_FILE ${SZ_PACKAGING_OUT}/${target}
-                  OUTPUT_FILE ${SZ_PACKAGING_OUT}/${target}.gz COMMAND_ERROR_IS_FATAL ANY)
-endfunction()
-sz_gzip(${SZ_PACKAGING}/szeptaczki.6 szeptaczki.6)
-sz_gzip(${SZ_PACKAGING}/changelog changelog)
+# The manual page compressed as Debian wants it, without a time stamp.
+configure_file(${SZ_PACKAGING}/szeptaczki.6 ${SZ_PACKAGING_OUT}/szeptaczki.6 @ONLY)
+execute_process(COMMAND gzip -9nc INPUT_FILE ${SZ_PACKAGING_OUT}/szeptaczki.6
+                OUTPUT_FILE ${SZ_PACKAGING_OUT}/szeptaczki.6.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${SZ_PACKAGING_OUT}/szeptaczki.6.gz DESTINATION share/man/man6)
-install(FILES ${SZ_PACKAGING}/copyright ${SZ_PACKAGING_OUT}/changelog.gz DESTINATION share/doc/szeptaczki)
-
-# The screenshot the metadata names is taken from the installed program
-# itself, with a user folder of its own, and kept with the documentation.
-set(SZ_SHOT_SCRIPT_IN ${SZ_PACKAGING}/screenshot.txt)
-install(CODE "
-  set(installed \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  string(RANDOM LENGTH 8 scratchName)
-  set(scratch \"${CMAKE_BINARY_DIR}/screenshot-\${scratchName}\")
-  set(shot \"\${installed}/share/doc/szeptaczki/${SZ_SCREENSHOT}\")
-  file(READ \"${SZ_SHOT_SCRIPT_IN}\" script)
-  string(REPLACE \"@SHOT@\" \"\${shot}\" script \"\${script}\")
-  file(WRITE \"\${scratch}/script.txt\" \"\${script}\")
-  message(STATUS \"Taking the screenshot: \${shot}\")
-  execute_process(COMMAND \"${CMAKE_COMMAND}\" -E env \"HOME=\${scratch}\" \"XDG_DATA_HOME=\${scratch}\"
-                          \"\${installed}/bin/szeptaczki\" --headless --seed 6 --screen 1024x768
-                          --script \"\${scratch}/script.txt\"
-                  RESULT_VARIABLE ran ERROR_VARIABLE errors)
-  file(REMOVE_RECURSE \"\${scratch}\")
-  if(NOT ran EQUAL 0 OR NOT EXISTS \"\${shot}\")
-    message(FATAL_ERROR \"the installed program did not take its screenshot (\${ran}): \${errors}\")
-  endif()")
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME szeptaczki)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_CONTACT "Szeptaczki <kontakt@szeptaczki.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture games for practising the Polish sibilant sounds")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Five picture games in which a young Polish child practises the sibilant
-sounds with a speech therapist or a parent: a train, memory cards, a
-conveyor belt, suction cups and a forklift. The adult chooses the sounds,
-their place in the word and the amount of material for each game; every
-game ends on a summary and is recorded in a statistics file, and a tab of
-the main menu records the child's voice.")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Debian's games section is for programs in /usr/games.
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://szeptaczki.example.org)
-# The libraries the program links, as dpkg-shlibdeps finds them; the fonts
-# of the labels it opens by file name are no library and are named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
-include(CPack)
+install(FILES ${SZ_PACKAGING}/debian/copyright ${SZ_SCREENSHOT} DESTINATION share/doc/szeptaczki)

@@ -80,16 +80,19 @@ void TApplication::ProcessMessages()
 {
     RunDueWork();
     PaintPending();
-    if (backend_->IsHeadless()) {
-        FlushPresents();
-        return;
-    }
     InputEvent event;
     // Only what is queued now: events arriving meanwhile wait for the next call.
-    for (int handled = 0; handled < 1000 && !terminated_ && backend_->PollEvent(event); ++handled) {
+    for (int handled = 0; handled < 1000 && !terminated_ && backend_->PollArrivedEvent(event); ++handled) {
         Dispatch(event);
         RunDueWork();
     }
+    PaintPending();
+    FlushPresents();
+}
+
+void TApplication::ProcessPendingWork()
+{
+    RunDueWork();
     PaintPending();
     FlushPresents();
 }
@@ -124,8 +127,10 @@ void TApplication::StepWithoutPresenting(bool mayWait)
     PaintPending();
     if (QuitSignals::TakePending())
         RequestQuit();
-    ServeQuitRequest();
-    if (terminated_)
+    // A form asked to close has set its result, or shown its summary and
+    // closed it again: the loop that called this turn must look at once, not
+    // after the next input.
+    if (ServeQuitRequest() || terminated_)
         return;
     if (waiting_) {
         WaitStep();
@@ -183,23 +188,24 @@ void TApplication::WaitStep()
     clock.Sleep(static_cast<int>(std::min<int64_t>(step, INT_MAX)));
 }
 
-void TApplication::ServeQuitRequest()
+bool TApplication::ServeQuitRequest()
 {
     if (!quitRequested_ || terminated_)
-        return;
+        return false;
     TForm* target = !modalStack_.empty() ? modalStack_.back() : mainForm_;
     if (target == nullptr || !target->Visible()) {
         Terminate(0);
-        return;
+        return true;
     }
     if (std::find(askedToClose_.begin(), askedToClose_.end(), target) != askedToClose_.end()) {
         Terminate(0);
-        return;
+        return true;
     }
     askedToClose_.push_back(target);
     // The form's answer may show other forms modally (a game's summary);
     // their own loops serve the request in turn.
     target->RequestClose();
+    return true;
 }
 
 void TApplication::Terminate(int exitCode)

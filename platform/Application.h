@@ -45,9 +45,15 @@ public:
     // Shows the main form and runs the message loop until it closes;
     // returns the exit status (0, or 3 when a script failed).
     int Run();
-    // Handles the events already waiting (never the lines of a script that
-    // are still to come), due timers, posted callbacks and repaints.
+    // Handles the events already waiting (in a headless run the script's
+    // input lines up to its next wait, shot or expect), due timers, posted
+    // callbacks and repaints.
     void ProcessMessages();
+    // Runs due timers, posted callbacks and repaints and shows them, but
+    // leaves the input where it waits: a handler that must finish judging
+    // what the child did before the next click counts calls this instead of
+    // ProcessMessages, and the loop hands the input out afterwards, in order.
+    void ProcessPendingWork();
     // One turn of the message loop, waiting for something to happen.
     void HandleMessage();
 
@@ -111,7 +117,8 @@ private:
     void ActivationChanged();
 
     void Step(bool mayWait);
-    void ServeQuitRequest();
+    // Asks the topmost form to close, or ends the loops; true when it did either.
+    bool ServeQuitRequest();
     void StepWithoutPresenting(bool mayWait);
     bool RunDueWork();
     void PaintPending();

@@ -23,6 +23,10 @@ public:
     virtual bool PollEvent(InputEvent& event) = 0;
     // Waits up to timeoutMs (-1: without limit) for an event.
     virtual bool WaitEvent(InputEvent& event, int timeoutMs) = 0;
+    // Takes the next event that has already arrived, for a handler that lets
+    // the waiting messages run. A script's lines count as arrived up to its
+    // next wait, shot or expect line, which stays for the message loop.
+    virtual bool PollArrivedEvent(InputEvent& event) { return PollEvent(event); }
     // True for the headless back end: its input is a script of future events.
     virtual bool IsHeadless() const = 0;
 

@@ -3,6 +3,35 @@
 
 #include <algorithm>
 
+namespace {
+
+struct CaptureFeed {
+    std::vector<int16_t> samples;
+    std::size_t position = 0;
+};
+
+CaptureFeed& Feed()
+{
+    static CaptureFeed feed;
+    return feed;
+}
+
+}  // namespace
+
+void HeadlessMediaPlayer::SetCaptureFeed(std::vector<int16_t> samples)
+{
+    Feed() = {std::move(samples), 0};
+}
+
+bool HeadlessMediaPlayer::SetCaptureFeedFromFile(const std::filesystem::path& file)
+{
+    WaveData wave;
+    if (!LoadWaveFile(file, wave) || wave.sampleRate != kRecordingRate || wave.channels != 1 || wave.bitsPerSample != 16)
+        return false;
+    SetCaptureFeed(Samples16(wave));
+    return true;
+}
+
 HeadlessMediaPlayer::HeadlessMediaPlayer()
     : timer_([this] {
           timer_.SetEnabled(false);
@@ -51,7 +80,12 @@ std::vector<int16_t> HeadlessMediaPlayer::EndCapture()
     timer_.SetEnabled(false);
     ended_ = nullptr;
     const int64_t ms = CapturedMs();
-    return std::vector<int16_t>(static_cast<std::size_t>(ms * kRecordingRate / 1000), 0);
+    std::vector<int16_t> heard(static_cast<std::size_t>(ms * kRecordingRate / 1000), 0);
+    CaptureFeed& feed = Feed();
+    const std::size_t n = std::min(heard.size(), feed.samples.size() - std::min(feed.position, feed.samples.size()));
+    std::copy_n(feed.samples.begin() + static_cast<std::ptrdiff_t>(feed.position), n, heard.begin());
+    feed.position += n;
+    return heard;
 }
 
 int HeadlessMediaPlayer::CapturedMs() const

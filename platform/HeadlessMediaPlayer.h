@@ -1,6 +1,7 @@
 // The media player of headless runs and tests: no device; playing lasts the
-// sound's real length in program time, recording captures silence for the
-// program time that passes. Both end through window timers.
+// sound's real length in program time, recording captures what the capture
+// feed holds (silence when it is empty) for the program time that passes.
+// Both end through window timers.
 #pragma once
 
 #include "platform/Clock.h"
@@ -10,6 +11,16 @@ class HeadlessMediaPlayer final : public MediaPlayer {
 public:
     HeadlessMediaPlayer();
     ~HeadlessMediaPlayer() override;
+
+    // What the headless "microphone" hears, at the recording rate, mono: the
+    // recordings of every headless player take these samples in turn, each
+    // going on where the one before stopped, and hear silence after the end.
+    // A headless run fills it from the wave file that the environment
+    // variable SZEPTACZKI_MIKROFON names.
+    static void SetCaptureFeed(std::vector<int16_t> samples);
+    // The feed from a wave file at the recording rate, mono, 16-bit; false
+    // (and the feed unchanged) for any other file.
+    static bool SetCaptureFeedFromFile(const std::filesystem::path& file);
 
 protected:
     bool BeginPlayback(const WaveData& wave, std::function<void()> ended) override;

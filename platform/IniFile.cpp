@@ -11,6 +11,7 @@
 
 #include <SimpleIni.h>
 
+#include "platform/LockedFile.h"
 #include "platform/Paths.h"
 
 struct CIniFile::Impl {
@@ -19,16 +20,28 @@ struct CIniFile::Impl {
 
 CIniFile::CIniFile(std::filesystem::path file) : file_(std::move(file)), impl_(std::make_unique<Impl>())
 {
+    Load();
+}
+
+CIniFile::CIniFile(std::filesystem::path file, LockMode)
+    : file_(std::move(file)), impl_(std::make_unique<Impl>())
+{
+    lock_ = std::make_unique<LockedFile>(LockedFile::Folder(file_.parent_path()));
+    Load();
+}
+
+void CIniFile::Load()
+{
     impl_->ini.SetSpaces(false);
+    std::error_code ec;
+    found_ = std::filesystem::symlink_status(file_, ec).type() != std::filesystem::file_type::not_found && !ec;
     std::string contents;
     if (ReadWholeFile(file_, contents)) {
         Parse(contents);
         return;
     }
     // Something is there that cannot be read: it must not be replaced blindly.
-    std::error_code ec;
-    damaged_ = std::filesystem::symlink_status(file_, ec).type() != std::filesystem::file_type::not_found &&
-               !ec;
+    damaged_ = found_;
 }
 
 CIniFile::CIniFile(std::filesystem::path file, std::string_view contents)
@@ -48,6 +61,22 @@ void CIniFile::Parse(std::string_view contents)
             c = '\n';
             damaged_ = true;
         }
+    // A section header without its "]" would swallow the next line into its
+    // name, and the section would be written anew on every save: it is closed
+    // at the end of its line instead.
+    for (std::size_t line = 0; line < text.size();) {
+        std::size_t end = text.find('\n', line);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::size_t first = text.find_first_not_of(" \t", line);
+        if (first < end && text[first] == '[' && text.find(']', first) >= end) {
+            const std::size_t at = end > first + 1 && text[end - 1] == '\r' ? end - 1 : end;
+            text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), ']');
+            damaged_ = true;
+            ++end;
+        }
+        line = end + 1;
+    }
     if (impl_->ini.LoadData(text.data(), text.size()) < 0) {
         impl_->ini.Reset();
         damaged_ = true;
@@ -127,26 +156,6 @@ void CIniFile::EraseSection(const std::string& section)
     impl_->ini.Delete(section.c_str(), nullptr);
 }
 
-bool CIniFile::KeepDamagedOriginal()
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_regular_file(file_, ec))
-        return false;  // a folder or a device in its place is left alone
-    // An original kept earlier is never overwritten: each damage keeps its own.
-    for (int n = 1; n < 1000; ++n) {
-        fs::path kept = file_;
-        kept += n == 1 ? std::string(".uszkodzony") : ".uszkodzony" + std::to_string(n);
-        if (fs::symlink_status(kept, ec).type() != fs::file_type::not_found)
-            continue;
-        if (!fs::copy_file(file_, kept, ec))
-            return false;
-        damaged_ = false;
-        return true;
-    }
-    return false;
-}
-
 std::string CIniFile::Text() const
 {
     std::string contents;
@@ -157,10 +166,18 @@ std::string CIniFile::Text() const
 
 bool CIniFile::UpdateFile()
 {
-    if (damaged_ && !KeepDamagedOriginal())
-        return false;
+    problem_ = FileProblem::None;
+    if (damaged_) {
+        if (!KeepDamagedCopy(file_)) {
+            problem_ = FileProblem::Other;
+            return false;
+        }
+        damaged_ = false;
+    }
     std::string contents;
-    if (impl_->ini.Save(contents) < 0)
+    if (impl_->ini.Save(contents) < 0) {
+        problem_ = FileProblem::Other;
         return false;
-    return WriteFileAtomically(file_, contents);
+    }
+    return WriteFileAtomically(file_, contents, &problem_);
 }

@@ -65,6 +65,14 @@ enum class InputKind {
     ScriptError,    // text: the reason
 };
 
+// The lines of a script that are no input: they wait, observe the program
+// or end the script.
+constexpr bool IsScriptCommand(InputKind kind)
+{
+    return kind == InputKind::ScriptWait || kind == InputKind::ScriptShot || kind == InputKind::ScriptExpect ||
+           kind == InputKind::ScriptEnd || kind == InputKind::ScriptError;
+}
+
 struct InputEvent {
     InputKind kind = InputKind::MouseMove;
     int x = 0;  // screen pixels

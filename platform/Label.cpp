@@ -33,6 +33,12 @@ void TLabel::SetAlignment(TAlignment alignment)
     Invalidate();
 }
 
+void TLabel::SetLayout(TTextLayout layout)
+{
+    layout_ = layout;
+    Invalidate();
+}
+
 void TLabel::SetTransparent(bool transparent)
 {
     transparent_ = transparent;
@@ -84,7 +90,8 @@ void TLabel::Paint(TCanvas& canvas)
     const int lineHeight = TextRenderer::LineHeight(font_);
     canvas.Font = font_;
     canvas.Brush.Clear = true;
-    int y = 0;
+    // Centred as a one-line field centres its text, so that the two line up.
+    int y = layout_ == TTextLayout::tlCenter ? (Height() - lineHeight * static_cast<int>(lines.size())) / 2 : 0;
     for (const std::string& line : lines) {
         const int w = TextRenderer::Measure(font_, line).x;
         int x = 0;

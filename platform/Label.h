@@ -8,6 +8,8 @@
 #include "platform/Font.h"
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Where the lines sit in a label taller than its text.
+enum class TTextLayout { tlTop, tlCenter };
 
 class TLabel : public TControl {
 public:
@@ -21,6 +23,8 @@ public:
     void SetFont(const TFont& font);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout layout);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
     TColor Color() const { return color_; }
@@ -39,6 +43,7 @@ private:
     std::string caption_;
     TFont font_;
     TAlignment alignment_ = TAlignment::taLeftJustify;
+    TTextLayout layout_ = TTextLayout::tlTop;
     bool transparent_ = false;
     TColor color_ = clBtnFace;
     bool wordWrap_ = false;

@@ -12,22 +12,12 @@ namespace {
 
 std::string Quoted(const std::filesystem::path& path)
 {
-    return "\"" + Utf8ToCp1250(path.string()) + "\"";
-}
-
-// Whether a new file can be made in the folder of `file` (the recording is
-// written beside its target first).
-bool CanWriteBeside(const std::filesystem::path& file)
-{
-    std::filesystem::path probe = file;
-    probe += ".tmp";
-    std::FILE* f = OpenFile(probe, "wb");
-    if (f == nullptr)
-        return false;
-    std::fclose(f);
-    std::error_code ec;
-    std::filesystem::remove(probe, ec);
-    return true;
+    // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) where a literal is
+    // put before a string.
+    std::string quoted(1, '"');
+    quoted += Utf8ToCp1250(path.string());
+    quoted += '"';
+    return quoted;
 }
 
 }  // namespace
@@ -188,7 +178,7 @@ void MediaPlayer::FinishRecording()
 
 bool MediaPlayer::WriteRecording()
 {
-    if (!WriteFileAtomically(file_, unsaved_)) {
+    if (!WriteFileAtomically(file_, unsaved_, &writeProblem_)) {
         error_ = "Nie udało się zapisać nagrania do pliku "_cp + Quoted(file_) +
                  ". Poprzednie nagranie pozostało bez zmian."_cp;
         return false;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "platform/WaveFile.h"
 
 enum class MediaMode { NotReady, Stopped, Playing, Recording };
@@ -52,6 +53,8 @@ public:
     int Length() const;
     // A cp1250 sentence about the last failure; empty after a success.
     const std::string& ErrorMessage() const { return error_; }
+    // Why the last recording could not be written to its file.
+    FileProblem WriteProblem() const { return writeProblem_; }
 
     // The end notification: set it before Play or StartRecording.
     bool Notify = false;
@@ -83,6 +86,7 @@ private:
     WaveData wave_;
     MediaMode mode_ = MediaMode::NotReady;
     std::string error_;
+    FileProblem writeProblem_ = FileProblem::None;
     std::string unsaved_;  // a finished recording not yet in its file
     bool hasUnsaved_ = false;
     uint64_t operation_ = 0;

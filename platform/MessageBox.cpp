@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include <atomic>
 #include <cstdio>
 
 #include "platform/Text.h"
@@ -11,6 +12,8 @@ std::unique_ptr<MessageBoxes>& Storage()
     static std::unique_ptr<MessageBoxes> boxes = std::make_unique<StderrMessageBoxes>();
     return boxes;
 }
+
+std::atomic<void (*)()> interrupter{nullptr};
 
 }  // namespace
 
@@ -31,4 +34,15 @@ std::unique_ptr<MessageBoxes> InstallMessageBoxes(std::unique_ptr<MessageBoxes> 
     std::unique_ptr<MessageBoxes> previous = std::move(Storage());
     Storage() = std::move(boxes);
     return previous;
+}
+
+void InterruptShownMessageBox()
+{
+    if (void (*interrupt)() = interrupter.load())
+        interrupt();
+}
+
+void SetMessageBoxInterrupter(void (*interrupt)())
+{
+    interrupter.store(interrupt);
 }

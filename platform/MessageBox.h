@@ -19,4 +19,11 @@ public:
 };
 
 MessageBoxes& TheMessageBoxes();
+
+// Closes the system message box being shown, from any thread (a quit signal
+// must not wait for someone to press OK); a box that is not shown, or a
+// platform whose boxes cannot be closed, is left as it is.
+void InterruptShownMessageBox();
+// The platform's way of doing that: a function safe to call from any thread.
+void SetMessageBoxInterrupter(void (*interrupt)());
 std::unique_ptr<MessageBoxes> InstallMessageBoxes(std::unique_ptr<MessageBoxes> boxes);

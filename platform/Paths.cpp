@@ -11,7 +11,7 @@ namespace {
 
 ProgramPlaces& PlacesStorage()
 {
-    static ProgramPlaces places{fs::current_path(), fs::current_path(), false};
+    static ProgramPlaces places{fs::current_path(), fs::current_path(), false, fs::current_path() / kVoiceFolderName};
     return places;
 }
 
@@ -70,17 +70,18 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     // The usual spellings: a tree copied from a Windows disk counts as beside.
     for (const char* name : {"Data", "DATA", "data"})
         if (IsDirectory(dir / name))
-            return {dir, dir, false};
+            return {dir, dir, false, dir / kVoiceFolderName};
     const fs::path shared = (dir.parent_path() / "share" / "szeptaczki").lexically_normal();
     if (!IsDirectory(shared / "Data"))
-        return {dir, dir, false};
+        return {dir, dir, false, dir / kVoiceFolderName};
 
     fs::path user;
     if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
         user = fs::path(xdgDataHome) / "szeptaczki";
     else if (home && *home)
         user = fs::path(home) / ".local" / "share" / "szeptaczki";
-    return {shared, user.lexically_normal(), true};
+    user = user.lexically_normal();
+    return {shared, user, true, user.empty() ? fs::path() : user / kVoiceFolderName};
 }
 
 fs::path Utf8Path(std::string_view utf8)
@@ -94,6 +95,11 @@ void SetProgramPlaces(const ProgramPlaces& places)
     current.data = AbsoluteNormal(places.data);
     current.user = places.user.empty() ? fs::path() : AbsoluteNormal(places.user);
     current.installed = places.installed;
+    current.child = places.child.empty() ? fs::path() : AbsoluteNormal(places.child);
+    if (!places.voice.empty())
+        current.voice = AbsoluteNormal(places.voice);
+    else
+        current.voice = current.user.empty() ? fs::path() : current.user / kVoiceFolderName;
 }
 
 const ProgramPlaces& CurrentProgramPlaces()
@@ -103,10 +109,21 @@ const ProgramPlaces& CurrentProgramPlaces()
 
 void SetProgramDir(const fs::path& dir)
 {
-    SetProgramPlaces({dir, dir, false});
+    SetProgramPlaces({dir, dir, false, dir / kVoiceFolderName});
+}
+
+void SetActiveChildDir(const fs::path& dir)
+{
+    PlacesStorage().child = dir.empty() ? fs::path() : AbsoluteNormal(dir);
 }
 
 const fs::path& ProgramDir()
+{
+    const ProgramPlaces& places = PlacesStorage();
+    return places.child.empty() ? places.user : places.child;
+}
+
+const fs::path& PracticeDir()
 {
     return PlacesStorage().user;
 }
@@ -145,7 +162,7 @@ bool MakeUserFolder(std::string& error)
         error = settingsFolder.string() + ": " + ec.message();
         return false;
     }
-    return CanWriteInFolder(places.user, error) && CanWriteInFolder(settingsFolder, error);
+    return CanWriteInFolder(ProgramDir(), error) && CanWriteInFolder(settingsFolder, error);
 }
 
 fs::path NativePath(std::string_view path)
@@ -206,4 +223,35 @@ std::vector<std::string> FilesInDirectory(std::string_view dir)
             names.push_back(Utf8ToCp1250(it->path().filename().string()));
     }
     return names;
+}
+
+bool IsLinkOutside(const fs::path& file, const fs::path& folder)
+{
+    std::error_code ec;
+    if (!fs::is_symlink(file, ec))
+        return false;
+    const fs::path target = fs::weakly_canonical(file, ec);
+    if (ec)
+        return true;
+    const fs::path root = fs::weakly_canonical(folder, ec);
+    if (ec)
+        return true;
+    const fs::path relative = target.lexically_relative(root);
+    return relative.empty() || *relative.begin() == "..";
+}
+
+bool KeepDamagedCopy(const fs::path& file)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        return false;  // a folder or a device in its place is left alone
+    // A copy kept earlier is never overwritten: each damage keeps its own.
+    for (int n = 1; n < 1000; ++n) {
+        fs::path kept = file;
+        kept += n == 1 ? std::string(".uszkodzony") : ".uszkodzony" + std::to_string(n);
+        if (fs::symlink_status(kept, ec).type() != fs::file_type::not_found)
+            continue;
+        return fs::copy_file(file, kept, ec);
+    }
+    return false;
 }

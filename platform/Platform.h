@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 class TApplication;
@@ -17,6 +18,15 @@ struct PlatformOptions {
     std::string scriptFile;  // input events (headless, or fed to the window in real time)
     std::string scriptText;  // used instead of scriptFile when not empty (tests)
     std::string title = "Szeptaczki Cz.VI";  // cp1250
+    // A window nobody can see (no display: the system's drivers that draw
+    // into memory) is refused with NoDisplayError. Tests that use those
+    // drivers on purpose leave this off.
+    bool needVisibleWindow = false;
+};
+
+// Raised when there is no display to show the window on.
+struct NoDisplayError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 // Throws std::runtime_error when no window can be opened. A script file that

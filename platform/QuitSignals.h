@@ -1,14 +1,17 @@
 // Ctrl+C (SIGINT) and logging out or shutting down (SIGTERM) as a request to
 // end the program, taken up by the message loop like the window manager's
-// close request. Where the SDL back end runs, SDL has taken these signals
-// already and turns them into that close request itself; the guard then
-// leaves them to it.
+// close request. A signal wakes the program wherever it waits: the message
+// loop's wait for input (in every modal loop too) and a system message box,
+// which is closed.
 #pragma once
+
+#include <thread>
 
 class QuitSignals {
 public:
     // Takes SIGINT and SIGTERM when nobody else has (their handling is the
-    // system's default); the destructor gives back what it took.
+    // system's default; an ignored SIGINT, as in a background job, stays
+    // ignored); the destructor gives back what it took.
     QuitSignals();
     ~QuitSignals();
     QuitSignals(const QuitSignals&) = delete;
@@ -19,4 +22,8 @@ public:
 
 private:
     bool owns_[2] = {false, false};  // SIGINT, SIGTERM
+    // Passes each signal on to the user-interface thread, which the signal
+    // handler itself may not touch.
+    std::thread watcher_;
+    int pipe_[2] = {-1, -1};
 };

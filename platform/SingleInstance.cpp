@@ -1,16 +1,21 @@
-// The single-copy guard: flock on a lock file, raise requests over AF_UNIX.
+// The single-copy guard: flock on a lock file named after the folder's device
+// and inode, in $XDG_RUNTIME_DIR (or /tmp with the user's id in the name);
+// raise requests over AF_UNIX.
 #include "platform/SingleInstance.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
 
 #include "platform/MainThread.h"
 
@@ -19,12 +24,23 @@ namespace {
 constexpr char kRequest = 'R';
 constexpr char kAnswer = 'K';
 
-std::filesystem::path RuntimeDir()
+std::string Hex(unsigned long long value)
 {
-    const char* dir = std::getenv("XDG_RUNTIME_DIR");
-    if (dir != nullptr && *dir != '\0' && std::filesystem::is_directory(dir))
-        return dir;
-    return "/tmp";
+    char text[20];
+    std::snprintf(text, sizeof text, "%llx", value);
+    return text;
+}
+
+// The folder as it really is; a folder that cannot be looked at (not made
+// yet) by its full path with links resolved.
+std::string FolderKey(const std::filesystem::path& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        return Hex(info.st_dev) + "-" + Hex(info.st_ino);
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, ec), ec);
+    return "p" + Hex(std::hash<std::string>{}(real.string()));
 }
 
 bool SocketAddress(const std::filesystem::path& path, sockaddr_un& address)
@@ -49,11 +65,17 @@ bool ReadByte(int fd, char& c, int timeoutMs)
 
 }  // namespace
 
-SingleInstance::SingleInstance(const std::string& name)
+SingleInstance::SingleInstance(const std::string& product, const std::filesystem::path& folder)
     : handler_(std::make_shared<std::function<void()>>())
 {
-    const std::string base = name + "-" + std::to_string(::getuid());
-    const std::filesystem::path dir = RuntimeDir();
+    // The user's runtime folder is private and emptied at logout; /tmp is
+    // shared, so there the user's id is part of the name.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::error_code ec;
+    const bool userOnly = runtime != nullptr && *runtime == '/' && std::filesystem::is_directory(runtime, ec);
+    const std::filesystem::path dir = userOnly ? std::filesystem::path(runtime) : std::filesystem::path("/tmp");
+    const std::string base =
+        product + "-" + (userOnly ? std::string() : std::to_string(::getuid()) + "-") + FolderKey(folder);
     lockPath_ = dir / (base + ".lock");
     socketPath_ = dir / (base + ".sock");
 }
@@ -62,8 +84,11 @@ SingleInstance::~SingleInstance()
 {
     StopListening();
     if (lockFd_ >= 0) {
+        // Removed while the lock is still held: a newcomer that opened the
+        // old file finds it gone from its path and takes a new one.
         ::unlink(socketPath_.c_str());
-        ::close(lockFd_);  // releases the lock; the file stays, as unlinking it would race a newcomer
+        ::unlink(lockPath_.c_str());
+        ::close(lockFd_);
     }
 }
 
@@ -71,17 +96,30 @@ bool SingleInstance::Acquire()
 {
     if (lockFd_ >= 0)
         return first_;
-    lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd_ < 0) {
-        // Better to run twice than not at all.
-        first_ = true;
-        return true;
-    }
-    if (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+    for (int attempt = 0;; ++attempt) {
+        lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (lockFd_ < 0 || attempt == 100) {
+            // Better to run twice than not at all.
+            if (lockFd_ >= 0)
+                ::close(lockFd_);
+            lockFd_ = -1;
+            first_ = true;
+            return true;
+        }
+        if (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+            ::close(lockFd_);
+            lockFd_ = -1;
+            first_ = false;
+            return false;
+        }
+        // The lock holds only while its file is still the one at the path:
+        // a first copy that ended meanwhile removed it.
+        struct stat held {}, named {};
+        if (::fstat(lockFd_, &held) == 0 && ::stat(lockPath_.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino)
+            break;
         ::close(lockFd_);
         lockFd_ = -1;
-        first_ = false;
-        return false;
     }
     first_ = true;
     // Holding the lock, any socket file left here belongs to a copy that is gone.

@@ -1,7 +1,8 @@
-// Keeps a second copy of the program from running: a lock file that only one
-// process of the user can hold, and a local socket through which a second
-// copy asks the first to raise its window. On Windows (platform/windows/
-// WinSingleInstance.cpp) a named mutex and two named events do the same.
+// Keeps a second copy of the program from running on the same folder: a lock
+// that only one process can hold, named after the folder as it really is (not
+// after the spelling of its path), and a way for a second copy to ask the
+// first to raise its window. How the lock and the request are made is the
+// platform's own business.
 #pragma once
 
 #include <filesystem>
@@ -12,10 +13,11 @@
 
 class SingleInstance {
 public:
-    // `name` identifies the product (letters, digits, '-', '_'); the files
-    // live in $XDG_RUNTIME_DIR, or /tmp with the user's id in their names.
-    explicit SingleInstance(const std::string& name);
-    // Releases the lock and stops listening.
+    // `product` identifies the program (letters, digits, '-', '_'); `folder`
+    // is the folder a copy works on: two spellings of its path, or a link to
+    // it, name the same lock, whether the copies run with a window or not.
+    SingleInstance(const std::string& product, const std::filesystem::path& folder);
+    // Releases the lock, removes what marked it, and stops listening.
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -33,6 +35,7 @@ public:
     // another copy asks to be shown instead.
     void SetOnRaiseRequest(std::function<void()> handler);
 
+    // Where this system keeps the lock and the request channel.
     const std::filesystem::path& LockPath() const { return lockPath_; }
     const std::filesystem::path& SocketPath() const { return socketPath_; }
 

@@ -1,6 +1,7 @@
 // Wave-file parsing and writing.
 #include "platform/WaveFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Paths.h"
@@ -38,41 +39,24 @@ void Put16(std::string& b, uint16_t v)
 
 }  // namespace
 
-bool ParseWave(const std::string& bytes, WaveData& out)
+bool FindWaveChunks(const std::string& bytes, WaveChunks& out)
 {
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
         return false;
-    WaveData wave;
     bool haveFormat = false;
     std::size_t pos = 12;
     while (pos + 8 <= bytes.size()) {
         const uint32_t size = Le32(bytes, pos + 4);
         const std::size_t body = pos + 8;
-        if (std::memcmp(bytes.data() + pos, "fmt ", 4) == 0) {
-            if (size < 16 || body + 16 > bytes.size())
-                return false;
-            uint16_t format = Le16(bytes, body);
-            // The extensible layout names its sample format in a sub-format field.
-            if (format == 0xFFFE && size >= 40 && body + 40 <= bytes.size())
-                format = Le16(bytes, body + 24);
-            const uint16_t channels = Le16(bytes, body + 2);
-            const uint32_t rate = Le32(bytes, body + 4);
-            const uint16_t align = Le16(bytes, body + 12);
-            const uint16_t bits = Le16(bytes, body + 14);
-            if (format != 1 || channels < 1 || channels > 2 || (bits != 8 && bits != 16) || rate < 1000 ||
-                rate > 192000 || align != channels * bits / 8)
-                return false;
-            wave.channels = channels;
-            wave.sampleRate = static_cast<int>(rate);
-            wave.bitsPerSample = bits;
+        if (std::memcmp(bytes.data() + pos, "fmt ", 4) == 0 && !haveFormat) {
+            out.format = body;
+            out.formatSize = size;
             haveFormat = true;
         } else if (std::memcmp(bytes.data() + pos, "data", 4) == 0) {
             if (!haveFormat)
                 return false;
-            const uint64_t available = std::min<uint64_t>(size, bytes.size() - body);
-            const uint64_t whole = available - available % static_cast<uint64_t>(wave.FrameBytes());
-            wave.samples.assign(bytes, body, static_cast<std::size_t>(whole));
-            out = std::move(wave);
+            out.data = body;
+            out.dataSize = static_cast<std::size_t>(std::min<uint64_t>(size, bytes.size() - body));
             return true;
         }
         const uint64_t next = static_cast<uint64_t>(body) + size + (size & 1);
@@ -81,6 +65,35 @@ bool ParseWave(const std::string& bytes, WaveData& out)
         pos = static_cast<std::size_t>(next);
     }
     return false;
+}
+
+bool ParseWave(const std::string& bytes, WaveData& out)
+{
+    WaveChunks chunks;
+    if (!FindWaveChunks(bytes, chunks))
+        return false;
+    const std::size_t body = chunks.format;
+    if (chunks.formatSize < 16 || body + 16 > bytes.size())
+        return false;
+    uint16_t format = Le16(bytes, body);
+    // The extensible layout names its sample format in a sub-format field.
+    if (format == 0xFFFE && chunks.formatSize >= 40 && body + 40 <= bytes.size())
+        format = Le16(bytes, body + 24);
+    const uint16_t channels = Le16(bytes, body + 2);
+    const uint32_t rate = Le32(bytes, body + 4);
+    const uint16_t align = Le16(bytes, body + 12);
+    const uint16_t bits = Le16(bytes, body + 14);
+    if (format != 1 || channels < 1 || channels > 2 || (bits != 8 && bits != 16) || rate < 1000 || rate > 192000 ||
+        align != channels * bits / 8)
+        return false;
+    WaveData wave;
+    wave.channels = channels;
+    wave.sampleRate = static_cast<int>(rate);
+    wave.bitsPerSample = bits;
+    const std::size_t whole = chunks.dataSize - chunks.dataSize % static_cast<std::size_t>(wave.FrameBytes());
+    wave.samples.assign(bytes, chunks.data, whole);
+    out = std::move(wave);
+    return true;
 }
 
 bool LoadWaveFile(const std::filesystem::path& file, WaveData& out)
@@ -116,6 +129,15 @@ std::string BuildWave(const WaveData& wave)
     if (dataBytes & 1)
         b.push_back('\0');  // chunks are padded to an even length
     return b;
+}
+
+std::vector<int16_t> Samples16(const WaveData& wave)
+{
+    std::vector<int16_t> samples(wave.bitsPerSample == 16 ? wave.samples.size() / 2 : 0);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<int16_t>(static_cast<unsigned char>(wave.samples[2 * i]) |
+                                          static_cast<unsigned char>(wave.samples[2 * i + 1]) << 8);
+    return samples;
 }
 
 std::string BuildRecordingWave(const std::vector<int16_t>& samples)

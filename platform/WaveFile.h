@@ -23,6 +23,18 @@ struct WaveData {
 // The recordings are made in this format: 22050 Hz, mono, 16-bit.
 constexpr int kRecordingRate = 22050;
 
+// Where the format and the sound of a RIFF wave file lie: the bodies of its
+// first "fmt " chunk and of the "data" chunk after it, the data cut to the
+// bytes that are there. False when the bytes are not a RIFF WAVE file or a
+// chunk is missing (a "data" chunk before any "fmt " one counts as missing).
+struct WaveChunks {
+    std::size_t format = 0;
+    uint32_t formatSize = 0;
+    std::size_t data = 0;
+    std::size_t dataSize = 0;
+};
+bool FindWaveChunks(const std::string& bytes, WaveChunks& out);
+
 // Parses a wave file of 8- or 16-bit PCM (plain or extensible layout), mono or stereo, at 1000..192000 Hz.
 // A data chunk cut short counts only the frames that are there. False (and
 // `out` untouched) for anything else.
@@ -33,6 +45,9 @@ bool LoadWaveFile(const std::filesystem::path& file, WaveData& out);
 
 // The bytes of a wave file: "RIFF", an 18-byte format chunk, the data chunk.
 std::string BuildWave(const WaveData& wave);
+
+// The samples of 16-bit sound as numbers (a stereo sound's channels in turn).
+std::vector<int16_t> Samples16(const WaveData& wave);
 
 // A wave file of 16-bit mono samples at the recording rate.
 std::string BuildRecordingWave(const std::vector<int16_t>& samples);

@@ -32,7 +32,6 @@ constexpr int kNameWidth = 220;
 constexpr int kNameHeight = 26;
 constexpr int kDateWidth = 100;
 constexpr int kDateHeight = 22;
-constexpr int kGap = 5;
 // Arial Black of 11 points at 96 dots per inch.
 constexpr int kFontHeight = 15;
 
@@ -55,11 +54,13 @@ std::string WithoutOuterSpaces(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-bool SaveList(CIniFile& ini)
+bool SaveList(CIniFile& ini, FileProblem& problem)
 {
     std::error_code ec;
     std::filesystem::create_directories(NativePath(kRecordingFolder), ec);
-    return ini.UpdateFile();
+    const bool saved = ini.UpdateFile();
+    problem = ini.Problem();
+    return saved;
 }
 
 // The first row's left edge: written for each mode, 1280-wide from 1024.
@@ -83,6 +84,13 @@ TPoint HeadingPosition(const CDisplay& d, int x800, int x1024)
 
 }  // namespace
 
+TRect CNagData::RowPlace(const CDisplay& d, int row)
+{
+    const int top = d.OffsetY() + (d.PictureHeight() / 70) * 22 + kRowPitch * row;
+    const int left = RowsLeft(d);
+    return {left, top, left + kNumberWidth + kNameWidth + kGap + kDateWidth, top + kNameHeight};
+}
+
 CNagData::CNagData()
 {
     Load();
@@ -95,17 +103,17 @@ void CNagData::Load()
     for (int i = 0; i < kSlotCount; ++i)
         slots_[static_cast<std::size_t>(i)] = NagRec{i, {}, {}, {}};
 
-    const std::filesystem::path file = NativePath(kSlotListFile);
-    if (!FileExists(kSlotListFile)) {
+    std::error_code ec;
+    std::filesystem::create_directories(NativePath(kRecordingFolder), ec);
+    CIniFile ini(NativePath(kSlotListFile), CIniFile::Locked);
+    if (!ini.Found()) {
         // A list that cannot be written is no reason to stop: the slots
         // simply start empty.
-        CIniFile ini(file);
         for (const NagRec& slot : slots_)
             WriteSlotEntry(ini, slot);
-        SaveList(ini);
+        SaveList(ini, listProblem_);
     }
-
-    ReadSlotList(CIniFile(file), slots_);
+    ReadSlotList(ini, slots_);
 }
 
 void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts)
@@ -116,16 +124,19 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
     top_ = 0;
     try {
         const CDisplay& d = Display();
-        const int y0 = d.OffsetY() + (d.PictureHeight() / 70) * 22;
-        const int left = RowsLeft(d);
         for (int k = 0; k < kRowCount; ++k) {
             auto row = std::make_unique<Row>();
-            const int top = y0 + kRowPitch * k;
+            const TRect place = RowPlace(d, k);
+            const int left = place.left;
+            const int top = place.top;
 
             row->number = std::make_unique<TLabel>(menu);
             row->number->SetAutoSize(false);
-            row->number->SetFont(RowFont());
+            TFont numberFont = RowFont();
+            numberFont.Color = RGB(0x9A, 0x4A, 0x1E);  // the menu's brown
+            row->number->SetFont(numberFont);
             row->number->SetAlignment(TAlignment::taRightJustify);
+            row->number->SetLayout(TTextLayout::tlCenter);
             row->number->SetTransparent(true);
             row->number->SetBounds(left, top, kNumberWidth, kNameHeight);
 
@@ -140,6 +151,7 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             row->date->SetAutoSize(false);
             row->date->SetFont(RowFont());
             row->date->SetColor(clWhite);
+            row->date->SetLayout(TTextLayout::tlCenter);
             row->date->SetBounds(nameRight + kGap, top + 2, kDateWidth, kDateHeight);
             const int dateRight = row->date->BoundsRect().right;
 
@@ -165,7 +177,7 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             parts.nazwisko->SetBounds(nazwisko.x, nazwisko.y, parts.nazwisko->Width(), parts.nazwisko->Height());
         if (parts.data != nullptr)
             parts.data->SetBounds(data.x, data.y, parts.data->Width(), parts.data->Height());
-        const int buttonsX = rows_.front()->date->BoundsRect().right + 40;
+        const int buttonsX = rows_.front()->date->BoundsRect().right + kArrowsGap;
         if (parts.up != nullptr)
             parts.up->SetPosition(buttonsX, -1);
         if (parts.down != nullptr)
@@ -199,6 +211,15 @@ void CNagData::HideRows()
         row->date->Hide();
         row->check->Hide();
     }
+}
+
+void CNagData::Reload()
+{
+    Load();
+    while (ScrollUp()) {
+    }
+    for (int k = 0; k < static_cast<int>(rows_.size()); ++k)
+        FillRow(k);
 }
 
 bool CNagData::ScrollUp()
@@ -253,12 +274,19 @@ std::string CNagData::RowFile(int row) const
     return std::string(kRecordingFolder) + "\\" + slot.file + ".wav";
 }
 
+std::string CNagData::RecordingFile(int row) const
+{
+    if (row < 0 || row >= kRowCount)
+        return {};
+    return std::string(kRecordingFolder) + "\\" + SlotSectionName(top_ + row) + ".wav";
+}
+
 bool CNagData::NoteRecording(int row)
 {
     if (row < 0 || row >= kRowCount)
         return false;
     NagRec& slot = slots_[static_cast<std::size_t>(top_ + row)];
-    CIniFile ini(NativePath(kSlotListFile));
+    CIniFile ini(NativePath(kSlotListFile), CIniFile::Locked);
     if (!ini.SectionExists(SlotSectionName(slot.index))) {
         // Reading stops at the first missing section, so a recording noted
         // only in its own section would be lost at the next start. The
@@ -275,23 +303,7 @@ bool CNagData::NoteRecording(int row)
     ini.WriteString(section, "Data", FormatSlotDate(slot.date));
     if (IsRow(row))
         rows_[static_cast<std::size_t>(row)]->date->SetCaption(FormatSlotDate(slot.date));
-    return SaveList(ini);
-}
-
-bool CNagData::RestoreSlot(const NagRec& previous)
-{
-    if (previous.index < 0 || previous.index >= kSlotCount)
-        return false;
-    NagRec& slot = slots_[static_cast<std::size_t>(previous.index)];
-    slot.file = previous.file;
-    slot.date = previous.date;
-    const int row = previous.index - top_;
-    if (IsRow(row))
-        rows_[static_cast<std::size_t>(row)]->date->SetCaption(slot.date.IsSet() ? FormatSlotDate(slot.date)
-                                                                                  : std::string());
-    CIniFile ini(NativePath(kSlotListFile));
-    WriteSlotEntry(ini, slot);
-    return SaveList(ini);
+    return SaveList(ini, listProblem_);
 }
 
 TLabel& CNagData::NumberLabel(int row)

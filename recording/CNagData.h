@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/Paths.h"
+#include "platform/Bitmap.h"
 #include "recording/SlotDate.h"
 
 class CCheckBut;
+class CDisplay;
 class CPrzyciskP;
 class CScrollBar;
 class TCanvas;
@@ -55,9 +58,17 @@ public:
     // drawing on canvas, and moves the menu's headings and scroll controls
     // beside them. Any failure: CBlad code 1, with no row left behind.
     void BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts& parts = {});
+    // Where row 0..7 stands on the screen: from its number's left to its
+    // date's right, as high as its name field. Its selection button stands
+    // kGap right of it, the scroll arrows kArrowsGap right of row 0.
+    static TRect RowPlace(const CDisplay& display, int row);
+    static constexpr int kGap = 5;
+    static constexpr int kArrowsGap = 40;
     void ShowRows();
     void HideRows();
 
+    // Reads the slot list again (another child's) and shows it from the top.
+    void Reload();
     // Move the list by one slot; false when it is already at that end.
     bool ScrollUp();
     bool ScrollDown();
@@ -69,13 +80,14 @@ public:
     std::string RowName(int row);
     // "Nagrane\Nagranie7.wav" for a recorded slot, "" otherwise.
     std::string RowFile(int row) const;
+    // The file a recording of the row's slot goes into, recorded or not.
+    std::string RecordingFile(int row) const;
     // Stamps the row's slot as recorded today, in the list file and on the
-    // row; false when the file could not be written.
+    // row; false when the file could not be written (ListProblem tells why).
+    // Called once a recording is safely in its file: until then the slot
+    // keeps its name, file and date, in the list and on the row.
     bool NoteRecording(int row);
-    // Gives a slot back the file and date it had before NoteRecording (a
-    // recording that could not be saved), in the list file and on its row;
-    // the name typed stays.
-    bool RestoreSlot(const NagRec& previous);
+    FileProblem ListProblem() const { return listProblem_; }
 
     int Top() const { return top_; }
     const NagRec& Slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }
@@ -99,6 +111,7 @@ private:
     std::vector<std::unique_ptr<Row>> rows_;
     TForm* menu_ = nullptr;
     CScrollBar* scrollBar_ = nullptr;
+    FileProblem listProblem_ = FileProblem::None;
 };
 
 // The slot list file and the folder of the recordings.

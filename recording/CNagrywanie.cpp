@@ -13,14 +13,14 @@ namespace {
 
 // A slot that has never been recorded gets a header-only wave file, so that
 // the player has a file to open and record into.
-bool MakeEmptyRecording(const std::filesystem::path& file)
+bool MakeEmptyRecording(const std::filesystem::path& file, FileProblem& problem)
 {
     std::error_code ec;
     if (std::filesystem::is_regular_file(file, ec))
         return true;
     // The folder may have been removed while the program ran.
     std::filesystem::create_directories(file.parent_path(), ec);
-    return WriteFileAtomically(file, EmptyRecordingWave());
+    return WriteFileAtomically(file, EmptyRecordingWave(), &problem);
 }
 
 }  // namespace
@@ -41,7 +41,8 @@ bool CNagrywanie::Open(const std::string& fileName)
 {
     Close();
     const std::filesystem::path file = NativePath(fileName);
-    if (MakeEmptyRecording(file))
+    writeProblem_ = FileProblem::None;
+    if (MakeEmptyRecording(file, writeProblem_))
         open_ = player_->Open(file);
     return open_;
 }
@@ -165,4 +166,5 @@ void CNagrywanie::PlayerNotify()
 void CNagrywanie::SaveRecording()
 {
     saveFailed_ = !player_->Save();
+    writeProblem_ = saveFailed_ ? player_->WriteProblem() : FileProblem::None;
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/Paths.h"
+
 class MediaPlayer;
 
 class CNagrywanie {
@@ -44,6 +46,9 @@ public:
     // True when the last recording could not be written to its file (the
     // file keeps the recording it had before).
     bool SaveFailed() const { return saveFailed_; }
+    // Why the last recording, or the empty recording Open makes, could not
+    // be written.
+    FileProblem WriteProblem() const { return writeProblem_; }
 
 private:
     void PlayerNotify();
@@ -57,6 +62,7 @@ private:
     bool open_ = false;
     bool musicEnabled_ = false;  // off at every start; the loudspeaker button switches it
     bool saveFailed_ = false;
+    FileProblem writeProblem_ = FileProblem::None;
 };
 
 // The background music of the main menu.

@@ -31,6 +31,16 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d)
 
 }  // namespace
 
+int64_t DayNumberOf(int year, int month, int day)
+{
+    return DaysFromCivil(year, month, day);
+}
+
+void DateOfDayNumber(int64_t dayNumber, int& year, int& month, int& day)
+{
+    CivilFromDays(dayNumber, year, month, day);
+}
+
 LocalMoment ToLocal(std::time_t t)
 {
     // The standard call (not localtime_r, which Windows lacks): the report is

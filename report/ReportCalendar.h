@@ -17,6 +17,10 @@ struct LocalMoment {
 // The local date and time of a universal time (through the system's zone rules).
 LocalMoment ToLocal(const SystemTime& utc);
 LocalMoment ToLocal(std::time_t t);
+// The dayNumber of a date (the proleptic Gregorian calendar).
+int64_t DayNumberOf(int year, int month, int day);
+// The date of a dayNumber.
+void DateOfDayNumber(int64_t dayNumber, int& year, int& month, int& day);
 // The dayNumber of the Monday of the week the day lies in.
 int64_t WeekStart(int64_t dayNumber);
 // "07.12.2026" and "07.12.2026 10:05" of a day number and of a moment.

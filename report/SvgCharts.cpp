@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "report/HtmlParts.h"
+
 namespace {
 
 std::string Num(double v)
@@ -94,8 +96,9 @@ std::string PracticeDaysChart(const std::vector<WeekSummary>& weeks)
         if (weeks[i].practiceDays > 0)
             svg += "<rect x=\"" + Num(x + slot * 0.15) + "\" y=\"" + Num(top + plotH - h) + "\" width=\"" +
                    Num(slot * 0.7) + "\" height=\"" + Num(h) + "\" class=\"bar\"><title>" +
-                   Escape("Tydzień od " + DateText(weeks[i].start) + ": " + std::to_string(weeks[i].practiceDays) +
-                          " dni, " + std::to_string(weeks[i].games) + " gier") +
+                   Escape("Tydzień od " + DateText(weeks[i].start) + ": " +
+                          Counted(weeks[i].practiceDays, "dzień", "dni", "dni") + ", " +
+                          Counted(weeks[i].games, "gra", "gry", "gier")) +
                    "</title></rect>";
         if (LabelWeek(i, weeks.size()))
             svg += Text(x + slot / 2, top + plotH + 16, ShortDateText(weeks[i].start));

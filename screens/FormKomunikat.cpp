@@ -2,6 +2,7 @@
 #include "screens/FormKomunikat.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include "controls/CPrzyciskP.h"
@@ -63,6 +64,12 @@ TFormKomunikat::TFormKomunikat(TApplication& app)
     OnShow = [this] {
         if (App().MainForm() != nullptr && App().MainForm() != this)
             CenterOn(*App().MainForm());
+        // Headless runs have nobody to read the box: the message goes where
+        // the system's message boxes go there.
+        if (App().Headless()) {
+            std::fprintf(stderr, "[komunikat %d] %s\n", number_, Cp1250ToUtf8(Text()).c_str());
+            std::fflush(stderr);
+        }
     };
     if (App().MainForm() != nullptr && App().MainForm() != this)
         CenterOn(*App().MainForm());
@@ -83,11 +90,39 @@ std::string TFormKomunikat::MessageText(int number)
     case 3: return "Proszę wybrać większą liczbę głosek lub pozycji."_cp;
     case 10: return "Proszę wybrać pozycję i wprowadzić nazwę nagrania."_cp;
     case 11: return "Proszę wprowadzić nazwę dla nagrania."_cp;
-    // Not among the maker's messages: a recording the disk had no room for.
+    // Not among the maker's messages: a recording, or a game's record, that
+    // could not be saved, and why.
     case 12: return "Nagranie nie zostało zapisane. Sprawdź, czy na dysku jest wolne miejsce."_cp;
+    case 13: return "Nagranie nie zostało zapisane: folder nagrań jest tylko do odczytu."_cp;
+    case 14: return "Nagranie nie zostało zapisane: brak uprawnień do zapisu w folderze nagrań."_cp;
+    case 15: return "Nagranie nie zostało zapisane: błąd zapisu pliku."_cp;
+    case 16: return "Wynik gry nie został zapisany. Sprawdź, czy na dysku jest wolne miejsce."_cp;
+    case 17: return "Wynik gry nie został zapisany: folder programu jest tylko do odczytu."_cp;
+    case 18: return "Wynik gry nie został zapisany: brak uprawnień do zapisu pliku statystyk."_cp;
+    case 19: return "Wynik gry nie został zapisany: błąd zapisu pliku statystyk."_cp;
     case 20: return "Proszę wybrać pozycję do odtworzenia."_cp;
     case 21: return "Brak nagrania dla wybranej pozycji."_cp;
     default: return "Błąd."_cp;
+    }
+}
+
+int TFormKomunikat::RecordingNotSavedMessage(FileProblem problem)
+{
+    switch (problem) {
+    case FileProblem::DiskFull: return 12;
+    case FileProblem::ReadOnly: return 13;
+    case FileProblem::NoPermission: return 14;
+    default: return 15;
+    }
+}
+
+int TFormKomunikat::GameNotSavedMessage(FileProblem problem)
+{
+    switch (problem) {
+    case FileProblem::DiskFull: return 16;
+    case FileProblem::ReadOnly: return 17;
+    case FileProblem::NoPermission: return 18;
+    default: return 19;
     }
 }
 

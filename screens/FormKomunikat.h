@@ -9,6 +9,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "platform/Paths.h"
 
 class CPrzyciskP;
 
@@ -24,6 +25,10 @@ public:
 
     // The cp1250 text of a message number ("Błąd." for numbers without one).
     static std::string MessageText(int number);
+    // The message that tells why a recording, or a game's record, could not
+    // be saved.
+    static int RecordingNotSavedMessage(FileProblem problem);
+    static int GameNotSavedMessage(FileProblem problem);
 
     // Puts the message's text into the box; the caller then shows it modally.
     void SetMessage(int number);

@@ -11,7 +11,6 @@
 #include "graphics/Cbitmapy.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
-#include "platform/OpenUrl.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
@@ -20,22 +19,25 @@ TFormOProgramie* FormOProgramie = nullptr;
 
 namespace {
 
-// The maker's own data: the rights notice, the contact block, the addresses
-// and the authors. Replace them here; the layout adapts to any texts.
-const std::string kRights1 = "© 2026 Szeptaczki — program do ćwiczeń logopedycznych"_cp;
-const std::string kRights2 = "Wszelkie prawa zastrzeżone."_cp;
-const std::string kMaker = "Zespół Szeptaczki"_cp;
-const std::string kContact2 = "Program otwarty, tworzony wspólnie"_cp;
-const std::string kContact3 = "Uwagi i pomysły są mile widziane"_cp;
-const std::string kContact4 = "Nowe wersje na stronie programu"_cp;
-const std::string kContact5 = "Odpowiadamy na wiadomości"_cp;
-const std::string kWebAddress = "https://szeptaczki.example.org";
-const std::string kMailAddress = "kontakt@szeptaczki.example.org";
-const std::string kCredits1 = "Programowanie: zespół Szeptaczki"_cp;
-// Every picture set from elsewhere is named here with its licence.
-const std::string kCredits2 = "Obrazki: Noto Color Emoji, licencja Apache 2.0"_cp;
+// What the screen says of the program: only what is true of it, its
+// licences and the makers of the fonts, pictures and voice it uses.
+const std::string kVersion = std::string("Wersja ") + SZ_PROJECT_VERSION;
+const std::string kRights1 = "Szeptaczki Cz.VI — gry do ćwiczeń logopedycznych"_cp;
+const std::string kRights2 = "Wolny program: wolno go używać, zmieniać i rozdawać."_cp;
+const std::string kLicencesHeading = "Licencje:";
+const std::string kLicences[6] = {
+    "Program: GNU GPL 3.0 lub nowsza"_cp,
+    "Rysunki, nagrania, dane: CC BY-SA 4.0"_cp,
+    "Obrazki Noto Color Emoji: Apache 2.0"_cp,
+    "Czcionki DejaVu: licencja Bitstream Vera"_cp,
+    "Czcionki Liberation: SIL OFL 1.1"_cp,
+    "Głos eSpeak NG: GNU GPL 3.0 lub nowsza"_cp,
+};
+const std::string kCreditsHeading = "Podziękowania:"_cp;
+// The makers' names, over which the wave of colour runs.
+const std::string kCredits1 = "Google (Noto Color Emoji), Bitstream (DejaVu)"_cp;
+const std::string kCredits2 = "Red Hat (Liberation), twórcy eSpeak NG"_cp;
 
-const std::string kMailSubject = "Wiadomosc z Szeptaczki";
 const std::string kFolder = "Data\\Intf\\Spec\\";
 
 // The shades of the wave, from its tail (index 1) to its head (index 10).
@@ -67,9 +69,6 @@ TFont PlainFont(const char* name, int height, bool bold, TColor colour)
     font.Color = colour;
     return font;
 }
-
-// A blue light enough to read on the dark middle of the background.
-constexpr TColor kLinkColour = RGB(96, 168, 255);
 
 void SetUpLabel(TLabel& label, const char* name, const TFont& font, const std::string& text)
 {
@@ -142,9 +141,7 @@ TFormOProgramie::TFormOProgramie(TApplication& app)
 
     const TFont tahoma = PlainFont("Tahoma", Scaled(11), false, clWhite);
     const TFont contact = PlainFont("Tahoma", Scaled(13), true, clWhite);
-    TFont link = PlainFont("MS Sans Serif", Scaled(11), true, kLinkColour);
-    link.Underline = true;
-    SetUpLabel(LabelVer, "LabelVer", tahoma, "Wersja 1.4");
+    SetUpLabel(LabelVer, "LabelVer", tahoma, kVersion);
     LabelVer.SetAutoSize(false);
     LabelVer.SetAlignment(TAlignment::taCenter);
     LabelVer.SetBounds(0, 0, Scaled(150), Scaled(14));
@@ -152,19 +149,16 @@ TFormOProgramie::TFormOProgramie(TApplication& app)
     SetUpLabel(LabelPrawa2, "LabelPrawa2", tahoma, kRights2);
     SetUpLabel(LabelISBN, "LabelISBN", tahoma, "");
     LabelISBN.Hide();
-    SetUpLabel(LabelKontakt, "LabelKontakt", tahoma, "Kontakt:");
-    SetUpLabel(LabelF1, "LabelF1", contact, kMaker);
-    SetUpLabel(LabelF2, "LabelF2", contact, kContact2);
-    SetUpLabel(LabelF3, "LabelF3", contact, kContact3);
-    SetUpLabel(LabelF4, "LabelF4", contact, kContact4);
-    SetUpLabel(LabelF5, "LabelF5", contact, kContact5);
-    SetUpLabel(LabelF6, "LabelF6", link, kWebAddress);
-    SetUpLabel(LabelF7, "LabelF7", link, kMailAddress);
-    LabelF6.Cursor = crHand;
-    LabelF7.Cursor = crHand;
-    LabelF6.OnClick = [this] { Label11Click(); };
-    LabelF7.OnClick = [this] { Label12Click(); };
-    SetUpLabel(LabelAut, "LabelAut", tahoma, "Autorzy programu:");
+    // The block of the maker's contacts holds the licences: the program has
+    // no web page and no address of its own, so the last line stays empty.
+    SetUpLabel(LabelKontakt, "LabelKontakt", tahoma, kLicencesHeading);
+    TLabel* lines[6] = {&LabelF1, &LabelF2, &LabelF3, &LabelF4, &LabelF5, &LabelF6};
+    const char* names[6] = {"LabelF1", "LabelF2", "LabelF3", "LabelF4", "LabelF5", "LabelF6"};
+    for (int i = 0; i < 6; ++i)
+        SetUpLabel(*lines[i], names[i], contact, kLicences[i]);
+    SetUpLabel(LabelF7, "LabelF7", contact, "");
+    LabelF7.Hide();
+    SetUpLabel(LabelAut, "LabelAut", tahoma, kCreditsHeading);
     SetUpLabel(LabelAutList, "LabelAutList", FormFont(), kCredits1);
     SetUpLabel(LabelAutList2, "LabelAutList2", FormFont(), kCredits2);
     // The names are drawn by the shimmer, not by the labels.
@@ -311,14 +305,4 @@ void TFormOProgramie::DrawCreditLine(TCanvas& canvas, int y, const std::string& 
         x += canvas.TextWidth(run);
         start = end;
     }
-}
-
-void TFormOProgramie::Label11Click()
-{
-    OpenUrl(kWebAddress);
-}
-
-void TFormOProgramie::Label12Click()
-{
-    OpenMailMessage(kMailAddress, kMailSubject);
 }

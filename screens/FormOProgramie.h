@@ -1,6 +1,6 @@
-// The about screen: the logo, the version, the rights notice, the contact
-// block with a web and an e-mail link, and the authors' names over which a
-// wave of colour runs now and then.
+// The about screen: the logo, the version, what the program is and its
+// licence, the licences of the pictures, fonts and voice it uses, and the
+// names of their makers, over which a wave of colour runs now and then.
 #pragma once
 
 #include <memory>
@@ -64,8 +64,6 @@ private:
     void FormPaint();
     void FormKeyPress(char& key);
     void Timer1Timer();
-    void Label11Click();
-    void Label12Click();
     void MakeCreditsPicture();
     void DrawCredits();
     void DrawCreditLine(TCanvas& canvas, int y, const std::string& line, int q);

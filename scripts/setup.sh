@@ -1,44 +1,47 @@
 #!/usr/bin/env bash
-# Shared set-up of run.sh and test.sh: Debian packages, build, default data tree.
+# Shared set-up of run.sh and test.sh: Debian packages, configuration, build.
+#   scripts/setup.sh           what building and running the program need;
+#                              builds the program and its data tree
+#   scripts/setup.sh --tests   also the test tools; builds everything
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
+tests=false
+case "${1:-}" in
+  "") ;;
+  --tests) tests=true ;;
+  *) echo "usage: scripts/setup.sh [--tests]" >&2; exit 2 ;;
+esac
+
+# Building the program and generating its data tree.
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev
-  libgtest-dev libbenchmark-dev libpixman-1-dev
+  libsdl2-dev libsdl2-ttf-dev libturbojpeg0-dev libsimpleini-dev libstb-dev libsqlite3-dev
   libcairo2-dev libfreetype-dev librsvg2-dev
-  xvfb
   fonts-dejavu-core fonts-liberation2 fonts-noto-color-emoji espeak-ng
-  chromium desktop-file-utils appstream
+  sox
 )
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+# The tests, benchmarks and checks: a display server for the real window,
+# a browser for the report's pages, the desktop and package checkers.
+$tests && packages+=(
+  libgtest-dev libbenchmark-dev libpixman-1-dev
+  xvfb x11-utils chromium
+  desktop-file-utils appstream debhelper lintian
+)
+"$root/scripts/install-packages.sh" "${packages[@]}"
 
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 if [ ! -f build/CMakeCache.txt ]; then
   cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+elif $tests; then
+  # A build configured before the test tools were installed finds them now.
+  cmake -S . -B build >/dev/null
 fi
-cmake --build build -j "$(nproc)"
-
-# The default data tree lives beside the program; it is made again when the
-# generator is newer than the tree.
-if [ -x build/szeptaczki-datagen ]; then
-  stamp=build/Data/.generated
-  if [ ! -f "$stamp" ] || [ build/szeptaczki-datagen -nt "$stamp" ]; then
-    echo "Generating the default data tree..."
-    build/szeptaczki-datagen build
-  fi
+if $tests; then
+  cmake --build build -j "$(nproc)"
+else
+  # The program and its data tree only.
+  cmake --build build -j "$(nproc)" --target szeptaczki szeptaczki-data
 fi

@@ -188,10 +188,10 @@ EOF
   mark_built sqlite3 "$dir $recipe"
 fi
 
-# The two header-only libraries are the host's Debian packages' headers.
+# The header-only libraries are the host's Debian packages' headers.
 mkdir -p "$prefix/include/stb"
 cp -u /usr/include/SimpleIni.h "$prefix/include/"
-cp -u /usr/include/stb/stb_image_write.h "$prefix/include/stb/"
+cp -u /usr/include/stb/stb_image.h /usr/include/stb/stb_image_write.h "$prefix/include/stb/"
 step "libraries ready in $prefix"
 
 # --- The program --------------------------------------------------------------

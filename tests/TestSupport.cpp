@@ -6,8 +6,11 @@
 #include <sstream>
 #include <vector>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "platform/Paths.h"
 
@@ -59,6 +62,44 @@ ProgramSandbox::~ProgramSandbox()
     SetProgramDir(previousRoot_);
 }
 
+FileSizeLimit::FileSizeLimit(long bytes)
+{
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    previous_[0] = static_cast<long>(old.rlim_cur);
+    previous_[1] = static_cast<long>(old.rlim_max);
+    // The signal the limit sends would end the process; the write fails instead.
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = static_cast<rlim_t>(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    const rlimit old{static_cast<rlim_t>(previous_[0]), static_cast<rlim_t>(previous_[1])};
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler_);
+}
+
+NoNewFiles::NoNewFiles()
+{
+    rlimit old{};
+    ::getrlimit(RLIMIT_NOFILE, &old);
+    previous_[0] = static_cast<long>(old.rlim_cur);
+    previous_[1] = static_cast<long>(old.rlim_max);
+    // Descriptors 0 to 2 are taken: every new one would be 3 or above.
+    rlimit none = old;
+    none.rlim_cur = 3;
+    ::setrlimit(RLIMIT_NOFILE, &none);
+}
+
+NoNewFiles::~NoNewFiles()
+{
+    const rlimit old{static_cast<rlim_t>(previous_[0]), static_cast<rlim_t>(previous_[1])};
+    ::setrlimit(RLIMIT_NOFILE, &old);
+}
+
 std::string ProgramPath()
 {
     const char* program = std::getenv("SZ_PROGRAM");
@@ -98,6 +139,11 @@ bool LinkGeneratedTree(const fs::path& root)
     if (fs::exists(built / "RESOURCE"))
         fs::create_directory_symlink(built / "RESOURCE", root / "RESOURCE");
     return true;
+}
+
+fs::path SourceDir()
+{
+    return fs::path(SZ_SOURCE_DIR);
 }
 
 fs::path GeneratedTreeDir()

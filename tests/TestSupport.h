@@ -42,6 +42,33 @@ private:
     std::filesystem::path previousRoot_;
 };
 
+// Writes that fail as they do on a full disk, for root too: while the object
+// lives, no file of this process may grow beyond `bytes` (EFBIG).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long previous_[2];
+    void (*previousHandler_)(int);
+};
+
+// While the object lives, this process can open no new file (EMFILE), as if
+// the folder refused new files, for root too.
+class NoNewFiles {
+public:
+    NoNewFiles();
+    ~NoNewFiles();
+    NoNewFiles(const NoNewFiles&) = delete;
+    NoNewFiles& operator=(const NoNewFiles&) = delete;
+
+private:
+    long previous_[2];
+};
+
 // The built program (CTest passes its path), or empty when unknown.
 std::string ProgramPath();
 
@@ -58,6 +85,9 @@ ProgramResult RunCommand(const std::string& command, const std::filesystem::path
 // tree beside the built program (linked, read-only), with a writable Data
 // folder for the settings. False when no generated tree exists.
 bool LinkGeneratedTree(const std::filesystem::path& root);
+
+// The checkout the tests were built from.
+std::filesystem::path SourceDir();
 
 // The generated data tree's directory (beside the built program), or empty
 // when no tree has been generated.

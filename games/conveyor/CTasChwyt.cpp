@@ -182,20 +182,21 @@ void CTasChwyt::Judge()
 {
     if (target_ == nullptr || !held_)
         return;
+    const CTasRury::CRura& pipe = *target_;
     if ((held_->Word().Flags & target_->Sound & GL_WSZYSTKIE) != 0) {
         held_->x = MagnetCentreX() - held_->Width() / 2;
         held_->y = held_->Top(MagnetLine());
         released_ = std::move(held_);
         target_ = nullptr;
         if (OnDelivery)
-            OnDelivery(true);
+            OnDelivery(true, *released_, pipe);
         return;
     }
     // Pushing on into the same wrong pipe counts nothing more.
     if (target_ != lastWrong_) {
         lastWrong_ = target_;
         if (OnDelivery)
-            OnDelivery(false);
+            OnDelivery(false, *held_, pipe);
     }
 }
 

@@ -26,8 +26,9 @@ public:
     // raises the loaders' errors when one is missing.
     static SPictures LoadPictures(const std::string& prefix);
 
-    // A delivery judged at the top of a pipe: right or wrong.
-    std::function<void(bool right)> OnDelivery;
+    // A delivery judged at the top of a pipe: right (the can is now the
+    // released one) or wrong (the can stays on the magnet), and the pipe.
+    std::function<void(bool right, const CTasPuszka& can, const CTasRury::CRura& pipe)> OnDelivery;
 
     // areaWidth: the scene's width R; railLine: Y; beltLimit: the lowest the
     // magnet's face may come (just above the cans on the belt).
@@ -60,6 +61,9 @@ public:
     int HeldCanTop() const;
     // Whether the held can, where it is drawn, covers the point.
     bool HeldCanAt(int px, int py) const;
+    // Where the held can is drawn (the turning can's picture while the
+    // magnet turns); empty without one.
+    TRect HeldCanRect() const;
 
     void Draw(Bitmap& target);
     void Erase(Bitmap& target, const Bitmap& background) const;
@@ -81,7 +85,6 @@ public:
 private:
     void PipeCheckUp(int a);
     void Judge();
-    TRect HeldCanRect() const;
     // Every rectangle Draw covers for the present state.
     int Rects(TRect* out) const;
     int W(const CTransBitmap& p) const { return p.Colour ? p.Colour->Width() : 0; }

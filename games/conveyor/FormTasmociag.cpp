@@ -2,27 +2,22 @@
 #include "games/conveyor/FormTasmociag.h"
 
 #include <array>
-#include <exception>
 #include <string>
 
 #include "controls/CPrzyciskW.h"
-#include "controls/CZoom.h"
-#include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
 #include "core/FormMain.h"
 #include "core/SoundHelpers.h"
 #include "core/WordPictures.h"
 #include "games/conveyor/CanPictures.h"
-#include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
 #include "graphics/GlobalFonts.h"
 #include "platform/Application.h"
 #include "platform/Input.h"
 #include "screens/FormKoniecGry.h"
-#include "games/common/GameSummary.h"
-#include "games/common/PaintAround.h"
+#include "screens/FormKomunikat.h"
 
 TFormTasmociag* FormTasmociag = nullptr;
 
@@ -44,69 +39,32 @@ void BlendInPlace(Bitmap& target, const CTransBitmap& picture, int x, int y)
 }  // namespace
 
 TFormTasmociag::TFormTasmociag(TApplication& app)
-    : TForm(app, "FormTasmociag", app.ScreenWidth(), app.ScreenHeight() - 20),
-      pbGame(*this),
-      actStop("actStop", [this] { actStopExecute(); }),
-      actPomoc("actPomoc", [this] { actPomocExecute(); }),
-      actNowaGra("actNowaGra", [this] { actNowaGraExecute(); }),
-      loop_(app)
+    : PlayAreaScreen(app, "FormTasmociag", *Slowa, *StatRec, FormKoniecGry), loop_(app)
 {
     const CDisplay& d = Display();
-    Caption = "Gry Szeptaczki Cz.VI";
-    SetBounds(0, 0, app.ScreenWidth(), app.ScreenHeight() - 20);
-    pbGame.Name = "pbGame";
-    pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
     background_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
     backBuffer_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
-
-    try {
+    SetScene(backBuffer_, background_);
+    LoadOrFail([&] {
         const int stopX = d.ConvertFromModeRounded(4, 20), stopY = d.ConvertFromMode(4, 20);
         const int helpX = d.Mode() == 2 ? 100 : d.ConvertFromModeRounded(4, 17);
         const int helpY = d.Mode() == 2 ? d.ConvertFromMode(4, 20) : d.ConvertFromModeRounded(4, 100);
-        stop_ = std::make_unique<CPrzyciskW>(*this, "stop", Canvas(), backBuffer_, &background_,
-                                             stopX + d.OffsetX(), stopY + d.OffsetY(), actStop);
-        pomoc_ = std::make_unique<CPrzyciskW>(*this, "pomoc", Canvas(), backBuffer_, &background_,
-                                              helpX + d.OffsetX(), helpY + d.OffsetY(), actPomoc);
-        for (CPrzyciskW* button : {stop_.get(), pomoc_.get()}) {
-            button->SetBackBufferOffset(d.OffsetX(), d.OffsetY());
-            button->SetBackgroundOffset(d.OffsetX(), d.OffsetY());
-        }
+        MakeButtons({stopX + d.OffsetX(), stopY + d.OffsetY()}, {helpX + d.OffsetX(), helpY + d.OffsetY()});
         LoadPictures();
-    } catch (const CBlad&) {
-        throw;
-    } catch (const std::exception&) {
-        throw CBlad(1);
-    }
-
-    pbGame.OnPaint = [this] { pbGamePaint(); };
-    pbGame.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseDown(b, s, x, y); };
-    pbGame.OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x, y); };
-    OnShow = [this] { FormShow(); };
-    OnClose = [this](TCloseAction& action) { FormClose(action); };
-    // Closing the window or ending the session stops a game as its button
-    // does, so that the game is recorded.
-    OnCloseRequest = [this] {
-        if (running_)
-            actStop.Execute();
-        else
-            Close();
-    };
-    OnPaint = [this] { FormPaint(); };
+        arrows_ = std::make_unique<ArrowPad>(*this, backBuffer_, TPoint{d.OffsetX(), d.OffsetY()});
+        PlaceArrows();
+        burst_.LoadPicture(kSpec + d.ModePrefix());
+    });
+    arrows_->OnChange = [this] { DrawFigure(true); };
+    arrows_->OnRelease = [this] { Stats().Touch(); };
     OnKeyDown = [this](int& key, TShiftState s) { FormKeyDown(key, s); };
     OnKeyUp = [this](int& key, TShiftState s) { FormKeyUp(key, s); };
-    OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
-        pbGameMouseDown(b, s, x - pbGame.Left(), y - pbGame.Top());
-    };
-    OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x - pbGame.Left(), y - pbGame.Top()); };
-
     FormTasmociag = this;
-    RegisterGameScreen(this);
 }
 
 TFormTasmociag::~TFormTasmociag()
 {
     loop_.Stop();
-    UnregisterGameScreen(this);
     if (FormTasmociag == this)
         FormTasmociag = nullptr;
 }
@@ -147,35 +105,44 @@ void TFormTasmociag::LoadPictures()
     const int beltLimit = belt_->BeltLine() - cans_->Lower().Colour->Height() - d.ConvertFromModeRounded(16, 15);
     crane_ = std::make_unique<CTasChwyt>(d.AreaWidth(), d.ConvertFromMode(16, 440) + spare, *pipes_, beltLimit,
                                          CTasChwyt::LoadPictures(prefix));
-    crane_->OnDelivery = [](bool right) {
+    crane_->OnDelivery = [this](bool right, const CTasPuszka& can, const CTasRury::CRura& pipe) {
         if (right) {
-            StatRec->AddCorrect();
+            Right(&can.Word());
             PlayFeedbackSound(kPraiseShort, false);
+            burst_.Start({pipe.Centre(), pipes_->Line()}, Display().ConvertFromModeRounded(16, 120));
         } else {
-            StatRec->AddWrong();
+            Wrong(&can.Word());
             PlayFeedbackSound(kReproach, false);
+            flash_.Start();
         }
     };
 }
 
+void TFormTasmociag::PlaceArrows()
+{
+    // Under the belt, where nothing of the play comes: left and right at the
+    // left end, up and down at the right end, for two hands.
+    const CDisplay& d = Display();
+    const int side = arrows_->ButtonSize();
+    const int y = belt_->BeltLine() + (d.AreaHeight() - belt_->BeltLine() - side) / 2;
+    const int margin = d.ConvertFromModeRounded(16, 22), step = d.ConvertFromModeRounded(16, 132);
+    arrows_->Place(ArrowPad::kLeft, {margin, y});
+    arrows_->Place(ArrowPad::kRight, {margin + step, y});
+    arrows_->Place(ArrowPad::kUp, {d.AreaWidth() - margin - side - step, y});
+    arrows_->Place(ArrowPad::kDown, {d.AreaWidth() - margin - side, y});
+}
+
 int TFormTasmociag::CansForLevel(int poziom)
 {
-    switch (poziom) {
-    case 1: return 10;
-    case 2: return 20;
-    case 3: return 30;
-    default: return 0;
-    }
+    return ByAmount(poziom, 10, 20, 30);
 }
 
 bool TFormTasmociag::EnoughWords()
 {
-    const int pool = Slowa->BuildPool(UstTasmociag.Gloski, UstTasmociag.Pozycja);
+    const int pool = Words().BuildPool(UstTasmociag.Gloski, UstTasmociag.Pozycja);
     required_ = CansForLevel(UstTasmociag.Poziom);
-    return pool >= required_;
+    return required_ > 0 && SoundsWithWords() != 0 && pool >= required_;
 }
-
-int TFormTasmociag::ShowGame() { return ShowModal(); }
 
 TRect TFormTasmociag::BeltBand() const
 {
@@ -190,7 +157,7 @@ TRect TFormTasmociag::UpperArea() const
 
 int TFormTasmociag::CurrentPose() const
 {
-    const int column = left_ ? 0 : right_ ? 2 : 1;
+    const int column = arrows_->Held(ArrowPad::kLeft) ? 0 : arrows_->Held(ArrowPad::kRight) ? 2 : 1;
     const int row = crane_->S() >= 0 ? 1 : 0;
     return row * 3 + column;
 }
@@ -209,35 +176,46 @@ void TFormTasmociag::DrawFigure(bool show)
         pbGame.Canvas().CopyRect(r, backBuffer_, r);
 }
 
+int32_t TFormTasmociag::SoundsWithWords()
+{
+    if (Words().Pool().empty())
+        Words().BuildPool(UstTasmociag.Gloski, UstTasmociag.Pozycja);
+    int32_t sounds = 0;
+    for (int32_t bit = GL_SZ; bit <= GL_DZZZ; bit <<= 1)
+        if ((UstTasmociag.Gloski & bit) != 0 && Words().CountPool(bit, POZ_WSZYSTKIE) > 0)
+            sounds |= bit;
+    return sounds;
+}
+
 void TFormTasmociag::AssignPipes()
 {
+    // A pipe for a sound without words in the chosen positions would wait
+    // for cans that never come.
     std::array<int32_t, kSoundCount> split{};
-    const int k = SplitSounds(UstTasmociag.Gloski, split);
+    const int k = SplitSounds(SoundsWithWords(), split);
     std::array<int, kSoundCount> sounds{};
     for (int i = 0; i < k; ++i)
         sounds[static_cast<std::size_t>(i)] = split[static_cast<std::size_t>(i)];
     ShuffleInts(sounds.data(), k);
     int32_t used = 0;
     for (int i = 0; i < pipes_->Count(); ++i) {
-        // No sound chosen at all leaves the pipes unlabelled and the belt empty.
+        // No sound at all leaves the pipes unlabelled and the belt empty.
         const int32_t sound = k > 0 ? sounds[static_cast<std::size_t>(i % k)] : 0;
         pipes_->SetSound(i, sound);
         used |= sound;
     }
-    Slowa->ClearExercise();
-    if (Slowa->Pool().empty())
-        Slowa->BuildPool(UstTasmociag.Gloski, UstTasmociag.Pozycja);
-    Slowa->ChooseExercise(required_, used);
+    Words().ClearExercise();
+    Words().ChooseExercise(required_, used);
 }
 
 void TFormTasmociag::BuildCans()
 {
     const CDisplay& d = Display();
     const TRect window = cans_->LowerWindowRect();
-    ::LoadPictures(*Slowa, window.Width(), window.Height());
+    ::LoadPictures(Words(), window.Width(), window.Height());
     belt_->Clear();
     const int grip = d.ConvertFromMode(16, 40), lift = d.ConvertFromMode(16, 5);
-    for (CSlowa::SPaczka* word : Slowa->Exercise())
+    for (CSlowa::SPaczka* word : Words().Exercise())
         belt_->Append(cans_->MakeCan(*word, lift, grip));
     if (d.Mode() == 16)
         belt_->Layout(250, 3);
@@ -250,28 +228,46 @@ void TFormTasmociag::actNowaGraExecute()
     loop_.Stop();
     if (FormMain != nullptr)
         FormMain->ShowWaitingPicture(*this);
-    Slowa->ReleaseAll();
+    Words().ReleaseAll();
     required_ = CansForLevel(UstTasmociag.Poziom);
     AssignPipes();
     BuildCans();
+    if (belt_->Empty()) {
+        // Nothing to carry (the menu lets no such game start): said as the
+        // menu says it, and nothing is recorded.
+        if (FormKomunikat != nullptr) {
+            FormKomunikat->SetMessage(3);
+            FormKomunikat->ShowModal();
+        }
+        Close();
+        return;
+    }
     crane_->Reset(Display().ConvertFromMode(16, 400));
     hintCounter_ = 0;
     hintPipe_ = nullptr;
-    left_ = right_ = up_ = down_ = false;
+    arrows_->LetGoAll();
+    burst_.Stop();
+    flash_.Stop();
     endDelay_ = kEndDelayFrames;
     park_.Reset();
+    Recompose();
+    arrows_->StartHintOnce({ArrowPad::kLeft, ArrowPad::kRight, ArrowPad::kDown, ArrowPad::kUp});
+    Invalidate();
+    BeginGame(UstTasmociag);
+    loop_.Start([this] { FrameUpdate(); }, [this] { FramePresent(); });
+}
 
+void TFormTasmociag::Recompose()
+{
     backBuffer_.CopyRect(backBuffer_.Bounds(), background_, background_.Bounds());
-    stop_->DrawNormal();
-    pomoc_->DrawNormal();
+    DrawButtons();
+    arrows_->DrawButtons();
+    arrows_->SceneRedrawn();
+    burst_.SceneRedrawn();
     DrawFigure(false);
     pipes_->DrawLabels(backBuffer_, FontRegular());
     belt_->Draw(backBuffer_);
     crane_->Draw(backBuffer_);
-    Invalidate();
-    running_ = true;
-    StatRec->StartGame(UstTasmociag);
-    loop_.Start([this] { FrameUpdate(); }, [this] { FramePresent(); });
 }
 
 void TFormTasmociag::EraseArrow()
@@ -287,7 +283,10 @@ void TFormTasmociag::EraseArrow()
 void TFormTasmociag::FrameUpdate()
 {
     const CDisplay& d = Display();
-    // Erase what moves.
+    // Erase what moves; what was drawn over the scene goes first, in the
+    // reverse order of its drawing.
+    effects_ = arrows_->EraseHint(backBuffer_);
+    effects_ = Covering(effects_, burst_.Erase(backBuffer_));
     if (hintPipe_ != nullptr) {
         EraseArrow();
         if (hintCounter_ == 0)
@@ -298,18 +297,18 @@ void TFormTasmociag::FrameUpdate()
 
     // Steer: left wins over right, up over down.
     const int sideways = d.ConvertFromModeRounded(16, 8);
-    if (left_)
+    if (arrows_->Held(ArrowPad::kLeft))
         crane_->Left(sideways);
-    else if (right_)
+    else if (arrows_->Held(ArrowPad::kRight))
         crane_->Right(sideways);
     bool turned = false;
-    if (up_)
+    if (arrows_->Held(ArrowPad::kUp))
         turned = crane_->Up(d.ConvertFromModeRounded(16, 6));
-    else if (down_)
+    else if (arrows_->Held(ArrowPad::kDown))
         turned = crane_->Down(d.ConvertFromModeRounded(16, 8));
     if (turned)
         DrawFigure(true);
-    if (park_.Frame(left_ || right_ || up_ || down_)) {
+    if (park_.Frame(arrows_->KeyHeld())) {
         const TPoint corner = pbGame.ClientToScreen({0, 0});
         park_.Parked(corner);
         App().SetCursorPos(corner.x, corner.y);
@@ -324,7 +323,7 @@ void TFormTasmociag::FrameUpdate()
         }
     }
 
-    if (running_ && belt_->Empty() && crane_->Held() == nullptr) {
+    if (Running() && belt_->Empty() && crane_->Held() == nullptr) {
         if (endDelay_ <= 0) {
             actStop.Execute();
             return;
@@ -344,6 +343,15 @@ void TFormTasmociag::FrameUpdate()
         const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - arrow_.Colour->Width() / 2;
         BlendInPlace(backBuffer_, arrow_, left, pipes_->Line() + d.ConvertFromMode(16, 20));
     }
+    // A can refused by a wrong pipe blushes on the magnet (in the pipe it
+    // is left out above the pipes' line, as it is drawn).
+    if (const CTasPuszka* can = crane_->Held(); can != nullptr && crane_->S() != 0) {
+        const TRect r = crane_->HeldCanRect();
+        const TRect clip{0, crane_->S() == -1 ? pipes_->Line() : 0, backBuffer_.Width(), backBuffer_.Height()};
+        flash_.Draw(backBuffer_, can->Mask(), r.left, r.top, clip);
+    }
+    effects_ = Covering(effects_, burst_.Draw(backBuffer_));
+    effects_ = Covering(effects_, arrows_->DrawHint(backBuffer_));
 }
 
 void TFormTasmociag::FramePresent()
@@ -352,28 +360,13 @@ void TFormTasmociag::FramePresent()
     const TRect band = BeltBand(), upper = UpperArea();
     canvas.CopyRect(band, backBuffer_, band);
     canvas.CopyRect(upper, backBuffer_, upper);
+    if (!effects_.IsEmpty())
+        canvas.CopyRect(effects_, backBuffer_, effects_);
 }
 
-void TFormTasmociag::FormKeyDown(int& key, TShiftState)
-{
-    bool* flag = key == VK_LEFT ? &left_ : key == VK_UP ? &up_ : key == VK_RIGHT ? &right_ : key == VK_DOWN ? &down_ : nullptr;
-    if (flag == nullptr || *flag)
-        return;
-    *flag = true;
-    DrawFigure(true);
-}
+void TFormTasmociag::FormKeyDown(int& key, TShiftState) { arrows_->KeyDown(key); }
 
-void TFormTasmociag::FormKeyUp(int& key, TShiftState)
-{
-    bool* flag = key == VK_LEFT ? &left_ : key == VK_UP ? &up_ : key == VK_RIGHT ? &right_ : key == VK_DOWN ? &down_ : nullptr;
-    if (flag == nullptr)
-        return;
-    StatRec->Touch();
-    if (!*flag)
-        return;
-    *flag = false;
-    DrawFigure(true);
-}
+void TFormTasmociag::FormKeyUp(int& key, TShiftState) { arrows_->KeyUp(key); }
 
 void TFormTasmociag::pbGameMouseMove(TShiftState, int x, int y)
 {
@@ -382,25 +375,20 @@ void TFormTasmociag::pbGameMouseMove(TShiftState, int x, int y)
 
 void TFormTasmociag::pbGameMouseDown(TMouseButton button, TShiftState, int x, int y)
 {
-    StatRec->Touch();
-    if (button != TMouseButton::mbRight || FormPociag == nullptr)
+    Stats().Touch();
+    if (button != TMouseButton::mbRight)
         return;
     const CTasPuszka* can = crane_->HeldCanAt(x, y) ? crane_->Held() : belt_->CanAt(x, y);
-    if (can == nullptr)
-        return;
-    CZoom& zoom = FormPociag->Zoom();
-    TCanvas& canvas = pbGame.Canvas();
-    zoom.Show(canvas, backBuffer_, y, x, CZoom::WordOf(can->Word()));
-    zoom.PlayWord();
-    zoom.Hide(canvas, backBuffer_);
+    if (can != nullptr)
+        ZoomWord(can->Word(), x, y);
 }
 
 void TFormTasmociag::actPomocExecute()
 {
-    StatRec->Touch();
+    Stats().Touch();
     if (crane_->Held() == nullptr)
         return;
-    StatRec->AddHint();
+    HintShown(&crane_->Held()->Word());
     // A second hint for another pipe takes the first arrow away at once.
     EraseArrow();
     hintCounter_ = kHintFrames;
@@ -409,45 +397,28 @@ void TFormTasmociag::actPomocExecute()
         hintCounter_ = 0;
 }
 
-void TFormTasmociag::actStopExecute()
+void TFormTasmociag::StopPlay()
 {
-    left_ = right_ = up_ = down_ = false;
-    running_ = false;
+    arrows_->LetGoAll();
     // The belt stands still under the summary.
     loop_.Stop();
-    const bool finished = belt_->Empty() && crane_->Held() == nullptr;
-    if (!finished) {
-        for (int i = 0; i < belt_->Count(); ++i)
-            StatRec->AddWrong();
-        if (crane_->Held() != nullptr)
-            StatRec->AddWrong();
-    }
-    StatRec->StopGame();
-    StatRec->Save(finished ? 1 : 0);
-    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
 }
 
-void TFormTasmociag::FormShow()
+std::vector<const CSlowa::SPaczka*> TFormTasmociag::UnsolvedWords() const
 {
-    SetSize(App().ScreenWidth(), App().ScreenHeight());
-    actNowaGra.Execute();
+    std::vector<const CSlowa::SPaczka*> left;
+    for (int i = 0; i < belt_->Count(); ++i)
+        left.push_back(&belt_->Can(i).Word());
+    if (crane_->Held() != nullptr)
+        left.push_back(&crane_->Held()->Word());
+    return left;
 }
 
-void TFormTasmociag::FormClose(TCloseAction&)
+void TFormTasmociag::Closing()
 {
     loop_.Stop();
-    running_ = false;
-    SetSize(App().ScreenWidth(), App().ScreenHeight() - 20);
     belt_->Clear();
     crane_->Reset(Display().ConvertFromMode(16, 400));
-    Slowa->ReleaseAll();
 }
-
-void TFormTasmociag::FormPaint()
-{
-    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
-}
-
-void TFormTasmociag::pbGamePaint() { pbGame.Canvas().Draw(0, 0, backBuffer_); }
 
 std::unique_ptr<CScreenOwner> MakeFormTasmociag(TApplication& app) { return std::make_unique<TFormTasmociag>(app); }

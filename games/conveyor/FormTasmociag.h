@@ -8,22 +8,20 @@
 #include <memory>
 
 #include "core/CSlowa.h"
-#include "core/Program.h"
+#include "games/common/AnswerEffects.h"
+#include "games/common/ArrowPad.h"
 #include "games/common/IdleFrameLoop.h"
 #include "games/common/KeyboardPointerPark.h"
+#include "games/common/PlayAreaScreen.h"
 #include "games/conveyor/CTasChwyt.h"
 #include "games/conveyor/CTasRury.h"
 #include "games/conveyor/CTasTasma.h"
 #include "graphics/CTransBitmap.h"
-#include "platform/Action.h"
 #include "platform/Bitmap.h"
-#include "platform/Form.h"
-#include "platform/PaintBox.h"
 
 class CanPictures;
-class CPrzyciskW;
 
-class TFormTasmociag : public TForm, public CGameScreen, public CScreenOwner {
+class TFormTasmociag : public PlayAreaScreen {
 public:
     static constexpr int kHintFrames = 3000 / IdleFrameLoop::kFramePeriodMs;
     static constexpr int kEndDelayFrames = 2000 / IdleFrameLoop::kFramePeriodMs;
@@ -33,16 +31,12 @@ public:
     ~TFormTasmociag() override;
 
     int GameId() const override { return 5; }
+    // Cans to carry and, among the sounds chosen, one at least with words in
+    // the positions chosen: only such sounds get pipes.
     bool EnoughWords() override;
-    int ShowGame() override;
 
     // Cans per game for the amount: 10, 20, 30 (0 for anything else).
     static int CansForLevel(int poziom);
-
-    TPaintBox pbGame;
-    TAction actStop;
-    TAction actPomoc;
-    TAction actNowaGra;
 
     // One frame without its wait: erase, update, draw into the back buffer,
     // then the copy of the moving areas to the paint box.
@@ -55,7 +49,6 @@ public:
     const CTasChwyt& Crane() const { return *crane_; }
     const CTasRury& Pipes() const { return *pipes_; }
     const IdleFrameLoop& Loop() const { return loop_; }
-    bool Running() const { return running_; }
     int RequiredCount() const { return required_; }
     int HintCounter() const { return hintCounter_; }
     const CTasRury::CRura* HintPipe() const { return hintPipe_; }
@@ -66,32 +59,36 @@ public:
     const Bitmap& Background() const { return background_; }
     const Bitmap& BackBuffer() const { return backBuffer_; }
     const CTransBitmap& Arrow() const { return arrow_; }
-    // The rectangles copied to the paint box each frame.
+    const ArrowPad& Arrows() const { return *arrows_; }
+    // The rectangles copied to the paint box each frame, and what the answer
+    // animations and the arrows' hint changed beside them in the last one.
     TRect BeltBand() const;
     TRect UpperArea() const;
+    TRect EffectsArea() const { return effects_; }
+    // The whole back buffer drawn anew from the game as it stands.
+    void Recompose();
 
 private:
     void LoadPictures();
     int CurrentPose() const;
     void DrawFigure(bool show);
+    void PlaceArrows();
     void EraseArrow();
+    // The chosen sounds that have words in the chosen positions.
+    int32_t SoundsWithWords();
     void AssignPipes();
     void BuildCans();
 
-    void actNowaGraExecute();
-    void actPomocExecute();
-    void actStopExecute();
-    void FormShow();
-    void FormClose(TCloseAction& action);
-    void FormPaint();
+    void actNowaGraExecute() override;
+    void actPomocExecute() override;
+    void StopPlay() override;
+    std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
+    void Closing() override;
     void FormKeyDown(int& key, TShiftState shift);
     void FormKeyUp(int& key, TShiftState shift);
-    void pbGamePaint();
-    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void pbGameMouseMove(TShiftState shift, int x, int y);
+    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void pbGameMouseMove(TShiftState shift, int x, int y) override;
 
-    std::unique_ptr<CPrzyciskW> stop_;
-    std::unique_ptr<CPrzyciskW> pomoc_;
     Bitmap background_;
     Bitmap backBuffer_;
     CTransBitmap arrow_;
@@ -105,8 +102,10 @@ private:
     IdleFrameLoop loop_;
     KeyboardPointerPark park_;
     int required_ = 0;
-    bool left_ = false, right_ = false, up_ = false, down_ = false;
-    bool running_ = false;
+    std::unique_ptr<ArrowPad> arrows_;
+    StarBurst burst_;
+    RedFlash flash_;
+    TRect effects_;
     int hintCounter_ = 0;
     CTasRury::CRura* hintPipe_ = nullptr;
     int endDelay_ = 0;

@@ -2,18 +2,14 @@
 #include "games/forklift/FormWidlak.h"
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <utility>
 
 #include "controls/CPrzyciskW.h"
-#include "controls/CZoom.h"
-#include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
 #include "core/FormMain.h"
 #include "core/SoundHelpers.h"
-#include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
 #include "graphics/GlobalFonts.h"
@@ -23,8 +19,6 @@
 #include "platform/Input.h"
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
-#include "games/common/GameSummary.h"
-#include "games/common/PaintAround.h"
 
 TFormWidlak* FormWidlak = nullptr;
 
@@ -39,15 +33,6 @@ constexpr int kReferenceY[4] = {182, 353, 529, 727};
 constexpr int kEmptyY[4] = {182, 348, 520, 715};
 constexpr int kRightY[4] = {210, 377, 553, 745};
 
-TRect Union(TRect a, TRect b)
-{
-    if (a.IsEmpty())
-        return b;
-    if (b.IsEmpty())
-        return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
 void LoadPairOf(CTransBitmap& picture, const std::string& base)
 {
     picture.LoadPair(base + "B.xji", base + "W.xji");
@@ -56,60 +41,22 @@ void LoadPairOf(CTransBitmap& picture, const std::string& base)
 }  // namespace
 
 TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFormKoniecGry* summary)
-    : TForm(app, "FormWidlak", app.ScreenWidth(), app.ScreenHeight() - 20),
-      pbGame(*this),
-      actStop("actStop", [this] { actStopExecute(); }),
-      actPomoc("actPomoc", [this] { actPomocExecute(); }),
-      actNowaGra("actNowaGra", [this] { actNowaGraExecute(); }),
-      actDalej("actDalej", [this] { actDalejExecute(); }),
-      actWstecz("actWstecz", [this] { actWsteczExecute(); }),
-      slowa_(slowa),
-      stats_(stats),
-      summary_(summary),
-      loop_(app)
+    : PlayAreaScreen(app, "FormWidlak", slowa, stats, summary), loop_(app)
 {
     const CDisplay& d = Display();
-    Caption = "Gry Szeptaczki Cz.VI";
-    SetBounds(0, 0, app.ScreenWidth(), app.ScreenHeight() - 20);
-    pbGame.Name = "pbGame";
-    pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
     clean_ = Bitmap(d.AreaWidth(), d.AreaHeight());
     composed_ = Bitmap(d.AreaWidth(), d.AreaHeight());
-    try {
+    SetScene(composed_, clean_);
+    LoadOrFail([&] {
         LoadPictures();
         truck_ = std::make_unique<CWidWozek>(ForkliftMeasures::Of(d));
         truck_->LoadPictures(kSpec + d.ModePrefix());
-        auto button = [&](const char* name, BoardSwitch::Button which, TAction& action) {
-            const TPoint p = BoardSwitch::ButtonPosition(d, which);
-            auto b = std::make_unique<CPrzyciskW>(*this, name, Canvas(), composed_, &clean_, p.x, p.y, action);
-            b->SetBackBufferOffset(d.OffsetX(), d.OffsetY());
-            b->SetBackgroundOffset(d.OffsetX(), d.OffsetY());
-            return b;
-        };
-        stop_ = button("stop", BoardSwitch::Button::Stop, actStop);
-        pomoc_ = button("pomoc", BoardSwitch::Button::Pomoc, actPomoc);
-        dalej_ = button("dalej", BoardSwitch::Button::Dalej, actDalej);
-        wstecz_ = button("wstecz", BoardSwitch::Button::Wstecz, actWstecz);
-    } catch (const CBlad&) {
-        throw;
-    } catch (const std::exception&) {
-        throw CBlad(1);
-    }
-
-    pbGame.OnPaint = [this] { pbGamePaint(); };
-    pbGame.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseDown(b, s, x, y); };
-    pbGame.OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x, y); };
-    OnShow = [this] { FormShow(); };
-    OnClose = [this](TCloseAction& action) { FormClose(action); };
-    // Closing the window or ending the session stops a game as its button
-    // does, so that the game is recorded.
-    OnCloseRequest = [this] {
-        if (active_)
-            actStop.Execute();
-        else
-            Close();
-    };
-    OnPaint = [this] { FormPaint(); };
+        MakeBoardButtons();
+        arrows_ = std::make_unique<ArrowPad>(*this, composed_, TPoint{d.OffsetX(), d.OffsetY()});
+        PlaceArrows();
+        burst_.LoadPicture(kSpec + d.ModePrefix());
+    });
+    arrows_->OnRelease = [this] { Stats().Touch(); };
     OnKeyDown = [this](int& key, TShiftState s) { FormKeyDown(key, s); };
     OnKeyUp = [this](int& key, TShiftState s) { FormKeyUp(key, s); };
     OnKeyPress = [this](char& key) { FormKeyPress(key); };
@@ -124,6 +71,18 @@ TFormWidlak::~TFormWidlak()
 }
 
 int TFormWidlak::S(int v) const { return Display().ConvertFromModeRounded(16, v); }
+
+void TFormWidlak::PlaceArrows()
+{
+    // On the floor in front of the racks, where the truck never comes:
+    // driving on the left, the fork further right, away from the board
+    // buttons.
+    const int y = truck_->Measures().floor + (Display().AreaHeight() - truck_->Measures().floor - arrows_->ButtonSize()) / 2;
+    arrows_->Place(ArrowPad::kLeft, {S(22), y});
+    arrows_->Place(ArrowPad::kRight, {S(154), y});
+    arrows_->Place(ArrowPad::kUp, {S(420), y});
+    arrows_->Place(ArrowPad::kDown, {S(552), y});
+}
 
 void TFormWidlak::LoadPictures()
 {
@@ -156,12 +115,7 @@ void TFormWidlak::LoadPictures()
 
 int TFormWidlak::BoardsForLevel(int poziom)
 {
-    switch (poziom) {
-    case 1: return 3;
-    case 2: return 6;
-    case 3: return 9;
-    default: return 0;
-    }
+    return ByAmount(poziom, 3, 6, 9);
 }
 
 bool TFormWidlak::EnoughWords()
@@ -169,7 +123,7 @@ bool TFormWidlak::EnoughWords()
     boardCount_ = BoardsForLevel(UstWidlak.Poziom);
     wordsNeeded_ = boardCount_ * kWordsPerBoard;
     // An amount outside the three gives no boards: nothing to play.
-    return boardCount_ > 0 && slowa_.BuildPool(UstWidlak.Gloski, UstWidlak.Pozycja) >= wordsNeeded_;
+    return boardCount_ > 0 && Words().BuildPool(UstWidlak.Gloski, UstWidlak.Pozycja) >= wordsNeeded_;
 }
 
 std::unique_ptr<CWidPudlo> TFormWidlak::MakeTextBox(CSlowa::SPaczka* word) const
@@ -199,11 +153,11 @@ std::unique_ptr<CWidPudlo> TFormWidlak::MakeBox(bool picture, CSlowa::SPaczka* w
 
 void TFormWidlak::BuildBoards()
 {
-    if (slowa_.Pool().empty())
-        slowa_.BuildPool(UstWidlak.Gloski, UstWidlak.Pozycja);
-    slowa_.ClearExercise();
-    slowa_.ChooseExercise(wordsNeeded_, UstWidlak.Gloski);
-    const std::vector<CSlowa::SPaczka*> words = slowa_.Exercise();
+    if (Words().Pool().empty())
+        Words().BuildPool(UstWidlak.Gloski, UstWidlak.Pozycja);
+    Words().ClearExercise();
+    Words().ChooseExercise(wordsNeeded_, UstWidlak.Gloski);
+    const std::vector<CSlowa::SPaczka*> words = Words().Exercise();
     // The game ends when every box dealt is delivered, even if the
     // catalogue gave fewer words than asked for.
     wordsRemaining_ = static_cast<int>(words.size());
@@ -233,7 +187,7 @@ void TFormWidlak::BuildBoards()
         boards_.push_back(std::move(board));
         ++parity;
     }
-    switch_.Reset(static_cast<int>(boards_.size()));
+    ResetBoards(static_cast<int>(boards_.size()));
 }
 
 void TFormWidlak::actNowaGraExecute()
@@ -243,38 +197,40 @@ void TFormWidlak::actNowaGraExecute()
         FormMain->ShowWaitingPicture(*this);
     boardCount_ = BoardsForLevel(UstWidlak.Poziom);
     wordsNeeded_ = boardCount_ * kWordsPerBoard;
-    left_ = right_ = up_ = down_ = false;
+    arrows_->LetGoAll();
+    burst_.Stop();
+    flash_.Stop();
     // Counted from the start too, so that the pointer left over the scene
     // by the menu's start button goes out of the way as well.
     pointerPark_.Reset();
     fullRepaint_ = true;
     endCountdown_ = kEndDelayMs / kFramePeriodMs;
     BuildBoards();
-    ShowBoardButtons();
     GoToBoard(0);
-    active_ = true;
+    arrows_->StartHintOnce({ArrowPad::kRight, ArrowPad::kUp, ArrowPad::kDown, ArrowPad::kLeft});
     hintGate_.Reset();
-    stats_.StartGame(UstWidlak);
+    BeginGame(UstWidlak);
     loop_.Start([this] { MoveTruck(); }, [this] { ShowTruck(); });
 }
 
 void TFormWidlak::GoToBoard(int index)
 {
     // The truck as it stands stays with the board left behind.
-    const int previous = switch_.Current();
-    if (!switch_.MoveTo(index))
+    const int previous = Boards().Current();
+    if (!Boards().MoveTo(index))
         return;
     if (previous >= 0)
         boards_[static_cast<std::size_t>(previous)]->SaveTruck();
-    boards_[static_cast<std::size_t>(switch_.Current())]->RestoreTruck();
+    boards_[static_cast<std::size_t>(Boards().Current())]->RestoreTruck();
+    // Stars over the board left behind have no place on this one.
+    burst_.Stop();
     Recompose();
-    truck_->Draw(composed_);
     pbGame.Canvas().Draw(0, 0, composed_);
 }
 
 CWidPlansza* TFormWidlak::Current() const
 {
-    const int k = switch_.Current();
+    const int k = Boards().Current();
     return k >= 0 && k < static_cast<int>(boards_.size()) ? boards_[static_cast<std::size_t>(k)].get() : nullptr;
 }
 
@@ -284,14 +240,11 @@ void TFormWidlak::Recompose()
     if (CWidPlansza* board = Current())
         board->DrawRacks(clean_);
     composed_.CopyRect(composed_.Bounds(), clean_, clean_.Bounds());
-    for (CPrzyciskW* button : {stop_.get(), pomoc_.get(), dalej_.get(), wstecz_.get()})
-        button->DrawNormal();
-}
-
-void TFormWidlak::ShowBoardButtons()
-{
-    dalej_->SetVisible(switch_.DalejVisible());
-    wstecz_->SetVisible(switch_.WsteczVisible());
+    DrawButtons();
+    arrows_->DrawButtons();
+    arrows_->SceneRedrawn();
+    burst_.SceneRedrawn();
+    truck_->Draw(composed_);
 }
 
 void TFormWidlak::MoveTruck()
@@ -299,35 +252,45 @@ void TFormWidlak::MoveTruck()
     CWidPlansza* board = Current();
     if (board == nullptr)
         return;
+    // What was drawn over the scene goes first, in the reverse order of its
+    // drawing; then the truck.
+    effects_ = arrows_->EraseHint(composed_);
+    effects_ = Covering(effects_, burst_.Erase(composed_));
     previousTruck_ = truck_->Rect();
     composed_.CopyRect(previousTruck_, clean_, previousTruck_);
 
     const int a = S(6);
-    if (left_) {
+    if (arrows_->Held(ArrowPad::kLeft)) {
+        const CSlowa::SPaczka* carried = truck_->Box ? truck_->Box->Word() : nullptr;
         const int result = truck_->DriveLeft(a);
         if (result == CWidWozek::kRightDelivery) {
             --wordsRemaining_;
-            stats_.AddCorrect();
+            Right(carried);
             PlayFeedbackSound(kPraiseShort, false);
+            if (const CWidRegal::CMiejscePudla* slot = board->LeftRack().ChangedSlot(); slot && slot->Box()) {
+                const CWidPudlo& box = *slot->Box();
+                burst_.Start({box.x + box.Width() / 2, box.y + box.PictureHeight() / 2}, S(140));
+            }
         } else if (result == CWidWozek::kWrongDelivery) {
-            stats_.AddWrong();
+            Wrong(carried);
             PlayFeedbackSound(kReproach, false);
+            flash_.Start();
         }
-    } else if (right_) {
+    } else if (arrows_->Held(ArrowPad::kRight)) {
         truck_->DriveRight(a);
     }
-    if (up_)
+    if (arrows_->Held(ArrowPad::kUp))
         truck_->Raise(a);
-    else if (down_)
+    else if (arrows_->Held(ArrowPad::kDown))
         truck_->Lower(a);
-    if (pointerPark_.Frame(left_ || right_ || up_ || down_))
+    if (pointerPark_.Frame(arrows_->KeyHeld()))
         MovePointerAway();
 
-    if (active_ && wordsRemaining_ == 0) {
+    if (Running() && wordsRemaining_ == 0) {
         if (endCountdown_ > 0)
             --endCountdown_;
         if (endCountdown_ == 0)
-            actStop.Execute();
+            EndGame();
     }
 }
 
@@ -339,15 +302,25 @@ void TFormWidlak::ShowTruck()
     if (board->RacksChanged()) {
         Recompose();
         fullRepaint_ = true;
+    } else {
+        truck_->Draw(composed_);
     }
-    truck_->Draw(composed_);
+    // A box refused by a wrong slot blushes on the fork.
+    if (truck_->Box && truck_->Box->Mask() != nullptr) {
+        const TPoint at = truck_->BoxPosition();
+        flash_.Draw(composed_, *truck_->Box->Mask(), at.x, at.y, composed_.Bounds());
+    }
+    effects_ = Covering(effects_, burst_.Draw(composed_));
+    effects_ = Covering(effects_, arrows_->DrawHint(composed_));
     TCanvas& canvas = pbGame.Canvas();
     if (fullRepaint_) {
         canvas.Draw(0, 0, composed_);
         fullRepaint_ = false;
     } else {
-        const TRect r = Union(previousTruck_, truck_->Rect());
+        const TRect r = Covering(previousTruck_, truck_->Rect());
         canvas.CopyRect(r, composed_, r);
+        if (!effects_.IsEmpty())
+            canvas.CopyRect(effects_, composed_, effects_);
     }
 }
 
@@ -358,40 +331,26 @@ void TFormWidlak::MovePointerAway()
     App().SetCursorPos(corner.x, corner.y);
 }
 
-void TFormWidlak::FormKeyDown(int& key, TShiftState)
-{
-    switch (key) {
-    case VK_LEFT: left_ = true; break;
-    case VK_UP: up_ = true; break;
-    case VK_RIGHT: right_ = true; break;
-    case VK_DOWN: down_ = true; break;
-    default: break;
-    }
-}
+void TFormWidlak::FormKeyDown(int& key, TShiftState) { arrows_->KeyDown(key); }
 
 void TFormWidlak::FormKeyUp(int& key, TShiftState)
 {
-    switch (key) {
-    case VK_LEFT: left_ = false; break;
-    case VK_UP: up_ = false; break;
-    case VK_RIGHT: right_ = false; break;
-    case VK_DOWN: down_ = false; break;
-    default: break;
-    }
-    stats_.Touch();
+    // Every key let go shows the child is there; an arrow's says so itself.
+    if (!arrows_->KeyUp(key))
+        Stats().Touch();
 }
 
 void TFormWidlak::FormKeyPress(char& key)
 {
-    if (key == ' ' && dalej_->Visible())
+    if (key == ' ' && ButtonDalej().Visible())
         actDalej.Execute();
-    else if (key == 8 && wstecz_->Visible())
+    else if (key == 8 && ButtonWstecz().Visible())
         actWstecz.Execute();
 }
 
 void TFormWidlak::pbGameMouseDown(TMouseButton button, TShiftState, int x, int y)
 {
-    stats_.Touch();
+    Stats().Touch();
     CWidPlansza* board = Current();
     if (button != TMouseButton::mbRight || board == nullptr)
         return;
@@ -401,12 +360,7 @@ void TFormWidlak::pbGameMouseDown(TMouseButton button, TShiftState, int x, int y
     if (box == nullptr || box->Word() == nullptr)
         return;
     if (box->HasPicture()) {
-        if (FormPociag == nullptr)
-            return;
-        CZoom& zoom = FormPociag->Zoom();
-        zoom.Show(pbGame.Canvas(), composed_, y, x, CZoom::WordOf(*box->Word()));
-        zoom.PlayWord();
-        zoom.Hide(pbGame.Canvas(), composed_);
+        ZoomWord(*box->Word(), x, y);
     } else {
         PlayDataSound(box->Word()->Key, false);
     }
@@ -417,30 +371,9 @@ void TFormWidlak::pbGameMouseMove(TShiftState, int x, int y)
     pointerPark_.PointerMoved(pbGame.ClientToScreen({x, y}));
 }
 
-void TFormWidlak::BlinkHighlight(const CTransBitmap& highlight, int left, int top, bool keep)
-{
-    if (!highlight.Colour || !highlight.Mask)
-        return;
-    TCanvas& canvas = pbGame.Canvas();
-    const TRect r = RectXYWH(left, top, highlight.Colour->Width(), highlight.Colour->Height());
-    Bitmap shown(r.Width(), r.Height());
-    shown.CopyRect(shown.Bounds(), composed_, r);
-    BlendTransparent(&shown, 0, 0, 255, 0, 0, &shown, highlight.Colour->Bounds(), highlight.Mask.get(),
-                     highlight.Colour.get());
-    canvas.Draw(left, top, shown);
-    for (int k = 0; k < 2; ++k) {
-        canvas.CopyRect(r, composed_, r);
-        TheClock().Sleep(200);
-        canvas.Draw(left, top, shown);
-        TheClock().Sleep(200);
-    }
-    if (keep)
-        composed_.Draw(left, top, shown);
-}
-
 void TFormWidlak::actPomocExecute()
 {
-    stats_.Touch();
+    Stats().Touch();
     CWidPlansza* board = Current();
     if (board == nullptr || !hintGate_.Allows(TheClock().Milliseconds()))
         return;
@@ -458,61 +391,35 @@ void TFormWidlak::actPomocExecute()
     const CWidRegal::CMiejscePudla* target = board->LeftRack().EmptySlotFor(box->Word());
     if (target == nullptr)
         return;
-    stats_.AddHint();
+    HintShown(box->Word());
     const bool text = box->BoxKind() == CWidPudlo::Kind::Text;
-    const CTransBitmap& highlight = text ? textHighlight_ : pictureHighlight_;
+    CTransBitmap& highlight = text ? textHighlight_ : pictureHighlight_;
     const TPoint off = text ? TPoint{S(12), S(13)} : TPoint{S(14), S(22)};
     BlinkHighlight(highlight, at.x - off.x, at.y - off.y, true);
-    BlinkHighlight(highlight, target->X() - target->Width() / 2 - off.x, target->ShelfY() - box->Height() - off.y,
-                   false);
+    BlinkHighlight(highlight, target->X() - target->Width() / 2 - off.x, target->ShelfY() - box->Height() - off.y);
+    highlight.Cache.reset();
     TheClock().Sleep(1000);
     Recompose();
-    truck_->Draw(composed_);
     pbGame.Canvas().Draw(0, 0, composed_);
     hintGate_.HintEnded(TheClock().Milliseconds());
 }
 
-void TFormWidlak::actDalejExecute() { SwitchBoard(true); }
+void TFormWidlak::StopPlay() { arrows_->LetGoAll(); }
 
-void TFormWidlak::actWsteczExecute() { SwitchBoard(false); }
-
-void TFormWidlak::SwitchBoard(bool forward)
+std::vector<const CSlowa::SPaczka*> TFormWidlak::UnsolvedWords() const
 {
-    stats_.Touch();
-    const int n = forward ? switch_.Forward() : switch_.Back();
-    ShowBoardButtons();
-    GoToBoard(n);
+    // Each word waits in its empty slot beside its reference box until its
+    // box is delivered, on whichever board the truck carries it.
+    std::vector<const CSlowa::SPaczka*> left;
+    for (const auto& board : boards_)
+        for (const auto& slot : board->LeftRack().Slots())
+            if (slot->Box() == nullptr && slot->Word() != nullptr)
+                left.push_back(slot->Word());
+    return left;
 }
 
-void TFormWidlak::actStopExecute()
-{
-    left_ = right_ = up_ = down_ = false;
-    active_ = false;
-    for (int k = 0; k < wordsRemaining_; ++k)
-        stats_.AddWrong();
-    stats_.StopGame();
-    stats_.Save(wordsRemaining_ == 0 ? 1 : 0);
-    ShowSummaryThenContinue(summary_, actNowaGra, *this);
-}
-
-void TFormWidlak::FormShow()
-{
-    SetSize(App().ScreenWidth(), App().ScreenHeight());
-    actNowaGra.Execute();
-}
-
-void TFormWidlak::FormClose(TCloseAction&)
+void TFormWidlak::Closing()
 {
     loop_.Stop();
-    left_ = right_ = up_ = down_ = false;
-    active_ = false;
-    SetSize(App().ScreenWidth(), App().ScreenHeight() - 20);
-    slowa_.ReleaseAll();
+    arrows_->LetGoAll();
 }
-
-void TFormWidlak::FormPaint()
-{
-    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
-}
-
-void TFormWidlak::pbGamePaint() { pbGame.Canvas().Draw(0, 0, composed_); }

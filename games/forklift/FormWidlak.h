@@ -8,23 +8,21 @@
 #include <vector>
 
 #include "core/CSlowa.h"
-#include "games/common/BoardSwitch.h"
+#include "games/common/AnswerEffects.h"
+#include "games/common/ArrowPad.h"
 #include "games/common/HintGate.h"
 #include "games/common/IdleFrameLoop.h"
 #include "games/common/KeyboardPointerPark.h"
+#include "games/common/PlayAreaScreen.h"
 #include "games/forklift/CWidPlansza.h"
 #include "games/forklift/CWidWozek.h"
 #include "graphics/CTransBitmap.h"
-#include "platform/Action.h"
 #include "platform/Bitmap.h"
-#include "platform/Form.h"
-#include "platform/PaintBox.h"
 
-class CPrzyciskW;
 class CStatRec;
 class TFormKoniecGry;
 
-class TFormWidlak : public TForm {
+class TFormWidlak : public PlayAreaScreen {
 public:
     static constexpr int kWordsPerBoard = 4;
     static constexpr int kFramePeriodMs = IdleFrameLoop::kFramePeriodMs;
@@ -34,17 +32,11 @@ public:
     TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFormKoniecGry* summary);
     ~TFormWidlak() override;
 
+    int GameId() const override { return 4; }
     // Boards per game for the amount: 3, 6, 9 (0 for anything else).
     static int BoardsForLevel(int poziom);
     // Whether the catalogue has the words the game's settings ask for.
-    bool EnoughWords();
-
-    TPaintBox pbGame;
-    TAction actStop;
-    TAction actPomoc;
-    TAction actNowaGra;
-    TAction actDalej;
-    TAction actWstecz;
+    bool EnoughWords() override;
 
     // A frame of the idle loop without its wait: erase the truck and move
     // it by the keys held (with the end of the game), then draw it and show
@@ -56,16 +48,22 @@ public:
     CWidWozek& Truck() { return *truck_; }
     int BoardCount() const { return static_cast<int>(boards_.size()); }
     CWidPlansza& Board(int i) const { return *boards_[static_cast<std::size_t>(i)]; }
-    int CurrentBoard() const { return switch_.Current(); }
+    int CurrentBoard() const { return Boards().Current(); }
     int WordsRemaining() const { return wordsRemaining_; }
-    bool Active() const { return active_; }
-    bool DalejVisible() const { return switch_.DalejVisible(); }
-    bool WsteczVisible() const { return switch_.WsteczVisible(); }
+    bool Active() const { return Running(); }
+    bool DalejVisible() const { return Boards().DalejVisible(); }
+    bool WsteczVisible() const { return Boards().WsteczVisible(); }
     // Frames in a row with an arrow key held since the pointer last moved.
     int KeyFrames() const { return pointerPark_.Count(); }
     int64_t NextHintMs() const { return hintGate_.NextHintMs(); }
     const Bitmap& Clean() const { return clean_; }
     const Bitmap& Composed() const { return composed_; }
+    const ArrowPad& Arrows() const { return *arrows_; }
+    // What the answer animations and the arrows' hint changed in the last
+    // frame beside the truck.
+    TRect EffectsArea() const { return effects_; }
+    // The racks, the buttons and the truck drawn anew from the game as it stands.
+    void Recompose();
 
 private:
     void LoadPictures();
@@ -73,39 +71,23 @@ private:
     std::unique_ptr<CWidPudlo> MakePictureBox(CSlowa::SPaczka* word) const;
     std::unique_ptr<CWidPudlo> MakeBox(bool picture, CSlowa::SPaczka* word) const;
     void BuildBoards();
-    void GoToBoard(int index);
+    void GoToBoard(int index) override;
     CWidPlansza* Current() const;
-    // "dalej" or "wstecz": the buttons set for the board arrived at, then the board.
-    void SwitchBoard(bool forward);
-    void Recompose();
-    void ShowBoardButtons();
+    void PlaceArrows();
     void MovePointerAway();
-    void BlinkHighlight(const CTransBitmap& highlight, int left, int top, bool keep);
     int S(int v) const;
 
-    void FormShow();
-    void FormClose(TCloseAction& action);
-    void FormPaint();
     void FormKeyDown(int& key, TShiftState shift);
     void FormKeyUp(int& key, TShiftState shift);
     void FormKeyPress(char& key);
-    void pbGamePaint();
-    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void pbGameMouseMove(TShiftState shift, int x, int y);
-    void actStopExecute();
-    void actPomocExecute();
-    void actNowaGraExecute();
-    void actDalejExecute();
-    void actWsteczExecute();
+    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void pbGameMouseMove(TShiftState shift, int x, int y) override;
+    void actPomocExecute() override;
+    void actNowaGraExecute() override;
+    void StopPlay() override;
+    std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
+    void Closing() override;
 
-    CSlowa& slowa_;
-    CStatRec& stats_;
-    TFormKoniecGry* summary_;
-
-    std::unique_ptr<CPrzyciskW> stop_;
-    std::unique_ptr<CPrzyciskW> pomoc_;
-    std::unique_ptr<CPrzyciskW> dalej_;
-    std::unique_ptr<CPrzyciskW> wstecz_;
     Bitmap background_;
     Bitmap clean_;
     Bitmap composed_;
@@ -120,13 +102,11 @@ private:
     int wordsRemaining_ = 0;
     int boardCount_ = 0;
     std::vector<std::unique_ptr<CWidPlansza>> boards_;
-    BoardSwitch switch_;
     IdleFrameLoop loop_;
-    bool left_ = false;
-    bool right_ = false;
-    bool up_ = false;
-    bool down_ = false;
-    bool active_ = false;
+    std::unique_ptr<ArrowPad> arrows_;
+    StarBurst burst_;
+    RedFlash flash_;
+    TRect effects_;
     KeyboardPointerPark pointerPark_;
     TRect previousTruck_;
     TRect window_;

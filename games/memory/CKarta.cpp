@@ -5,9 +5,9 @@
 #include "games/memory/GraMemory.h"
 #include "platform/Control.h"
 
-CKarta::CKarta(graMemory& board, std::string wordName, int twin, const Bitmap& face, const Bitmap& back,
+CKarta::CKarta(graMemory& board, const CSlowa::SPaczka& word, int twin, const Bitmap& face, const Bitmap& back,
                TForm* parent)
-    : wordName_(std::move(wordName)), twin_(twin), face_(face), back_(&back)
+    : word_(&word), twin_(twin), face_(face), back_(&back)
 {
     Timers[kPairTimer].SetInterval(kPairDelayMs);
     Timers[kPairTimer].OnTimer = [this, &board] { board.PairTimer(*this); };
@@ -60,5 +60,5 @@ void CKarta::Erase(Bitmap& backBuffer, const Bitmap& background) const
 
 void CKarta::PlaySound() const
 {
-    PlayDataSound(wordName_, true);
+    PlayDataSound(word_->Key, true);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/CSlowa.h"
 #include "platform/Bitmap.h"
 #include "platform/Clock.h"
 
@@ -22,7 +23,7 @@ public:
 
     // parent receives the card's click area; without one (a board tested
     // without a window) the card is clicked through graMemory::CardClick only.
-    CKarta(graMemory& board, std::string wordName, int twin, const Bitmap& face, const Bitmap& back,
+    CKarta(graMemory& board, const CSlowa::SPaczka& word, int twin, const Bitmap& face, const Bitmap& back,
            TForm* parent);
     ~CKarta();
     CKarta(const CKarta&) = delete;
@@ -31,7 +32,8 @@ public:
     // [kPairTimer] and [kMissTimer]: single shots, made stopped.
     Timer Timers[2];
 
-    const std::string& WordName() const { return wordName_; }
+    const std::string& WordName() const { return word_->Key; }
+    const CSlowa::SPaczka& Word() const { return *word_; }
     int Twin() const { return twin_; }
     float UncoverScore() const { return uncoverScore_; }
     void AddToUncoverScore(float amount) { uncoverScore_ += amount; }
@@ -56,7 +58,7 @@ public:
     void PlaySound() const;
 
 private:
-    std::string wordName_;
+    const CSlowa::SPaczka* word_;  // the catalogue's, alive while the board is
     int twin_;
     float uncoverScore_ = 0.0f;
     bool onBoard_ = true;

@@ -51,32 +51,16 @@ ScreenLayout LayoutOfMode(const CDisplay& d)
     }
 }
 
-// The number of words of a game by the amount of material.
-int WordsForLevel(int level)
-{
-    switch (level) {
-    case 1: return 3;
-    case 2: return 6;
-    case 3: return 10;
-    default: return 0;
-    }
-}
-
 }  // namespace
 
 TFormMemory3::TFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TForm& summary)
-    : TForm(app, "FormMemory3", app.ScreenWidth(), app.ScreenHeight()),
+    : GameScreen(app, "FormMemory3", app.ScreenWidth(), app.ScreenHeight(), words, stats, &summary),
       A_Stop("A_Stop", [this] { A_StopExecute(); }),
       A_NowaGra("A_NowaGra", [this] { A_NowaGraExecute(); }),
       A_Pomoc("A_Pomoc", [this] { A_PomocExecute(); }),
       A_EkranPaint("A_EkranPaint", [this] { A_EkranPaintExecute(); }),
-      timGad([this] { timGadTimer(); }, MemoryFigure::kTickMs, false),
-      words_(words),
-      stats_(stats),
-      summary_(summary)
+      timGad([this] { timGadTimer(); }, MemoryFigure::kTickMs, false)
 {
-    Caption = "Gry Szeptaczki Cz.VI"_cp;
-    SetBounds(0, 0, app.ScreenWidth(), app.ScreenHeight());
     clientRect_ = {0, 0, ClientWidth(), ClientHeight()};
     try {
         LoadPictures();
@@ -85,15 +69,6 @@ TFormMemory3::TFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TF
         throw CBlad(1);
     }
     OnShow = [this] { FormShow(); };
-    OnClose = [this](TCloseAction& action) { FormClose(action); };
-    // Closing the window or ending the session stops a game as its button
-    // does, so that the game is recorded.
-    OnCloseRequest = [this] {
-        if (board_ && !summary_.Visible())
-            A_Stop.Execute();
-        else
-            Close();
-    };
     OnPaint = [this] { FormPaint(); };
     OnKeyPress = [this](char& key) { FormKeyPress(key); };
     OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };
@@ -287,6 +262,11 @@ void TFormMemory3::BoardCleared()
     A_Stop.Execute();
 }
 
+void TFormMemory3::Answered(AnswerKind kind, const CSlowa::SPaczka* word)
+{
+    ReportAnswer(kind, word);
+}
+
 // ---- actions ----
 
 void TFormMemory3::A_NowaGraExecute()
@@ -298,13 +278,13 @@ void TFormMemory3::A_NowaGraExecute()
         board_->Retire();
         retiredBoard_ = std::move(board_);
     }
-    const int count = WordsForLevel(UstMemory3.Poziom);
-    words_.ChooseForMemory(count);
+    const int count = ByAmount(UstMemory3.Poziom, 3, 6, 10);
+    Words().ChooseForMemory(count);
     const TPoint faceSize = graMemory::CardFaceSize(Display().Mode());
-    LoadCardImages(words_, faceSize.x, faceSize.y);
+    LoadCardImages(Words(), faceSize.x, faceSize.y);
     MemoryHost& host = *this;
-    board_ = std::make_unique<graMemory>(host, stats_, this, words_.Chosen(), count, cardBack_, faceSize);
-    stats_.StartGame(UstMemory3);
+    board_ = std::make_unique<graMemory>(host, this, Words().Chosen(), count, cardBack_, faceSize);
+    BeginGame(UstMemory3);
     A_EkranPaint.Execute();
 }
 
@@ -331,7 +311,7 @@ void TFormMemory3::A_PomocExecute()
         return;
     if (!board_ || !board_->Accepting())
         return;
-    stats_.Touch();
+    Stats().Touch();
     figure_.Hide();
     FadeFigureOutAtOnce();
     board_->ShowAll();
@@ -345,22 +325,25 @@ void TFormMemory3::A_PomocExecute()
 
 void TFormMemory3::A_StopExecute()
 {
-    if (summary_.Visible() || !board_)
-        return;
-    const bool empty = board_->BoardEmpty();
+    EndGame();
+}
+
+std::vector<const CSlowa::SPaczka*> TFormMemory3::UnsolvedWords() const
+{
     // One wrong answer for every card left, not for every pair.
-    for (int k = 0; k < board_->CardsLeft(); ++k)
-        stats_.AddWrong();
-    stats_.StopGame();
-    stats_.Save(empty ? 1 : 0);
-    if (empty)
+    std::vector<const CSlowa::SPaczka*> left;
+    for (int k = 0; board_ && k < board_->SlotCount(); ++k)
+        if (board_->Slot(k).OnBoard())
+            left.push_back(&board_->Slot(k).Word());
+    return left;
+}
+
+void TFormMemory3::Saved(bool complete)
+{
+    if (complete)
         figure_.Show(true);
     else
         figure_.Hide();
-    if (summary_.ShowModal() == 1)
-        A_NowaGra.Execute();
-    else
-        Close();
 }
 
 // ---- window events ----
@@ -377,22 +360,22 @@ void TFormMemory3::FormClose(TCloseAction&)
     timGad.SetEnabled(false);
     if (board_)
         board_->Retire();
-    words_.ReleaseAll();
+    Words().ReleaseAll();
 }
 
 void TFormMemory3::FormKeyPress(char& key)
 {
-    stats_.Touch();
+    Stats().Touch();
     if (key == 27)
         A_Stop.Execute();
 }
 
 void TFormMemory3::FormMouseDown(TMouseButton, TShiftState, int, int)
 {
-    stats_.Touch();
+    Stats().Touch();
 }
 
 void TFormMemory3::FormMouseWheel(TShiftState, int, int, int)
 {
-    stats_.Touch();
+    Stats().Touch();
 }

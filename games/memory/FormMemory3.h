@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "games/common/GameScreen.h"
 #include "games/memory/GraMemory.h"
 #include "games/memory/MemoryFigure.h"
 #include "games/memory/MemoryHost.h"
@@ -19,7 +20,7 @@ class CSlowa;
 class CStatRec;
 class CPrzyciskC;
 
-class TFormMemory3 : public TForm, private MemoryHost {
+class TFormMemory3 : public GameScreen, private MemoryHost {
 public:
     static constexpr int kHintsPerGame = 3;
     static constexpr int kHintPauseMs = 600;
@@ -31,6 +32,10 @@ public:
     TFormMemory3(TApplication& app, CSlowa& words, CStatRec& stats, TForm& summary);
     ~TFormMemory3() override;
 
+    int GameId() const override { return 3; }
+    // The main menu filters the memory game's words itself.
+    bool EnoughWords() override { return true; }
+
     TAction A_Stop;
     TAction A_NowaGra;
     TAction A_Pomoc;
@@ -38,7 +43,7 @@ public:
     Timer timGad;
 
     void FormShow();
-    void FormClose(TCloseAction& action);
+    void FormClose(TCloseAction& action) override;
     void FormPaint();
     void FormKeyPress(char& key);
     void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -78,10 +83,13 @@ private:
     void WordPanelOut(const std::string& key) override;
     void RedrawScreen() override;
     void BoardCleared() override;
+    void Answered(AnswerKind kind, const CSlowa::SPaczka* word) override;
 
-    CSlowa& words_;
-    CStatRec& stats_;
-    TForm& summary_;
+    // The end of a game.
+    std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
+    void Saved(bool complete) override;
+    void NewGame() override { A_NowaGra.Execute(); }
+
 
     TRect clientRect_;
     Bitmap background_;

@@ -82,9 +82,9 @@ int graMemory::SlotsForWords(int words)
     }
 }
 
-graMemory::graMemory(MemoryHost& host, CStatRec& stats, TForm* parent, const std::vector<CSlowa::SPaczka*>& chosen,
-                     int wordCount, const Bitmap& back, TPoint faceSize)
-    : host_(host), stats_(stats)
+graMemory::graMemory(MemoryHost& host, TForm* parent, const std::vector<CSlowa::SPaczka*>& chosen, int wordCount,
+                     const Bitmap& back, TPoint faceSize)
+    : host_(host)
 {
     Deal(chosen, wordCount, parent, back, faceSize);
     Layout();
@@ -106,9 +106,9 @@ void graMemory::Deal(const std::vector<CSlowa::SPaczka*>& chosen, int wordCount,
         const CSlowa::SPaczka& word = *chosen[static_cast<std::size_t>(i)];
         const Bitmap face = FacePicture(word, faceSize);
         const int s = FreeSlotFrom(slots_, Random31() % n);
-        slots_[static_cast<std::size_t>(s)] = std::make_unique<CKarta>(*this, word.Key, 1, face, back, parent);
+        slots_[static_cast<std::size_t>(s)] = std::make_unique<CKarta>(*this, word, 1, face, back, parent);
         const int t = FreeSlotFrom(slots_, Random31() % n);
-        slots_[static_cast<std::size_t>(t)] = std::make_unique<CKarta>(*this, word.Key, 2, face, back, parent);
+        slots_[static_cast<std::size_t>(t)] = std::make_unique<CKarta>(*this, word, 2, face, back, parent);
     }
     first_ = nullptr;
     faceUp_ = 0;
@@ -162,7 +162,7 @@ void graMemory::CardClick(CKarta& card)
     if (IsPair(first_, &card)) {
         FoundPair(card);
     } else {
-        stats_.AddWrong();
+        host_.Answered(AnswerKind::Wrong, &first_->Word());
         card.Timers[CKarta::kMissTimer].SetEnabled(true);
     }
     faceUp_ = 0;
@@ -176,9 +176,9 @@ void graMemory::FoundPair(CKarta& card)
     // Found quickly: two correct answers; found late: one; both cards looked
     // at more than five times: none.
     if (a <= 5 || b <= 5)
-        stats_.AddCorrect();
+        host_.Answered(AnswerKind::Right, &card.Word());
     if (a <= 3 && b <= 3)
-        stats_.AddCorrect();
+        host_.Answered(AnswerKind::Right, &card.Word());
     cardsLeft_ = static_cast<int16_t>(cardsLeft_ - 2);
     host_.FigureOutAtOnce();
     host_.RepaintWindow();
@@ -231,7 +231,7 @@ void graMemory::ShowAll()
     for (const auto& card : slots_)
         if (card->Twin() == 1)
             card->AddToUncoverScore(0.5f);
-    stats_.AddHint();
+    host_.Answered(AnswerKind::Hint, nullptr);
     for (const auto& card : slots_)
         if (card->OnBoard()) {
             host_.FlashCardFace(*card);

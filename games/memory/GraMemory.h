@@ -13,7 +13,6 @@
 #include "platform/Bitmap.h"
 
 class CKarta;
-class CStatRec;
 class MemoryHost;
 class TForm;
 
@@ -25,11 +24,12 @@ public:
     static int SlotsForWords(int words);
 
     // Deals the first wordCount words of chosen (their CardImage made at the
-    // face size) and lays the cards out; parent gets the cards' click areas
-    // (nullptr: none). Raises CBlad "Błędna liczba kart!" when the words
-    // cannot fill a board of 6, 12 or 20 cards.
-    graMemory(MemoryHost& host, CStatRec& stats, TForm* parent, const std::vector<CSlowa::SPaczka*>& chosen,
-              int wordCount, const Bitmap& back, TPoint faceSize);
+    // face size; the words must outlive the board) and lays the cards out;
+    // parent gets the cards' click areas (nullptr: none). The host hears the
+    // answers. Raises CBlad "Błędna liczba kart!" when the words cannot fill
+    // a board of 6, 12 or 20 cards.
+    graMemory(MemoryHost& host, TForm* parent, const std::vector<CSlowa::SPaczka*>& chosen, int wordCount,
+              const Bitmap& back, TPoint faceSize);
     ~graMemory();
     graMemory(const graMemory&) = delete;
     graMemory& operator=(const graMemory&) = delete;
@@ -67,7 +67,6 @@ private:
     void FoundPair(CKarta& card);
 
     MemoryHost& host_;
-    CStatRec& stats_;
     std::vector<std::unique_ptr<CKarta>> slots_;
     CKarta* first_ = nullptr;
     int16_t cardsLeft_ = 0;

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "core/CSlowa.h"
+#include "games/common/AnswerKind.h"
+
 class CKarta;
 
 class MemoryHost {
@@ -27,6 +30,9 @@ public:
     virtual void RedrawScreen() = 0;
     // The last pair has left the board.
     virtual void BoardCleared() = 0;
+    // An answer of the child: a pair found (once or twice, by how quickly),
+    // a miss (the word of the first card turned) or the hint (no word).
+    virtual void Answered(AnswerKind kind, const CSlowa::SPaczka* word) = 0;
 
 protected:
     ~MemoryHost() = default;

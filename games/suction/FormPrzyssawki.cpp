@@ -2,26 +2,20 @@
 #include "games/suction/FormPrzyssawki.h"
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <utility>
 
-#include "controls/CPrzyciskW.h"
-#include "controls/CZoom.h"
 #include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
 #include "core/FormMain.h"
 #include "core/SoundHelpers.h"
-#include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "graphics/Cbitmapy.h"
 #include "graphics/GlobalFonts.h"
 #include "platform/Application.h"
 #include "platform/Random.h"
 #include "screens/FormKoniecGry.h"
-#include "games/common/GameSummary.h"
-#include "games/common/PaintAround.h"
 
 TFormPrzyssawki* FormPrzyssawki = nullptr;
 
@@ -32,69 +26,19 @@ const std::string kSpec = "Data\\Intf\\Spec\\";
 }  // namespace
 
 TFormPrzyssawki::TFormPrzyssawki(TApplication& app)
-    : TForm(app, "FormPrzyssawki", app.ScreenWidth(), app.ScreenHeight() - 20),
-      pbGame(*this),
-      Timer1([this] { Timer1Timer(); }, kTimerMs, false),
-      actStop("actStop", [this] { actStopExecute(); }),
-      actPomoc("actPomoc", [this] { actPomocExecute(); }),
-      actNowaGra("actNowaGra", [this] { actNowaGraExecute(); }),
-      actDalej("actDalej", [this] { actDalejExecute(); }),
-      actWstecz("actWstecz", [this] { actWsteczExecute(); })
+    : PlayAreaScreen(app, "FormPrzyssawki", *Slowa, *StatRec, FormKoniecGry),
+      Timer1([this] { Timer1Timer(); }, kTimerMs, false)
 {
-    const CDisplay& d = Display();
-    Caption = "Gry Szeptaczki Cz.VI";
-    SetBounds(0, 0, app.ScreenWidth(), app.ScreenHeight() - 20);
-    pbGame.Name = "pbGame";
-    pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
-
-    try {
+    SetScene(composed_, clean_);
+    LoadOrFail([&] {
         LoadPictures();
-        using Button = BoardSwitch::Button;
-        auto make = [&](const char* name, Button which, TAction& action) {
-            const TPoint p = BoardSwitch::ButtonPosition(d, which);
-            auto button = std::make_unique<CPrzyciskW>(*this, name, Canvas(), composed_, &clean_, p.x, p.y, action);
-            button->SetBackBufferOffset(d.OffsetX(), d.OffsetY());
-            button->SetBackgroundOffset(d.OffsetX(), d.OffsetY());
-            return button;
-        };
-        stop_ = make("stop", Button::Stop, actStop);
-        pomoc_ = make("pomoc", Button::Pomoc, actPomoc);
-        dalej_ = make("dalej", Button::Dalej, actDalej);
-        wstecz_ = make("wstecz", Button::Wstecz, actWstecz);
-    } catch (const CBlad&) {
-        throw;
-    } catch (const std::exception&) {
-        throw CBlad(1);
-    }
-
-    pbGame.OnPaint = [this] { pbGamePaint(); };
-    pbGame.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseDown(b, s, x, y); };
-    pbGame.OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x, y); };
-    pbGame.OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseUp(b, s, x, y); };
-    OnShow = [this] { FormShow(); };
-    OnClose = [this](TCloseAction& action) { FormClose(action); };
-    // Closing the window or ending the session stops a game as its button
-    // does, so that the game is recorded.
-    OnCloseRequest = [this] {
-        if (active_)
-            actStop.Execute();
-        else
-            Close();
-    };
-    OnPaint = [this] { FormPaint(); };
-    // A plate dragged beyond the design area keeps following the pointer.
-    OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x - pbGame.Left(), y - pbGame.Top()); };
-    OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
-        pbGameMouseUp(b, s, x - pbGame.Left(), y - pbGame.Top());
-    };
-
+        MakeBoardButtons();
+    });
     FormPrzyssawki = this;
-    RegisterGameScreen(this);
 }
 
 TFormPrzyssawki::~TFormPrzyssawki()
 {
-    UnregisterGameScreen(this);
     if (FormPrzyssawki == this)
         FormPrzyssawki = nullptr;
 }
@@ -106,6 +50,7 @@ void TFormPrzyssawki::LoadPictures()
     snow_ = LoadJpegFile(kSpec + "R5_pss_snieg.xji");
     plate_.LoadPair(obj + "pss_ramB.xji", obj + "pss_ramW.xji");
     highlight_.LoadPair(obj + "pss_podB.xji", obj + "pss_podW.xji");
+    burst_.LoadPicture(obj);
     if (!plate_.Colour || !plate_.Mask || !highlight_.Colour || !snow_)
         throw CBlad(1);
     clean_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
@@ -127,24 +72,19 @@ void TFormPrzyssawki::LoadPictures()
 
 int TFormPrzyssawki::BoardsForLevel(int poziom)
 {
-    switch (poziom) {
-    case 1: return 3;
-    case 2: return 5;
-    case 3: return 7;
-    default: return 0;
-    }
+    return ByAmount(poziom, 3, 5, 7);
 }
 
 bool TFormPrzyssawki::EnoughWords()
 {
     wordsNeeded_ = BoardsForLevel(UstPrzyssawki.Poziom) * kWordsPerBoard;
     // A game of no boards is no game: an amount out of range is refused.
-    return wordsNeeded_ > 0 && Slowa->BuildPool(UstPrzyssawki.Gloski, UstPrzyssawki.Pozycja) >= wordsNeeded_;
+    return wordsNeeded_ > 0 && Words().BuildPool(UstPrzyssawki.Gloski, UstPrzyssawki.Pozycja) >= wordsNeeded_;
 }
 
 CPssPlansza* TFormPrzyssawki::Current() const
 {
-    const int i = switch_.Current();
+    const int i = Boards().Current();
     return i >= 0 && i < BoardCount() ? boards_[static_cast<std::size_t>(i)].get() : nullptr;
 }
 
@@ -156,11 +96,11 @@ bool TFormPrzyssawki::Busy() const
 
 void TFormPrzyssawki::BuildBoards()
 {
-    Slowa->ClearExercise();
-    if (Slowa->Pool().empty())
-        Slowa->BuildPool(UstPrzyssawki.Gloski, UstPrzyssawki.Pozycja);
-    Slowa->ChooseExercise(wordsNeeded_, UstPrzyssawki.Gloski);
-    const auto& exercise = Slowa->Exercise();
+    Words().ClearExercise();
+    if (Words().Pool().empty())
+        Words().BuildPool(UstPrzyssawki.Gloski, UstPrzyssawki.Pozycja);
+    Words().ChooseExercise(wordsNeeded_, UstPrzyssawki.Gloski);
+    const auto& exercise = Words().Exercise();
     // Only whole boards of the words the catalogue gave: a short exercise
     // must not leave a board reading past its end.
     const int boardCount = std::min(wordsNeeded_, static_cast<int>(exercise.size())) / kWordsPerBoard;
@@ -181,7 +121,7 @@ void TFormPrzyssawki::BuildBoards()
             board->AddPlate(std::make_unique<CPssRamka>(CPssRamka::Home(Display(), k), *words[k], clean_, plate_));
         boards_.push_back(std::move(board));
     }
-    switch_.Reset(boardCount);
+    ResetBoards(boardCount);
 }
 
 void TFormPrzyssawki::actNowaGraExecute()
@@ -190,25 +130,16 @@ void TFormPrzyssawki::actNowaGraExecute()
         FormMain->ShowWaitingPicture(*this);
     wordsNeeded_ = BoardsForLevel(UstPrzyssawki.Poziom) * kWordsPerBoard;
     BuildBoards();
-    SyncButtons();
     hintGate_.Reset();
     GoToBoard(0);
-    active_ = true;
     Timer1.SetEnabled(true);
-    StatRec->StartGame(UstPrzyssawki);
-}
-
-void TFormPrzyssawki::SyncButtons()
-{
-    dalej_->SetVisible(switch_.DalejVisible());
-    wstecz_->SetVisible(switch_.WsteczVisible());
+    BeginGame(UstPrzyssawki);
 }
 
 void TFormPrzyssawki::Recompose()
 {
     composed_.CopyRect(composed_.Bounds(), clean_, clean_.Bounds());
-    for (CPrzyciskW* button : {stop_.get(), pomoc_.get(), dalej_.get(), wstecz_.get()})
-        button->DrawNormal();
+    DrawButtons();
     if (CPssPlansza* board = Current())
         board->Draw(composed_);
 }
@@ -218,7 +149,7 @@ void TFormPrzyssawki::ShowComposed() { pbGame.Canvas().Draw(0, 0, composed_); }
 void TFormPrzyssawki::GoToBoard(int index)
 {
     CPssPlansza* previous = Current();
-    if (switch_.MoveTo(index)) {
+    if (Boards().MoveTo(index)) {
         if (previous != nullptr)
             previous->Release();
         lastTouched_ = nullptr;
@@ -228,26 +159,6 @@ void TFormPrzyssawki::GoToBoard(int index)
     // Redrawn even when the board stays: the buttons may have changed.
     Recompose();
     ShowComposed();
-}
-
-void TFormPrzyssawki::actDalejExecute()
-{
-    StatRec->Touch();
-    if (Busy())
-        return;
-    const int target = switch_.Forward();
-    SyncButtons();
-    GoToBoard(target);
-}
-
-void TFormPrzyssawki::actWsteczExecute()
-{
-    StatRec->Touch();
-    if (Busy())
-        return;
-    const int target = switch_.Back();
-    SyncButtons();
-    GoToBoard(target);
 }
 
 void TFormPrzyssawki::Timer1Timer()
@@ -265,14 +176,14 @@ void TFormPrzyssawki::pbGamePaint() { ShowComposed(); }
 void TFormPrzyssawki::UpdatePointer(int x, int y)
 {
     const CPssPlansza* board = Current();
-    pbGame.Cursor = active_ && board != nullptr && board->FreePlateAt(x, y) != nullptr ? crHand : crDefault;
+    pbGame.Cursor = Running() && board != nullptr && board->FreePlateAt(x, y) != nullptr ? crHand : crDefault;
 }
 
 void TFormPrzyssawki::pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (dropping_)
         return;
-    StatRec->Touch();
+    Stats().Touch();
     CPssPlansza* board = Current();
     if (board == nullptr || Busy())
         return;
@@ -281,7 +192,7 @@ void TFormPrzyssawki::pbGameMouseDown(TMouseButton button, TShiftState shift, in
             pbGameMouseMove(shift, x, y);
             return;
         }
-        if (!active_)
+        if (!Running())
             return;
         CPssRamka* plate = board->FreePlateAt(x, y);
         if (plate == nullptr)
@@ -303,12 +214,7 @@ void TFormPrzyssawki::pbGameMouseDown(TMouseButton button, TShiftState shift, in
         if (const CPssRamka* plate = board->PlateAt(x, y)) {
             PlayDataSound(plate->Word().Key, false);
         } else if (const CPssEkranik* screen = board->ScreenAt(x, y)) {
-            if (FormPociag != nullptr) {
-                CZoom& zoom = FormPociag->Zoom();
-                zoom.Show(pbGame.Canvas(), composed_, y, x, CZoom::WordOf(screen->Word()));
-                zoom.PlayWord();
-                zoom.Hide(pbGame.Canvas(), composed_);
-            }
+            ZoomWord(screen->Word(), x, y);
         }
     }
 }
@@ -326,16 +232,18 @@ void TFormPrzyssawki::pbGameMouseUp(TMouseButton button, TShiftState, int x, int
 {
     if (button != TMouseButton::mbLeft || dropping_)
         return;
-    StatRec->Touch();
+    Stats().Touch();
     UpdatePointer(x, y);
     if (dragged_ != nullptr) {
         dropping_ = true;
-        App().ProcessMessages();
+        // What is waiting is shown first; a click given meanwhile (stop,
+        // "dalej") is handled once the drop has been judged.
+        App().ProcessPendingWork();
         Drop();
         dropping_ = false;
     }
-    if (active_ && wordsRemaining_ <= 0)
-        actStop.Execute();
+    if (Running() && wordsRemaining_ <= 0)
+        EndGame();
 }
 
 void TFormPrzyssawki::Drop()
@@ -351,14 +259,26 @@ void TFormPrzyssawki::Drop()
         const TPoint dock = target->Place().Dock();
         plate.PlaceAt(dock);
         mover_.Glide(dock.x - w / 2, dock.y - h / 2, kPlacedGlideMs, kPlacedGlideSteps);
-        StatRec->AddCorrect();
+        Right(&plate.Word());
+        // Stuck: stars burst from the plate before the praise is heard.
+        dragged_ = nullptr;
+        Recompose();
+        ShowComposed();
+        burst_.Start(dock, Display().ConvertFromModeRounded(16, 170));
+        burst_.Play(pbGame.Canvas(), composed_);
         PlayFeedbackSound(kPraise, true);
         PlayDataSound(target->Word().Key, false);
         --wordsRemaining_;
     } else {
         if (target != nullptr) {
-            StatRec->AddWrong();
+            Wrong(&plate.Word());
             PlayFeedbackSound(kReproach, false);
+            // The plate shakes its head before it goes back.
+            const TPoint grab{mover_.Left() + mover_.GrabX(), mover_.Top() + mover_.GrabY()};
+            for (int step = 0; step < kShakeSteps; ++step) {
+                mover_.MoveTo(grab.x + ShakeOffset(step, Display().ConvertFromModeRounded(16, 10)), grab.y);
+                TheClock().Sleep(kShakeStepMs);
+            }
         }
         mover_.Glide(mover_.StartLeft(), mover_.StartTop(), kBackGlideMs, kBackGlideSteps);
     }
@@ -367,25 +287,9 @@ void TFormPrzyssawki::Drop()
     ShowComposed();
 }
 
-void TFormPrzyssawki::BlinkHighlight(TPoint centre)
-{
-    TCanvas& canvas = pbGame.Canvas();
-    const int left = centre.x - highlight_.Colour->Width() / 2;
-    const int top = centre.y - highlight_.Colour->Height() / 2;
-    const TRect r = RectXYWH(left, top, highlight_.Colour->Width(), highlight_.Colour->Height());
-    highlight_.ComposeFromCanvas(composed_, left, top, 255);
-    canvas.Draw(left, top, *highlight_.Cache);
-    for (int k = 0; k < 2; ++k) {
-        canvas.CopyRect(r, composed_, r);
-        TheClock().Sleep(200);
-        canvas.Draw(left, top, *highlight_.Cache);
-        TheClock().Sleep(200);
-    }
-}
-
 void TFormPrzyssawki::actPomocExecute()
 {
-    StatRec->Touch();
+    Stats().Touch();
     CPssPlansza* board = Current();
     if (board == nullptr || !hintGate_.Allows(TheClock().Milliseconds()) || Busy())
         return;
@@ -393,47 +297,33 @@ void TFormPrzyssawki::actPomocExecute()
     const CPssEkranik* screen = board->ScreenForPlate(plate);
     if (screen == nullptr)
         return;
-    StatRec->AddHint();
-    BlinkHighlight(plate->Centre());
-    BlinkHighlight(screen->Place().Dock());
+    HintShown(&plate->Word());
+    for (const TPoint centre : {plate->Centre(), screen->Place().Dock()})
+        BlinkHighlight(highlight_, centre.x - highlight_.Colour->Width() / 2, centre.y - highlight_.Colour->Height() / 2);
     highlight_.Cache.reset();
     TheClock().Sleep(1000);
     ShowComposed();
     hintGate_.HintEnded(TheClock().Milliseconds());
 }
 
-void TFormPrzyssawki::actStopExecute()
+std::vector<const CSlowa::SPaczka*> TFormPrzyssawki::UnsolvedWords() const
 {
-    active_ = false;
-    StatRec->StopGame();
-    for (int k = 0; k < wordsRemaining_; ++k)
-        StatRec->AddWrong();
-    StatRec->Save(wordsRemaining_ <= 0 ? 1 : 0);
-    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
+    std::vector<const CSlowa::SPaczka*> left;
+    for (const auto& board : boards_)
+        for (int k = 0; k < board->PlateCount(); ++k)
+            if (!board->Plate(k).Placed())
+                left.push_back(&board->Plate(k).Word());
+    return left;
 }
 
-void TFormPrzyssawki::FormShow()
-{
-    SetSize(App().ScreenWidth(), App().ScreenHeight());
-    actNowaGra.Execute();
-}
-
-void TFormPrzyssawki::FormClose(TCloseAction&)
+void TFormPrzyssawki::Closing()
 {
     Timer1.SetEnabled(false);
     dragged_ = nullptr;
     lastTouched_ = nullptr;
-    active_ = false;
-    SetSize(App().ScreenWidth(), App().ScreenHeight() - 20);
-    // The boards point into the catalogue's words, which are let go here.
+    // The boards point into the catalogue's words, which are let go next.
     boards_.clear();
-    switch_.Reset(0);
-    Slowa->ReleaseAll();
-}
-
-void TFormPrzyssawki::FormPaint()
-{
-    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
+    Boards().Reset(0);
 }
 
 std::unique_ptr<CScreenOwner> MakeFormPrzyssawki(TApplication& app)

@@ -7,22 +7,17 @@
 #include <vector>
 
 #include "core/CSlowa.h"
-#include "core/Program.h"
-#include "games/common/BoardSwitch.h"
+#include "games/common/AnswerEffects.h"
 #include "games/common/HintGate.h"
+#include "games/common/PlayAreaScreen.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssPlansza.h"
 #include "graphics/CMovingObj.h"
 #include "graphics/CTransBitmap.h"
-#include "platform/Action.h"
 #include "platform/Bitmap.h"
 #include "platform/Clock.h"
-#include "platform/Form.h"
-#include "platform/PaintBox.h"
 
-class CPrzyciskW;
-
-class TFormPrzyssawki : public TForm, public CGameScreen, public CScreenOwner {
+class TFormPrzyssawki : public PlayAreaScreen {
 public:
     static constexpr int kWordsPerBoard = 5;
     static constexpr int kTimerMs = 60;
@@ -37,30 +32,23 @@ public:
 
     int GameId() const override { return 2; }
     bool EnoughWords() override;
-    int ShowGame() override { return ShowModal(); }
 
     // Boards per game for the amount: 3, 5, 7 (0 for anything else).
     static int BoardsForLevel(int poziom);
 
-    TPaintBox pbGame;
     Timer Timer1;
-    TAction actStop;
-    TAction actPomoc;
-    TAction actNowaGra;
-    TAction actDalej;
-    TAction actWstecz;
 
     // The game as it stands, for the tests.
     int BoardCount() const { return static_cast<int>(boards_.size()); }
-    int CurrentBoard() const { return switch_.Current(); }
+    int CurrentBoard() const { return Boards().Current(); }
     CPssPlansza& Board(int i) const { return *boards_[static_cast<std::size_t>(i)]; }
     const CPssRamka* DraggedPlate() const { return dragged_; }
     const CPssRamka* LastTouchedPlate() const { return lastTouched_; }
     int WordsRemaining() const { return wordsRemaining_; }
-    bool Active() const { return active_; }
-    bool Busy() const;
-    const CPrzyciskW& ButtonDalej() const { return *dalej_; }
-    const CPrzyciskW& ButtonWstecz() const { return *wstecz_; }
+    bool Active() const { return Running(); }
+    bool Busy() const override;
+    using PlayAreaScreen::ButtonDalej;
+    using PlayAreaScreen::ButtonWstecz;
     const CPssEkranikRes& Place(int k) const { return places_[static_cast<std::size_t>(k)]; }
     const Bitmap& Clean() const { return clean_; }
     const Bitmap& Composed() const { return composed_; }
@@ -70,33 +58,23 @@ public:
 private:
     void LoadPictures();
     void BuildBoards();
-    void GoToBoard(int index);
-    void SyncButtons();
+    void GoToBoard(int index) override;
     void Recompose();
     void ShowComposed();
     void UpdatePointer(int x, int y);
     void Drop();
-    void BlinkHighlight(TPoint centre);
     CPssPlansza* Current() const;
 
-    void actNowaGraExecute();
-    void actPomocExecute();
-    void actStopExecute();
-    void actDalejExecute();
-    void actWsteczExecute();
+    void actNowaGraExecute() override;
+    void actPomocExecute() override;
+    std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
     void Timer1Timer();
-    void pbGamePaint();
-    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void pbGameMouseMove(TShiftState shift, int x, int y);
-    void pbGameMouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    void FormShow();
-    void FormClose(TCloseAction& action);
-    void FormPaint();
+    void pbGamePaint() override;
+    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void pbGameMouseMove(TShiftState shift, int x, int y) override;
+    void pbGameMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Closing() override;
 
-    std::unique_ptr<CPrzyciskW> stop_;
-    std::unique_ptr<CPrzyciskW> pomoc_;
-    std::unique_ptr<CPrzyciskW> dalej_;
-    std::unique_ptr<CPrzyciskW> wstecz_;
     Bitmap clean_;
     Bitmap composed_;
     CTransBitmap plate_;
@@ -104,14 +82,13 @@ private:
     CTransBitmap highlight_;
     int wordsNeeded_ = 0;
     int wordsRemaining_ = 0;
-    BoardSwitch switch_;
     std::vector<std::unique_ptr<CPssPlansza>> boards_;
     std::vector<CPssEkranikRes> places_;
     CPssRamka* dragged_ = nullptr;
     CPssRamka* lastTouched_ = nullptr;
     CMovingObj mover_;
     HintGate hintGate_;
-    bool active_ = false;
+    StarBurst burst_;
     bool dropping_ = false;
 };
 

@@ -1,12 +1,9 @@
 // The train game.
 #include "games/train/FormPociag.h"
 
-#include <exception>
 #include <string>
 
-#include "controls/CPrzyciskW.h"
 #include "controls/CZoom.h"
-#include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/CUstGry.h"
 #include "core/FormMain.h"
@@ -23,8 +20,6 @@
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "screens/FormKoniecGry.h"
-#include "games/common/GameSummary.h"
-#include "games/common/PaintAround.h"
 
 TFormPociag* FormPociag = nullptr;
 
@@ -40,70 +35,31 @@ int RoundHalfUp(float v) { return static_cast<int>(v + 0.5f); }
 }  // namespace
 
 TFormPociag::TFormPociag(TApplication& app)
-    : TForm(app, "FormPociag", app.ScreenWidth(), app.ScreenHeight() - 20),
-      pbGame(*this),
-      timGad([this] { timGadTimer(); }, kFigureIntervalMs, false),
-      actStop("actStop", [this] { actStopExecute(); }),
-      actPomoc("actPomoc", [this] { actPomocExecute(); }),
-      actNowaGra("actNowaGra", [this] { actNowaGraExecute(); })
+    : PlayAreaScreen(app, "FormPociag", *Slowa, *StatRec, FormKoniecGry),
+      timGad([this] { timGadTimer(); }, kFigureIntervalMs, false)
 {
     const CDisplay& d = Display();
-    Caption = "Gry Szeptaczki Cz.VI";
-    SetBounds(0, 0, app.ScreenWidth(), app.ScreenHeight() - 20);
-    pbGame.Name = "pbGame";
-    pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
     background_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
     backBuffer_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
-
-    try {
+    SetScene(backBuffer_, background_);
+    LoadOrFail([&] {
         int stopX = 730, stopY = 40, helpX = 725, helpY = 120;
         if (d.Mode() != 2) {
             stopX = 950, stopY = 20, helpX = 947, helpY = 100;
             d.ConvertPairFromMode(4, stopX, stopY);
             d.ConvertPairFromMode(4, helpX, helpY);
         }
-        stop_ = std::make_unique<CPrzyciskW>(*this, "stop", Canvas(), backBuffer_, &background_,
-                                             stopX + d.OffsetX(), stopY + d.OffsetY(), actStop);
-        pomoc_ = std::make_unique<CPrzyciskW>(*this, "pomoc", Canvas(), backBuffer_, &background_,
-                                              helpX + d.OffsetX(), helpY + d.OffsetY(), actPomoc);
-        for (CPrzyciskW* button : {stop_.get(), pomoc_.get()}) {
-            button->SetBackBufferOffset(d.OffsetX(), d.OffsetY());
-            button->SetBackgroundOffset(d.OffsetX(), d.OffsetY());
-        }
+        MakeButtons({stopX + d.OffsetX(), stopY + d.OffsetY()}, {helpX + d.OffsetX(), helpY + d.OffsetY()});
         LoadPictures();
         zoom_ = std::make_unique<CZoom>(d.Mode(), pbGame.Canvas(), backBuffer_);
-    } catch (const CBlad&) {
-        throw;
-    } catch (const std::exception&) {
-        throw CBlad(1);
-    }
-
-    pbGame.OnPaint = [this] { pbGamePaint(); };
-    pbGame.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseDown(b, s, x, y); };
-    pbGame.OnMouseMove = [this](TShiftState s, int x, int y) { pbGameMouseMove(s, x, y); };
-    pbGame.OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) { pbGameMouseUp(b, s, x, y); };
-    OnShow = [this] { FormShow(); };
-    OnClose = [this](TCloseAction& action) { FormClose(action); };
-    // Closing the window or ending the session stops a game as its button
-    // does, so that the game is recorded.
-    OnCloseRequest = [this] {
-        if (running_)
-            actStop.Execute();
-        else
-            Close();
-    };
-    OnPaint = [this] { FormPaint(); };
-    OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseDown(b, s, x, y); };
-    OnMouseMove = [this](TShiftState s, int x, int y) { FormMouseMove(s, x, y); };
-    OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) { FormMouseUp(b, s, x, y); };
-
+    });
+    LendZoom(zoom_.get());
     FormPociag = this;
-    RegisterGameScreen(this);
 }
 
 TFormPociag::~TFormPociag()
 {
-    UnregisterGameScreen(this);
+    LendZoom(nullptr);
     if (FormPociag == this)
         FormPociag = nullptr;
 }
@@ -116,6 +72,7 @@ void TFormPociag::LoadPictures()
         figures_[static_cast<std::size_t>(k)] = LoadJpegFile(ObjectName("poc_gad" + std::to_string(k) + ".xji"));
     framePicture_ = LoadBitmapFile(ObjectName("poc_ramp.xbi"));
     highlight_.LoadPair(ObjectName("poc_pswB.xji"), ObjectName("poc_pswW.xji"));
+    burst_.LoadPicture(kSpec + d.ModePrefix());
     frameWidth_ = mode == 2 ? 3 : mode == 4 ? 4 : 5;
     figurePosition_ = mode == 2   ? TPoint{135, 386}
                       : mode == 4 ? TPoint{173, 494}
@@ -130,39 +87,32 @@ void TFormPociag::LoadPictures()
 
 int TFormPociag::WordsForLevel(int poziom)
 {
-    switch (poziom) {
-    case 1: return 8;
-    case 2: return 16;
-    case 3: return 24;
-    default: return 0;
-    }
+    return ByAmount(poziom, 8, 16, 24);
 }
 
 bool TFormPociag::EnoughWords()
 {
-    const int pool = Slowa->BuildPool(UstPociag.Gloski, UstPociag.Pozycja);
+    const int pool = Words().BuildPool(UstPociag.Gloski, UstPociag.Pozycja);
     required_ = WordsForLevel(UstPociag.Poziom);
     return pool >= required_;
 }
-
-int TFormPociag::ShowGame() { return ShowModal(); }
 
 void TFormPociag::actNowaGraExecute()
 {
     if (FormMain != nullptr)
         FormMain->ShowWaitingPicture(*this);
     required_ = WordsForLevel(UstPociag.Poziom);
-    Slowa->ReleaseAll();
-    Slowa->ClearExercise();
-    if (Slowa->Pool().empty())
-        Slowa->BuildPool(UstPociag.Gloski, UstPociag.Pozycja);
-    Slowa->ChooseExercise(required_, UstPociag.Gloski);
-    ComposePictures(*Slowa, *framePicture_, frameWidth_, frameWidth_);
+    Words().ReleaseAll();
+    Words().ClearExercise();
+    if (Words().Pool().empty())
+        Words().BuildPool(UstPociag.Gloski, UstPociag.Pozycja);
+    Words().ChooseExercise(required_, UstPociag.Gloski);
+    ComposePictures(Words(), *framePicture_, frameWidth_, frameWidth_);
     regal_->NewGame(UstPociag);
 
     for (auto& wagon : wagons_)
         wagon->Clear();
-    const auto& exercise = Slowa->Exercise();
+    const auto& exercise = Words().Exercise();
     for (std::size_t j = 0; j < exercise.size(); ++j)
         wagons_[j % kWagonCount]->Push(exercise[j]);
     // The game ends when every picture dealt is sorted, even if the
@@ -179,18 +129,16 @@ void TFormPociag::actNowaGraExecute()
     dragged_ = nullptr;
     RebuildBackBuffer();
     Invalidate();
-    running_ = true;
     sorted_ = 0;
     current_ = nullptr;
     nextHintMs_ = 0;
-    StatRec->StartGame(UstPociag);
+    BeginGame(UstPociag);
 }
 
 void TFormPociag::RebuildBackBuffer()
 {
     backBuffer_.CopyRect(backBuffer_.Bounds(), background_, background_.Bounds());
-    stop_->DrawNormal();
-    pomoc_->DrawNormal();
+    DrawButtons();
     for (const auto& wagon : wagons_)
         if (wagon.get() != grabbed_)
             wagon->DrawWithPicture(backBuffer_);
@@ -220,11 +168,11 @@ CPocWagon* TFormPociag::WagonAt(int x, int y) const
 void TFormPociag::UpdatePointer(int x, int y)
 {
     lastPointer_ = {x, y};
-    if (!running_) {
+    if (!Running()) {
         pbGame.Cursor = crDefault;
         return;
     }
-    StatRec->Touch();
+    Stats().Touch();
     pbGame.Cursor = WagonAt(x, y) != nullptr ? crHand : crDefault;
 }
 
@@ -236,9 +184,9 @@ void TFormPociag::pbGameMouseDown(TMouseButton button, TShiftState shift, int x,
         pbGameMouseUp(TMouseButton::mbLeft, shift, x, y);
         return;
     }
-    if (!running_)
+    if (!Running())
         return;
-    StatRec->Touch();
+    Stats().Touch();
     CPocWagon* wagon = WagonAt(x, y);
     if (wagon == nullptr)
         return;
@@ -253,10 +201,7 @@ void TFormPociag::pbGameMouseDown(TMouseButton button, TShiftState shift, int x,
         ConfineToColumn(x, y);
         released_ = false;
     } else if (button == TMouseButton::mbRight) {
-        TCanvas& canvas = pbGame.Canvas();
-        zoom_->Show(canvas, backBuffer_, y, x, CZoom::WordOf(*wagon->Top()));
-        zoom_->PlayWord();
-        zoom_->Hide(canvas, backBuffer_);
+        ZoomWord(*wagon->Top(), x, y);
     }
 }
 
@@ -285,7 +230,9 @@ void TFormPociag::pbGameMouseUp(TMouseButton button, TShiftState, int, int)
     RestoreConfinement();
     UpdatePointer(lastPointer_.x, lastPointer_.y);
     dropping_ = true;
-    App().ProcessMessages();
+    // What is waiting is shown first; a click given meanwhile is handled
+    // once the drop has been judged.
+    App().ProcessPendingWork();
     Drop();
     dropping_ = false;
 }
@@ -367,7 +314,13 @@ void TFormPociag::Drop()
     }
     if (box->Key != (dragged_->Flags & GL_WSZYSTKIE)) {
         PlayFeedbackSound(kReproach, false);
-        StatRec->AddWrong();
+        Wrong(dragged_);
+        // The picture shakes its head before it goes back.
+        const TPoint at = position_;
+        for (int step = 0; step < kShakeSteps; ++step) {
+            MoveDragged(at.x + ShakeOffset(step, Display().ConvertFromModeRounded(16, 10)), at.y, true);
+            TheClock().Sleep(kShakeStepMs);
+        }
         GlideBack();
         EndDrag();
         return;
@@ -375,15 +328,19 @@ void TFormPociag::Drop()
     PlayDataSound(dragged_->Key, true);
     PlayFeedbackSound(kPraise, false);
     CloseLikeBlind();
+    const SPaczka* sorted = dragged_;
     grabbed_->Pop();
-    StatRec->AddCorrect();
+    Right(sorted);
+    // Into the box it went: stars burst from its label.
+    burst_.Start(box->LabelPoint(), Display().ConvertFromModeRounded(16, 130));
+    burst_.Play(pbGame.Canvas(), backBuffer_);
     ++sorted_;
     grabbed_ = nullptr;
     dragged_ = nullptr;
     current_ = nullptr;
     UpdatePointer(lastPointer_.x, lastPointer_.y);
     if (sorted_ == required_)
-        actStop.Execute();
+        EndGame();
 }
 
 void TFormPociag::EndDrag()
@@ -436,25 +393,9 @@ void TFormPociag::CloseLikeBlind()
     canvas.CopyRect(RectXYWH(x, y, w, h), scene, RectXYWH(x, y, w, h));
 }
 
-void TFormPociag::BlinkHighlight(int left, int top)
-{
-    if (!highlight_.Colour)
-        return;
-    TCanvas& canvas = pbGame.Canvas();
-    const TRect r = RectXYWH(left, top, highlight_.Colour->Width(), highlight_.Colour->Height());
-    highlight_.ComposeFromCanvas(backBuffer_, left, top, 255);
-    canvas.Draw(left, top, *highlight_.Cache);
-    for (int k = 0; k < 2; ++k) {
-        canvas.CopyRect(r, backBuffer_, r);
-        TheClock().Sleep(200);
-        canvas.Draw(left, top, *highlight_.Cache);
-        TheClock().Sleep(200);
-    }
-}
-
 void TFormPociag::actPomocExecute()
 {
-    StatRec->Touch();
+    Stats().Touch();
     if (TheClock().Milliseconds() < nextHintMs_)
         return;
     CPocWagon* wagon = current_ != nullptr ? current_ : wagons_[static_cast<std::size_t>(Random15() % kWagonCount)].get();
@@ -468,28 +409,27 @@ void TFormPociag::actPomocExecute()
         if (wagon == nullptr)
             return;
     }
-    StatRec->AddHint();
+    HintShown(wagon->Top());
     const CPocPudlo* box = regal_->BoxForSound(wagon->Top()->Flags & GL_WSZYSTKIE);
     if (box == nullptr || !highlight_.Colour)
         return;
     const int hw = highlight_.Colour->Width(), hh = highlight_.Colour->Height();
-    BlinkHighlight(wagon->X() + wagon->FrontWidth() / 2 - hw / 2, wagon->Y() + wagon->FrontHeight() / 2 - hh / 2);
+    BlinkHighlight(highlight_, wagon->X() + wagon->FrontWidth() / 2 - hw / 2,
+                   wagon->Y() + wagon->FrontHeight() / 2 - hh / 2);
     const TPoint label = box->LabelPoint();
-    BlinkHighlight(label.x - hw / 2, label.y - hh / 2);
+    BlinkHighlight(highlight_, label.x - hw / 2, label.y - hh / 2);
     highlight_.Cache.reset();
     TheClock().Sleep(1000);
     pbGamePaint();
     nextHintMs_ = TheClock().Milliseconds() + kHintPauseMs;
 }
 
-void TFormPociag::actStopExecute()
+std::vector<const CSlowa::SPaczka*> TFormPociag::UnsolvedWords() const
 {
-    running_ = false;
-    StatRec->StopGame();
-    for (int k = sorted_; k < required_; ++k)
-        StatRec->AddWrong();
-    StatRec->Save(sorted_ == required_ ? 1 : 0);
-    ShowSummaryThenContinue(FormKoniecGry, actNowaGra, *this);
+    std::vector<const CSlowa::SPaczka*> left;
+    for (const auto& wagon : wagons_)
+        left.insert(left.end(), wagon->Words().begin(), wagon->Words().end());
+    return left;
 }
 
 void TFormPociag::ConfineToColumn(int x, int y)
@@ -513,45 +453,17 @@ void TFormPociag::RestoreConfinement()
     App().ClipCursor(savedConfined_ ? &savedClip_ : nullptr);
 }
 
-void TFormPociag::FormShow()
-{
-    SetSize(App().ScreenWidth(), App().ScreenHeight());
-    actNowaGra.Execute();
-    timGad.SetEnabled(true);
-}
+void TFormPociag::FormShown() { timGad.SetEnabled(true); }
 
-void TFormPociag::FormClose(TCloseAction&)
+void TFormPociag::Closing()
 {
     timGad.SetEnabled(false);
     if (dragged_ != nullptr)
         RestoreConfinement();
     grabbed_ = nullptr;
     dragged_ = nullptr;
-    running_ = false;
-    SetSize(App().ScreenWidth(), App().ScreenHeight() - 20);
     for (auto& wagon : wagons_)
         wagon->Clear();
-    Slowa->ReleaseAll();
-}
-
-void TFormPociag::FormPaint()
-{
-    PaintBlackAround(Canvas(), pbGame.BoundsRect(), Width(), Height());
-}
-
-void TFormPociag::FormMouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    pbGameMouseDown(button, shift, x - pbGame.Left(), y - pbGame.Top());
-}
-
-void TFormPociag::FormMouseMove(TShiftState shift, int x, int y)
-{
-    pbGameMouseMove(shift, x - pbGame.Left(), y - pbGame.Top());
-}
-
-void TFormPociag::FormMouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    pbGameMouseUp(button, shift, x - pbGame.Left(), y - pbGame.Top());
 }
 
 std::unique_ptr<CScreenOwner> MakeFormPociag(TApplication& app) { return std::make_unique<TFormPociag>(app); }

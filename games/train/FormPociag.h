@@ -8,20 +8,17 @@
 #include <memory>
 
 #include "core/CSlowa.h"
-#include "core/Program.h"
+#include "games/common/AnswerEffects.h"
+#include "games/common/PlayAreaScreen.h"
 #include "graphics/CTransBitmap.h"
-#include "platform/Action.h"
 #include "platform/Bitmap.h"
 #include "platform/Clock.h"
-#include "platform/Form.h"
-#include "platform/PaintBox.h"
 
 class CPocRegal;
 class CPocWagon;
-class CPrzyciskW;
 class CZoom;
 
-class TFormPociag : public TForm, public CGameScreen, public CScreenOwner {
+class TFormPociag : public PlayAreaScreen {
 public:
     using SPaczka = CSlowa::SPaczka;
     static constexpr int kWagonCount = 4;
@@ -35,7 +32,6 @@ public:
 
     int GameId() const override { return 1; }
     bool EnoughWords() override;
-    int ShowGame() override;
 
     // Pictures per game for the amount: 8, 16, 24 (0 for anything else).
     static int WordsForLevel(int poziom);
@@ -43,18 +39,13 @@ public:
     // The program's one picture zoom; the other games borrow it.
     CZoom& Zoom() { return *zoom_; }
 
-    TPaintBox pbGame;
     Timer timGad;
-    TAction actStop;
-    TAction actPomoc;
-    TAction actNowaGra;
 
     // The game as it stands, for the other screens and the tests.
     CPocWagon& Wagon(int i) const { return *wagons_[static_cast<std::size_t>(i)]; }
     CPocRegal& Regal() const { return *regal_; }
     int RequiredCount() const { return required_; }
     int SortedCount() const { return sorted_; }
-    bool Running() const { return running_; }
     const CPocWagon* CurrentWagon() const { return current_; }
     const CPocWagon* GrabbedWagon() const { return grabbed_; }
     const SPaczka* DraggedWord() const { return dragged_; }
@@ -81,28 +72,21 @@ private:
     void GlideBack();
     void CloseLikeBlind();
     void EndDrag();
-    void BlinkHighlight(int left, int top);
     void ConfineToColumn(int x, int y);
     void ConfineAboveClearance();
     void RestoreConfinement();
 
-    void actNowaGraExecute();
-    void actPomocExecute();
-    void actStopExecute();
+    void actNowaGraExecute() override;
+    void actPomocExecute() override;
+    std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
     void timGadTimer();
-    void pbGamePaint();
-    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void pbGameMouseMove(TShiftState shift, int x, int y);
-    void pbGameMouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    void FormShow();
-    void FormClose(TCloseAction& action);
-    void FormPaint();
-    void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void FormMouseMove(TShiftState shift, int x, int y);
-    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void pbGamePaint() override;
+    void pbGameMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void pbGameMouseMove(TShiftState shift, int x, int y) override;
+    void pbGameMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void FormShown() override;
+    void Closing() override;
 
-    std::unique_ptr<CPrzyciskW> stop_;
-    std::unique_ptr<CPrzyciskW> pomoc_;
     Bitmap background_;
     Bitmap backBuffer_;
     std::array<std::unique_ptr<Bitmap>, kFigureFrames> figures_;
@@ -115,7 +99,6 @@ private:
     std::array<std::unique_ptr<CPocWagon>, kWagonCount> wagons_;
     int required_ = 0;
     int sorted_ = 0;
-    bool running_ = false;
     CPocWagon* current_ = nullptr;
     CPocWagon* grabbed_ = nullptr;
     SPaczka* dragged_ = nullptr;
@@ -124,6 +107,7 @@ private:
     TPoint previous_;
     TPoint lastPointer_;
     std::unique_ptr<CZoom> zoom_;
+    StarBurst burst_;
     int64_t nextHintMs_ = 0;
     bool released_ = false;
     TRect savedClip_;

@@ -1,6 +1,7 @@
 // The headless back end: script events in, pixels kept in memory.
 #include "platform/headless/HeadlessBackend.h"
 
+#include "platform/BorderFill.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/PngWriter.h"
@@ -72,6 +73,18 @@ bool HeadlessBackend::WaitEvent(InputEvent& event, int)
     return PollEvent(event);
 }
 
+bool HeadlessBackend::PollArrivedEvent(InputEvent& event)
+{
+    // Program time stands still between a script's waits: its input lines
+    // before the next wait have all arrived. Its observations (shot, expect)
+    // and its end belong to the message loop, in their order.
+    if (pending_.empty() && !ended_)
+        script_.ReadNext(pending_);
+    if (pending_.empty() || IsScriptCommand(pending_.front().kind))
+        return false;
+    return PollEvent(event);
+}
+
 bool HeadlessBackend::ConfinePointer(const TRect*)
 {
     // The application enforces the rectangle on the positions it hands out.
@@ -87,9 +100,12 @@ bool HeadlessBackend::SaveDisplayedPicture(const std::filesystem::path& file)
 {
     if (view_.Window() == view_.Screen())
         return SavePng(screen_, file);
-    // The display as a window would show it: black borders, the picture scaled.
+    // The display as a window would show it: the picture scaled, the borders
+    // beside it filled (black when the picture is not scaled).
     Bitmap shown(view_.Window().width, view_.Window().height, PixelFormat::Bgrx32);
+    const PixelTarget target{shown.ScanLine(0), -static_cast<std::ptrdiff_t>(shown.Stride())};
     FrameScaler scaler;
-    scaler.Render(screen_, view_, view_.Picture(), {shown.ScanLine(0), -static_cast<std::ptrdiff_t>(shown.Stride())});
+    scaler.Render(screen_, view_, view_.Picture(), target);
+    BorderFill().Draw(screen_, view_, target);
     return SavePng(shown, file);
 }

@@ -30,6 +30,7 @@ public:
     void Present(const TRect& rect) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
+    bool PollArrivedEvent(InputEvent& event) override;
     bool IsHeadless() const override { return true; }
     void SetCursorShape(TCursor cursor) override { cursor_ = cursor; }
     bool ConfinePointer(const TRect* rect) override;

@@ -46,8 +46,11 @@ SdlAudio::~SdlAudio()
 
 bool SdlAudio::InitAudio()
 {
-    if (!audioInit_)
+    if (!audioInit_) {
+        // The program takes SIGINT and SIGTERM itself (QuitSignals).
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         audioInit_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
     return audioInit_;
 }
 

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "platform/MainThread.h"
+#include "platform/Platform.h"
 #include "platform/Paths.h"
 #include "platform/PngWriter.h"
 #include "platform/Text.h"
+#include "platform/sdl/SdlDesktopIdentity.h"
 
 namespace {
 
@@ -62,9 +64,8 @@ int ControlCharacter(int key)
     }
 }
 
-TShiftState Modifiers()
+TShiftState Modifiers(int m = SDL_GetModState())
 {
-    const SDL_Keymod m = SDL_GetModState();
     TShiftState s = 0;
     if ((m & KMOD_SHIFT) != 0)
         s |= ssShift;
@@ -165,15 +166,46 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
     // small update, while the plain surface sends only the changed rectangles.
     // The environment may still choose otherwise.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    // SDL's own handlers of SIGINT and SIGTERM only note the signal, and
+    // its wait for input goes on waiting: the program takes them itself
+    // (QuitSignals) and wakes the wait.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A touch screen reaches the program as the mouse through TranslateFinger
+    // alone: SDL's own mouse events made from touches are not wanted too (a
+    // tap would come twice where the system also makes them), nor touches
+    // made from the mouse.
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
+    SetDesktopClass();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
+    // Without a display SDL falls back to drivers that draw into memory: the
+    // program would run for ever with nothing shown.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (options.needVisibleWindow && driver != nullptr &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        throw NoDisplayError(std::string("no display to show the window on (SDL's video driver is \"") + driver +
+                             "\")");
+    }
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
         desktop.w = 1024;
         desktop.h = 768;
     }
-    const int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
-    const int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
+    int w = options.screenWidth > 0 ? options.screenWidth : desktop.w;
+    int h = options.screenHeight > 0 ? options.screenHeight : desktop.h;
+    if (options.windowed && options.screenWidth <= 0) {
+        // A window of its own is the design area that suits the desktop
+        // beside its panels (or the whole desktop, where none fits beside them).
+        SDL_Rect usable{0, 0, desktop.w, desktop.h};
+        SDL_GetDisplayUsableBounds(0, &usable);
+        TSize area = ChooseScaledArea({usable.w, usable.h});
+        if (area.width == usable.w && area.height == usable.h)
+            area = ChooseScaledArea({w, h});
+        w = area.width;
+        h = area.height;
+    }
     const TSize area = scale_ ? ChooseScaledArea({w, h}) : TSize{w, h};
     screen_ = Bitmap(area.width, area.height, PixelFormat::Bgr24);
     const std::string title = Cp1250ToUtf8(options.title);
@@ -188,6 +220,7 @@ SdlBackend::SdlBackend(const SdlWindowOptions& options) : scale_(options.scale)
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         throw std::runtime_error("SDL: " + error);
     }
+    SetDesktopIcon(window_);
     RefreshSurface();
     if (options.hasScript) {
         script_ = std::make_unique<ScriptReader>(options.scriptText);
@@ -242,6 +275,7 @@ void SdlBackend::RefreshSurface()
     view_ = ScaledView({screen_.Width(), screen_.Height()}, {surface_->w, surface_->h}, scale_);
     SDL_FillRect(surface_, nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
     shown_.Reset(screen_.Width(), screen_.Height());
+    borders_.Reset();
 }
 
 void SdlBackend::Present(const TRect& rect)
@@ -269,6 +303,13 @@ void SdlBackend::Present(const TRect& rect)
         RenderWindowRect(r);
         updates.push_back({r.left, r.top, r.Width(), r.Height()});
     }
+    // Beside a scaled picture, a calm continuation of it, drawn again only
+    // when the picture's outer pixels change (32-bit surfaces; others keep black).
+    const Uint32 format = surface_->format->format;
+    if (view_.Scaled() && (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888))
+        for (const TRect& r :
+             borders_.Refresh(screen_, view_, screenRect, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch}))
+            updates.push_back({r.left, r.top, r.Width(), r.Height()});
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
     if (!updates.empty())
@@ -317,6 +358,19 @@ bool SdlBackend::PollEvent(InputEvent& event)
         if (!pending_.empty() || !FeedScript())
             break;
     }
+    return TakePending(event);
+}
+
+bool SdlBackend::PollArrivedEvent(InputEvent& event)
+{
+    // What the devices have sent. A script's further lines, and its
+    // observations (shot, expect, its end), wait for the message loop, as
+    // in headless runs.
+    SDL_Event e;
+    while (pending_.empty() && SDL_PollEvent(&e) != 0)
+        Translate(e);
+    if (pending_.empty() || IsScriptCommand(pending_.front().kind))
+        return false;
     return TakePending(event);
 }
 
@@ -384,6 +438,8 @@ void SdlBackend::Translate(const SDL_Event& e)
     ev.shift = Modifiers();
     switch (e.type) {
     case SDL_MOUSEMOTION:
+        if (e.motion.which == SDL_TOUCH_MOUSEID)
+            break;
         ev.kind = InputKind::MouseMove;
         ev.x = view_.ToScreen({e.motion.x, e.motion.y}).x;
         ev.y = view_.ToScreen({e.motion.x, e.motion.y}).y;
@@ -391,7 +447,7 @@ void SdlBackend::Translate(const SDL_Event& e)
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (!Button(e.button.button, ev.button))
+        if (e.button.which == SDL_TOUCH_MOUSEID || !Button(e.button.button, ev.button))
             break;
         ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputKind::MouseDown : InputKind::MouseUp;
         ev.x = view_.ToScreen({e.button.x, e.button.y}).x;
@@ -409,6 +465,9 @@ void SdlBackend::Translate(const SDL_Event& e)
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        // The modifiers held with the key, not those held when it is read
+        // (a script's keys never touch the keyboard's state).
+        ev.shift = Modifiers(e.key.keysym.mod);
         ev.key = KeyCode(e.key.keysym.sym);
         if (ev.key == 0)
             break;
@@ -437,6 +496,11 @@ void SdlBackend::Translate(const SDL_Event& e)
         }
         break;
     }
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+        TranslateFinger(e);
+        break;
     case SDL_QUIT:
         ev.kind = InputKind::Quit;
         pending_.push_back(ev);
@@ -459,6 +523,43 @@ void SdlBackend::Translate(const SDL_Event& e)
         }
         break;
     }
+}
+
+void SdlBackend::TranslateFinger(const SDL_Event& e)
+{
+    const SDL_TouchFingerEvent& f = e.tfinger;
+    // A touchpad moves the pointer through the mouse events already.
+    const SDL_TouchDeviceType device = SDL_GetTouchDeviceType(f.touchId);
+    if (f.touchId == SDL_MOUSE_TOUCHID || device == SDL_TOUCH_DEVICE_INDIRECT_ABSOLUTE ||
+        device == SDL_TOUCH_DEVICE_INDIRECT_RELATIVE)
+        return;
+    // The first finger down is the left button held where it touches; other
+    // fingers are left alone until it is lifted.
+    if (e.type == SDL_FINGERDOWN) {
+        if (fingerDown_)
+            return;
+        fingerDown_ = true;
+        finger_ = f.fingerId;
+        touchDevice_ = f.touchId;
+    } else if (!fingerDown_ || f.fingerId != finger_ || f.touchId != touchDevice_) {
+        return;
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const TPoint at = view_.ToScreen(
+        {std::clamp(static_cast<int>(f.x * static_cast<float>(w)), 0, std::max(w - 1, 0)),
+         std::clamp(static_cast<int>(f.y * static_cast<float>(h)), 0, std::max(h - 1, 0))});
+    InputEvent ev;
+    ev.shift = Modifiers();
+    ev.kind = e.type == SDL_FINGERDOWN ? InputKind::MouseDown
+              : e.type == SDL_FINGERUP ? InputKind::MouseUp
+                                       : InputKind::MouseMove;
+    ev.button = TMouseButton::mbLeft;
+    ev.x = at.x;
+    ev.y = at.y;
+    pending_.push_back(ev);
+    if (e.type == SDL_FINGERUP)
+        fingerDown_ = false;
 }
 
 void SdlBackend::SetCursorShape(TCursor cursor)
@@ -573,8 +674,15 @@ bool SdlBackend::InjectWindowInput(const InputEvent& event)
         e.key.state = event.kind == InputKind::KeyDown ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = SdlKey(event.key);
         e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
+        e.key.keysym.mod = static_cast<Uint16>(((event.shift & ssShift) != 0 ? KMOD_LSHIFT : 0) |
+                                               ((event.shift & ssCtrl) != 0 ? KMOD_LCTRL : 0) |
+                                               ((event.shift & ssAlt) != 0 ? KMOD_LALT : 0));
         if (e.key.keysym.sym == SDLK_UNKNOWN)
             return false;
+        break;
+    case InputKind::Quit:
+        // A script's "quit": the window manager's close request.
+        e.type = SDL_QUIT;
         break;
     case InputKind::Char: {
         // Control characters come from their keys, as on a real keyboard.

@@ -1,5 +1,5 @@
 // The SDL back end: one window (full screen on the desktop's display, or a
-// resizable window of the screen size), SDL input turned into the program's
+// resizable window of the design area's size, or of --screen's), SDL input turned into the program's
 // own events, and presenting by writing changed rectangles, scaled where the
 // window is larger than the program's screen, to the window surface. A
 // script can drive it: its lines are fed as SDL input in real time.
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Backend.h"
+#include "platform/BorderFill.h"
 #include "platform/FrameScaler.h"
 #include "platform/ScaledView.h"
 #include "platform/ScriptReader.h"
@@ -32,17 +33,21 @@ struct SdlWindowOptions {
     bool hasScript = false;
     std::string scriptText;
     std::string scriptError;  // the script cannot run: its first event says why
+    // Refuse SDL's drivers without a display ("offscreen", "dummy").
+    bool needVisibleWindow = false;
 };
 
 class SdlBackend final : public Backend {
 public:
-    // Throws std::runtime_error when SDL cannot open a window.
+    // Throws std::runtime_error when SDL cannot open a window, NoDisplayError
+    // when it could open only one nobody sees and that was not wanted.
     explicit SdlBackend(const SdlWindowOptions& options);
     ~SdlBackend() override;
 
     void Present(const TRect& rect) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
+    bool PollArrivedEvent(InputEvent& event) override;
     bool IsHeadless() const override { return false; }
     void SetCursorShape(TCursor cursor) override;
     bool ConfinePointer(const TRect* rect) override;
@@ -55,7 +60,8 @@ public:
     bool HasPendingInput() const;
     // Puts a program input event (screen coordinates) into SDL's queue as if
     // the devices had sent it, so that a script can drive the real window.
-    // Input kinds only; false for others or when SDL refuses the event.
+    // Input kinds and Quit (the close request) only; false for others or
+    // when SDL refuses the event.
     bool InjectInput(const InputEvent& event);
 
     // Where the screen appears in the window.
@@ -71,6 +77,8 @@ private:
     int ScriptDelay() const;
     // Turns one SDL event into program events (none for those of no interest).
     void Translate(const SDL_Event& e);
+    // A touch screen's first finger as the left mouse button.
+    void TranslateFinger(const SDL_Event& e);
     void RefreshSurface();
     // Draws a window rectangle inside the picture from the screen.
     void RenderWindowRect(const TRect& r);
@@ -82,6 +90,7 @@ private:
     ScaledView view_;
     FrameScaler scaler_;
     ShownScreen shown_;  // what the scaled picture shows, to skip unchanged parts
+    BorderFill borders_; // the window beside the scaled picture
     std::vector<uint8_t> staging_;    // for window surfaces of another pixel layout
     std::unique_ptr<ScriptReader> script_;
     std::deque<InputEvent> scriptLines_;
@@ -90,6 +99,9 @@ private:
     std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::deque<InputEvent> pending_;
     uint32_t wakeEventType_ = 0;
+    bool fingerDown_ = false;
+    int64_t finger_ = 0;
+    int64_t touchDevice_ = 0;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     SDL_Surface* handPicture_ = nullptr;

@@ -10,6 +10,9 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <string_view>
 #include <system_error>
 
 #include "platform/windows/WideText.h"
@@ -49,11 +52,12 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
     // Without a data tree beside it the program is a bare build: the
     // resource check expects everything in its own folder.
     if (!fs::is_directory(dir / L"Data", ec))
-        return {dir, dir, false};
+        return {dir, dir, false, {}, dir / kVoiceFolderName};
     // The installation (in Program Files, or the user's own programs folder)
     // is only read; the child's files live in %APPDATA%\Szeptaczki.
     const fs::path appData = RoamingAppData();
-    return {dir, appData.empty() ? fs::path() : appData / L"Szeptaczki", true};
+    const fs::path user = appData.empty() ? fs::path() : appData / L"Szeptaczki";
+    return {dir, user, true, {}, user.empty() ? fs::path() : user / kVoiceFolderName};
 }
 
 fs::path ExecutableDir(const char* argv0)
@@ -101,33 +105,121 @@ bool ReadWholeFile(const fs::path& file, std::string& contents)
     return true;
 }
 
-bool WriteFileAtomically(const fs::path& file, std::string_view contents)
+FileProblem FileProblemOf(int errorNumber)
 {
-    fs::path temporary = file;
-    temporary += L".tmp";
-    bool ok;
+    switch (static_cast<DWORD>(errorNumber)) {
+    case ERROR_SUCCESS: return FileProblem::None;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_FILE_TOO_LARGE: return FileProblem::DiskFull;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD: return FileProblem::NoPermission;
+    case ERROR_WRITE_PROTECT: return FileProblem::ReadOnly;
+    default: return FileProblem::Other;
+    }
+}
+
+namespace {
+
+constexpr std::wstring_view kTemporaryMark = L".tmp";
+constexpr auto kFreshTemporary = std::chrono::seconds(60);
+
+// A temporary file of this write alone: two copies of the program saving the
+// same file at once must never write into one temporary file. It is open
+// without sharing while it is written, so that a start-up clearing what
+// killed writes left behind cannot delete it.
+HANDLE CreateTemporary(const fs::path& file, fs::path& temporary)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = file;
+        temporary += std::wstring(kTemporaryMark) + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
+                     std::to_wstring(counter.fetch_add(1));
+        const HANDLE h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                     nullptr);
+        if (h != INVALID_HANDLE_VALUE || (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS))
+            return h;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool Fail(FileProblem* problem, DWORD error)
+{
+    if (problem != nullptr)
+        *problem = error == ERROR_SUCCESS ? FileProblem::Other : FileProblemOf(static_cast<int>(error));
+    return false;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& file, std::string_view contents, FileProblem* problem)
+{
+    if (problem != nullptr)
+        *problem = FileProblem::None;
+    fs::path temporary;
+    DWORD error = ERROR_SUCCESS;
     {
-        HandleCloser f{CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr)};
+        HandleCloser f{CreateTemporary(file, temporary)};
         if (f.handle == INVALID_HANDLE_VALUE)
-            return false;
+            return Fail(problem, GetLastError());
         std::size_t written = 0;
-        ok = true;
-        while (ok && written < contents.size()) {
+        while (error == ERROR_SUCCESS && written < contents.size()) {
             DWORD n = 0;
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - written, 1u << 30));
-            ok = WriteFile(f.handle, contents.data() + written, chunk, &n, nullptr) && n > 0;
+            if (!WriteFile(f.handle, contents.data() + written, chunk, &n, nullptr))
+                error = GetLastError();
+            else if (n == 0)
+                error = ERROR_DISK_FULL;
             written += n;
         }
-        ok = ok && FlushFileBuffers(f.handle);
+        if (error == ERROR_SUCCESS && !FlushFileBuffers(f.handle))
+            error = GetLastError();
     }
-    // The replacement is one step of the file system; the old file stays
+    // A file that is there is replaced keeping its attributes and access
+    // list (a file the user made private stays private); a new one is moved
+    // into place. Either is one step of the file system: the old file stays
     // whole until it happens.
-    if (!ok || !MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (error == ERROR_SUCCESS &&
+        !ReplaceFileW(file.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+        !MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
         DeleteFileW(temporary.c_str());
-        return false;
+        return Fail(problem, error);
     }
     return true;
+}
+
+bool CanWriteBeside(const fs::path& file)
+{
+    fs::path temporary;
+    const HANDLE h = CreateTemporary(file, temporary);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(h);
+    DeleteFileW(temporary.c_str());
+    return true;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder, const std::function<bool(const std::string& name)>& ours)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::wstring name = it->path().filename().native();
+        const std::size_t mark = name.rfind(kTemporaryMark);
+        if (mark == std::wstring::npos || mark == 0)
+            continue;
+        const std::size_t after = mark + kTemporaryMark.size();
+        if ((after != name.size() && name[after] != L'.') || !ours(Narrow(name.substr(0, mark))))
+            continue;
+        // A write in progress holds its file open without sharing, and the
+        // deletion fails; one only just made is left alone for a while.
+        std::error_code timeError;
+        const auto written = fs::last_write_time(it->path(), timeError);
+        if (timeError || !it->is_regular_file(timeError) || written > fs::file_time_type::clock::now() - kFreshTemporary)
+            continue;
+        DeleteFileW(it->path().c_str());
+    }
 }
 
 std::FILE* OpenFile(const fs::path& file, const char* mode)

@@ -1,12 +1,14 @@
 // The single-copy guard on Windows: a named mutex that only the first copy
 // creates, and two named events through which a second copy asks the first
-// to raise its window and hears that it did. The names live in the session's
-// ("Local\") namespace: one copy per logged-on user.
+// to raise its window and hears that it did. The names are the folder's
+// identity (platform/windows/FolderIdentity.h), so every spelling of its path
+// meets on one lock, in the session's ("Local\") namespace.
 #include "platform/SingleInstance.h"
 
 #include <windows.h>
 
 #include "platform/MainThread.h"
+#include "platform/windows/FolderIdentity.h"
 #include "platform/windows/WideText.h"
 
 struct SingleInstance::SystemHandles {
@@ -24,11 +26,11 @@ struct SingleInstance::SystemHandles {
     }
 };
 
-SingleInstance::SingleInstance(const std::string& name)
+SingleInstance::SingleInstance(const std::string& product, const std::filesystem::path& folder)
     : handler_(std::make_shared<std::function<void()>>()),
       system_(std::make_shared<SystemHandles>())
 {
-    const std::wstring base = L"Local\\" + Widen(name);
+    const std::wstring base = L"Local\\" + Widen(product) + L"-" + FolderIdentity(folder);
     system_->mutexName = base + L"-lock";
     system_->raiseName = base + L"-raise";
     system_->answerName = base + L"-raised";

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -158,14 +159,80 @@ TEST(CStatRec, AFailedWriteLeavesNoPartOfTheRecord)
     rlimit small = old;
     small.rlim_cur = 20 + 44 + 10;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::vector<FileProblem> told;
+    stats.OnSaveFailed = [&told](FileProblem p) { told.push_back(p); };
     const bool saved = stats.Save(1);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(saved);
     EXPECT_EQ(fs::file_size(box.Root() / "prgst6.stt"), 20u + 44u);
+    // The failure is told, with its cause: the file may not grow.
+    EXPECT_EQ(told, std::vector<FileProblem>{FileProblem::DiskFull});
+    EXPECT_EQ(stats.SaveProblem(), FileProblem::DiskFull);
 
     // The file gone since start-up: no record, and no file without a header.
     fs::remove(box.Root() / "prgst6.stt");
     EXPECT_FALSE(stats.Save(1));
     EXPECT_FALSE(fs::exists(box.Root() / "prgst6.stt"));
+}
+
+TEST(CStatRec, AFileOfTheWrongLengthIsMadeWholeAtStartKeepingItsCopyAndEveryWholeRecord)
+{
+    ProgramSandbox box;
+    CUstGry settings(2, "Przyssawki");
+    const std::string header = Le(6, 4) + Time(0, 0);
+    auto playOneGame = [&] {
+        CStatRec stats(6, nullptr);
+        stats.StartGame(settings);
+        stats.AddCorrect();
+        stats.StopGame();
+        EXPECT_TRUE(stats.Save(1));
+    };
+    playOneGame();
+    playOneGame();
+    const std::string twoGames = box.Dir().Read("prgst6.stt");
+    ASSERT_EQ(twoGames.size(), 20u + 2u * 44u);
+
+    struct Case {
+        std::string contents;
+        std::string kept;  // what stays of it before the new game's record
+    };
+    const Case cases[] = {
+        {"", header},                                      // an empty file: the header first
+        {twoGames + std::string(10, '\x7f'), twoGames},     // cut inside a third record
+        {twoGames.substr(0, 20 + 44 + 30), twoGames.substr(0, 20 + 44)},
+        {twoGames.substr(0, 7), header},                   // cut inside the header
+        {Le(5, 4) + twoGames.substr(4), header},           // another program's file
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(box.Root());
+        fs::create_directories(box.Root());
+        box.Dir().Write("prgst6.stt", c.contents);
+        playOneGame();
+        const std::string now = box.Dir().Read("prgst6.stt");
+        ASSERT_EQ(now.size(), c.kept.size() + 44u) << c.contents.size();
+        EXPECT_EQ(now.substr(0, c.kept.size()), c.kept);
+        EXPECT_EQ(now.substr(c.kept.size(), 4), Le(2, 4)) << "the new record starts at a record's place";
+        // A damaged file is kept beside as it was; an empty one has nothing to keep.
+        if (c.contents.empty())
+            EXPECT_FALSE(fs::exists(box.Root() / "prgst6.stt.uszkodzony"));
+        else
+            EXPECT_EQ(box.Dir().Read("prgst6.stt.uszkodzony"), c.contents);
+    }
+}
+
+TEST(CStatRec, NeverWritesThroughALinkToAFileOutsideTheProgramsFolder)
+{
+    ProgramSandbox box;
+    TempDir elsewhere;
+    const std::string foreign = Le(6, 4) + Time(0, 0) + "someone else's";
+    elsewhere.Write("their.stt", foreign);
+    fs::create_symlink(elsewhere.Path() / "their.stt", box.Root() / "prgst6.stt");
+    CUstGry settings(1, "Pociag");
+    CStatRec stats(6, nullptr);
+    stats.StartGame(settings);
+    stats.StopGame();
+    EXPECT_TRUE(stats.Save(1));
+    EXPECT_EQ(elsewhere.Read("their.stt"), foreign);
+    EXPECT_FALSE(fs::is_symlink(box.Root() / "prgst6.stt"));
 }

@@ -31,4 +31,27 @@ TEST(CommandLine, ReportVerbTakesAnOutputFolderAndNeedsNoScript)
     EXPECT_FALSE(Parse({"z", "raport"}, cmd, error));
     EXPECT_FALSE(Parse({"raport", "--out"}, cmd, error));
     EXPECT_FALSE(Parse({"--headless"}, cmd, error));
+
+    // A note belongs to the report; a child is named by --dziecko or by its
+    // directory, not both.
+    ASSERT_TRUE(Parse({"raport", "--dziecko", "Ola", "--notatka", "Dobrze", "--dzien", "2026-12-01"}, cmd, error));
+    EXPECT_EQ(cmd.child, "Ola");
+    EXPECT_EQ(cmd.noteDay, "2026-12-01");
+    EXPECT_FALSE(Parse({"--notatka", "Dobrze"}, cmd, error));
+    EXPECT_FALSE(Parse({"raport", "--dzien", "2026-12-01"}, cmd, error));
+    EXPECT_FALSE(Parse({"--root", "/tmp/x", "--dziecko", "Ola"}, cmd, error));
+}
+
+TEST(CommandLine, VoiceVerbWantsExactlyOneOfExportAndImport)
+{
+    CommandLine cmd;
+    std::string error;
+    ASSERT_TRUE(Parse({"--root", "/tmp/x", "glos", "--eksport", "glos.tar"}, cmd, error)) << error;
+    EXPECT_TRUE(cmd.voice);
+    EXPECT_EQ(cmd.voiceExport, "glos.tar");
+    ASSERT_TRUE(Parse({"glos", "--import", "nagrania"}, cmd, error)) << error;
+    EXPECT_EQ(cmd.voiceImport, "nagrania");
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"glos"}, {"glos", "--eksport", "a", "--import", "b"}, {"--import", "b"}, {"glos", "raport", "--import", "b"}})
+        EXPECT_FALSE(Parse(bad, cmd, error)) << bad.size();
 }

@@ -78,7 +78,8 @@ TEST(ResourceReport, IsWrittenWhereTheProgramWasStartedAndTheOutcomeIsTold)
     CapturedMessages messages;
     WriteResourceReport(startDir.Path());
     const std::string expected = "Raport Zasobów\r\n\r\n\r\n"_cp + Rule() + "Brakujące pliki zasobów:\r\n"_cp +
-                                 "Data\\Smd\\zaba.pw\r\n" + Rule() + "Brak plików nadmiarowych.\r\n"_cp + Rule();
+                                 "Data\\Smd\\zaba.pw\r\n" + Rule() + "Brak plików nadmiarowych.\r\n"_cp + Rule() +
+                                 "Razem: 1 brakujący plik, 0 nadmiarowych plików.\r\n"_cp;
     EXPECT_EQ(startDir.Read(kReportName.string()), expected);
 
     WriteResourceReport(box.Root() / "no such folder");
@@ -107,7 +108,8 @@ TEST(ResourceReport, TheProgramWritesItWithTheArgumentZ)
     EXPECT_EQ(std::system(command.c_str()), 0);
     const std::string expected = "Raport Zasobów\r\n\r\n\r\n"_cp + Rule() + "Brakujące pliki zasobów:\r\n"_cp +
                                  "Data\\exio400j\\losss.xji\r\n" + Rule() + "Nadmiarowe pliki zasobów:\r\n"_cp +
-                                 "Data\\exio200b\\Extra.xbi\r\n" + Rule();
+                                 "Data\\exio200b\\Extra.xbi\r\n" + Rule() +
+                                 "Razem: 1 brakujący plik, 1 nadmiarowy plik.\r\n"_cp;
     EXPECT_EQ(startDir.Read(kReportName.string()), expected);
     EXPECT_FALSE(fs::exists(tree.Path() / "prgst6.stt"));  // the games' files are left alone
 

@@ -109,3 +109,36 @@ TEST_F(SoundTest, FeedbackSoundsAreDrawnFromTheKindsRecordingsAndPauseAfterwards
     EXPECT_TRUE(PlayFeedbackSound(2, false));
     EXPECT_EQ(LastPlayed(), "00.pw");
 }
+
+TEST_F(SoundTest, ThePracticesOwnRecordingIsPlayedWhereItHasOneAndADamagedOneIsPassedOver)
+{
+    const auto played = [this] { return player_->played.back().lexically_relative(box_.Root()).generic_string(); };
+    box_.Dir().Write("Data/Smd/zaba.pw", MakeWave(700));
+    box_.Dir().Write("Data/Smd/kot.pw", MakeWave(700));
+    box_.Dir().Write("Glos/zaba.wav", MakeWave(1200));
+    box_.Dir().Write("Glos/kot.wav", "RIFF\x04\0\0\0WAVE");  // cut off while copying
+    box_.Dir().Write("Glos/sowa.wav", MakeWave(300));       // recorded, though the tree lacks it
+    ASSERT_TRUE(PlayDataSound("zaba", true));
+    EXPECT_EQ(played(), "Glos/zaba.wav");
+    EXPECT_EQ(box_.Clock().Milliseconds(), 1200);  // the game waits for the human recording's own length
+    ASSERT_TRUE(PlayDataSound("kot", false));
+    EXPECT_EQ(played(), "Data/Smd/kot.pw");
+    ASSERT_TRUE(PlayDataSound("sowa", false));
+    EXPECT_EQ(played(), "Glos/sowa.wav");
+
+    // Phrases: each one recorded is preferred, the others stay generated.
+    for (int n = 0; n < 47; ++n)
+        box_.Dir().Write("Data/Intf/Smd/g" + IntToStrPad(n, 2) + ".pw", MakeWave(100));
+    for (int n = 0; n < 47; n += 2)
+        box_.Dir().Write("Glos/Zwroty/g" + IntToStrPad(n, 2) + ".wav", MakeWave(100));
+    SeedRandom(3);
+    std::set<std::string> heard;
+    for (int round = 0; round < 300; ++round) {
+        ASSERT_TRUE(PlayFeedbackSound(kPraise, false));
+        heard.insert(played());
+    }
+    EXPECT_TRUE(heard.count("Glos/Zwroty/g00.wav"));
+    EXPECT_TRUE(heard.count("Data/Intf/Smd/g01.pw"));
+    EXPECT_FALSE(heard.count("Data/Intf/Smd/g00.pw"));
+    EXPECT_FALSE(heard.count("Glos/Zwroty/g01.wav"));
+}

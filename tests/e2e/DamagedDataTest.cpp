@@ -3,12 +3,18 @@
 // recording list should be.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "controls/CCheckBut.h"
+#include "core/CStatRec.h"
+#include "core/CUstGry.h"
 #include "core/FormMain.h"
+#include "core/Program.h"
 #include "graphics/Jpeg.h"
 #include "platform/Edit.h"
 #include "platform/Text.h"
@@ -47,9 +53,14 @@ TEST(DamagedData, ARecordingThatCannotBeSavedIsToldAndTheSlotKeepsItsOldDateAndF
 
     FormMain->A_Rec_Rec.Execute();
     ASSERT_TRUE(FormMain->Recorder().IsRecording());
+    // Until the recording is in its file the list keeps the slot as it was:
+    // a program killed now leaves no slot dated today over an old recording.
+    EXPECT_NE(rig.Dir().Read("Nagrane/record.xtr").find("Data=02.01.2026"), std::string::npos);
     // The disk fills up while the child speaks: nothing can be written.
-    fs::create_directories(rig.Dir().Path() / "Nagrane" / "Nagranie0.wav.tmp");
-    FormMain->MPStop.Execute();
+    {
+        const FileSizeLimit full(10);
+        FormMain->MPStop.Execute();
+    }
 
     ASSERT_NE(FormKomunikat, nullptr);
     EXPECT_EQ(FormKomunikat->MessageNumber(), 12);
@@ -62,7 +73,6 @@ TEST(DamagedData, ARecordingThatCannotBeSavedIsToldAndTheSlotKeepsItsOldDateAndF
     EXPECT_FALSE(FormMain->Busy());
 
     // With room again, a recording is noted with today's date and no message.
-    fs::remove_all(rig.Dir().Path() / "Nagrane" / "Nagranie0.wav.tmp");
     FormKomunikat->SetMessage(0);
     FormMain->A_Rec_Rec.Execute();
     ASSERT_TRUE(FormMain->Recorder().IsRecording());
@@ -70,6 +80,65 @@ TEST(DamagedData, ARecordingThatCannotBeSavedIsToldAndTheSlotKeepsItsOldDateAndF
     EXPECT_EQ(FormKomunikat->MessageNumber(), 0);
     EXPECT_EQ(FormatSlotDate(slots.Slot(0).date), "05.01.2026");
     EXPECT_NE(rig.Dir().Read("Nagrane/Nagranie0.wav"), OldRecording());
+}
+
+TEST(DamagedData, AGameThatCannotBeSavedIsToldOncePerRunAndTheNextGoesOn)
+{
+    ProgramRig rig(1024, 768, "", 5);
+    if (!rig.Ready())
+        GTEST_SKIP() << "no generated data tree beside the program";
+    ASSERT_NE(FormKomunikat, nullptr);
+    const std::string before = rig.Dir().Read("prgst6.stt");
+    for (int game = 0; game < 2; ++game) {
+        FormKomunikat->SetMessage(0);
+        StatRec->StartGame(UstPociag);
+        StatRec->StopGame();
+        const FileSizeLimit full(static_cast<long>(before.size()) + 10);
+        EXPECT_FALSE(StatRec->Save(1));
+        EXPECT_EQ(FormKomunikat->MessageNumber(), game == 0 ? 16 : 0) << game;
+    }
+    EXPECT_NE(FormKomunikat->MessageText(16).find("Wynik gry nie został zapisany"_cp), std::string::npos);
+    EXPECT_EQ(rig.Dir().Read("prgst6.stt"), before);
+}
+
+TEST(DamagedData, PipesWhereTheSettingsAndTheRecordingListShouldBeStopNothing)
+{
+    if (ProgramPath().empty() || GeneratedTreeDir().empty())
+        GTEST_SKIP() << "no program or no generated data tree";
+    TempDir root, work;
+    ASSERT_TRUE(LinkGeneratedTree(root.Path()));
+    fs::create_directories(root.Path() / "Nagrane");
+    ASSERT_EQ(::mkfifo((root.Path() / "Data" / "data.ini").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((root.Path() / "Nagrane" / "record.xtr").c_str(), 0600), 0);
+    work.Write("script.txt", "expect form FormMain\nkey Escape\n");
+    // Nothing writes into the pipes: a program that opens them waits for ever.
+    const ProgramResult r = RunCommand("timeout 60 '" + ProgramPath() + "' --headless --root '" +
+                                           root.Path().string() + "' --script script.txt",
+                                       work.Path());
+    EXPECT_EQ(r.status, 0) << r.errors;
+    EXPECT_FALSE(ShowedAnError(r)) << r.errors;
+    EXPECT_EQ(fs::status(root.Path() / "Data" / "data.ini").type(), fs::file_type::fifo);
+}
+
+TEST(DamagedData, WhatKilledWritesLeftIsClearedAtStartAndNothingElse)
+{
+    if (ProgramPath().empty() || GeneratedTreeDir().empty())
+        GTEST_SKIP() << "no program or no generated data tree";
+    TempDir root;
+    ASSERT_TRUE(LinkGeneratedTree(root.Path()));
+    const char* const left[] = {"Nagrane/record.xtr.tmp", "Nagrane/Nagranie3.wav.tmp", "Data/data.ini.tmp.4242.0",
+                                "prgst6.stt.tmp.17.3"};
+    // Left by a run killed an hour ago.
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* file : left) {
+        root.Write(file, "half");
+        fs::last_write_time(root.Path() / file, anHourAgo);
+    }
+    root.Write("Nagrane/notatki.tmp", "not ours");
+    EXPECT_EQ(RunHeadless(root.Path(), "key Escape\n").status, 0);
+    for (const char* file : left)
+        EXPECT_FALSE(fs::exists(root.Path() / file)) << file;
+    EXPECT_EQ(root.Read("Nagrane/notatki.tmp"), "not ours");
 }
 
 TEST(DamagedData, ATabStripPictureTooSmallForItsTabsIsErrorOne)

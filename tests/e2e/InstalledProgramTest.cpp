@@ -20,13 +20,15 @@
 #include "platform/Paths.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Text.h"
+#include "platform/WaveFile.h"
 #include "tests/TestSupport.h"
+#include "tests/voice/VoiceTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kAppId = "org.example.szeptaczki";
+constexpr const char* kAppId = "invalid.szeptaczki.szeptaczki";
 
 bool HaveTool(const std::string& name)
 {
@@ -104,7 +106,8 @@ protected:
 
     // The installed program with only the environment a desktop session
     // would give it; as root it runs as nobody so that read-only holds.
-    ProgramResult RunInstalled(const fs::path& home, const std::string& xdgDataHome, const std::string& script)
+    ProgramResult RunInstalled(const fs::path& home, const std::string& xdgDataHome, const std::string& script,
+                               const std::string& moreEnvironment = "")
     {
         work_.Write("script.txt", script);
         std::string user;
@@ -115,6 +118,7 @@ protected:
         std::string env = "env -i PATH=/usr/bin:/bin HOME='" + home.string() + "' ";
         if (!xdgDataHome.empty())
             env += "XDG_DATA_HOME='" + xdgDataHome + "' ";
+        env += moreEnvironment;
         return RunCommand(env + user + "'" + (Usr() / "bin" / "szeptaczki").string() +
                               "' --headless --seed 7 --screen 1024x768 --script '" +
                               (work_.Path() / "script.txt").string() + "'",
@@ -150,7 +154,12 @@ TEST_F(Installed, AGameAndARecordingLeaveTheirFilesInTheUsersFolderOnly)
     const std::string summaryStop =
         std::to_string((1024 - 600) / 2 + 355) + " " + std::to_string((768 - 450) / 2 + 360);
     TempDir home;
-    // HOME and XDG_DATA_HOME are the same empty folder.
+    // What the microphone hears: a quiet room while the child's slot records,
+    // then a word for the voice screen.
+    const fs::path heard = home.Path() / "heard.wav";
+    ASSERT_TRUE(WriteFileAtomically(
+        heard, BuildRecordingWave(TakeAround(GeneratedWord("abecadlo"), 0.4, 1500 + 100, 400, 20))));
+    // HOME and XDG_DATA_HOME are the same folder.
     const ProgramResult r = RunInstalled(home.Path(), home.Path().string(),
                                          "expect form FormMain\n"
                                          "click " + tab3 + "\n"
@@ -167,10 +176,16 @@ TEST_F(Installed, AGameAndARecordingLeaveTheirFilesInTheUsersFolderOnly)
                                          "click " + At(l.record) + "\n"
                                          "wait 1500\n"
                                          "click " + At(l.stop) + "\n"
-                                         "key Escape\n");
+                                         // The voice screen: one word recorded and kept.
+                                         "keydown Ctrl\nkey G\nkeyup Ctrl\nexpect form FormGlos\n"
+                                         "key Return\nwait 2100\nkey Return\nwait 1500\nkey Return\n"
+                                         "key Escape\nkey Escape\nexpect form FormMain\n"
+                                         "key Escape\n",
+                                         "SZEPTACZKI_MIKROFON='" + heard.string() + "' ");
     ASSERT_EQ(r.status, 0) << r.errors;
 
-    const fs::path user = home.Path() / "szeptaczki";
+    // The first start makes a first child, whose folder holds the child's files.
+    const fs::path user = home.Path() / "szeptaczki" / "Dzieci" / "Dziecko 1";
     CIniFile settings(user / "Data" / "data.ini");
     EXPECT_EQ(settings.ReadInteger("DaneProgramu", "Zakladka", 0), 6);
     ASSERT_TRUE(fs::exists(user / "prgst6.stt"));
@@ -179,8 +194,10 @@ TEST_F(Installed, AGameAndARecordingLeaveTheirFilesInTheUsersFolderOnly)
     ASSERT_TRUE(ReadWholeFile(user / "Nagrane" / "Nagranie0.wav", wave));
     EXPECT_GE(WaveDurationMs(wave), 1400);
     EXPECT_EQ(CIniFile(user / "Nagrane" / "record.xtr").ReadString("Nagranie0", "Nazwa", ""), "Ola");
+    // The practice's voice lies beside the children's files.
+    EXPECT_GT(WaveDurationMs(home.Read("szeptaczki/Glos/abecadlo.wav")), 800);
     // Nothing else lands in the home folder.
-    EXPECT_EQ(std::distance(fs::directory_iterator(home.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.Path()), fs::directory_iterator()), 2);  // and heard.wav
     ExpectInstallationUntouched();
 }
 
@@ -188,7 +205,7 @@ TEST_F(Installed, WithoutXdgDataHomeTheFilesGoUnderDotLocalAndTheNextStartFindsT
 {
     TempDir home;
     ASSERT_EQ(RunInstalled(home.Path(), "", "expect form FormMain\nkey Escape\n").status, 0);
-    const fs::path user = home.Path() / ".local" / "share" / "szeptaczki";
+    const fs::path user = home.Path() / ".local" / "share" / "szeptaczki" / "Dzieci" / "Dziecko 1";
     EXPECT_EQ(CIniFile(user / "Data" / "data.ini").ReadInteger("DaneProgramu", "LU", -1), 0);
     EXPECT_EQ(fs::file_size(user / "prgst6.stt"), 20u);
     const ProgramResult again = RunInstalled(home.Path(), "", "expect form FormMain\nkey Escape\n");
@@ -220,9 +237,15 @@ TEST_F(Installed, TheDesktopEntryIconsMetadataAndManualPageAreInPlace)
         const auto got = PngSize(Usr() / "share" / "icons" / "hicolor" / name / "apps" / "szeptaczki.png");
         EXPECT_EQ(got, (std::array<int, 2>{size, size})) << name;
     }
-    // The screenshot the metadata shows is the installed program's main menu.
+    // The screenshot of the main menu that the build took.
     EXPECT_EQ(PngSize(Usr() / "share" / "doc" / "szeptaczki" / "main-menu.png"), (std::array<int, 2>{1024, 768}));
     EXPECT_TRUE(fs::exists(Usr() / "share" / "man" / "man6" / "szeptaczki.6.gz"));
+    // Stripped: neither a symbol table nor debugging sections.
+    const ProgramResult sections =
+        RunCommand("readelf -S --wide '" + (Usr() / "bin" / "szeptaczki").string() + "' 1>&2", work_.Path());
+    ASSERT_EQ(sections.status, 0) << sections.errors;
+    EXPECT_EQ(sections.errors.find(".symtab"), std::string::npos);
+    EXPECT_EQ(sections.errors.find(".debug_"), std::string::npos);
     // The data tree and nothing else: neither the build's own settings nor
     // anything the screenshot's run of the program might have left.
     std::vector<std::string> top;

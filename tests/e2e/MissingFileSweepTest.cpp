@@ -45,6 +45,10 @@ const std::vector<Fallback> kFallbacks = {
     {"Data/Intf/Spec/R3_tas_pussW.xji", "the held can without its overlay"},
     {"Data/Intf/Spec/R5_tas_pussB.xji", "the held can without its overlay"},
     {"Data/Intf/Spec/R5_tas_pussW.xji", "the held can without its overlay"},
+    // The recording tab's own panel: the rows on the plain panel.
+    {"Data/Intf/Spec/R2_mNagr.xji", "the recording tab on the plain panel"},
+    {"Data/Intf/Spec/R3_mNagr.xji", "the recording tab on the plain panel"},
+    {"Data/Intf/Spec/R8_mNagr.xji", "the recording tab on the plain panel"},
     // The enlarged picture's frame: an empty frame, the zoom shows nothing.
     {"Data/Intf/Spec/R2_ZoomExB.xji", "an empty zoom frame: nothing shows"},
     {"Data/Intf/Spec/R2_ZoomExW.xji", "an empty zoom frame: nothing shows"},

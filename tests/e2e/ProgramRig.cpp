@@ -32,9 +32,13 @@ ProgramRig::ProgramRig(int width, int height, const std::string& script, uint64_
     Slowa = slowa_.get();
     statRec_ = std::make_unique<CStatRec>(6, nullptr);
     StatRec = statRec_.get();
+    journal_ = std::make_unique<AnswerJournal>(statRec_.get());
+    TheAnswerJournal = journal_.get();
+    journal_->Open();
     main_ = std::make_unique<TFormMain>(*app_);
     app_->SetMainForm(*main_);
     komunikat_ = std::make_unique<TFormKomunikat>(*app_);
+    dzieci_ = std::make_unique<TFormDzieci>(*app_);
     koniecGry_ = std::make_unique<TFormKoniecGry>(*app_, *statRec_);
     for (const ScreenMaker& make : ProgramScreens())
         screens_.push_back(make(*app_));
@@ -46,8 +50,10 @@ ProgramRig::~ProgramRig()
     while (!screens_.empty())
         screens_.pop_back();
     koniecGry_.reset();
+    dzieci_.reset();
     komunikat_.reset();
     main_.reset();
+    journal_.reset();
     StatRec = nullptr;
     statRec_.reset();
     Slowa = nullptr;

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/AnswerJournal.h"
 #include "core/CSlowa.h"
 #include "core/CStatRec.h"
 #include "core/FormMain.h"
 #include "core/Program.h"
 #include "platform/Application.h"
 #include "screens/FormKomunikat.h"
+#include "screens/FormDzieci.h"
 #include "screens/FormKoniecGry.h"
 #include "tests/TestSupport.h"
 
@@ -40,8 +42,10 @@ private:
     std::unique_ptr<TApplication> app_;
     std::unique_ptr<CSlowa> slowa_;
     std::unique_ptr<CStatRec> statRec_;
+    std::unique_ptr<AnswerJournal> journal_;
     std::unique_ptr<TFormMain> main_;
     std::unique_ptr<TFormKomunikat> komunikat_;
+    std::unique_ptr<TFormDzieci> dzieci_;
     std::unique_ptr<TFormKoniecGry> koniecGry_;
     std::vector<std::unique_ptr<CScreenOwner>> screens_;
 };

@@ -17,6 +17,7 @@
 #include "recording/CNagrywanie.h"
 #include "tests/TestSupport.h"
 #include "tests/e2e/ProgramRig.h"
+#include "tests/e2e/XvfbDisplay.h"
 
 namespace fs = std::filesystem;
 
@@ -90,4 +91,27 @@ TEST(QuitRequestRun, ARecordingRunningWhenTheWindowClosesIsStoppedAndKept)
     EXPECT_GE(wave.DurationMs(), 1400);
     EXPECT_EQ(slots.Slot(1).file, "Nagranie1");
     EXPECT_EQ(FormatSlotDate(slots.Slot(1).date), "05.01.2026");
+}
+
+TEST(QuitRequestRun, AScriptsQuitClosesTheRealWindowAsTheWindowManagerWould)
+{
+    if (ProgramPath().empty() || GeneratedTreeDir().empty())
+        GTEST_SKIP() << "no program or no generated data tree";
+    XvfbDisplay x(1024, 768);
+    if (!x.Ready())
+        GTEST_SKIP() << "no Xvfb";
+    TempDir root, work;
+    ASSERT_TRUE(LinkGeneratedTree(root.Path()));
+    // Were the quit lost, the program would wait and then fail the expect.
+    work.Write("script.txt", "expect form FormMain\n" + ClickTab(1) + Click(kLayout.start) +
+                                 "wait 1500\nquit\nwait 15000\nexpect form NoSuchForm\n");
+    const ProgramResult r =
+        RunCommand("DISPLAY=" + x.Name() + " SDL_AUDIODRIVER=dummy '" + ProgramPath() +
+                       "' --windowed --seed 4 --screen 1024x768 --root '" + root.Path().string() + "' --script '" +
+                       (work.Path() / "script.txt").string() + "'",
+                   work.Path());
+    EXPECT_EQ(r.status, 0) << r.errors;
+    const std::string stats = root.Read("prgst6.stt");
+    ASSERT_EQ(stats.size(), 20u + 44u) << "the train stopped and recorded";
+    EXPECT_EQ(U32At(stats, 20), 1u);
 }

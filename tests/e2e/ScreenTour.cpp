@@ -16,14 +16,6 @@ std::string Line(const std::string& command, TPoint p)
     return command + " " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
 }
 
-// The message box's stop button, the box centred on the screen.
-TPoint MessageBoxStop(const ScreenSize& screen)
-{
-    const int left = (screen.width - TFormKomunikat::kWidth) / 2;
-    const int top = (screen.height - TFormKomunikat::kHeight) / 2;
-    return {left + TFormKomunikat::kWidth / 2 - 30 + 12, top + TFormKomunikat::kHeight - 100 + 12};
-}
-
 }  // namespace
 
 TPoint TabPoint(const ScreenSize& screen, int tab)
@@ -42,6 +34,13 @@ TPoint TabPoint(const ScreenSize& screen, int tab)
             last = y;
         }
     return {layout.tabStrip.x + x, layout.tabStrip.y + (first + last) / 2};
+}
+
+TPoint MessageBoxStop(const ScreenSize& screen)
+{
+    const int left = (screen.width - TFormKomunikat::kWidth) / 2;
+    const int top = (screen.height - TFormKomunikat::kHeight) / 2;
+    return {left + TFormKomunikat::kWidth / 2 - 30 + 12, top + TFormKomunikat::kHeight - 100 + 12};
 }
 
 std::string Click(TPoint p)

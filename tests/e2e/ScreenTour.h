@@ -25,6 +25,8 @@ extern const std::vector<ScreenSize> kDisplayModes;  // 800x600 ... 1280x1024
 TPoint TabPoint(const ScreenSize& screen, int tab);
 
 std::string Click(TPoint p);
+// The message box's stop button, the box centred on the screen.
+TPoint MessageBoxStop(const ScreenSize& screen);
 
 // Every tab of the menu, the recording tab's buttons, the about screen; then
 // the menu's exit (Escape).

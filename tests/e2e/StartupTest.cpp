@@ -120,21 +120,40 @@ TEST_F(Startup, FatalConditionsEndInOneMessage)
     EXPECT_NE(noFonts.errors.find("Brak zasobów !"), std::string::npos) << noFonts.errors;
 }
 
-TEST_F(Startup, ASecondCopyRaisesTheFirstAndEndsSilently)
+TEST_F(Startup, ASecondCopyOnTheSameFolderRaisesTheFirstSaysSoAndEndsWithStatusFour)
 {
     // This test plays the first copy: it holds the lock of the program
-    // directory and answers the request to raise its window.
-    const std::string dir = fs::path(root_.Path()).lexically_normal().string();
-    SingleInstance first("szeptaczki-cz6-headless-" + std::to_string(std::hash<std::string>{}(dir) & 0xFFFFFFFF));
+    // directory and answers the request to raise its window. The second
+    // reaches the folder through a link: still the same folder.
+    SingleInstance first("szeptaczki-cz6", root_.Path());
     ASSERT_TRUE(first.Acquire());
     bool raised = false;
     first.SetOnRaiseRequest([&] { raised = true; });
-    const ProgramResult r = Run("key Escape\n");
-    EXPECT_EQ(r.status, 0);
+    fs::create_symlink(root_.Path(), work_.Path() / "link");
+    work_.Write("script.txt", "key Escape\n");
+    const ProgramResult r = RunProgram("--headless --root '" + (work_.Path() / "link" / "").string() +
+                                           "' --script '" + (work_.Path() / "script.txt").string() + "'",
+                                       work_.Path());
+    EXPECT_EQ(r.status, 4);
+    EXPECT_NE(r.errors.find("another copy of the program is running"), std::string::npos) << r.errors;
     EXPECT_EQ(r.errors.find("Aplikacja jest aktualnie uruchomiona."), std::string::npos) << r.errors;
     EXPECT_FALSE(fs::exists(root_.Path() / "Data" / "data.ini"));
     RunPostedCallbacks();
     EXPECT_TRUE(raised);
+}
+
+TEST_F(Startup, WithoutADisplayAWindowNobodySeesIsRefused)
+{
+    // SDL falls back to drivers that draw into memory: the program would run
+    // for ever with nothing shown. Only --headless runs that way.
+    for (const char* driver : {"offscreen", "dummy"}) {
+        const ProgramResult r =
+            RunCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=") + driver + " timeout 60 '" +
+                           ProgramPath() + "' --windowed --root '" + root_.Path().string() + "'",
+                       work_.Path());
+        EXPECT_EQ(r.status, 1) << driver << ": " << r.errors;
+        EXPECT_NE(r.errors.find("no display"), std::string::npos) << r.errors;
+    }
 }
 
 TEST_F(Startup, AScriptOpensTheMemoryGameStopsItAndComesBack)

@@ -55,6 +55,13 @@ std::vector<SuctionSummary> RunScript(const std::string& script, bool& ran, std:
     return shown;
 }
 
+// A first run that stops the game once its first board stands, to learn
+// the deal every run gives; empty when there is no generated tree.
+std::vector<SuctionSummary> Probe(const SuctionScript& s, bool& ran)
+{
+    return RunScript(s.Open() + kOpening + s.Press(Button::Stop) + s.SummaryLeave() + "key Escape\n", ran);
+}
+
 }  // namespace
 
 TEST(SuctionFromTheMenu, ThreeBoardsOutOfOrderToTheEndThenAGameStoppedEarly)
@@ -62,8 +69,7 @@ TEST(SuctionFromTheMenu, ThreeBoardsOutOfOrderToTheEndThenAGameStoppedEarly)
     const SuctionScript s(kWidth, kHeight);
     // A first run learns the deal: the game is stopped once its board stands.
     bool ran = false;
-    const std::vector<SuctionSummary> probe =
-        RunScript(s.Open() + kOpening + s.Press(Button::Stop) + s.SummaryLeave() + "key Escape\n", ran);
+    const std::vector<SuctionSummary> probe = Probe(s, ran);
     if (!ran)
         GTEST_SKIP() << "no generated data tree beside the program";
     ASSERT_EQ(probe.size(), 1u);
@@ -114,7 +120,7 @@ TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowThe
     const std::string stop = s.Press(Button::Stop);
     const std::string leave = s.SummaryLeave() + "key Escape\n";
     bool ran = false;
-    const std::vector<SuctionSummary> probe = RunScript(s.Open() + kOpening + stop + leave, ran);
+    const std::vector<SuctionSummary> probe = Probe(s, ran);
     if (!ran)
         GTEST_SKIP() << "no generated data tree beside the program";
     ASSERT_EQ(probe.size(), 1u);
@@ -152,4 +158,27 @@ TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowThe
     EXPECT_EQ(shown[0].wrong, 1 + 14);
     EXPECT_EQ(shown[0].unplaced[0], 4);
     EXPECT_EQ(shown[0].lastTouched, -1);
+}
+
+TEST(SuctionFromTheMenu, AClickGivenWhileAPlateIsDroppedWaitsUntilThePlateIsJudged)
+{
+    const SuctionScript s(kWidth, kHeight);
+    bool ran = false;
+    const std::vector<SuctionSummary> probe = Probe(s, ran);
+    if (!ran)
+        GTEST_SKIP() << "no generated data tree beside the program";
+    const SuctionDeal& d = probe[0].boards[0];
+    const std::string stop = s.Press(Button::Stop), leave = s.SummaryLeave() + "key Escape\n";
+    // A right plate, and at once (as a child clicks during the praise)
+    // "stop"; "stop" and the summary's "start"; "dalej".
+    const std::string right = s.Open() + kOpening + s.Place(d, {0});
+    const std::string afterwards[] = {stop + leave, stop + s.SummaryAgain() + kOpening + stop + leave,
+                                      s.Press(Button::Dalej) + kOpening + stop + leave};
+    for (const std::string& next : afterwards) {
+        const std::vector<SuctionSummary> shown = RunScript(right + next, ran);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown[0].correct, 1);
+        EXPECT_EQ(shown[0].wrong, 14);
+        EXPECT_EQ(shown[0].unplaced[0], 4);
+    }
 }

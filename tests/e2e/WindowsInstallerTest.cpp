@@ -4,7 +4,8 @@
 // installed program plays a memory and a train game headless and records a
 // voice slot, and its statistics (times aside), settings and recording must
 // equal the Linux program's on the same script and seed. They must then
-// survive a second start and the uninstaller. Run by scripts/windows.sh
+// survive a second start and the uninstaller. A --root with Polish letters
+// reaches the program whole. Run by scripts/windows.sh
 // --test (ctest -L windows), which names the setup in SZ_WINDOWS_SETUP.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "games/memory/FormMemory3.h"
 #include "games/memory/GraMemory.h"
 #include "graphics/CDisplay.h"
+#include "journal/Journal.h"
 #include "platform/Paths.h"
 #include "tests/e2e/ProgramRig.h"
 
@@ -125,6 +127,15 @@ std::map<std::string, std::string> UserFiles(const fs::path& dir)
     return files;
 }
 
+// How many answers the journal in a child's folder holds (-1: none readable).
+int JournalAnswers(const fs::path& dir)
+{
+    Journal journal;
+    if (!journal.Open(dir / Journal::kFileName, false))
+        return -1;
+    return static_cast<int>(journal.Answers().size());
+}
+
 class Wine {
 public:
     Wine() : drive_(prefix_.Path() / "drive_c") {}
@@ -193,6 +204,8 @@ TEST(WindowsInstaller, DISABLED_PlaysAsOnLinuxAndKeepsTheChildsFilesThroughASeco
                    work.Path());
     ASSERT_EQ(r.status, 0) << r.errors;
     const auto referenceSecond = UserFiles(reference.Path());
+    const int referenceAnswers = JournalAnswers(reference.Path());
+    ASSERT_GT(referenceAnswers, 0);
 
     Wine wine;
     for (const char* folder : {"AppData", "Local AppData"})
@@ -207,13 +220,24 @@ TEST(WindowsInstaller, DISABLED_PlaysAsOnLinuxAndKeepsTheChildsFilesThroughASeco
     EXPECT_FALSE(wine.Find("Szeptaczki Cz.VI.lnk").empty()) << "no Start-menu shortcut";
     EXPECT_NE(wine.UserRegistry().find("Uninstall\\\\Szeptaczki]"), std::string::npos) << "not in Apps & features";
 
-    const fs::path user = wine.Drive() / "users" / kProfileDir / "AppData" / "Roaming" / "Szeptaczki";
+    // The first start makes the first child's folder.
+    const fs::path user =
+        wine.Drive() / "users" / kProfileDir / "AppData" / "Roaming" / "Szeptaczki" / "Dzieci" / "Dziecko";
     r = wine.Run(Wine::Path(program) + " " + headless + Wine::Path(work.Path() / "first.txt"));
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(UserFiles(user), referenceFirst);
+    EXPECT_EQ(JournalAnswers(user), referenceAnswers) << "the journal of answers differs";
     r = wine.Run(Wine::Path(program) + " " + headless + Wine::Path(work.Path() / "second.txt"));
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(UserFiles(user), referenceSecond);
+
+    // A folder no code page but UTF-16 spells, given on the command line.
+    const fs::path polish = work.Path() / Utf8Path("Łódź Żółć");
+    ASSERT_TRUE(fs::create_directory(polish) && LinkGeneratedTree(polish));
+    r = wine.Run(Wine::Path(program) + " " + headless + Wine::Path(work.Path() / "first.txt") + " --root " +
+                 Wine::Path(polish));
+    ASSERT_EQ(r.status, 0) << r.errors;
+    EXPECT_EQ(UserFiles(polish), referenceFirst) << "the --root with Polish letters was not used";
 
     r = wine.Run(Wine::Path(program.parent_path() / "Odinstaluj.exe") + " /S");
     ASSERT_EQ(r.status, 0) << r.errors;

@@ -179,25 +179,29 @@ TEST(HeadlessMediaPlayer, AFolderThatCannotBeWrittenKeepsThePreviousRecording)
     HeadlessMediaPlayer player;
     ASSERT_TRUE(player.Open(file));
 
-    // The place of the temporary file is taken (as good as a read-only folder, even for root).
-    fs::create_directory(file.string() + ".tmp");
-    EXPECT_FALSE(player.StartRecording(60000));
+    // No new file can be made beside it (as good as a read-only folder, even for root).
+    {
+        const NoNewFiles refused;
+        EXPECT_FALSE(player.StartRecording(60000));
+    }
     EXPECT_NE(player.ErrorMessage().find("folderze"_cp), std::string::npos);
     EXPECT_NE(player.ErrorMessage().find("Nagrane"), std::string::npos);
     EXPECT_EQ(player.Mode(), MediaMode::Stopped);
     EXPECT_EQ(box.Dir().Read("Nagrane/n.wav"), previous);
 
-    // The write fails only when the recording ends: the old file stays, Save can try again.
-    fs::remove(file.string() + ".tmp");
+    // The write fails only when the recording ends (the disk is full): the
+    // old file stays, Save can try again.
     ASSERT_TRUE(player.StartRecording(60000));
     EXPECT_TRUE(player.ErrorMessage().empty());
     Pass(box.Clock(), 600);
-    fs::create_directory(file.string() + ".tmp");
-    player.Stop();
+    {
+        const FileSizeLimit full(100);
+        player.Stop();
+        EXPECT_FALSE(player.Save());
+    }
     EXPECT_NE(player.ErrorMessage().find("Poprzednie nagranie"), std::string::npos);
+    EXPECT_EQ(player.WriteProblem(), FileProblem::DiskFull);
     EXPECT_EQ(box.Dir().Read("Nagrane/n.wav"), previous);
-    EXPECT_FALSE(player.Save());
-    fs::remove(file.string() + ".tmp");
     EXPECT_TRUE(player.Save());
     EXPECT_EQ(RecordedMs(file), 600);
 }

@@ -87,3 +87,25 @@ TEST(IniFile, AFileThatCannotBeReadIsNeverReplaced)
     EXPECT_FALSE(ini.UpdateFile());
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "record.xtr" / "inside"));
 }
+
+TEST(IniFile, ASectionHeaderWithoutItsBracketIsClosedAtTheLineEndAndTheFileStopsGrowing)
+{
+    TempDir dir;
+    const std::string damaged = "[Pociag]\nGloski=3\n[Memory3\r\nGloski=7\nPoziom=2\n[Widlak]\nGloski=5\n";
+    dir.Write("data.ini", damaged);
+    std::size_t sizeAfterFirstSave = 0;
+    for (int run = 0; run < 3; ++run) {
+        CIniFile ini(dir.Path() / "data.ini");
+        EXPECT_EQ(ini.Damaged(), run == 0);
+        EXPECT_EQ(ini.ReadInteger("Memory3", "Gloski", 0), 7) << run;
+        EXPECT_EQ(ini.ReadInteger("Memory3", "Poziom", 0), 2) << run;
+        EXPECT_EQ(ini.ReadInteger("Widlak", "Gloski", 0), 5) << run;
+        ini.WriteInteger("Memory3", "Gloski", 7);
+        ASSERT_TRUE(ini.UpdateFile());
+        if (run == 0)
+            sizeAfterFirstSave = dir.Read("data.ini").size();
+        EXPECT_EQ(dir.Read("data.ini").size(), sizeAfterFirstSave) << run;
+    }
+    EXPECT_EQ(dir.Read("data.ini.uszkodzony"), damaged);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "data.ini.uszkodzony2"));
+}

@@ -71,6 +71,8 @@ TEST(LocateProgramPlaces, ATreeBesideTheProgramWinsOverAnInstallation)
     EXPECT_TRUE(p.installed);
     EXPECT_EQ(p.data, prefix.Path() / "share" / "szeptaczki");
     EXPECT_EQ(p.user, fs::path("/home/ola/.local/share/szeptaczki"));
+    // The practice's voice lies in the user's folder, never in the installed data.
+    EXPECT_EQ(p.voice, fs::path("/home/ola/.local/share/szeptaczki/Glos"));
     // A path given with "." and ".." still finds it.
     p = LocateProgramPlaces(prefix.Path() / "bin" / "." / ".." / "bin", nullptr, home);
     EXPECT_EQ(p.data, prefix.Path() / "share" / "szeptaczki");
@@ -91,6 +93,7 @@ TEST(LocateProgramPlaces, ATreeBesideTheProgramWinsOverAnInstallation)
     EXPECT_FALSE(p.installed);
     EXPECT_EQ(p.data, prefix.Path() / "bin");
     EXPECT_EQ(p.user, prefix.Path() / "bin");
+    EXPECT_EQ(p.voice, prefix.Path() / "bin" / "Glos");
 
     // Neither: the program's own folder, where the resource check looks.
     TempDir bare;
@@ -126,6 +129,7 @@ TEST(MakeUserFolder, MakesTheFolderOnceAndReportsOneThatCannotBeMade)
 
     // A build or --root is the user's own folder already: nothing is made.
     SetProgramDir(home.Path() / "missing");
+    EXPECT_EQ(CurrentProgramPlaces().voice, home.Path() / "missing" / "Glos");
     EXPECT_TRUE(MakeUserFolder(error));
     EXPECT_FALSE(fs::exists(home.Path() / "missing"));
 }

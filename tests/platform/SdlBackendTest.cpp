@@ -68,7 +68,9 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     right.button = TMouseButton::mbRight;
     InputEvent wheel = Make(InputKind::Wheel);
     wheel.amount = -WHEEL_DELTA;
-    for (const InputEvent& e : {right, wheel, Make(InputKind::KeyDown, 'A'), Make(InputKind::KeyDown, VK_ESCAPE),
+    InputEvent ctrlG = Make(InputKind::KeyDown, 'G');
+    ctrlG.shift = ssCtrl;  // a script's Ctrl+G reaches the screens as such
+    for (const InputEvent& e : {right, wheel, ctrlG, Make(InputKind::KeyDown, VK_ESCAPE),
                                 Make(InputKind::Char, static_cast<unsigned char>("ż"_cp[0])),
                                 Make(InputKind::KeyUp, VK_LEFT)})
         ASSERT_TRUE(window->InjectInput(e));
@@ -79,7 +81,8 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     EXPECT_EQ(got[0].x, 12);
     EXPECT_EQ(got[0].y, 34);
     EXPECT_EQ(got[1].amount, -WHEEL_DELTA);
-    EXPECT_EQ(got[2].key, 'A');
+    EXPECT_EQ(got[2].key, 'G');
+    EXPECT_EQ(got[2].shift, ssCtrl);
     EXPECT_EQ(got[3].key, VK_ESCAPE);
     EXPECT_EQ(got[4].kind, InputKind::Char);  // Escape types character 27
     EXPECT_EQ(got[4].key, 27);
@@ -87,6 +90,46 @@ TEST(SdlBackend, TurnsSdlInputIntoTheProgramsKeysCharactersAndButtons)
     EXPECT_EQ(got[5].key, static_cast<unsigned char>("ż"_cp[0]));
     EXPECT_EQ(got[6].kind, InputKind::KeyUp);
     EXPECT_EQ(got[6].key, VK_LEFT);
+}
+
+TEST(SdlBackend, TheFirstFingerOfATouchIsTheLeftButtonHeldOnceWhereItTouches)
+{
+    auto window = DummyWindow();
+    if (!window)
+        GTEST_SKIP() << "no SDL video driver";
+    Drain(*window);
+    auto finger = [](uint32_t type, SDL_FingerID id, float x, float y) {
+        SDL_Event e{};
+        e.type = type;
+        e.tfinger.touchId = 7;
+        e.tfinger.fingerId = id;
+        e.tfinger.x = x;
+        e.tfinger.y = y;
+        SDL_PushEvent(&e);
+    };
+    finger(SDL_FINGERDOWN, 1, 0.5f, 0.25f);
+    // What a system that makes mouse events of touches sends as well.
+    SDL_Event made{};
+    made.type = SDL_MOUSEBUTTONDOWN;
+    made.button.which = SDL_TOUCH_MOUSEID;
+    made.button.button = SDL_BUTTON_LEFT;
+    SDL_PushEvent(&made);
+    finger(SDL_FINGERDOWN, 2, 0.9f, 0.9f);  // a second finger changes nothing
+    finger(SDL_FINGERMOTION, 1, 0.5f, 0.5f);
+    finger(SDL_FINGERUP, 2, 0.9f, 0.9f);
+    finger(SDL_FINGERUP, 1, 0.5f, 0.5f);
+    std::vector<InputEvent> got;
+    InputEvent e;
+    while (window->PollEvent(e))
+        if (e.kind != InputKind::Expose)
+            got.push_back(e);
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].kind, InputKind::MouseDown);
+    EXPECT_EQ(got[0].button, TMouseButton::mbLeft);
+    EXPECT_EQ((TPoint{got[0].x, got[0].y}), (TPoint{160, 60}));
+    EXPECT_EQ(got[1].kind, InputKind::MouseMove);
+    EXPECT_EQ((TPoint{got[1].x, got[1].y}), (TPoint{160, 120}));
+    EXPECT_EQ(got[2].kind, InputKind::MouseUp);
 }
 
 TEST(SdlBackend, PostedCallbacksWakeTheEventWait)

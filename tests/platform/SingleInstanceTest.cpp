@@ -9,8 +9,11 @@
 
 #include "platform/MainThread.h"
 #include "platform/SingleInstance.h"
+#include "tests/TestSupport.h"
 
 namespace {
+
+const std::string kProduct = "szeptaczki-test";
 
 std::string UniqueName()
 {
@@ -18,46 +21,46 @@ std::string UniqueName()
     return "szeptaczki-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
 }
 
-void Cleanup(const SingleInstance& s)
-{
-    std::error_code ec;
-    std::filesystem::remove(s.LockPath(), ec);
-}
-
 }  // namespace
 
-TEST(SingleInstance, OnlyOneCopyHoldsTheLockUntilItEnds)
+TEST(SingleInstance, OneCopyPerFolderHowEverItsPathIsSpelledAndTheLockGoesWithIt)
 {
-    const std::string name = UniqueName();
-    auto first = std::make_unique<SingleInstance>(name);
+    TempDir dir, other;
+    std::filesystem::create_directories(dir.Path() / "child");
+    std::filesystem::create_symlink(dir.Path(), other.Path() / "link");
+    auto first = std::make_unique<SingleInstance>(kProduct, dir.Path());
     ASSERT_TRUE(first->Acquire());
     EXPECT_TRUE(first->IsFirst());
-    {
-        SingleInstance second(name);
-        EXPECT_FALSE(second.Acquire());
+    for (const std::filesystem::path& spelling :
+         {dir.Path() / "", dir.Path() / "child" / "..", other.Path() / "link", other.Path() / "link" / "."}) {
+        SingleInstance second(kProduct, spelling);
+        EXPECT_FALSE(second.Acquire()) << spelling;
         EXPECT_FALSE(second.IsFirst());
         EXPECT_TRUE(std::filesystem::exists(second.SocketPath()));
     }
-    // Another product name is a different lock.
-    SingleInstance other(UniqueName());
-    EXPECT_TRUE(other.Acquire());
+    // Another folder, or another product, is a different lock.
+    SingleInstance elsewhere(kProduct, other.Path());
+    EXPECT_TRUE(elsewhere.Acquire());
+    SingleInstance product(UniqueName(), dir.Path());
+    EXPECT_TRUE(product.Acquire());
+    const std::filesystem::path lock = first->LockPath();
     first.reset();
-    SingleInstance third(name);
+    // Nothing is left behind by a copy that ended.
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    SingleInstance third(kProduct, dir.Path() / "child" / "..");
     EXPECT_TRUE(third.Acquire());
-    Cleanup(third);
-    Cleanup(other);
 }
 
 TEST(SingleInstance, TheSecondCopyAsksTheFirstToRaiseItsWindow)
 {
     RunPostedCallbacks();
     const std::string name = UniqueName();
-    SingleInstance first(name);
+    SingleInstance first(name, "/");
     ASSERT_TRUE(first.Acquire());
     int raised = 0;
     first.SetOnRaiseRequest([&] { ++raised; });
 
-    SingleInstance second(name);
+    SingleInstance second(name, "/");
     ASSERT_FALSE(second.Acquire());
     EXPECT_TRUE(second.AskFirstToRaise());
     EXPECT_EQ(raised, 0);  // delivered on the user-interface thread, not on the listener's
@@ -66,14 +69,13 @@ TEST(SingleInstance, TheSecondCopyAsksTheFirstToRaiseItsWindow)
     EXPECT_TRUE(second.AskFirstToRaise());
     RunPostedCallbacks();
     EXPECT_EQ(raised, 2);
-    Cleanup(first);
 }
 
 TEST(SingleInstance, NoAnswerWhenTheFirstCopyIsGoneOrMuteAndAStaleSocketIsReplaced)
 {
     RunPostedCallbacks();
     const std::string name = UniqueName();
-    SingleInstance asker(name);
+    SingleInstance asker(name, "/");
     EXPECT_FALSE(asker.AskFirstToRaise(100));
 
     // A copy that has its socket but never answers (hung, say); it crashes afterwards,
@@ -88,14 +90,13 @@ TEST(SingleInstance, NoAnswerWhenTheFirstCopyIsGoneOrMuteAndAStaleSocketIsReplac
     ::close(mute);
     EXPECT_FALSE(asker.AskFirstToRaise(100));
 
-    SingleInstance first(name);
+    SingleInstance first(name, "/");
     ASSERT_TRUE(first.Acquire());
     int raised = 0;
     first.SetOnRaiseRequest([&] { ++raised; });
     EXPECT_TRUE(asker.AskFirstToRaise());
     RunPostedCallbacks();
     EXPECT_EQ(raised, 1);
-    Cleanup(first);
 }
 
 TEST(SingleInstance, ARequestPostedBeforeTheFirstCopyEndedIsDroppedSafely)
@@ -104,16 +105,15 @@ TEST(SingleInstance, ARequestPostedBeforeTheFirstCopyEndedIsDroppedSafely)
     const std::string name = UniqueName();
     int raised = 0;
     {
-        SingleInstance first(name);
+        SingleInstance first(name, "/");
         ASSERT_TRUE(first.Acquire());
         first.SetOnRaiseRequest([&] { ++raised; });
-        SingleInstance second(name);
+        SingleInstance second(name, "/");
         EXPECT_TRUE(second.AskFirstToRaise());
-        Cleanup(first);
     }
     RunPostedCallbacks();
     EXPECT_EQ(raised, 0);
     // With the first copy gone nobody answers.
-    SingleInstance later(name);
+    SingleInstance later(name, "/");
     EXPECT_FALSE(later.AskFirstToRaise(100));
 }

@@ -168,24 +168,28 @@ TEST_F(CNagrywanieTest, ANewRecordingReplacesTheOldOneButAFailedOneLeavesItIntac
     const std::string previous = box.Dir().Read("Nagrane/Nagranie3.wav");
 
     // Nothing can be written beside the file: the recording cannot start.
-    fs::create_directories(Slot(3).string() + ".tmp");
     ASSERT_TRUE(r.rec.Open(SlotName(3)));
-    EXPECT_FALSE(r.rec.Record(60000));
+    {
+        const NoNewFiles refused;
+        EXPECT_FALSE(r.rec.Record(60000));
+    }
     EXPECT_TRUE(r.rec.HasError());
     EXPECT_FALSE(r.rec.ErrorText().empty());
     EXPECT_FALSE(r.rec.IsRecording());
     Pass(box.Clock(), 61000);
     EXPECT_EQ(r.recordEnds, 0);
     EXPECT_EQ(box.Dir().Read("Nagrane/Nagranie3.wav"), previous);
-    fs::remove_all(Slot(3).string() + ".tmp");
 
-    // The recording starts but cannot be written when it ends.
+    // The recording starts but cannot be written when it ends (the disk is full).
     ASSERT_TRUE(r.rec.Open(SlotName(3)));
     ASSERT_TRUE(r.rec.Record(2000));
-    fs::create_directories(Slot(3).string() + ".tmp");
-    Pass(box.Clock(), 2010);
+    {
+        const FileSizeLimit full(100);
+        Pass(box.Clock(), 2010);
+    }
     EXPECT_EQ(r.recordEnds, 1);
     EXPECT_TRUE(r.rec.SaveFailed());
+    EXPECT_EQ(r.rec.WriteProblem(), FileProblem::DiskFull);
     EXPECT_EQ(box.Dir().Read("Nagrane/Nagranie3.wav"), previous);
     EXPECT_EQ(RecordedMs(Slot(3)), 1500);
 }

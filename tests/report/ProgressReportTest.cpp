@@ -14,6 +14,7 @@
 #include "report/ReportCsv.h"
 #include "report/ReportNames.h"
 #include "report/ReportPage.h"
+#include "report/JournalSummary.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -142,26 +143,25 @@ TEST_F(Report, SpreadsheetTableHasExactlyTheseBytes)
 
 TEST_F(Report, PageIsSelfContainedAndSaysWhatIsMissing)
 {
-    ReportHeading heading{"07.12.2026 10:00", "prgst6.stt", {"Ostatni zapis gry jest niepełny."}};
-    const std::string empty = ReportPageHtml(Summarize({}, Day(7, 12)), heading);
+    ReportHeading heading{"07.12.2026 10:00", "Ola", "prgst6.stt", {"Ostatni zapis gry jest niepełny."}};
+    const std::string empty = ReportPageHtml(SummarizeChild({}, {}, {}, Day(7, 12)), heading);
     EXPECT_NE(empty.find("Nie ma jeszcze żadnej zapisanej gry"), std::string::npos);
     EXPECT_NE(empty.find("Ostatni zapis gry jest niepełny."), std::string::npos);
+    EXPECT_NE(empty.find("Raport postępów — Ola"), std::string::npos);
     EXPECT_EQ(empty.find("<svg"), std::string::npos);
 
-    // A game long ago: the last 30 days say so instead of drawing empty charts.
-    const std::string old = ReportPageHtml(Summarize({Game(1, 5, 1, GL_S, POZ_NAGLOS, 1, 0)}, Day(7, 12)), heading);
-    EXPECT_NE(old.find("W tym okresie nie rozegrano żadnej gry"), std::string::npos);
-
-    // 200 games: everything inline, nothing fetched or run, well under 300 kB.
+    // 200 games of the file alone: shown apart as games from before the
+    // journal; everything inline, nothing fetched or run, well under 300 kB.
     std::vector<StatRecord> games;
     for (int i = 0; i < 200; ++i)
         games.push_back(Game(1 + i % 5, 1 + i % 28, 9 + i % 3, static_cast<int16_t>(1 << (i % 12)),
                              static_cast<int16_t>(POZ_NAGLOS << (i % 3)), i % 11, i % 4, i % 3));
-    const std::string page = ReportPageHtml(Summarize(games, Day(7, 12)), heading);
+    const std::string page = ReportPageHtml(SummarizeChild({}, {}, games, Day(7, 12)), heading);
     EXPECT_LT(page.size(), 300u * 1024u);
     for (const char* absent : {"<script", "http:", "https:", "src="})
         EXPECT_EQ(page.find(absent), std::string::npos) << absent;
-    for (const char* present : {"Mapa", "Ostatnie gry", "nagłos", "DŹ", "@media print", "<svg"})
+    for (const char* present : {"Gry sprzed dziennika", "200 gier nie ma odpowiedzi", "Mapa z pliku statystyk",
+                                "Ostatnie gry", "nagłos", "DŹ", "@media print"})
         EXPECT_NE(page.find(present), std::string::npos) << present;
 }
 
@@ -180,23 +180,26 @@ TEST_F(Report, WritesPageAndTableAndLeavesTheStatisticsAlone)
     }
     const std::string before = box.Dir().Read("prgst6.stt");
     box.Dir().Write("prgst6.stt", before + "xyz");
+    box.Dir().Write("dziennik.db", "not a database");
     std::ostringstream out, err;
     const TempDir reportDir;
     const std::filesystem::path outDir = reportDir.Path() / "nowy";
-    EXPECT_EQ(WriteProgressReport(box.Root() / "prgst6.stt", outDir, std::time(nullptr), out, err), 0);
+    const ReportRequest::Child child{"Ola", box.Root(), box.Root() / "prgst6.stt", box.Root() / "dziennik.db"};
+    EXPECT_EQ(WriteChildReport(child, outDir, std::time(nullptr), out, err), 0);
     EXPECT_EQ(box.Dir().Read("prgst6.stt"), before + "xyz");
     EXPECT_NE(err.str().find("niepełny (3 z 44 bajtów)"), std::string::npos);
     const TempDir& d = reportDir;
     const std::string page = d.Read(std::string("nowy/") + kReportPageName);
     EXPECT_NE(page.find("Przyssawki"), std::string::npos);
     EXPECT_NE(page.find("niepełny"), std::string::npos);
+    // A damaged journal is kept, and the page says its answers are missing.
+    EXPECT_EQ(box.Dir().Read("dziennik.db.uszkodzony"), "not a database");
+    EXPECT_NE(page.find("odłożono jako dziennik.db.uszkodzony"), std::string::npos);
     EXPECT_EQ(d.Read(std::string("nowy/") + kReportCsvName).substr(0, 3), "\xEF\xBB\xBF");
 
     // An output folder that cannot be made is a failure, said so.
     box.Dir().Write("plik", "x");
     std::ostringstream err2;
-    EXPECT_EQ(WriteProgressReport(box.Root() / "prgst6.stt", box.Root() / "plik" / "raport", std::time(nullptr), out,
-                                  err2),
-              1);
+    EXPECT_EQ(WriteChildReport(child, box.Root() / "plik" / "raport", std::time(nullptr), out, err2), 1);
     EXPECT_NE(err2.str().find("nie udało się"), std::string::npos);
 }

@@ -11,7 +11,7 @@
 #include "tests/TestSupport.h"
 #include "tools/datagen/DataTree.h"
 #include "tools/datagen/Frication.h"
-#include "tools/datagen/FeedbackPhrases.h"
+#include "core/FeedbackPhrases.h"
 #include "tools/datagen/Music.h"
 #include "tools/datagen/Speech.h"
 #include "platform/WaveFile.h"

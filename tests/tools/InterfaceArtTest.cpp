@@ -18,6 +18,7 @@
 #include "core/SoundCodes.h"
 #include "games/train/CPocPudlo.h"
 #include "games/train/CPocRegal.h"
+#include "tests/games/conveyor/ConveyorTestSupport.h"
 #include "graphics/CDisplay.h"
 #include "graphics/CTransBitmap.h"
 #include "graphics/CTransFont.h"
@@ -277,7 +278,7 @@ TEST_F(GeneratedInterface, SummaryWindowShowsItsBorderRightAtTheCutEdge)
     }
 }
 
-TEST_F(GeneratedInterface, MemoryCardBacksAreSquareAndFramedLikeTheFaces)
+TEST_F(GeneratedInterface, MemoryCardBacksAreSquareWithASoftRimNotAHardBlackEdge)
 {
     for (const UiMode& m : UiModes()) {
         const std::string name = std::string("Data\\Intf\\Spec\\") + m.prefix + "mem_blkcard0.xji";
@@ -286,10 +287,13 @@ TEST_F(GeneratedInterface, MemoryCardBacksAreSquareAndFramedLikeTheFaces)
         SCOPED_TRACE(name);
         const std::unique_ptr<Bitmap> back = LoadJpegFile(name);
         const int w = back->Width(), h = back->Height();
-        // The faces' frame: one black pixel all round, the corners included.
+        // A coloured rim all round, the corners included: square like the
+        // faces, but no hard black line.
         for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1},
-                                   std::pair{w / 2, 0}, std::pair{0, h / 2}})
-            EXPECT_LT(Distance(back->GetPixel(x, y), clBlack), 40) << x << "," << y;
+                                   std::pair{w / 2, 0}, std::pair{0, h / 2}}) {
+            EXPECT_GT(Distance(back->GetPixel(x, y), clBlack), 60) << x << "," << y;
+            EXPECT_GT(Distance(back->GetPixel(x, y), clWhite), 60) << x << "," << y;
+        }
         // No white corner of a rounded card just inside the frame.
         for (const auto& [x, y] : {std::pair{1, 1}, std::pair{w - 2, 1}, std::pair{1, h - 2}, std::pair{w - 2, h - 2}})
             EXPECT_GT(Distance(back->GetPixel(x, y), clWhite), 60) << x << "," << y;
@@ -500,14 +504,62 @@ TEST_F(GeneratedInterface, TrainLabelsKeepAccentsClearOfTheLineAbove)
     SetDisplay(800, 600);
 }
 
+namespace {
+
+// A label's plate in a picture: the white reaching out from a point on it,
+// along its row and its column.
+TRect PlateAround(const Bitmap& plain, TPoint p)
+{
+    auto white = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < plain.Width() && y < plain.Height() && Distance(plain.GetPixel(x, y), clWhite) < 40;
+    };
+    if (!white(p.x, p.y))
+        return {};
+    TRect r{p.x, p.y, p.x, p.y};
+    while (white(r.left - 1, p.y))
+        --r.left;
+    while (white(r.right + 1, p.y))
+        ++r.right;
+    while (white(p.x, r.top - 1))
+        --r.top;
+    while (white(p.x, r.bottom + 1))
+        ++r.bottom;
+    return r;
+}
+
+// The smallest rectangle (right and bottom inclusive) holding every pixel
+// of within where two pictures differ; empty when none does.
+TRect InkBetween(const Bitmap& plain, const Bitmap& labelled, TRect within)
+{
+    TRect ink{within.right, within.bottom, -1, -1};
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x)
+            if (labelled.GetPixel(x, y) != plain.GetPixel(x, y))
+                ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x), std::max(ink.bottom, y)};
+    return ink;
+}
+
+// The ink keeps off the plate's edge on every side.
+void ExpectOnPlate(TRect ink, TRect plate)
+{
+    ASSERT_GE(ink.right, 0) << "no ink";
+    EXPECT_GT(ink.left, plate.left);
+    EXPECT_LT(ink.right, plate.right);
+    EXPECT_GT(ink.top, plate.top);
+    EXPECT_LT(ink.bottom, plate.bottom);
+}
+
+const struct {
+    int width, height;
+} kModes[] = {{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
+
+}  // namespace
+
 TEST_F(GeneratedInterface, TrainLabelsStayOnTheirPlatesInEveryMode)
 {
     // Every box with its own picture and every sound's label, the widest and
     // the two-line ones included: the label's ink keeps off the plate's edge.
-    const struct {
-        int width, height;
-    } modes[] = {{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
-    for (const auto& m : modes) {
+    for (const auto& m : kModes) {
         SetDisplay(m.width, m.height);
         ASSERT_TRUE(LoadGlobalFonts(Display().Mode()));
         CPocRegal shelf(0, 0);
@@ -518,22 +570,8 @@ TEST_F(GeneratedInterface, TrainLabelsStayOnTheirPlatesInEveryMode)
             plain.Fill(clBlack);
             box.Key = 0;
             plain.Draw(box.X(), box.Y(), *box.Picture());
-            // The plate: the white reaching out from the label point.
-            const TPoint p = box.LabelPoint();
-            auto white = [&](int x, int y) {
-                return x >= 0 && y >= 0 && x < plain.Width() && y < plain.Height() &&
-                       Distance(plain.GetPixel(x, y), clWhite) < 40;
-            };
-            ASSERT_TRUE(white(p.x, p.y)) << m.width << "x" << m.height << " box " << k;
-            int left = p.x, right = p.x, top = p.y, bottom = p.y;
-            while (white(left - 1, p.y))
-                --left;
-            while (white(right + 1, p.y))
-                ++right;
-            while (white(p.x, top - 1))
-                --top;
-            while (white(p.x, bottom + 1))
-                ++bottom;
+            const TRect plate = PlateAround(plain, box.LabelPoint());
+            ASSERT_FALSE(plate.IsEmpty()) << m.width << "x" << m.height << " box " << k;
             for (int32_t sound : {GL_S, GL_SZ, GL_DZ, GL_DZZ, GL_ZRZ, GL_SS, GL_ZZ, GL_CC, GL_DZZZ}) {
                 SCOPED_TRACE(std::to_string(m.width) + "x" + std::to_string(m.height) + " box " +
                              std::to_string(k) + " sound " + std::to_string(sound));
@@ -541,20 +579,51 @@ TEST_F(GeneratedInterface, TrainLabelsStayOnTheirPlatesInEveryMode)
                 Bitmap labelled(m.width, m.height);
                 labelled.Fill(clBlack);
                 box.Draw(labelled);
-                int inkLeft = m.width, inkRight = -1, inkTop = m.height, inkBottom = -1;
-                for (int y = 0; y < m.height; ++y)
-                    for (int x = 0; x < m.width; ++x)
-                        if (labelled.GetPixel(x, y) != plain.GetPixel(x, y)) {
-                            inkLeft = std::min(inkLeft, x);
-                            inkRight = std::max(inkRight, x);
-                            inkTop = std::min(inkTop, y);
-                            inkBottom = std::max(inkBottom, y);
-                        }
-                ASSERT_GE(inkRight, 0);
-                EXPECT_GT(inkLeft, left);
-                EXPECT_LT(inkRight, right);
-                EXPECT_GT(inkTop, top);
-                EXPECT_LT(inkBottom, bottom);
+                ExpectOnPlate(InkBetween(plain, labelled, labelled.Bounds()), plate);
+            }
+        }
+    }
+    SetDisplay(800, 600);
+}
+
+TEST_F(GeneratedInterface, ConveyorPipeLabelsStayOnTheirPlatesWithASeparatorNotALetter)
+{
+    for (const auto& m : kModes) {
+        SetDisplay(m.width, m.height);
+        const CDisplay& d = Display();
+        ASSERT_TRUE(LoadGlobalFonts(d.Mode()));
+        CTransFont& font = FontRegular();
+        // Between the two spellings of a sound stands a small mark at
+        // mid-height, not a letter with an accent (the byte is Ŕ's).
+        Bitmap mark(100, font.LineHeight());
+        mark.Fill(clWhite);
+        Bitmap marked = mark;
+        font.DrawText(marked, marked.Bounds(), 255, clBlack, "\xC0");
+        const TRect dot = InkBetween(mark, marked, mark.Bounds());
+        ASSERT_GE(dot.right, 0);
+        EXPECT_LE(dot.bottom - dot.top + 1, font.LineHeight() / 5);
+        EXPECT_GT(dot.top, font.LineHeight() / 4);
+
+        // Every sound's name on every pipe's plate of the scene as the game
+        // lays it out (the 1280 x 960 area cuts 64 rows off its top).
+        Bitmap plain(d.AreaWidth(), d.AreaHeight());
+        plain.Fill(clBlack);
+        plain.Draw(0, d.Variant() == 16 ? -64 : 0, *LoadJpegFile("Data\\Intf\\Spec\\" + d.PrefixedName("Ttas.xji")));
+        const std::unique_ptr<CTasRury> pipes = ModePipes();
+        const int half = (pipes->Pipe(1).Left - pipes->Pipe(0).Left) / 2;
+        for (int32_t sound = GL_SZ; sound <= GL_DZZZ; sound <<= 1) {
+            for (int i = 0; i < pipes->Count(); ++i)
+                pipes->SetSound(i, sound);
+            Bitmap labelled = plain;
+            pipes->DrawLabels(labelled, font);
+            for (int i = 0; i < pipes->Count(); ++i) {
+                SCOPED_TRACE(std::to_string(m.width) + "x" + std::to_string(m.height) + " pipe " + std::to_string(i) +
+                             " sound " + std::to_string(sound));
+                const CTasRury::CRura& pipe = pipes->Pipe(i);
+                const TRect plate = PlateAround(plain, {pipe.Centre(), pipes->Line() - font.LineHeight() / 2});
+                ASSERT_FALSE(plate.IsEmpty());
+                ExpectOnPlate(InkBetween(plain, labelled, {pipe.Centre() - half, 0, pipe.Centre() + half, pipes->Line()}),
+                              plate);
             }
         }
     }

@@ -5,7 +5,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "tools/datagen/FeedbackPhrases.h"
+#include "core/FeedbackPhrases.h"
 #include "tools/datagen/Music.h"
 #include "tools/datagen/ParallelFor.h"
 #include "tools/datagen/PictureFiles.h"
@@ -41,9 +41,15 @@ SpeechVoice ModelWordVoice()
     return SpeechVoice{80, 50, 1.5};
 }
 
-std::string TwoDigits(int n)
+// "g07.pw": the kind's letter and two digits. Built by appending, since GCC 12
+// at -O3 warns falsely (-Wrestrict) where a literal is put before a string.
+std::string FeedbackFileName(char kind, int n)
 {
-    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+    std::string name(1, kind);
+    name += static_cast<char>('0' + n / 10);
+    name += static_cast<char>('0' + n % 10);
+    name += ".pw";
+    return name;
 }
 
 }  // namespace
@@ -113,9 +119,9 @@ void WriteFeedbackRecordings(const fs::path& root, unsigned threads)
     // Praise sounds bright and a little quicker; reproach calm and kind. The
     // pitch moves a bit from phrase to phrase so that repeats sound less mechanical.
     for (int i = 0; i < kPraiseCount; ++i)
-        jobs.push_back({"g" + TwoDigits(i) + ".pw", PraisePhrases()[i], {150, 62 + (i % 4) * 4}});
+        jobs.push_back({FeedbackFileName('g', i), PraisePhrases()[i], {150, 62 + (i % 4) * 4}});
     for (int i = 0; i < kReproachCount; ++i)
-        jobs.push_back({"b" + TwoDigits(i) + ".pw", ReproachPhrases()[i], {130, 52 + (i % 3) * 3}});
+        jobs.push_back({FeedbackFileName('b', i), ReproachPhrases()[i], {130, 52 + (i % 3) * 3}});
     ParallelFor(
         jobs.size(), threads, [] { return 0; },
         [&](int, std::size_t i) { Write(root / kInterfaceSoundDir / jobs[i].name, SpokenWave(jobs[i].text, jobs[i].voice)); });

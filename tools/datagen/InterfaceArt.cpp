@@ -20,8 +20,11 @@ void GenerateAll(InterfaceWriter& out, const std::filesystem::path& programDir)
         GenerateSuction(out, m);
         GenerateAbout(out, m);
         GenerateForklift(out, m);
+        GenerateArrows(out, m);
+        GenerateVoice(out, m);
     }
     GenerateScreens(out);
+    GenerateChildren(out);
     WriteFontCollectionFile(ProgramFile(programDir, kFontCollectionPath));
     const auto missing = out.Missing();
     if (!missing.empty())

@@ -18,6 +18,8 @@ struct ButtonLook {
 
 ButtonLook LookOf(const std::string& base)
 {
+    if (IsChildrenButton(base))
+        return {ChildrenButtonColour(base), base == "dz_lewo" || base == "dz_prawo"};
     if (base == "stop" || base == "rrec")
         return {Hex(0xF0483E), base == "rrec"};
     if (base == "pomoc")
@@ -32,6 +34,10 @@ ButtonLook LookOf(const std::string& base)
         return {Hex(0x3B7BE8), true};
     if (base == "dalej" || base == "wstecz")
         return {Hex(0x3C9BEF), true};
+    if (base == "tak")
+        return {Hex(0x2DA858), true};
+    if (base == "usun")
+        return {Hex(0x9A8F84), true};
     return {Hex(0xFF9A3C), true};
 }
 
@@ -42,7 +48,9 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     UiTextStyle text;
     text.fill = Hex(0xFFFFFF);
-    if (base == "stop") {
+    if (IsChildrenButton(base)) {
+        DrawChildrenButtonGlyph(cr, base, cx, cy);
+    } else if (base == "stop") {
         // The word stays well inside the white rim: the rim's flats lie
         // about 0.36 of the button from the centre.
         text.size = s * 0.29;
@@ -100,6 +108,21 @@ void Glyph(cairo_t* cr, const std::string& base, double cx, double cy, double s)
         cairo_set_line_width(cr, s * 0.05);
         cairo_stroke_preserve(cr);
         cairo_fill(cr);
+    } else if (base == "tak") {
+        // A tick: keep this take.
+        cairo_move_to(cr, cx - s * 0.2, cy + s * 0.01);
+        cairo_line_to(cr, cx - s * 0.05, cy + s * 0.17);
+        cairo_line_to(cr, cx + s * 0.22, cy - s * 0.16);
+        cairo_set_line_width(cr, s * 0.1);
+        cairo_stroke(cr);
+    } else if (base == "usun") {
+        // A cross: take the recording away.
+        cairo_move_to(cr, cx - s * 0.16, cy - s * 0.16);
+        cairo_line_to(cr, cx + s * 0.16, cy + s * 0.16);
+        cairo_move_to(cr, cx + s * 0.16, cy - s * 0.16);
+        cairo_line_to(cr, cx - s * 0.16, cy + s * 0.16);
+        cairo_set_line_width(cr, s * 0.09);
+        cairo_stroke(cr);
     } else if (base == "up" || base == "down") {
         const double d = base == "up" ? -1 : 1;
         cairo_move_to(cr, cx - s * 0.26, cy - d * s * 0.12);
@@ -180,41 +203,27 @@ void DrawButton(UiCanvas& c, const std::string& base, ButtonState state)
     Glyph(cr, base, w / 2, h / 2 + press, std::min(w, h));
 }
 
+} // namespace
+
 // The library pictures of an image button: each state opaque where the mask
 // is white and white elsewhere, the mask white where the button is opaque.
 void WriteButton(InterfaceWriter& out, const std::string& base)
 {
     const UiSize size = ButtonSize(base);
-    Bitmap mask(size.width, size.height);
-    bool maskDone = false;
+    Bitmap mask;
     const std::pair<ButtonState, const char*> states[] = {
         {ButtonState::Normal, "_D"}, {ButtonState::Hover, "_A"}, {ButtonState::Pressed, "_"}};
     for (const auto& [state, suffix] : states) {
         UiCanvas c(size.width, size.height);
         DrawButton(c, base, state);
-        // The mask is the drawing's cover in grey, so that the program lays
-        // the button's soft edge over any background; the picture keeps the
-        // pure colour of every covered pixel, and white where nothing is.
-        Bitmap onBlack = c.Over(clBlack);
-        Bitmap picture(size.width, size.height);
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x) {
-                const int a = c.AlphaAt(x, y);
-                if (a == 0) {
-                    picture.SetPixel(x, y, clWhite);
-                    continue;
-                }
-                const TColor p = onBlack.GetPixel(x, y);
-                auto un = [a](unsigned v) { return std::min(255u, (v * 255 + a / 2) / a); };
-                picture.SetPixel(x, y, RGB(un(GetRValue(p)), un(GetGValue(p)), un(GetBValue(p))));
-                if (!maskDone)
-                    mask.SetPixel(x, y, RGB(a, a, a));
-            }
-        maskDone = true;
+        Bitmap picture;
+        LibraryPicture(c, picture, state == ButtonState::Normal ? &mask : nullptr);
         out.Library(base + suffix, picture);
     }
     out.Library(base + "_M", mask);
 }
+
+namespace {
 
 // A check button chip on the panel colour: unchecked white with a coloured
 // rim, checked filled with a tick.
@@ -327,8 +336,16 @@ void WriteScrollThumb(InterfaceWriter& out)
 {
     const UiSize size = ButtonSize("scroll");
     UiCanvas c(size.width, size.height);
-    GlossyBox(c.Cr(), 1, 1, size.width - 2, size.height - 2, size.height / 2.0 - 1, Hex(0xFFC065), Hex(0xF08A24),
-              Hex(0xA8561A), 1.2);
+    // A handle with a grip rather than a pill: it slides in the track the
+    // recording tab's panel draws for it.
+    GlossyBox(c.Cr(), 1, 1, size.width - 2, size.height - 2, 3.5, Hex(0xFFC065), Hex(0xF08A24), Hex(0xA8561A), 1.2);
+    for (const double y : {size.height * 0.38, size.height * 0.62}) {
+        cairo_move_to(c.Cr(), size.width * 0.3, y);
+        cairo_line_to(c.Cr(), size.width * 0.7, y);
+    }
+    SetColour(c.Cr(), Hex(0xA8561A, 0.8));
+    cairo_set_line_width(c.Cr(), 1.2);
+    cairo_stroke(c.Cr());
     Bitmap thumb(size.width, size.height);
     Bitmap mask(size.width, size.height);
     const Bitmap colour = c.Over(clBlack);
@@ -349,6 +366,32 @@ void WriteScrollThumb(InterfaceWriter& out)
 }
 
 } // namespace
+
+void LibraryPicture(const UiCanvas& c, Bitmap& picture, Bitmap* mask)
+{
+    // The mask is the drawing's cover in grey, so that the program lays the
+    // button's soft edge over any background; the picture keeps the pure
+    // colour of every covered pixel, and white where nothing is.
+    const Bitmap onBlack = c.Over(clBlack);
+    picture = Bitmap(c.Width(), c.Height());
+    if (mask != nullptr)
+        *mask = Bitmap(c.Width(), c.Height());
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x) {
+            const int a = c.AlphaAt(x, y);
+            if (a == 0) {
+                picture.SetPixel(x, y, clWhite);
+                continue;
+            }
+            const TColor p = onBlack.GetPixel(x, y);
+            auto un = [a](unsigned v) { return std::min(255u, (v * 255 + a / 2) / a); };
+            picture.SetPixel(x, y, RGB(un(GetRValue(p)), un(GetGValue(p)), un(GetBValue(p))));
+            if (mask != nullptr)
+                mask->SetPixel(x, y, RGB(a, a, a));
+        }
+}
+
+Bitmap MenuCaption(UiSize size, const std::string& text) { return Caption(size, text); }
 
 // A white pointing hand with a dark outline, drawn without smoothing: the
 // cursor loader treats the corner's magenta as see-through, and soft edges
@@ -394,7 +437,7 @@ Bitmap HandCursor()
 
 void GenerateLibrary(InterfaceWriter& out)
 {
-    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
+    for (const char* base : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz", "tak", "usun"})
         WriteButton(out, base);
 
     struct Check {
@@ -413,6 +456,7 @@ void GenerateLibrary(InterfaceWriter& out)
         {"C", "C", 0x2DB360, true},            {"DZ", "DZ", 0x2DB360, true},
         {"SS", "Ś", 0x9A63E8, true},           {"ZZZ", "Ź", 0x9A63E8, true},
         {"CC", "Ć", 0x9A63E8, true},           {"DZZZ", "DŹ", 0x9A63E8, true},
+        {"slowa", "słowa", 0x4D8DF5, false},   {"zwroty", "zwroty", 0x4D8DF5, false},
     };
     for (bool large : {false, true}) {
         const std::string prefix = large ? "b_" : "s_";

@@ -124,8 +124,9 @@ void Factory(cairo_t* cr, const UiMode& m, const UiConveyor& l)
             cairo_fill(cr);
         }
         // The mouth: a wide collar just above the line (the cans vanish
-        // under it), carrying the white plate the game writes the sound on.
-        const double collarTop = line - 46 * s;
+        // under it), carrying the white plate the game writes the sound on,
+        // as tall as a line of the label font with its accents.
+        const double collarTop = line - 56 * s;
         RoundedRectPath(cr, x - 10 * s, collarTop, pw + 20 * s, line - collarTop + 2 * s, 8 * s);
         CylinderAcross(cr, x - 10 * s, pw + 20 * s, Darker(c, 0.05));
         cairo_fill_preserve(cr);

@@ -114,7 +114,11 @@ void RasteriseFont(const UiFontSpec& spec, CTransFont& font)
     const int descent = std::max(static_cast<int>(std::ceil(-h.face->size->metrics.descender / 64.0)),
                                  static_cast<int>(std::ceil(spec.pixelSize * 0.28)));
     for (int b = 0x20; b <= 0xFF; ++b) {
-        const char32_t c = CharacterOf(static_cast<unsigned char>(b));
+        // The byte 0xC0 (the letter Ŕ, which Polish does not use) stands
+        // between the two spellings of a sound in its name ("RZ", "Ż"): a
+        // middle dot with a little room either side, not a letter.
+        const bool separator = b == 0xC0;
+        const char32_t c = separator ? U'\u00B7' : CharacterOf(static_cast<unsigned char>(b));
         if (c == 0)
             continue;
         const FT_UInt index = FT_Get_Char_Index(h.face, c == 0xA0 ? 0x20 : c);
@@ -124,6 +128,11 @@ void RasteriseFont(const UiFontSpec& spec, CTransFont& font)
         const FT_GlyphSlot g = h.face->glyph;
         Rendered r{static_cast<unsigned char>(b), g->bitmap_left, g->bitmap_top, static_cast<int>(g->bitmap.width),
                    static_cast<int>(g->bitmap.rows), static_cast<int>((g->advance.x + 32) >> 6), {}};
+        if (separator) {
+            const int room = static_cast<int>(std::lround(spec.pixelSize * 0.1));
+            r.left += room;
+            r.advance += 2 * room;
+        }
         r.pixels.resize(static_cast<std::size_t>(r.width) * r.rows);
         for (int y = 0; y < r.rows; ++y)
             for (int x = 0; x < r.width; ++x)

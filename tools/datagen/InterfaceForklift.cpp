@@ -409,12 +409,12 @@ void TextBox(cairo_t* cr, const UiMode& m, UiSize size)
 void PictureBox(cairo_t* cr, const UiMode& m, UiSize size)
 {
     const double w = size.width, body = S(m, 145);
-    const TRect win{FromMode16Rounded(m, 26), FromMode16Rounded(m, 11), FromMode16Rounded(m, 149),
-                    FromMode16Rounded(m, 138)};
+    const UiRect r = ForkliftPictureWindow(m);
+    const TRect win{r.left, r.top, r.right, r.bottom};
     SoftShadow(cr, S(m, 4), body - S(m, 6), w - S(m, 8), size.height - body + S(m, 4), S(m, 4), S(m, 2), 0.3);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     RoundedRectPath(cr, S(m, 2), S(m, 2), w - S(m, 4), body - S(m, 2), S(m, 8));
-    RoundedRectPath(cr, win.left, win.top, win.Width(), win.Height(), S(m, 8));
+    RoundedRectPath(cr, win.left, win.top, win.Width(), win.Height(), ForkliftWindowRadius(m));
     VerticalGradient(cr, 0, body, Hex(0xF6C46C), Hex(0xDB9A3E));
     cairo_fill_preserve(cr);
     SetColour(cr, Hex(0x8F5A27));

@@ -1,5 +1,6 @@
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
+#include "tools/datagen/InterfaceParts.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 #include "games/forklift/CWidWozek.h"
 #include "games/suction/CPssEkranikRes.h"
 #include "games/suction/CPssRamka.h"
+#include "core/MainMenuLayout.h"
 #include "graphics/CDisplay.h"
 
 const std::array<UiMode, 3>& UiModes()
@@ -106,6 +108,7 @@ UiTrainPoint MemoryPanelPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{42, 211} : m.mode == 4 ? UiTrainPoint{54, 270} : UiTrainPoint{68, 338};
 }
+double MemoryPanelRadius(const UiMode& m) { return 22 * m.scale; }
 UiSize MemoryFigureSize(const UiMode& m) { return {FromMode16(m, 220), FromMode16(m, 340)}; }
 UiTrainPoint MemoryFigurePlace(const UiMode& m) { return {FromMode16(m, 107), FromMode16(m, 540)}; }
 int MemoryPanelFrameBottom(const UiMode& m)
@@ -140,12 +143,15 @@ UiSize ForkliftTruckSize(const UiMode& m, int index)
     return Design16(m, design[index].width, design[index].height);
 }
 
-UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 276), FromMode16Rounded(m, 84)}; }
+// Narrow enough that the plates at their homes keep inside the cork board
+// and the drop places beside the screens keep clear of it; the widest word
+// (196 of 240 in the 1280 design) still has room on it.
+UiSize SuctionPlateSize(const UiMode& m) { return {FromMode16Rounded(m, 240), FromMode16Rounded(m, 84)}; }
 // The written word is centred on the whole plate picture and its capitals sit
 // in the upper part of their line: the face is raised so that they look
 // centred on it, with the shadow below.
 UiSpan SuctionPlateFace(const UiMode& m) { return {FromMode16Rounded(m, 8), FromMode16Rounded(m, 74)}; }
-UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 336), FromMode16Rounded(m, 140)}; }
+UiSize SuctionHighlightSize(const UiMode& m) { return {FromMode16Rounded(m, 300), FromMode16Rounded(m, 140)}; }
 
 UiRect SuctionScreen(const UiMode& m, int k)
 {
@@ -165,24 +171,46 @@ UiTrainPoint SuctionPlateHome(const UiMode& m, int k)
     return {p.x, p.y};
 }
 
+// A thin casing: the window keeps as much of the picture as the narrowest
+// crops of the other games do.
+double SuctionCasingBorder(const UiMode& m) { return 8 * m.scale; }
+double SuctionWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
+UiRect ForkliftPictureWindow(const UiMode& m)
+{
+    return {FromMode16Rounded(m, 26), FromMode16Rounded(m, 11), FromMode16Rounded(m, 149), FromMode16Rounded(m, 138)};
+}
+double ForkliftWindowRadius(const UiMode& m) { return 8 * m.scale; }
+
 UiSize ZoomFrameSize(const UiMode& m) { return m.mode == 2 ? UiSize{298, 224} : UiSize{396, 298}; }
 UiSize ZoomWindowSize(const UiMode& m) { return m.mode == 2 ? UiSize{240, 180} : UiSize{320, 240}; }
 UiTrainPoint ZoomWindowPlace(const UiMode& m) { return m.mode == 2 ? UiTrainPoint{29, 22} : UiTrainPoint{38, 29}; }
+double ZoomWindowRadius(const UiMode& m) { return 16 * ZoomFrameSize(m).width / 396.0; }
 
 UiSize MenuTabSize(const UiMode& m) { return {FromMode4Rounded(m, 240), FromMode4Rounded(m, 560)}; }
 UiTrainPoint MenuTabPlace(const UiMode& m)
 {
     return m.mode == 2 ? UiTrainPoint{526, 77} : m.mode == 4 ? UiTrainPoint{674, 99} : UiTrainPoint{842, 124};
 }
+UiRect MenuPanel(const UiMode& m)
+{
+    const TRect r = MainMenuLayout(DisplayOf(m)).panel;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+const CDisplay& MenuDisplay(const UiMode& m) { return DisplayOf(m); }
+
 UiSize SpeakerSize(const UiMode& m) { return m.mode == 2 ? UiSize{44, 44} : UiSize{56, 56}; }
 
 UiSize ButtonSize(const std::string& base)
 {
+    if (IsChildrenButton(base))
+        return ChildrenButtonSize(base);
     if (base == "stop" || base == "pomoc" || base == "dalej" || base == "wstecz")
         return {64, 60};
     if (base == "start" || base == "wyjdz" || base == "oprogramie")
         return {80, 60};
-    if (base == "rrec" || base == "rodtworz" || base == "rstop")
+    if (base == "rrec" || base == "rodtworz" || base == "rstop" || base == "tak" || base == "usun")
         return {60, 56};
     if (base == "up" || base == "down")
         return {28, 28};
@@ -278,6 +306,8 @@ std::vector<InterfaceFile> InterfaceFileTable()
         const std::string back = spec + m.backdrop;
         for (int k = 0; k <= 6; ++k)
             add(back + "mT" + std::to_string(k) + ".xji", k == 0 ? backdrop : MenuTabSize(m));
+        const UiRect panel = MenuPanel(m);
+        add(back + "mNagr.xji", {panel.right - panel.left, panel.bottom - panel.top});
         add(back + "Tpociag.xji", backdrop);
         add(back + "Tmem3.xji", backdrop);
         for (int k = 0; k < 6; ++k)
@@ -330,6 +360,9 @@ std::vector<InterfaceFile> InterfaceFileTable()
         pair(obj + "pss_pod", ".xji", SuctionHighlightSize(m));
         add(back + "oprogT.xji", backdrop);
         add(obj + "oprog_log.xji", AboutLogoSize(m));
+        AddArrowFiles(files, m);
+        add(back + "glosT.xji", backdrop);
+        pair(obj + "glos_ikony", ".xbi", VoiceIconStripSize(m));
     }
     add(spec + "R5_pss_snieg.xji", kSuctionSnowSize);
     add("Data\\Intf\\QW6_Splash.xji", {600, 348});
@@ -340,12 +373,12 @@ std::vector<InterfaceFile> InterfaceFileTable()
     add(spec + "mKom_kp.xji", {420, 250});
 
     auto library = [&](const std::string& name, UiSize s) { files.push_back({name, s.width, s.height, true}); };
-    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz"})
+    for (const char* b : {"stop", "pomoc", "start", "wyjdz", "oprogramie", "rrec", "rodtworz", "rstop", "up", "down", "dalej", "wstecz", "tak", "usun"})
         for (const char* suffix : {"_A", "_D", "_", "_M"})
             library(std::string(b) + suffix, ButtonSize(b));
     for (bool large : {false, true}) {
         const std::string p = large ? "b_" : "s_";
-        for (const char* name : {"malo", "srednio", "duzo", "naglos", "srodglos", "wyglos"})
+        for (const char* name : {"malo", "srednio", "duzo", "naglos", "srodglos", "wyglos", "slowa", "zwroty"})
             for (const char* suffix : {"_A", "_D"})
                 library(p + name + suffix, CheckButtonSize(large, false));
         for (const char* name : {"SZ", "ZZ", "CZ", "DZZ", "S", "Z", "C", "DZ", "SS", "ZZZ", "CC", "DZZZ"})
@@ -359,5 +392,6 @@ std::vector<InterfaceFile> InterfaceFileTable()
     library("scroll_D", ButtonSize("scroll"));
     library("scroll_M", ButtonSize("scroll"));
     library("REKA1", kHandCursorSize);
+    AddChildrenFiles(files);
     return files;
 }

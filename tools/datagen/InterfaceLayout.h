@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CDisplay;
+
 struct UiMode {
     int mode;             // 2, 4 or 16
     const char* prefix;   // object pictures: "R2_", "R3_", "R5_"
@@ -30,6 +32,9 @@ int FromMode4Rounded(const UiMode& m, int v);
 struct UiSize {
     int width;
     int height;
+};
+struct UiRect {
+    int left, top, right, bottom;
 };
 
 // The program's hand cursor "REKA1": a 24-bit picture whose corner colour is
@@ -61,6 +66,8 @@ UiBoxPlace TrainBox(const UiMode& m, int k);
 UiSize MemoryCardSize(const UiMode& m);
 UiSize MemoryPanelSize(const UiMode& m);
 UiTrainPoint MemoryPanelPlace(const UiMode& m);
+// The rounded corners of the panel's window, in its frame and its mask.
+double MemoryPanelRadius(const UiMode& m);
 UiSize MemoryFigureSize(const UiMode& m);
 UiTrainPoint MemoryFigurePlace(const UiMode& m);
 // The lowest row of the word panel's frame and its shadow: the figure below
@@ -93,6 +100,9 @@ UiSize ForkliftPictureBoxSize(const UiMode& m);
 UiSize ForkliftTextHighlightSize(const UiMode& m);
 UiSize ForkliftPictureHighlightSize(const UiMode& m);
 UiSize ForkliftTruckSize(const UiMode& m, int index);
+// The picture box's window (the game's, in box coordinates) and its corners.
+UiRect ForkliftPictureWindow(const UiMode& m);
+double ForkliftWindowRadius(const UiMode& m);
 // Suction cups: the word plate (its suction cups along the top, a shadow
 // under it; its face spans the rows SuctionPlateFace gives), the hint
 // highlight around it, the snow picture (one for every mode), and the screen
@@ -105,24 +115,34 @@ struct UiSpan {
 UiSpan SuctionPlateFace(const UiMode& m);
 UiSize SuctionHighlightSize(const UiMode& m);
 constexpr UiSize kSuctionSnowSize{320, 240};
-struct UiRect {
-    int left, top, right, bottom;
-};
 UiRect SuctionScreen(const UiMode& m, int k);
 UiTrainPoint SuctionDock(const UiMode& m, int k);
 UiTrainPoint SuctionPlateHome(const UiMode& m, int k);
+// The casing's frame inside a screen's rectangle and the rounded corners of
+// the window it leaves: the word picture shows through that window.
+double SuctionCasingBorder(const UiMode& m);
+double SuctionWindowRadius(const UiMode& m);
 
 // Picture zoom: frame size and the window inside it (modes 2 and 4 only;
 // the 1280-wide mode uses the "R3_" pictures).
 UiSize ZoomFrameSize(const UiMode& m);
 UiSize ZoomWindowSize(const UiMode& m);
 UiTrainPoint ZoomWindowPlace(const UiMode& m);
+double ZoomWindowRadius(const UiMode& m);
+// How far inside the zoom's and the memory panel's windows their masks begin:
+// the word picture's one-pixel outline stays under the frame.
+constexpr double WordWindowInset() { return 3; }
 
 // Main menu: the tab strip and its place, the logo (designed for 1280).
 UiSize MenuTabSize(const UiMode& m);
 UiTrainPoint MenuTabPlace(const UiMode& m);
 constexpr UiSize kLogoSize{200, 400};
 UiSize SpeakerSize(const UiMode& m);
+// The inside of the choices panel in the mode's background picture: the
+// recording tab's own panel picture covers it.
+UiRect MenuPanel(const UiMode& m);
+// The display the mode's menu pictures are made for.
+const CDisplay& MenuDisplay(const UiMode& m);
 
 // About screen: the logo above the information block, and the places (in
 // the mode's background picture) of the logo, the block's first line and
@@ -131,6 +151,17 @@ UiSize AboutLogoSize(const UiMode& m);
 UiTrainPoint AboutLogoPlace(const UiMode& m);
 int AboutVersionTop(const UiMode& m);
 UiTrainPoint AboutStopPlace(const UiMode& m);
+
+// The on-screen arrows (library pictures), the glow round one of them and
+// the star of a right answer's burst; their files in the table.
+UiSize ArrowButtonSize(const UiMode& m);
+UiSize ArrowGlowSize(const UiMode& m);
+UiSize StarSize(const UiMode& m);
+struct InterfaceFile;
+void AddArrowFiles(std::vector<InterfaceFile>& files, const UiMode& m);
+// Voice screen: the strip of its row icons (the screen's own layout gives
+// the rest).
+UiSize VoiceIconStripSize(const UiMode& m);
 
 // Library pictures: image buttons, check buttons and small widgets.
 UiSize ButtonSize(const std::string& base);

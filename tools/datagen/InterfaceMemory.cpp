@@ -10,10 +10,6 @@
 
 namespace {
 
-// The panel's rounded corners, shared by the frame in the background and
-// the mask the word picture is laid through.
-double PanelRadius(const UiMode& m) { return 22 * m.scale; }
-
 void DrawTable(UiCanvas& c, const UiMode& m)
 {
     cairo_t* cr = c.Cr();
@@ -67,7 +63,7 @@ void DrawTable(UiCanvas& c, const UiMode& m)
     // The word panel: a golden frame around a soft sky.
     const UiTrainPoint pp = MemoryPanelPlace(m);
     const UiSize ps = MemoryPanelSize(m);
-    const double r = PanelRadius(m);
+    const double r = MemoryPanelRadius(m);
     const double rim = 12 * m.scale;
     SoftShadow(cr, pp.x - rim + 3 * s, pp.y - rim + 6 * s, ps.width + 2 * rim, ps.height + 2 * rim, r + rim, 6 * s, 0.18);
     RoundedRectPath(cr, pp.x - rim, pp.y - rim, ps.width + 2 * rim, ps.height + 2 * rim, r + rim);
@@ -79,6 +75,13 @@ void DrawTable(UiCanvas& c, const UiMode& m)
     RoundedRectPath(cr, pp.x, pp.y, ps.width, ps.height, r);
     VerticalGradient(cr, pp.y, pp.y + ps.height, Hex(0xBFE6FF), Hex(0xFFFFFF));
     cairo_fill(cr);
+    // A dark line just inside the frame, where the mask keeps the word
+    // picture's black outline out: the frame's edge, not a black square corner.
+    const double inset = WordWindowInset();
+    RoundedRectPath(cr, pp.x + inset / 2, pp.y + inset / 2, ps.width - inset, ps.height - inset, r - inset / 2);
+    SetColour(cr, Hex(0xB86A12));
+    cairo_set_line_width(cr, inset + 1);
+    cairo_stroke(cr);
     for (int i = 0; i < 7; ++i) {
         StarPath(cr, pp.x + ps.width * (0.12 + 0.13 * i), pp.y + ps.height * (0.15 + 0.08 * (i % 3)),
                  7 * m.scale, 3 * m.scale, 5);
@@ -96,21 +99,26 @@ void DrawTable(UiCanvas& c, const UiMode& m)
 
 Bitmap CardBack(UiSize size)
 {
-    // Square like the faces the game draws (the picture in a thin black
-    // frame), so that a card looks the same shape on both sides.
+    // Square like the faces the game draws, with a deep violet rim rather
+    // than a hard black line, and its stars and dots whole inside the thin
+    // white line round the middle: none is cut by an edge.
     UiCanvas c(size.width, size.height);
     cairo_t* cr = c.Cr();
     const double w = size.width, h = size.height, s = w / 70.0;
     cairo_rectangle(cr, 0, 0, w, h);
     VerticalGradient(cr, 0, h, Hex(0x8F6CF0), Hex(0x5B8DF5));
     cairo_fill(cr);
-    // Diagonal rows of little stars and dots.
-    for (int row = -2; row < 14; ++row)
-        for (int col = -2; col < 8; ++col) {
-            const double x = col * 14 * s + (row % 2) * 7 * s;
-            const double y = row * 10 * s;
+    const double inset = 5 * s;
+    const double star = 3.6 * s;
+    const double columns = 4, rows = 7;
+    const double stepX = (w - 2 * inset - 2 * star - 2 * s) / (columns - 0.5);
+    const double stepY = (h - 2 * inset - 2 * star - 2 * s) / (rows - 1);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < columns; ++col) {
+            const double x = inset + star + s + col * stepX + (row % 2) * stepX / 2;
+            const double y = inset + star + s + row * stepY;
             if ((row + col) % 2 == 0) {
-                StarPath(cr, x, y, 3.6 * s, 1.5 * s, 5);
+                StarPath(cr, x, y, star, 1.5 * s, 5);
                 SetColour(cr, Hex(0xFFE066, 0.85));
             } else {
                 cairo_arc(cr, x, y, 1.6 * s, 0, 2 * M_PI);
@@ -118,10 +126,14 @@ Bitmap CardBack(UiSize size)
             }
             cairo_fill(cr);
         }
-    // A thin white line just inside the edge, as on a playing card.
-    cairo_rectangle(cr, 4 * s, 4 * s, w - 8 * s, h - 8 * s);
+    // A thin white line inside the edge, as on a playing card, and the rim.
+    cairo_rectangle(cr, inset - 1.5 * s, inset - 1.5 * s, w - 2 * inset + 3 * s, h - 2 * inset + 3 * s);
     SetColour(cr, Hex(0xFFFFFF, 0.8));
     cairo_set_line_width(cr, 1.5 * s);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 1, 1, w - 2, h - 2);
+    SetColour(cr, Hex(0x4A2FA0));
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_arc(cr, w / 2, h / 2, 15 * s, 0, 2 * M_PI);
     SetColour(cr, Hex(0xFFFFFF));
@@ -133,9 +145,7 @@ Bitmap CardBack(UiSize size)
     q.size = 24 * s;
     q.fill = Hex(0x9A63E8);
     CentredText(cr, "?", w / 2, h / 2, q);
-    Bitmap back = c.Over(clWhite);
-    back.FrameRect(back.Bounds(), clBlack, 1);
-    return back;
+    return c.Over(clWhite);
 }
 
 } // namespace
@@ -152,7 +162,8 @@ void GenerateMemory(InterfaceWriter& out, const UiMode& m)
     UiCanvas mask(ps.width, ps.height);
     cairo_set_source_rgb(mask.Cr(), 0, 0, 0);
     cairo_paint(mask.Cr());
-    RoundedRectPath(mask.Cr(), 0, 0, ps.width, ps.height, PanelRadius(m));
+    const double inset = WordWindowInset();
+    RoundedRectPath(mask.Cr(), inset, inset, ps.width - 2 * inset, ps.height - 2 * inset, MemoryPanelRadius(m) - inset);
     cairo_set_source_rgb(mask.Cr(), 1, 1, 1);
     cairo_fill(mask.Cr());
     out.Picture(obj + "mem_wysM.xji", mask.Over(clBlack));

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/Bitmap.h"
 #include "tools/datagen/InterfaceLayout.h"
@@ -23,10 +25,37 @@ void GenerateSuction(InterfaceWriter& out, const UiMode& m);
 void GenerateScreens(InterfaceWriter& out);
 void GenerateAbout(InterfaceWriter& out, const UiMode& m);
 void GenerateForklift(InterfaceWriter& out, const UiMode& m);
+// The on-screen arrows, their hint glow and the star of the right answers.
+void GenerateArrows(InterfaceWriter& out, const UiMode& m);
+
+// A library picture of one state of a button drawn with alpha: pure colour
+// where the drawing covers, white elsewhere; with mask, its cover in grey.
+void LibraryPicture(const UiCanvas& drawing, Bitmap& picture, Bitmap* mask);
+
+void GenerateChildren(InterfaceWriter& out);
+
+// The library pictures of an image button, drawn by its base name.
+void WriteButton(InterfaceWriter& out, const std::string& base);
+
+// The children's profiles (InterfaceChildren.cpp): the menu's name plate,
+// the children's window, and the buttons of the window, which the button
+// drawing asks about by name.
+constexpr UiSize kChildrenWindowSize{520, 420};
+UiSize ChildPlateSize(const UiMode& m);
+bool IsChildrenButton(const std::string& base);
+UiSize ChildrenButtonSize(const std::string& base);
+UiColour ChildrenButtonColour(const std::string& base);
+void DrawChildrenButtonGlyph(cairo_t* cr, const std::string& base, double cx, double cy);
+void AddChildrenFiles(std::vector<InterfaceFile>& files);
+void GenerateVoice(InterfaceWriter& out, const UiMode& m);
 
 // Small icons shared by buttons and tabs, drawn in a box centred on (cx, cy).
-enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Speaker, SpeakerOff };
+enum class UiIcon { Train, Cup, Cards, Forklift, Conveyor, Microphone, Music, MusicOff };
 void DrawIcon(cairo_t* cr, UiIcon icon, double cx, double cy, double size);
+
+// A heading of the menu's panel, as the captions of the choices look, on the
+// panel's colour.
+Bitmap MenuCaption(UiSize size, const std::string& text);
 
 // A sky with soft clouds and rolling hills filling w x h, the backdrop of
 // the menu and the splash.

@@ -258,31 +258,49 @@ void DrawIcon(cairo_t* cr, UiIcon icon, double cx, double cy, double size)
         SetColour(cr, Hex(0xF0483E));
         cairo_fill(cr);
         break;
-    case UiIcon::Speaker:
-    case UiIcon::SpeakerOff:
-        cairo_move_to(cr, -40, -14);
+    case UiIcon::Music:
+    case UiIcon::MusicOff: {
+        // Two beamed quavers: coloured while the music plays, grey and
+        // crossed out with a red stroke while it is off.
+        const bool on = icon == UiIcon::Music;
+        const UiColour note = on ? Hex(0x9A63E8) : Hex(0x9A9AA8);
+        cairo_move_to(cr, -22, 26);
+        cairo_line_to(cr, -22, -28);
+        cairo_line_to(cr, 30, -40);
+        cairo_line_to(cr, 30, 14);
+        SetColour(cr, on ? Darker(note, 0.3) : Hex(0x6A6A78));
+        cairo_set_line_width(cr, 7);
+        cairo_stroke(cr);
+        cairo_move_to(cr, -22, -28);
+        cairo_line_to(cr, 30, -40);
+        cairo_line_to(cr, 30, -26);
         cairo_line_to(cr, -22, -14);
-        cairo_line_to(cr, 2, -36);
-        cairo_line_to(cr, 2, 36);
-        cairo_line_to(cr, -22, 14);
-        cairo_line_to(cr, -40, 14);
         cairo_close_path(cr);
-        filled(Hex(0x3B7BE8));
-        SetColour(cr, icon == UiIcon::Speaker ? Hex(0x2DB360) : Hex(0xF0483E));
-        cairo_set_line_width(cr, 8);
-        if (icon == UiIcon::Speaker) {
-            cairo_arc(cr, 6, 0, 18, -0.8, 0.8);
+        filled(note);
+        for (const double x : {-32.0, 20.0}) {
+            const double y = x < 0 ? 28 : 16;
+            cairo_save(cr);
+            cairo_translate(cr, x, y);
+            cairo_rotate(cr, -0.35);
+            cairo_scale(cr, 1.35, 1);
+            cairo_arc(cr, 0, 0, 10, 0, 2 * M_PI);
+            cairo_restore(cr);
+            filled(note);
+        }
+        if (!on) {
+            cairo_move_to(cr, -38, -38);
+            cairo_line_to(cr, 38, 38);
+            SetColour(cr, Hex(0xFFFFFF));
+            cairo_set_line_width(cr, 16);
             cairo_stroke(cr);
-            cairo_arc(cr, 6, 0, 34, -0.8, 0.8);
-            cairo_stroke(cr);
-        } else {
-            cairo_move_to(cr, 16, -16);
-            cairo_line_to(cr, 44, 16);
-            cairo_move_to(cr, 44, -16);
-            cairo_line_to(cr, 16, 16);
+            cairo_move_to(cr, -38, -38);
+            cairo_line_to(cr, 38, 38);
+            SetColour(cr, Hex(0xF0483E));
+            cairo_set_line_width(cr, 9);
             cairo_stroke(cr);
         }
         break;
+    }
     }
     cairo_restore(cr);
 }

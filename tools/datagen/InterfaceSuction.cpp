@@ -13,10 +13,6 @@ namespace {
 
 const unsigned kCasingColours[5] = {0xFF6B6B, 0x4D8DF5, 0x45C06A, 0xFFB020, 0xA77BF0};
 
-// The casing's frame inside the screen rectangle, in the mode's pixels.
-double CasingBorder(const UiMode& m) { return 13 * m.scale; }
-double WindowRadius(const UiMode& m) { return 12 * m.scale; }
-
 void Wall(cairo_t* cr, const UiMode& m, double w, double h)
 {
     const double s = m.scale;
@@ -53,11 +49,13 @@ void Wall(cairo_t* cr, const UiMode& m, double w, double h)
     cairo_fill(cr);
 }
 
-// The cork board on the right where the plates wait, under its heading.
+// The cork board on the right where the plates wait, under its heading:
+// its cork reaches round every plate's home, its frame keeps clear of the
+// drop places beside the screens.
 void Board(cairo_t* cr, const UiMode& m)
 {
     const double s = m.scale;
-    const double x = 764 * s, y = 92 * s, w = 500 * s, h = 590 * s;
+    const double x = 776 * s, y = 92 * s, w = 488 * s, h = 590 * s;
     SoftShadow(cr, x + 4 * s, y + 8 * s, w, h, 26 * s, 8 * s, 0.2);
     RoundedRectPath(cr, x - 12 * s, y - 12 * s, w + 24 * s, h + 24 * s, 30 * s);
     VerticalGradient(cr, y, y + h, Hex(0xD99A5B), Hex(0xB5743A));
@@ -116,14 +114,14 @@ void Television(cairo_t* cr, const UiMode& m, const UiRect& r, UiColour colour)
     RoundedRectPath(cr, x + 5 * s, y + 3 * s, w - 10 * s, 7 * s, 3.5 * s);
     SetColour(cr, Hex(0xFFFFFF, 0.45));
     cairo_fill(cr);
-    const double b = CasingBorder(m);
-    RoundedRectPath(cr, x + b - 2 * s, y + b - 2 * s, w - 2 * b + 4 * s, h - 2 * b + 4 * s, WindowRadius(m) + 2 * s);
+    const double b = SuctionCasingBorder(m);
+    RoundedRectPath(cr, x + b - 2 * s, y + b - 2 * s, w - 2 * b + 4 * s, h - 2 * b + 4 * s, SuctionWindowRadius(m) + 2 * s);
     SetColour(cr, Darker(colour, 0.5));
     cairo_fill(cr);
     // The window: see-through in the pair.
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    RoundedRectPath(cr, x + b, y + b, w - 2 * b, h - 2 * b, WindowRadius(m));
+    RoundedRectPath(cr, x + b, y + b, w - 2 * b, h - 2 * b, SuctionWindowRadius(m));
     cairo_fill(cr);
     cairo_restore(cr);
 }

@@ -381,10 +381,15 @@ void WriteZoom(InterfaceWriter& out, const UiMode& m, const std::string& obj)
     VerticalGradient(cr, 0, size.height * 0.5, Hex(0xFFFFFF, 0.5), Hex(0xFFFFFF, 0.0));
     cairo_fill(cr);
     // The window: white, the word picture is laid into it through its mask.
+    // The mask keeps the picture's outline (its outermost pixels) out, and
+    // the frame's dark rim reaches over them, so that no black line shows
+    // inside the rounded corners.
+    const double inset = WordWindowInset();
     RoundedRectPath(cr, at.x - 3 * s, at.y - 3 * s, win.width + 6 * s, win.height + 6 * s, 18 * s);
     SetColour(cr, Hex(0xB86A12));
     cairo_fill(cr);
-    RoundedRectPath(cr, at.x, at.y, win.width, win.height, 16 * s);
+    RoundedRectPath(cr, at.x + inset, at.y + inset, win.width - 2 * inset, win.height - 2 * inset,
+                    ZoomWindowRadius(m) - inset);
     SetColour(cr, Hex(0xFFFFFF));
     cairo_fill(cr);
     // A little magnifying glass badge on the corner.
@@ -410,7 +415,8 @@ void WriteZoom(InterfaceWriter& out, const UiMode& m, const std::string& obj)
     cairo_t* mr = mask.Cr();
     cairo_set_source_rgb(mr, 0, 0, 0);
     cairo_paint(mr);
-    RoundedRectPath(mr, 0, 0, win.width, win.height, 16 * s);
+    RoundedRectPath(mr, WordWindowInset(), WordWindowInset(), win.width - 2 * WordWindowInset(),
+                    win.height - 2 * WordWindowInset(), ZoomWindowRadius(m) - WordWindowInset());
     cairo_set_source_rgb(mr, 1, 1, 1);
     cairo_fill(mr);
     out.Picture(obj + "ZoomExObrM.xji", mask.Over(clBlack));

@@ -1,6 +1,6 @@
 // szeptaczki-datagen: makes the default data tree beside the program, so that
 // a fresh checkout runs as a finished game. Everything is made on this machine.
-#include <cctype>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,9 +35,9 @@ int Usage()
                  "usage: szeptaczki-datagen OUTDIR\n"
                  "         writes the default data tree under OUTDIR (OUTDIR/Data, OUTDIR/RESOURCE)\n"
                  "         and the desktop icons (OUTDIR/icons)\n"
-                 "       szeptaczki-datagen --contact-sheet FILE.png [FIRST [COUNT] | KEY...]\n"
-                 "         draws COUNT word pictures (default 40) from word FIRST, or the named\n"
-                 "         words, on one PNG page\n");
+                 "       szeptaczki-datagen --contact-sheets FOLDER [KEY...]\n"
+                 "         draws every word picture (or the named ones) as each game shows it,\n"
+                 "         in every display mode, on PNG pages in FOLDER\n");
     return 2;
 }
 
@@ -128,21 +128,23 @@ int Generate(const fs::path& outDir)
 int main(int argc, char** argv)
 {
     try {
-        if (argc >= 3 && std::string(argv[1]) == "--contact-sheet") {
+        if (argc >= 3 && std::string(argv[1]) == "--contact-sheets") {
             std::vector<DatagenWord> words = CatalogueWords();
-            if (argc > 3 && !std::isdigit(static_cast<unsigned char>(argv[3][0]))) {
-                // Named words only.
+            if (argc > 3) {
                 std::vector<DatagenWord> chosen;
-                for (int a = 3; a < argc; ++a)
-                    for (const DatagenWord& w : words)
-                        if (w.key == argv[a])
-                            chosen.push_back(w);
-                WriteContactSheet(argv[2], chosen, 0, static_cast<int>(chosen.size()));
-                return 0;
+                for (int a = 3; a < argc; ++a) {
+                    const auto it = std::find_if(words.begin(), words.end(),
+                                                 [&](const DatagenWord& w) { return w.key == argv[a]; });
+                    if (it == words.end()) {
+                        std::fprintf(stderr, "szeptaczki-datagen: no word %s\n", argv[a]);
+                        return 2;
+                    }
+                    chosen.push_back(*it);
+                }
+                words = std::move(chosen);
             }
-            const int first = argc > 3 ? std::atoi(argv[3]) : 0;
-            const int count = argc > 4 ? std::atoi(argv[4]) : 40;
-            WriteContactSheet(argv[2], words, first, count);
+            const auto pages = WriteContactSheets(argv[2], words, WorkerCount());
+            std::printf("%zu contact sheets of %zu words in %s\n", pages.size(), words.size(), argv[2]);
             return 0;
         }
         if (argc != 2 || argv[1][0] == '-')

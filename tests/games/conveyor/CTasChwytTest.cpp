@@ -20,7 +20,9 @@ protected:
         pipes_->SetSound(2, GL_SZ);
         pipes_->SetSound(3, GL_S);
         crane_ = std::make_unique<CTasChwyt>(1280, 440, *pipes_, 825 - 184 - 15, CranePictures());
-        crane_->OnDelivery = [this](bool right) { deliveries_.push_back(right); };
+        crane_->OnDelivery = [this](bool right, const CTasPuszka&, const CTasRury::CRura&) {
+            deliveries_.push_back(right);
+        };
     }
 
     // The crane with the magnet centred at x, holding a can of the sound.

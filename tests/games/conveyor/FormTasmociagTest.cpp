@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -12,29 +13,38 @@
 #include "core/SoundCodes.h"
 #include "core/SoundHelpers.h"
 #include "controls/CZoom.h"
+#include "core/CStatRec.h"
 #include "games/conveyor/FormTasmociag.h"
 #include "games/train/FormPociag.h"
 #include "graphics/CDisplay.h"
 #include "platform/Input.h"
+#include "screens/FormKomunikat.h"
 #include "tests/e2e/ProgramRig.h"
 
 namespace {
 
 struct Noted {
     int shown = 0;
+    int messages = 0;
     int32_t correct = 0, wrong = 0, hints = 0;
     int16_t completed = -1;
 };
 
 class ConveyorScreen {
 public:
-    ConveyorScreen(int width, int height, int32_t sounds = GL_SZ, int poziom = 1)
-        : rig_(width, height, "# driven by the test\n", 11)
+    ConveyorScreen(int width, int height, int32_t sounds = GL_SZ, int poziom = 1, int32_t positions = POZ_NAGLOS,
+                   uint64_t seed = 11)
+        : rig_(width, height, "# driven by the test\n", seed)
     {
         if (!rig_.Ready())
             return;
         UstTasmociag.Gloski = static_cast<int16_t>(sounds);
         UstTasmociag.Poziom = static_cast<int16_t>(poziom);
+        UstTasmociag.Pozycja = static_cast<int16_t>(positions);
+        FormKomunikat->OnShow = [this] {
+            ++noted_.messages;
+            FormKomunikat->SetModalResult(mrOk);
+        };
         FormKoniecGry->OnShow = [this] {
             ++noted_.shown;
             noted_.correct = StatRec->Correct;
@@ -43,9 +53,11 @@ public:
             noted_.completed = StatRec->Completed;
             FormKoniecGry->SetModalResult(TFormKoniecGry::kBackToMenu);
         };
-        form().EnoughWords();
+        enough_ = form().EnoughWords();
         form().Show();
     }
+    bool Enough() const { return enough_; }
+    const TempDir& Dir() const { return rig_.Dir(); }
     bool Ready() const { return rig_.Ready(); }
     TFormTasmociag& form() { return *FormTasmociag; }
     const Noted& noted() const { return noted_; }
@@ -70,17 +82,30 @@ public:
         return n;
     }
     // Holds the magnet down until a can hangs on it.
-    void PickACan()
+    void PickACan() { HoldUntil(VK_DOWN, [this] { return form().Crane().Held() != nullptr; }); }
+    // Frames, each shown, with the key held until done (at most 2000).
+    void HoldUntil(int key, const std::function<bool()>& done)
     {
-        Key(VK_DOWN, true);
-        for (int i = 0; i < 2000 && form().Crane().Held() == nullptr; ++i)
+        Key(key, true);
+        for (int i = 0; i < 2000 && !done(); ++i) {
             form().FrameUpdate();
-        Key(VK_DOWN, false);
+            form().FramePresent();
+        }
+        Key(key, false);
+    }
+    // Sideways until the magnet is over x.
+    void MoveUnder(int x)
+    {
+        const CTasChwyt& crane = form().Crane();
+        const int step = Display().ConvertFromModeRounded(16, 8);
+        HoldUntil(x < crane.MagnetCentreX() ? VK_LEFT : VK_RIGHT,
+                  [&] { return std::abs(x - crane.MagnetCentreX()) < step; });
     }
 
 private:
     ProgramRig rig_;
     Noted noted_;
+    bool enough_ = false;
 };
 
 }  // namespace
@@ -103,15 +128,34 @@ TEST(ConveyorScreenTest, StopWithCansOnTheBeltAndOneOnTheMagnetCountsEachWrong)
     EXPECT_FALSE(s.form().Loop().Running());
 }
 
-TEST(ConveyorScreenTest, AGameWithoutCansEndsByItselfFiftyFramesLater)
+TEST(ConveyorScreenTest, PipesGoToSoundsWithWordsOnlyAndAGameWithNoneIsRefusedUnrecorded)
 {
-    ConveyorScreen s(800, 600, GL_SZ, 7);  // an amount the game does not know: no cans
-    if (!s.Ready())
-        GTEST_SKIP() << "no generated data tree beside the program";
-    EXPECT_TRUE(s.form().Belt().Empty());
-    EXPECT_EQ(s.Frames(200), 51);
-    EXPECT_EQ(s.noted().completed, 1);
-    EXPECT_EQ(s.noted().wrong, 0);
+    // S, Z, DZ, Ż and DŻ at the end of the word, where not all of them have
+    // words: whatever the deal, every pipe waits for cans that come.
+    for (uint64_t seed = 1; seed <= 12; ++seed) {
+        ConveyorScreen s(800, 600, GL_S | GL_Z | GL_DZ | GL_ZRZ | GL_DZZ, 1, POZ_WYGLOS, seed);
+        if (!s.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        ASSERT_TRUE(s.Enough());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_GT(Slowa->CountPool(s.form().Pipes().Pipe(i).Sound, POZ_WSZYSTKIE), 0) << seed;
+        EXPECT_EQ(s.form().Belt().Count(), 10) << seed;
+    }
+    // No can to carry (an amount the game does not know), or no sound with
+    // words in the positions: the menu is told there are too few words, and
+    // a game shown all the same says so and records nothing.
+    for (const auto& [sounds, poziom, positions] :
+         {std::tuple{GL_SZ, 7, POZ_NAGLOS}, std::tuple{GL_DZZ, 1, POZ_WYGLOS}}) {
+        ConveyorScreen s(800, 600, sounds, poziom, positions);
+        if (!s.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        EXPECT_FALSE(s.Enough());
+        EXPECT_EQ(s.noted().messages, 1);
+        EXPECT_FALSE(s.form().Visible());
+        EXPECT_FALSE(s.form().Loop().Running());
+        EXPECT_EQ(s.noted().shown, 0);
+        EXPECT_EQ(s.Dir().Read("prgst6.stt").size(), CStatRec::kHeaderSize);
+    }
 }
 
 TEST(ConveyorScreenTest, OneSoundGoesToEveryPipeAndFiveSoundsReachOnlyFour)
@@ -229,7 +273,20 @@ void FrameAndShow(ConveyorScreen& s, int n = 1)
 
 }  // namespace
 
-TEST(ConveyorScreenTest, CanOnTheMagnetHintArrowAndCanEnteringAPipeInEveryMode)
+namespace {
+
+bool SamePictures(const Bitmap& a, const Bitmap& b, TRect r)
+{
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (a.GetPixel(x, y) != b.GetPixel(x, y))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(ConveyorScreenTest, ArrowsHintMagnetWrongAndRightPipeInEveryMode)
 {
     const TempDir fallback;
     const std::filesystem::path out = ShotsDir(fallback);
@@ -239,8 +296,17 @@ TEST(ConveyorScreenTest, CanOnTheMagnetHintArrowAndCanEnteringAPipeInEveryMode)
         ConveyorScreen s(w, h, GL_SZ | GL_S | GL_C, 2);
         if (!s.Ready())
             GTEST_SKIP() << "no generated data tree beside the program";
-        s.App().ProcessMessages();
+        auto shot = [&](const char* what) {
+            EXPECT_TRUE(s.App().SaveScreenshot(out / ("conveyor_" + std::string(what) + "_" + size + ".png")));
+        };
+        s.App().ProcessPendingWork();
+        // The first game of the run: the arrows below the belt glow in turn.
+        FrameAndShow(s, 12);
+        EXPECT_TRUE(s.form().Arrows().HintRunning());
+        EXPECT_FALSE(s.form().EffectsArea().Intersect(s.form().Arrows().ButtonRect(ArrowPad::kLeft)).IsEmpty());
+        shot("start");
         FrameAndShow(s, 300);
+        EXPECT_FALSE(s.form().Arrows().HintRunning());
         s.PickACan();
         ASSERT_NE(s.form().Crane().Held(), nullptr);
         FrameAndShow(s, 2);
@@ -249,7 +315,7 @@ TEST(ConveyorScreenTest, CanOnTheMagnetHintArrowAndCanEnteringAPipeInEveryMode)
         const int cx = crane.MagnetCentreX();
         EXPECT_NE(s.form().BackBuffer().GetPixel(cx, crane.MagnetLine() + 10),
                   s.form().Background().GetPixel(cx, crane.MagnetLine() + 10));
-        EXPECT_TRUE(s.App().SaveScreenshot(out / ("conveyor_magnet_" + size + ".png")));
+        shot("magnet");
 
         // The hint: the arrow blinks under the pipe of the can's sound.
         s.form().actPomoc.Execute();
@@ -262,23 +328,42 @@ TEST(ConveyorScreenTest, CanOnTheMagnetHintArrowAndCanEnteringAPipeInEveryMode)
         const int arrowMiddle = arrowTop + s.form().Arrow().Colour->Height() / 2;
         EXPECT_NE(s.form().BackBuffer().GetPixel(pipe.Centre(), arrowMiddle),
                   s.form().Background().GetPixel(pipe.Centre(), arrowMiddle));
-        EXPECT_TRUE(s.App().SaveScreenshot(out / ("conveyor_hint_" + size + ".png")));
+        shot("hint");
 
-        // Under that pipe and up until the can is half-way in.
-        const int step = Display().ConvertFromModeRounded(16, 8);
-        while (std::abs(pipe.Centre() - crane.MagnetCentreX()) >= step) {
-            s.Key(pipe.Centre() < crane.MagnetCentreX() ? VK_LEFT : VK_RIGHT, true);
+        // Into another sound's pipe: refused, the can blushes.
+        const CTasRury::CRura* wrong = nullptr;
+        for (int i = 0; i < 4 && wrong == nullptr; ++i)
+            if ((s.form().Pipes().Pipe(i).Sound & crane.Held()->Word().Flags) == 0)
+                wrong = &s.form().Pipes().Pipe(i);
+        ASSERT_NE(wrong, nullptr);
+        s.MoveUnder(wrong->Centre());
+        s.HoldUntil(VK_UP, [] { return StatRec->Wrong == 1; });
+        FrameAndShow(s, 3);
+        const TRect can = crane.HeldCanRect();
+        const TPoint middle{(can.left + can.right) / 2, (can.top + can.bottom) / 2};
+        EXPECT_NE(s.form().BackBuffer().GetPixel(middle.x, middle.y),
+                  crane.Held()->Picture().GetPixel(middle.x - can.left, middle.y - can.top));
+        shot("wrong");
+
+        // Out again, under the right pipe and up until it swallows the can:
+        // stars burst from its mouth, and leave the scene as it was.
+        s.HoldUntil(VK_DOWN, [&] { return crane.TargetPipe() == nullptr && crane.S() == 1; });
+        s.MoveUnder(pipe.Centre());
+        s.HoldUntil(VK_UP, [] { return StatRec->Correct == 1; });
+        FrameAndShow(s, 4);
+        const TRect stars = s.form().EffectsArea();
+        ASSERT_FALSE(stars.IsEmpty());
+        const Bitmap during = s.form().BackBuffer();
+        shot("right");
+        FrameAndShow(s, StarBurst::kFrames);
+        // (The blinking arrow of the hint is not part of the scene: it ends first.)
+        while (s.form().HintPipe() != nullptr)
             FrameAndShow(s);
-            s.Key(VK_LEFT, false);
-            s.Key(VK_RIGHT, false);
-        }
-        s.Key(VK_UP, true);
-        while (crane.Held() != nullptr && crane.HeldCanTop() > s.form().Pipes().Line() - 40)
-            FrameAndShow(s);
-        s.Key(VK_UP, false);
-        ASSERT_NE(crane.Held(), nullptr);
-        EXPECT_EQ(crane.TargetPipe(), &pipe);
-        EXPECT_TRUE(s.App().SaveScreenshot(out / ("conveyor_pipe_" + size + ".png")));
+        const Bitmap after = s.form().BackBuffer();
+        // Over the pipes' plates, where nothing else moves, the stars were.
+        EXPECT_FALSE(SamePictures(during, after, stars.Intersect({0, 0, w, s.form().Pipes().Line()})));
+        s.form().Recompose();
+        EXPECT_TRUE(SamePictures(after, s.form().BackBuffer(), stars));
     }
 }
 

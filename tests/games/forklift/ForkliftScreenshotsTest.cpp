@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
+#include "core/CStatRec.h"
 #include "platform/Clock.h"
+#include "tests/controls/ControlsTestSupport.h"
 #include "tests/games/forklift/ForkliftScreenSupport.h"
 
 namespace {
@@ -84,7 +87,11 @@ TEST(ForkliftScreens, CarryTurnEngageAndHintInEveryDisplayMode)
             EXPECT_EQ(sleeps, 8);
         };
 
-        // At the start: a box of the right rack and its slot.
+        // The first game of the run: the arrows on the floor glow in turn.
+        s.Frames(12);
+        EXPECT_TRUE(s.Form().Arrows().HintRunning());
+        shot("start");
+        // A box of the right rack and its slot.
         hintShot("hint");
 
         // Engaged at the right rack, the fork sliding under a box.
@@ -111,6 +118,42 @@ TEST(ForkliftScreens, CarryTurnEngageAndHintInEveryDisplayMode)
         s.Hold({true, false, false, false});
         s.Frames(6);
         shot("delivering");
+
+        // Delivered: stars burst from the box on the shelf and leave the
+        // picture as the game would draw it anew.
+        const int remaining = s.Form().WordsRemaining();
+        ASSERT_TRUE(DriveUntil(s, [&] { return s.Form().WordsRemaining() < remaining; }));
+        s.Frames(4);
+        EXPECT_FALSE(s.Form().EffectsArea().IsEmpty());
+        shot("right");
+        s.Frames(StarBurst::kFrames);
+        const Bitmap after = s.Form().Composed();
+        s.Form().Recompose();
+        EXPECT_TRUE(SameArea(after, after.Bounds(), s.Form().Composed(), 0, 0));
+
+        // The next box into another word's slot: refused, it blushes.
+        ASSERT_TRUE(DriveUntil(s, [&] { return truck.Box && truck.Orientation == CWidWozek::kFacingLeft; }));
+        const CWidRegal::CMiejscePudla* wrong = nullptr;
+        for (const auto& slot : s.Board().LeftRack().Slots())
+            if (slot->Box() == nullptr && slot->Word() != nullptr && slot->Word() != truck.Box->Word())
+                wrong = slot.get();
+        ASSERT_NE(wrong, nullptr);
+        const int fork = wrong->ShelfY() - truck.Measures().lift;
+        for (int k = 0; k < 400 && std::abs(truck.ForkY() - fork) > truck.Measures().step; ++k) {
+            s.Hold({false, false, truck.ForkY() > fork, truck.ForkY() < fork});
+            s.Frames(1);
+        }
+        s.Hold({true, false, false, false});
+        for (int k = 0; k < 400 && StatRec->Wrong == 0; ++k)
+            s.Frames(1);
+        s.Frames(3);
+        ASSERT_EQ(StatRec->Wrong, 1);
+        const TPoint at = truck.BoxPosition();
+        const TPoint middle{at.x + truck.Box->Width() / 2, at.y + truck.Box->PictureHeight() / 2};
+        EXPECT_NE(s.Form().Composed().GetPixel(middle.x, middle.y),
+                  truck.Box->Picture()->GetPixel(middle.x - at.x, middle.y - at.y));
+        shot("wrong");
+        s.Hold({});
 
         s.Form().Close();
     }

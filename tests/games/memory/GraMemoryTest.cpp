@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/CBlad.h"
-#include "core/CStatRec.h"
 #include "games/memory/CKarta.h"
 #include "games/memory/GraMemory.h"
 #include "games/memory/MemoryHost.h"
@@ -34,12 +33,21 @@ struct RecordingHost final : MemoryHost {
     void WordPanelOut(const std::string& key) override { calls.push_back("panel out " + key); }
     void RedrawScreen() override { calls.push_back("redraw"); }
     void BoardCleared() override { ++cleared; }
+    void Answered(AnswerKind kind, const CSlowa::SPaczka* word) override
+    {
+        correct += kind == AnswerKind::Right;
+        wrong += kind == AnswerKind::Wrong;
+        hints += kind == AnswerKind::Hint;
+        // A pair and a miss name a word; the hint, showing every card, none.
+        EXPECT_EQ(word == nullptr, kind == AnswerKind::Hint);
+    }
+    int correct = 0, wrong = 0, hints = 0;
 };
 
 // A board of `count` words w0, w1, ... with no card pictures, in the
 // 1024 x 768 mode, and the statistics of a running game.
 struct BoardFixture {
-    explicit BoardFixture(int count, uint64_t seed = 7) : stats(6, nullptr)
+    explicit BoardFixture(int count, uint64_t seed = 7)
     {
         SetDisplay(1024, 768);
         SeedRandom(seed);
@@ -49,7 +57,7 @@ struct BoardFixture {
             chosen.push_back(&words[static_cast<std::size_t>(i)]);
         }
         back = Bitmap(70, 95);
-        board = std::make_unique<graMemory>(host, stats, nullptr, chosen, count, back, TPoint{70, 95});
+        board = std::make_unique<graMemory>(host, nullptr, chosen, count, back, TPoint{70, 95});
     }
 
     CKarta& Card(int word, int twin)
@@ -81,7 +89,6 @@ struct BoardFixture {
     }
 
     ProgramSandbox box;
-    CStatRec stats;
     std::vector<CSlowa::SPaczka> words;
     std::vector<CSlowa::SPaczka*> chosen;
     Bitmap back;
@@ -136,16 +143,15 @@ TEST(GraMemoryDeal, CardsLieOnTheGridOfTheirBoardSize)
     // 800 x 600: the 1024 x 768 values scaled by 25/32, truncated.
     SetDisplay(800, 600);
     ProgramSandbox box;
-    CStatRec stats(6, nullptr);
     RecordingHost host;
     std::vector<CSlowa::SPaczka> words(3);
     std::vector<CSlowa::SPaczka*> chosen{&words[0], &words[1], &words[2]};
     Bitmap back(62, 84);
-    graMemory board(host, stats, nullptr, chosen, 3, back, {62, 84});
+    graMemory board(host, nullptr, chosen, 3, back, {62, 84});
     EXPECT_EQ(board.Slot(4).Position(), (TPoint{500 * 25 / 32 + 110 * 25 / 32, 240 * 25 / 32 + 138 * 25 / 32}));
     // On a bigger screen the design area's offset is added.
     SetDisplay(1100, 800);
-    graMemory offsetBoard(host, stats, nullptr, chosen, 3, back, {70, 95});
+    graMemory offsetBoard(host, nullptr, chosen, 3, back, {70, 95});
     EXPECT_EQ(offsetBoard.Slot(0).Position(), (TPoint{500 + 38, 240 + 16}));
     SetDisplay(1024, 768);
 }
@@ -153,7 +159,6 @@ TEST(GraMemoryDeal, CardsLieOnTheGridOfTheirBoardSize)
 TEST(GraMemoryDeal, OtherWordCountsGiveTheBadCardCountError)
 {
     ProgramSandbox box;
-    CStatRec stats(6, nullptr);
     RecordingHost host;
     std::vector<CSlowa::SPaczka> words(10);
     std::vector<CSlowa::SPaczka*> chosen;
@@ -162,7 +167,7 @@ TEST(GraMemoryDeal, OtherWordCountsGiveTheBadCardCountError)
     Bitmap back(70, 95);
     for (int count : {0, 1, 4, 5, 7, 12}) {
         try {
-            graMemory board(host, stats, nullptr, chosen, count, back, {70, 95});
+            graMemory board(host, nullptr, chosen, count, back, {70, 95});
             ADD_FAILURE() << count;
         } catch (const CBlad& e) {
             EXPECT_EQ(e.Message(), "Błędna liczba kart!"_cp) << count;
@@ -170,14 +175,13 @@ TEST(GraMemoryDeal, OtherWordCountsGiveTheBadCardCountError)
     }
     // Fewer chosen words than the board needs: the same error, not a crash.
     std::vector<CSlowa::SPaczka*> two{&words[0], &words[1]};
-    EXPECT_THROW(graMemory(host, stats, nullptr, two, 3, back, {70, 95}), CBlad);
+    EXPECT_THROW(graMemory(host, nullptr, two, 3, back, {70, 95}), CBlad);
 }
 
 TEST(GraMemoryDeal, ACardWithoutAReadablePictureShowsBlackAtTheFaceSize)
 {
     ProgramSandbox box;
     SetDisplay(1024, 768);
-    CStatRec stats(6, nullptr);
     RecordingHost host;
     std::vector<CSlowa::SPaczka> words(3);
     words[0].Key = "a";
@@ -189,7 +193,7 @@ TEST(GraMemoryDeal, ACardWithoutAReadablePictureShowsBlackAtTheFaceSize)
     words[2].CardImage = EncodeJpeg(good, 95);
     std::vector<CSlowa::SPaczka*> chosen{&words[0], &words[1], &words[2]};
     Bitmap back(70, 95);
-    graMemory board(host, stats, nullptr, chosen, 3, back, {70, 95});
+    graMemory board(host, nullptr, chosen, 3, back, {70, 95});
     for (int k = 0; k < board.SlotCount(); ++k) {
         const CKarta& c = board.Slot(k);
         EXPECT_EQ(c.Rect().Width(), 70);
@@ -206,17 +210,17 @@ TEST(GraMemoryScoring, PairsCountByHowOftenTheirCardsWereTurnedUp)
     BoardFixture f(3);
     // w0: each card up once: two correct answers.
     f.Pair(0);
-    EXPECT_EQ(f.stats.Correct, 2);
-    EXPECT_EQ(f.stats.Wrong, 0);
+    EXPECT_EQ(f.host.correct, 2);
+    EXPECT_EQ(f.host.wrong, 0);
     EXPECT_EQ(f.board->CardsLeft(), 4);
 
     // w1: twin 1 turned up 4 times (3 misses with w2), twin 2 once: one correct.
     for (int i = 0; i < 3; ++i)
         f.Miss(f.Card(1, 1), f.Card(2, i % 2 + 1));
-    EXPECT_EQ(f.stats.Wrong, 3);
+    EXPECT_EQ(f.host.wrong, 3);
     f.Pair(1);
     EXPECT_EQ(f.Card(1, 1).UncoverScore(), 4.0f);
-    EXPECT_EQ(f.stats.Correct, 3);
+    EXPECT_EQ(f.host.correct, 3);
 }
 
 TEST(GraMemoryScoring, BothCardsTurnedUpSixTimesCountNothing)
@@ -229,11 +233,11 @@ TEST(GraMemoryScoring, BothCardsTurnedUpSixTimesCountNothing)
         f.Miss(f.Card(2, 2), b);
     }
     EXPECT_EQ(a.UncoverScore(), 5.0f);
-    EXPECT_EQ(f.stats.Wrong, 10);
+    EXPECT_EQ(f.host.wrong, 10);
     f.board->CardClick(a);
     f.board->CardClick(b);
     EXPECT_EQ(b.UncoverScore(), 6.0f);
-    EXPECT_EQ(f.stats.Correct, 0);
+    EXPECT_EQ(f.host.correct, 0);
     EXPECT_EQ(f.board->CardsLeft(), 4);
 }
 
@@ -245,12 +249,12 @@ TEST(GraMemoryHint, RaisesOnlyTwinOneScoresByAHalf)
         f.Miss(f.Card(0, 1), f.Card(1, 1));
         f.board->ShowAll();
         f.board->ShowAll();
-        EXPECT_EQ(f.stats.Hints, 2);
+        EXPECT_EQ(f.host.hints, 2);
         EXPECT_EQ(f.Card(0, 2).UncoverScore(), 0.0f);
         f.board->CardClick(f.Card(0, 1));
         f.board->CardClick(f.Card(0, 2));
         EXPECT_EQ(f.Card(0, 1).UncoverScore(), 3.0f);
-        EXPECT_EQ(f.stats.Correct, 2);
+        EXPECT_EQ(f.host.correct, 2);
     }
     {
         // A third hint makes it 3.5: one correct answer only.
@@ -261,7 +265,7 @@ TEST(GraMemoryHint, RaisesOnlyTwinOneScoresByAHalf)
         f.board->CardClick(f.Card(0, 1));
         f.board->CardClick(f.Card(0, 2));
         EXPECT_EQ(f.Card(0, 1).UncoverScore(), 3.5f);
-        EXPECT_EQ(f.stats.Correct, 1);
+        EXPECT_EQ(f.host.correct, 1);
     }
 }
 
@@ -343,5 +347,5 @@ TEST(GraMemoryPair, ShowsThePictureThenClearsAndEndsTheGameAfterTheLastPair)
     EXPECT_EQ(f.host.cleared, 0);
     f.Pass(1);
     EXPECT_EQ(f.host.cleared, 1);
-    EXPECT_EQ(f.stats.Correct, 6);
+    EXPECT_EQ(f.host.correct, 6);
 }

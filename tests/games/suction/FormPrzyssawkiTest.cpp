@@ -43,6 +43,8 @@ void WriteSuctionData(const TempDir& dir, int sceneWidth = 1024)
     WritePair(dir, "Data/Intf/Spec/R3_pss_ram", ".xji", Solid(221, 67, kPlate), Solid(221, 67, clWhite, PixelFormat::Gray8));
     WritePair(dir, "Data/Intf/Spec/R3_pss_pod", ".xji", Solid(269, 112, clWhite), Solid(269, 112, clWhite, PixelFormat::Gray8));
     WriteJpegPicture(dir, "Data/Intf/Spec/R5_pss_snieg.xji", 320, 240, RGB(128, 128, 128));
+    WritePair(dir, "Data/Intf/Spec/R3_gwiazdka", ".xji", Solid(20, 20, RGB(255, 200, 0)),
+              Solid(20, 20, clWhite, PixelFormat::Gray8));
     for (const char* button : {"stop", "pomoc", "dalej", "wstecz"})
         WriteButtonPictures(dir, button, 64, 60);
 }

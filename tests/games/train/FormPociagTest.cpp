@@ -156,6 +156,7 @@ TEST(FormPociag, ARightDropPlaysTheWordPraisesAndClosesThePicture)
     const CPocPudlo* box = g.RightBox(0);
     ASSERT_NE(box, nullptr);
     const int64_t start = g.Now();
+    const Bitmap before = g.form.BackBuffer();
     g.Drag(0, box->LabelPoint());
     EXPECT_EQ(g.rig.Stats().Correct, 1);
     EXPECT_EQ(g.rig.Stats().Wrong, 0);
@@ -167,11 +168,17 @@ TEST(FormPociag, ARightDropPlaysTheWordPraisesAndClosesThePicture)
     ASSERT_GE(g.rig.Sounds().played.size(), 2u);
     EXPECT_EQ(g.rig.Sounds().played[0].filename().string(), word->Key + ".pw");
     EXPECT_EQ(g.Played("g"), 1);
-    // The recording (300 ms) to its end, then the blind closes in 20 steps of 20 ms.
-    EXPECT_EQ(g.Now() - start, 300 + 20 * 20);
-    // Where the picture was, the scene is back.
+    // The recording (300 ms) to its end, then the blind closes in 20 steps
+    // of 20 ms, then the stars burst from the box.
+    EXPECT_EQ(g.Now() - start, 300 + 20 * 20 + StarBurst::kFrames * StarBurst::kFrameMs);
+    // Where the picture was and the stars flew, the scene is back, on the
+    // screen and in the back buffer as it was.
     const TPoint at = g.form.DragPosition();
     EXPECT_TRUE(g.ScreenShowsBackBuffer(RectXYWH(at.x, at.y, g.W(), g.H())));
+    const TPoint label = box->LabelPoint();
+    const TRect stars = RectXYWH(label.x - g.W(), label.y - g.H(), 2 * g.W(), 2 * g.H()).Intersect(before.Bounds());
+    EXPECT_TRUE(g.ScreenShowsBackBuffer(stars));
+    EXPECT_TRUE(SameArea(g.form.BackBuffer(), stars, before, stars.left, stars.top));
     EXPECT_TRUE(g.form.Running());
 }
 
@@ -191,8 +198,9 @@ TEST(FormPociag, AWrongDropReproachesAndTheWordGlidesBack)
     EXPECT_EQ(g.form.Wagon(1).Count(), 2);
     EXPECT_EQ(g.Played("b"), 1);
     EXPECT_EQ(g.Played("g"), 0);
-    // Over to the wagon and down into it: two glides of 6 steps, 50 ms apart.
-    EXPECT_EQ(g.Now() - start, 12 * 50);
+    // A shake, then over to the wagon and down into it: two glides of 6
+    // steps, 50 ms apart.
+    EXPECT_EQ(g.Now() - start, kShakeSteps * kShakeStepMs + 12 * 50);
     EXPECT_EQ(g.form.DragPosition(), (TPoint{g.form.Wagon(1).X(), g.form.Wagon(1).Y()}));
     EXPECT_EQ(g.form.GrabbedWagon(), nullptr);
     EXPECT_EQ(g.form.CurrentWagon(), &g.form.Wagon(1));
@@ -254,7 +262,7 @@ TEST(FormPociag, ADragGoesOnOverTheBlackBorder)
            << "release 10 " << press.y - 300 << " left\n";
     TrainGame g(1, script.str(), kSounds, true, 900, 700);
     g.Start();
-    g.rig.App().ProcessMessages();
+    g.rig.App().ProcessPendingWork();
     EXPECT_EQ(g.form.pbGame.BoundsRect(), (TRect{50, 50, 850, 650}));
     EXPECT_EQ(g.form.Pixels().GetPixel(10, 10), clBlack);
     EXPECT_EQ(g.form.Pixels().GetPixel(880, 400), clBlack);

@@ -1,6 +1,6 @@
 // Screens of the train in every display mode: a picture being carried and
-// the zoom. The PNG files go to $SZ_SHOTS_DIR when it is set, with a second
-// set drawn from the generated data tree when one lies beside the build.
+// the zoom. The PNG files go to $SZ_SHOTS_DIR when it is set (the same
+// screens drawn from the generated data tree: szeptaczki-shots).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -79,66 +79,5 @@ TEST(TrainScreens, CarryAndZoomInEveryDisplayMode)
         ASSERT_TRUE(rig.App().SaveScreenshot(out / ("train-zoom-" + size + ".png")));
         form.Zoom().Hide(form.pbGame.Canvas(), form.BackBuffer());
         form.Close();
-    }
-}
-
-TEST(TrainScreens, GeneratedArtInEveryDisplayMode)
-{
-    const char* shots = std::getenv("SZ_SHOTS_DIR");
-    if (shots == nullptr || *shots == '\0')
-        GTEST_SKIP() << "set SZ_SHOTS_DIR to a folder to write the screenshots";
-    const std::filesystem::path out = std::filesystem::path(shots) / "generated";
-    struct Restore {
-        CUstGry saved = UstPociag;
-        ~Restore()
-        {
-            UstPociag = saved;
-            FontRegular().Reset();
-            FontBold().Reset();
-            FontBoldItalic().Reset();
-            SetDisplay(800, 600);
-        }
-    } restore;
-    std::filesystem::create_directories(out);
-    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1280, 960}, std::pair{1280, 1024}}) {
-        const std::string size = std::to_string(w) + "x" + std::to_string(h);
-        SetDisplay(w, h);
-        HeadlessRig rig(w, h);
-        if (!LinkGeneratedTree(rig.Dir().Path()))
-            GTEST_SKIP() << "no generated data tree beside the program";
-        ASSERT_TRUE(LoadGlobalFonts(Display().Mode()));
-        CSlowa slowa;
-        CStatRec stats(6, nullptr);
-        Slowa = &slowa;
-        StatRec = &stats;
-        UstPociag.Gloski = GL_S | GL_SZ | GL_CZ | GL_ZRZ;
-        UstPociag.Poziom = 2;
-        PlainForm main(rig.App(), "FormMain", w, h);
-        main.Show();
-        {
-            TFormPociag form(rig.App());
-            SeedRandom(7);
-            ASSERT_TRUE(form.EnoughWords());
-            form.Show();
-            rig.App().ProcessMessages();
-            const CPocWagon& wagon = form.Wagon(1);
-            const int pw = form.PictureWidth(), ph = form.PictureHeight();
-            const TPoint grip{wagon.X() + pw / 2, wagon.Y() + ph / 2};
-            const TPoint label = form.Regal().BoxForSound(wagon.Top()->Flags & GL_WSZYSTKIE)->LabelPoint();
-            form.pbGame.OnMouseDown(TMouseButton::mbLeft, ssLeft, grip.x, grip.y);
-            form.pbGame.OnMouseMove(ssLeft, grip.x, grip.y - ph / 2);
-            ASSERT_TRUE(rig.App().SaveScreenshot(out / ("train-lift-" + size + ".png")));
-            form.pbGame.OnMouseMove(ssLeft, (grip.x + label.x) / 2, (wagon.Clearance() - ph + label.y) / 2);
-            ASSERT_TRUE(rig.App().SaveScreenshot(out / ("train-drag-" + size + ".png")));
-            form.pbGame.OnMouseUp(TMouseButton::mbLeft, 0, label.x, label.y);
-            const CPocWagon& last = form.Wagon(3);
-            form.Zoom().Show(form.pbGame.Canvas(), form.BackBuffer(), last.Y() + ph / 2, last.X() + pw / 2,
-                             CZoom::WordOf(*last.Top()));
-            ASSERT_TRUE(rig.App().SaveScreenshot(out / ("train-zoom-" + size + ".png")));
-            form.Zoom().Hide(form.pbGame.Canvas(), form.BackBuffer());
-            form.Close();
-        }
-        Slowa = nullptr;
-        StatRec = nullptr;
     }
 }

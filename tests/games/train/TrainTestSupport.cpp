@@ -112,6 +112,9 @@ void WriteTrainData(const TempDir& dir, bool words)
         box.FillRect({4, 4, s.boxWidth - 4, s.boxHeight - 4}, RGB(220, 170, 110));
         WriteJpeg(dir, Spec(p + "poc_regp" + std::to_string(k % 4 + 1) + std::to_string(k / 4 + 1) + ".xji"), box);
     }
+    // The star of a right answer's burst.
+    WritePair(dir, Spec(p + "gwiazdka"), ".xji", Solid(20, 20, RGB(255, 200, 0)),
+              MaskWithWindow(20, 20, {5, 5, 15, 15}));
     WriteZoomData(dir, mode == 2 ? "R2_" : "R3_", mode);
     WriteButtonPictures(dir, "stop", 64, 60);
     WriteButtonPictures(dir, "pomoc", 64, 60);

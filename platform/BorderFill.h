@@ -1,0 +1,50 @@
+// The borders a scaled screen leaves in a window of other proportions,
+// filled with a calm continuation of the screen instead of black: the colours
+// of its outermost pixels, blurred along the edge and darkened towards the
+// window's edge. Drawn when the screen's outer pixels or the view change, not
+// with every frame.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/FrameScaler.h"
+#include "platform/ScaledView.h"
+
+class BorderFill {
+public:
+    // How many of the screen's outermost columns (or rows) give an edge its
+    // colours.
+    static constexpr int kEdgeDepth = 8;
+
+    // Draws every border of the view (the window outside its picture) into
+    // the 32-bit target.
+    void Draw(const Bitmap& screen, const ScaledView& view, const PixelTarget& target);
+
+    // After the screen's rectangle was presented: when it reached the screen's
+    // outer pixels and they look different now, or the fill was reset, draws
+    // the borders again and returns the window rectangles drawn; else none.
+    std::vector<TRect> Refresh(const Bitmap& screen, const ScaledView& view, const TRect& presented,
+                               const PixelTarget& target);
+
+    // The window was cleared or resized: the next Refresh draws.
+    void Reset() { drawn_ = false; }
+
+    // The window rectangles outside the view's picture.
+    static std::vector<TRect> Borders(const ScaledView& view);
+
+private:
+    enum Edge { kLeft, kRight, kTop, kBottom };
+    // The mean colour (blue, green, red) of the outer pixels along each edge,
+    // one entry per screen row (left, right) or column (top, bottom).
+    using Samples = std::array<std::vector<std::array<uint8_t, 3>>, 4>;
+    static Samples Sample(const Bitmap& screen);
+    // Draws the borders from the samples taken.
+    void Paint(const Bitmap& screen, const ScaledView& view, const PixelTarget& target);
+    static bool LooksAlike(const Samples& a, const Samples& b);
+
+    Samples samples_;
+    bool drawn_ = false;
+};
