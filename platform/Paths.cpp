@@ -9,9 +9,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Places without a child, the voice folder inside the user's folder (named
+// field by field: the record's order is no concern of its callers).
+ProgramPlaces Places(const fs::path& data, const fs::path& user, bool installed)
+{
+    ProgramPlaces places;
+    places.data = data;
+    places.user = user;
+    places.installed = installed;
+    places.voice = user.empty() ? fs::path() : user / kVoiceFolderName;
+    return places;
+}
+
 ProgramPlaces& PlacesStorage()
 {
-    static ProgramPlaces places{fs::current_path(), fs::current_path(), false, fs::current_path() / kVoiceFolderName};
+    static ProgramPlaces places = Places(fs::current_path(), fs::current_path(), false);
     return places;
 }
 
@@ -70,10 +82,10 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     // The usual spellings: a tree copied from a Windows disk counts as beside.
     for (const char* name : {"Data", "DATA", "data"})
         if (IsDirectory(dir / name))
-            return {dir, dir, false, dir / kVoiceFolderName};
+            return Places(dir, dir, false);
     const fs::path shared = (dir.parent_path() / "share" / "szeptaczki").lexically_normal();
     if (!IsDirectory(shared / "Data"))
-        return {dir, dir, false, dir / kVoiceFolderName};
+        return Places(dir, dir, false);
 
     fs::path user;
     if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
@@ -81,7 +93,7 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir, const char* xdgDataHom
     else if (home && *home)
         user = fs::path(home) / ".local" / "share" / "szeptaczki";
     user = user.lexically_normal();
-    return {shared, user, true, user.empty() ? fs::path() : user / kVoiceFolderName};
+    return Places(shared, user, true);
 }
 
 fs::path Utf8Path(std::string_view utf8)
@@ -109,7 +121,7 @@ const ProgramPlaces& CurrentProgramPlaces()
 
 void SetProgramDir(const fs::path& dir)
 {
-    SetProgramPlaces({dir, dir, false, dir / kVoiceFolderName});
+    SetProgramPlaces(Places(dir, dir, false));
 }
 
 void SetActiveChildDir(const fs::path& dir)

@@ -32,6 +32,17 @@ fs::path RoamingAppData()
     return result;
 }
 
+// Places without a child, the voice folder inside the user's folder.
+ProgramPlaces PlacesIn(const fs::path& data, const fs::path& user, bool installed)
+{
+    ProgramPlaces places;
+    places.data = data;
+    places.user = user;
+    places.installed = installed;
+    places.voice = user.empty() ? fs::path() : user / kVoiceFolderName;
+    return places;
+}
+
 struct HandleCloser {
     HANDLE handle;
     ~HandleCloser()
@@ -52,12 +63,12 @@ ProgramPlaces LocateProgramPlaces(const fs::path& exeDir)
     // Without a data tree beside it the program is a bare build: the
     // resource check expects everything in its own folder.
     if (!fs::is_directory(dir / L"Data", ec))
-        return {dir, dir, false, {}, dir / kVoiceFolderName};
+        return PlacesIn(dir, dir, false);
     // The installation (in Program Files, or the user's own programs folder)
     // is only read; the child's files live in %APPDATA%\Szeptaczki.
     const fs::path appData = RoamingAppData();
     const fs::path user = appData.empty() ? fs::path() : appData / L"Szeptaczki";
-    return {dir, user, true, {}, user.empty() ? fs::path() : user / kVoiceFolderName};
+    return PlacesIn(dir, user, true);
 }
 
 fs::path ExecutableDir(const char* argv0)
