@@ -196,7 +196,8 @@ step "libraries ready in $prefix"
 
 # --- The program --------------------------------------------------------------
 
-version=$(sed -n 's/^project(Szeptaczki VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+# The version is the newest changelog entry's, as the build has it.
+version=$(sed -n '1s/^szeptaczki (\([0-9.]*\)).*/\1/p' "$root/packaging/debian/changelog")
 icons="$native/icons/hicolor"
 icon="$out/szeptaczki.ico"
 if [ ! -f "$icon" ] || [ -n "$(find "$icons" -newer "$icon" -name '*.png' | head -n 1)" ]; then
