@@ -208,11 +208,12 @@ TEST(WindowsInstaller, DISABLED_PlaysAsOnLinuxAndKeepsTheChildsFilesThroughASeco
     EXPECT_FALSE(wine.Find("Szeptaczki Cz.VI.lnk").empty()) << "no Start-menu shortcut";
     EXPECT_NE(wine.UserRegistry().find("Uninstall\\\\Szeptaczki]"), std::string::npos) << "not in Apps & features";
 
-    // The first start makes the first child's folder.
-    const fs::path user =
-        wine.Drive() / "users" / kProfileDir / "AppData" / "Roaming" / "Szeptaczki" / "Dzieci" / "Dziecko";
+    // The first start makes the first child's folder inside the user's.
+    const fs::path practice = wine.Drive() / "users" / kProfileDir / "AppData" / "Roaming" / "Szeptaczki";
     r = wine.Run(Wine::Path(program) + " " + headless + Wine::Path(work.Path() / "first.txt"));
     ASSERT_EQ(r.status, 0) << r.errors;
+    const fs::path user = wine.Find("prgst6.stt").parent_path();
+    ASSERT_EQ(user.string().rfind(practice.string(), 0), 0u) << user << ": not in the user's folder";
     EXPECT_EQ(UserFiles(user), referenceFirst);
     r = wine.Run(Wine::Path(program) + " " + headless + Wine::Path(work.Path() / "second.txt"));
     ASSERT_EQ(r.status, 0) << r.errors;
