@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include "platform/Paths.h"
+
 namespace {
 
 constexpr std::size_t kHeaderSize = 20;
@@ -67,7 +69,7 @@ bool ReadWhole(const std::filesystem::path& file, std::string& bytes)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         return false;
-    std::FILE* in = std::fopen(file.c_str(), "rb");
+    std::FILE* in = OpenFile(file, "rb");
     if (!in)
         return false;
     char buffer[1 << 14];

@@ -139,7 +139,7 @@ bool Journal::Open(const fs::path& file, bool create)
 bool Journal::OpenDatabase(const fs::path& file, bool create)
 {
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(reinterpret_cast<const char*>(file.u8string().c_str()), &db_, flags, nullptr) != SQLITE_OK) {
         Fail("cannot open " + file.string());
         return false;
     }

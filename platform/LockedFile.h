@@ -54,6 +54,8 @@ private:
     bool Fail(int errorNumber);
 
     int fd_ = -1;
+    // Windows: a folder's lock is a named mutex, held by this handle.
+    void* folderMutex_ = nullptr;
     bool locked_ = false;
     FileProblem problem_ = FileProblem::None;
 };

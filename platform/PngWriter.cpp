@@ -8,6 +8,8 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb/stb_image_write.h>
 
+#include "platform/Paths.h"
+
 namespace {
 
 void AppendToVector(void* context, void* data, int size)
@@ -44,7 +46,7 @@ bool SavePng(const Bitmap& bitmap, const std::filesystem::path& file)
     std::vector<unsigned char> png;
     if (stbi_write_png_to_func(AppendToVector, &png, w, h, channels, rows.data(), w * channels) == 0)
         return false;
-    std::FILE* f = std::fopen(file.c_str(), "wb");
+    std::FILE* f = OpenFile(file, "wb");
     if (f == nullptr)
         return false;
     const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();

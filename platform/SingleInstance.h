@@ -52,4 +52,7 @@ private:
     std::thread listener_;
     // Shared with callbacks already posted, which may run after this object is gone.
     std::shared_ptr<std::function<void()>> handler_;
+    // The Windows implementation's handles (not used elsewhere).
+    struct SystemHandles;
+    std::shared_ptr<SystemHandles> system_;
 };

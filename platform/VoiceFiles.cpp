@@ -56,9 +56,9 @@ fs::path HumanRecordingFor(std::string_view treePath)
     if (folder.empty())
         return {};
     if (const std::string word = VoiceFileName(After(treePath, "data/smd/")); !word.empty())
-        return folder / word;
+        return folder / Utf8Path(word);
     if (const std::string phrase = VoiceFileName(After(treePath, "data/intf/smd/")); !phrase.empty())
-        return folder / kVoicePhraseFolder / phrase;
+        return folder / kVoicePhraseFolder / Utf8Path(phrase);
     return {};
 }
 

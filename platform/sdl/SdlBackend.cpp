@@ -94,7 +94,7 @@ SDL_Surface* LoadHandPicture(int& hotX, int& hotY)
     if (!FileExists("RESOURCE\\REKA1.bmp"))
         return nullptr;
     const std::filesystem::path file = NativePath("RESOURCE\\REKA1.bmp");
-    SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
+    SDL_Surface* loaded = SDL_LoadBMP(file.string().c_str());  // SDL takes UTF-8 names everywhere
     if (loaded == nullptr)
         return nullptr;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
