@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games' way into the active child's journal of answers: one call per
 // answer, saying what was answered and how. The game and the moment its
 // play started come from the statistics object, the time from the clock.

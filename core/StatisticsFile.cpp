@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file's byte layout, both ways: a 20-byte header (program
 // number, creation time) and 44-byte game records, little-endian.
 #include "core/StatisticsFile.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in turn for SECONDS each (default 60), with address
 # and undefined-behaviour checks, one job at a time, and prints how many
 # inputs each one ran. New inputs are kept in a scratch corpus beside the

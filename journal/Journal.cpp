@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's database: schema migrations, the prepared insert of an
 // answer, reading back for the report.
 #include "journal/Journal.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message loop shared by Run, ShowModal and ProcessMessages, the routing
 // of input to forms, the composition of the screen and the script commands
 // that are not input.

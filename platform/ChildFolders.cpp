@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's folders on disk, the list file, and the moving of the files
 // of a program from before profiles into the first child's folder.
 #include "platform/ChildFolders.h"

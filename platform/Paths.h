@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths of the data tree. The program names its files Windows-style and
 // relative to its own directory ("Data\Smd\zaba.pw"); NativePath turns such a
 // name into a path of this system, matching each component without regard to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the path code that ask this (POSIX) system: the executable's
 // place, the user's home, and file reading and writing with plain system calls.
 // platform/windows/WinPaths.cpp is the same for Windows; the build takes one.

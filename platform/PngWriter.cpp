@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one translation unit that compiles stb_image_write.
 #include "platform/PngWriter.h"
 

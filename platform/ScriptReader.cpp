@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of script lines: click/press/release/move/wheel/key/keydown/keyup/
 // type/wait/shot/expect form/quit, '#' comments.
 #include "platform/ScriptReader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-copy guard: flock on a lock file named after the folder's device
 // and inode, in $XDG_RUNTIME_DIR (or /tmp with the user's id in the name);
 // raise requests over AF_UNIX.

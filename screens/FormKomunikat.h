@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own message box: a rounded picture window with a numbered
 // message and a "stop" button, shown modally over the main form.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages szeptaczki (the program), szeptaczki-data (its
 # data tree) and szeptaczki-dbgsym (the program's debug symbols) with
 # dpkg-buildpackage, from a copy of the checkout's files in a folder of its

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages twice, in two different folders, and checks that
 # the two builds gave byte-identical packages.
 #   scripts/reproducible.sh [WORKDIR]   (by default build/reproducible)

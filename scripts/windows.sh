@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows installer build-windows/Szeptaczki-<version>-setup.exe on
 # Debian 12 with Debian's packages alone: the MinGW-w64 cross compiler, the
 # program's libraries cross-built from Debian's own source packages, the data

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice's recordings of words and phrases in the voice folder.
 #include "voice/VoiceLibrary.h"
 

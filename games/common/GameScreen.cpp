@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen part every game shares: answers, the end of a game, the close request.
 #include "games/common/GameScreen.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every game screen has, whatever its game: its place among the screens
 // the main menu starts, the statistics of the game being played, the one
 // place every answer of the child passes, the end of a game (the items still

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game's screen: the table with the cards, the word panel where
 // each pair's picture fades in, the little figure, the help and stop buttons,
 // three hints a game, and the end-of-game summary.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory board: deal, layout, the rules of a try, the hint.
 #include "games/memory/GraMemory.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the memory board asks of the screen that hosts it: the drawing, the
 // word panel, the figure and the end of the game. The board itself draws
 // nothing, so its rules run without a window.

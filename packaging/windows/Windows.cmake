@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program: a GUI program (no console window) linked statically
 # into one file, with its icon, version and manifest as resources.
 # SZ_WINDOWS_ICON names the .ico file made from the generated icons.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads,
 # so that std::thread and std::mutex work). The libraries come from the
 # prefix that scripts/windows.sh builds; SZ_WINDOWS_PREFIX names it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL back end: one window (full screen on the desktop's display, or a
 // resizable window of the design area's size, or of --screen's), SDL input turned into the program's
 // own events, and presenting by writing changed rectangles, scaled where the

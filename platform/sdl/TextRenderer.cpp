@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System-font text through SDL_ttf on software surfaces: it needs no video
 // device, so the headless and the windowed runs draw the same pixels.
 #include "platform/TextRenderer.h"

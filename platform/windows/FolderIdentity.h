@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder's identity on Windows: the same for every spelling of its path
 // (letter case, a short 8.3 name, a junction), so that two copies of the
 // program that reach one folder by two paths meet on one lock.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows has none of the programs the Linux build may call (sox): nothing is
 // run, and the callers take the way they take when a program is missing.
 #include "platform/ExternalProgram.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locks on Windows. A file is locked with LockFileEx, which its handle holds
 // (a copy that is killed releases it), on one byte far past any data: the
 // system's locks also bar reading and writing the bytes they cover, and a

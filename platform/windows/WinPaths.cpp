@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the path code that ask Windows: the executable's place, the
 // user's roaming application-data folder, and file reading and writing with
 // wide (UTF-16) names, so that any user's or installation folder can be

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logging off or shutting down Windows as a request to end the program, taken
 // up by the message loop like the window's close button (which SDL already
 // turns into that request). Saving needs the loop to run: asked whether the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-copy guard on Windows: a named mutex that only the first copy
 // creates, and two named events through which a second copy asks the first
 // to raise its window and hears that it did. The names are the folder's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games' one call per answer: what lands in the child's journal, with
 // the game and its start taken from the statistics and the time the child
 // took from the clock.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor and the forklift played to their ends in the real window
 // (Xvfb) with nothing but mouse presses on the on-screen arrows, one arrow
 // held at a time as a single finger holds it; the statistics record must be

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor game as a child meets it: opened from the main menu with two
 // sounds chosen, played to its end with the arrow keys and one click on the
 // help button, then started once more, stopped early with a can on the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift game as a child meets it: opened from the main menu, played
 // with the arrow keys through its three boards to the summary, started
 // again and stopped early; both games end up in the statistics file. A

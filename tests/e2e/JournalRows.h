@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child's journal of answers as a run of the program left it, read back
 // for the tests that compare it with what was played.
 #pragma once

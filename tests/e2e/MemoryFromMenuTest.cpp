@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game as a child meets it: opened from the main menu, played to
 // its end by clicks on the cards, started again from the summary, stopped
 // with Escape and left; both games end up in the statistics file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random play over the menu and every game: clicks, drags, keys and
 // waits, each run ended by closing the window. No run may crash or show an
 // error, the statistics file must hold only whole records, and the journal

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups game as a child meets it: opened from the main menu, its
 // three boards played out of order by dragging plates with the mouse, to the
 // summary; then a new game stopped at once. Both end up in the statistics.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a full disk and on a read-only folder (each made for the
 // run in a mount namespace of its own): a game's record and a recording that
 // cannot be saved are told with their real cause, the game goes on to its

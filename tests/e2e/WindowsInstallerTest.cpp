@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows installation under Wine plays exactly as the Linux program:
 // the setup made by scripts/windows.sh is installed silently into a fresh
 // Wine prefix whose user folders have Polish letters in their names, the

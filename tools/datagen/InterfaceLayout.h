@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display modes of the interface pictures and the sizes and places the
 // generator gives them, derived from the screens' own coordinates.
 #pragma once

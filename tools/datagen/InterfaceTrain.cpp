@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The train game: the playroom with its shelves, the locomotive and its
 // driver, the wagons with their fronts, the shelf boxes, the word frame, the
 // hint highlight and the picture zoom frame.

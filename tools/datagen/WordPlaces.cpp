@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where the games show a word picture and what each keeps of it.
 #include "tools/datagen/WordPlaces.h"
 

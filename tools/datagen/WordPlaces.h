@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where the games show a word picture, each with the part of the
 // picture it keeps in view: the contact sheets draw them, and the word
 // pictures keep what matters inside all of them.
