@@ -77,7 +77,13 @@ fi
 # --- The native build: the data tree, the icons, the program to compare with --
 
 step "native build (scripts/setup.sh)"
-"$root/scripts/setup.sh"
+# The installer's test compares with the Linux program through the native
+# test program, so --test builds the tests too.
+if [ "$mode" = test ]; then
+  "$root/scripts/setup.sh" --tests
+else
+  "$root/scripts/setup.sh"
+fi
 native="$root/build"
 
 # --- Libraries from Debian's source packages -------------------------------
