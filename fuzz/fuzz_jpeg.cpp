@@ -61,12 +61,17 @@ struct Sandbox {
 // The size the header gives, or false when there is no readable header.
 bool HeaderSize(std::string_view bytes, int& width, int& height)
 {
-    thread_local tjhandle handle = tjInitDecompress();
+    // A decoder of its own for each call: one that refused a header may refuse
+    // every later one, and the search must not depend on what came before.
+    const tjhandle handle = tjInitDecompress();
     int subsampling = 0, colourspace = 0;
-    return handle != nullptr &&
-           tjDecompressHeader3(handle, reinterpret_cast<const unsigned char*>(bytes.data()),
-                               static_cast<unsigned long>(bytes.size()), &width, &height, &subsampling,
-                               &colourspace) == 0;
+    const bool ok = handle != nullptr &&
+                    tjDecompressHeader3(handle, reinterpret_cast<const unsigned char*>(bytes.data()),
+                                        static_cast<unsigned long>(bytes.size()), &width, &height, &subsampling,
+                                        &colourspace) == 0;
+    if (handle != nullptr)
+        tjDestroy(handle);
+    return ok;
 }
 
 void DriveLoaders(std::string_view bytes, const Bitmap* decoded)

@@ -34,25 +34,36 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
         static_cast<unsigned char>(bytes[1]) != 0xD8)
         throw EInvalidGraphic("Invalid JPEG: no start-of-image marker");
-    // One decoder per thread, kept: making one costs more than decoding a small picture.
-    thread_local TjHandle handle(tjInitDecompress());
+    // One decoder per thread, kept: making one costs more than decoding a small
+    // picture. A call that fails can leave the library's decoder in the middle
+    // of a stream, refusing every later picture, so after any failure or
+    // warning the next picture gets a new one.
+    thread_local TjHandle handle;
+    if (!handle)
+        handle.reset(tjInitDecompress());
     if (!handle)
         throw EInvalidGraphic("Invalid JPEG: decoder not available");
+    const auto refuse = [](std::string why) {
+        handle.reset();
+        throw EInvalidGraphic("Invalid JPEG: " + std::move(why));
+    };
     auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto size = static_cast<unsigned long>(bytes.size());
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
     if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsampling, &colourspace) != 0)
-        throw EInvalidGraphic("Invalid JPEG: " + ErrorText(handle.get()));
+        refuse(ErrorText(handle.get()));
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
         static_cast<long long>(width) * height > std::min(maxPixels, kMaxPicturePixels))
-        throw EInvalidGraphic("Invalid JPEG: picture size out of range");
+        refuse("picture size out of range");
     // The decoder writes every pixel (a damaged stream is filled in, or fails).
     Bitmap decoded = Bitmap::ForOverwrite(width, height, PixelFormat::Bgr24);
     // Bitmap rows are stored bottom-up, which is what TJFLAG_BOTTOMUP writes.
     if (tjDecompress2(handle.get(), src, size, decoded.Bits(), width, decoded.Stride(), height, TJPF_BGR,
-                      TJFLAG_BOTTOMUP) != 0 &&
-        tjGetErrorCode(handle.get()) != TJERR_WARNING)
-        throw EInvalidGraphic("Invalid JPEG: " + ErrorText(handle.get()));
+                      TJFLAG_BOTTOMUP) != 0) {
+        if (tjGetErrorCode(handle.get()) != TJERR_WARNING)
+            refuse(ErrorText(handle.get()));
+        handle.reset();
+    }
     out = std::move(decoded);
 }
 

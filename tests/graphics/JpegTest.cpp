@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "graphics/Jpeg.h"
 #include "graphics/JpegImage.h"
+#include "tests/TestSupport.h"
 #include "tests/graphics/GraphicsTestSupport.h"
 
 namespace {
@@ -94,6 +98,31 @@ TEST(Jpeg, CorruptDataRaisesACleanError)
             }
         }
     }
+}
+
+// Each kind of damaged file the fuzzing seeds describe, one after another on
+// one thread, each followed by a sound picture: a refusal must not leave the
+// decoder refusing the pictures that come after it.
+TEST(Jpeg, ADamagedFileDoesNotSpoilTheNextPicture)
+{
+    const std::string good = EncodeJpeg(Gradient(40, 30), 90);
+    int damaged = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(SourceDir() / "fuzz" / "corpus" / "jpeg")) {
+        if (entry.path().filename().string().rfind("damage_", 0) != 0)
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ++damaged;
+        try {
+            Bitmap out;
+            DecodeJpeg(bytes, out);
+        } catch (const EInvalidGraphic&) {
+        }
+        Bitmap next;
+        ASSERT_NO_THROW(DecodeJpeg(good, next)) << "after " << entry.path().filename();
+        EXPECT_EQ(next.Width(), 40);
+    }
+    EXPECT_GE(damaged, 10);
 }
 
 TEST(JpegImage, HoldsAPictureAsJpegBytes)
