@@ -54,7 +54,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
         truck_ = std::make_unique<CWidWozek>(ForkliftMeasures::Of(d));
         truck_->LoadPictures(kSpec + d.ModePrefix());
         MakeBoardButtons();
-        arrows_ = std::make_unique<ArrowPad>(*this, composed_, TPoint{d.OffsetX(), d.OffsetY()});
+        arrows_ = std::make_unique<ArrowPad>(*this, composed_, TPoint{d.OffsetX(), d.OffsetY()}, "strz");
         PlaceArrows();
         burst_.LoadPicture(kSpec + d.ModePrefix());
     });
