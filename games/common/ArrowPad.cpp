@@ -191,6 +191,8 @@ TRect ArrowPad::GlowRect(Arrow arrow) const
     return RectXYWH(button.left + (button.Width() - w) / 2, button.top + (button.Height() - h) / 2, w, h);
 }
 
+int ArrowPad::GlowReach() const { return glow_.Colour ? std::max(0, (glow_.Colour->Width() - ButtonSize()) / 2) : 0; }
+
 void ArrowPad::StopHint()
 {
     if (hintOrder_.empty())

@@ -74,8 +74,10 @@ public:
     TRect EraseHint(Bitmap& scene) { return glowOverlay_.PutBack(scene); }
     // Draws the glow's next step (last in a frame); the rectangle drawn.
     TRect DrawHint(Bitmap& scene);
-    // Where the glow goes round a button, whole (design-area coordinates).
+    // Where the glow goes round a button, whole (design-area coordinates),
+    // and how far it reaches out beyond the button's edge.
     TRect GlowRect(Arrow arrow) const;
+    int GlowReach() const;
     // The scene was drawn anew as a whole: nothing to put back.
     void SceneRedrawn() { glowOverlay_.Forget(); }
 
