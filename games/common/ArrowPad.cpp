@@ -57,17 +57,18 @@ private:
     Arrow arrow_;
 };
 
-ArrowPad::ArrowPad(TForm& form, Bitmap& shown, TPoint areaOffset)
+ArrowPad::ArrowPad(TForm& form, Bitmap& shown, TPoint areaOffset, const std::string& set)
     : form_(form), shown_(shown), offset_(areaOffset)
 {
     const std::string prefix = Display().ModePrefix();
     for (int a = 0; a < kArrowCount; ++a) {
         auto& key = onScreen_[static_cast<std::size_t>(a)];
-        key = std::make_unique<Key>(*this, static_cast<Arrow>(a), prefix + "strz" + kLetters[a], none_);
+        key = std::make_unique<Key>(*this, static_cast<Arrow>(a), prefix + set + kLetters[a], none_);
         key->SetBackBufferOffset(offset_.x, offset_.y);
         key->SetBackgroundOffset(offset_.x, offset_.y);
     }
-    glow_.LoadPair("Data\\Intf\\Spec\\" + prefix + "strz_podB.xji", "Data\\Intf\\Spec\\" + prefix + "strz_podW.xji");
+    const std::string glow = "Data\\Intf\\Spec\\" + prefix + set + "_pod";
+    glow_.LoadPair(glow + "B.xji", glow + "W.xji");
 }
 
 ArrowPad::~ArrowPad() = default;
@@ -173,15 +174,24 @@ TRect ArrowPad::DrawHint(Bitmap& scene)
     const int half = kHintFramesPerArrow / 2;
     const int opacity = 255 * (half + 1 - std::abs(hintFrame_ % kHintFramesPerArrow - half)) / (half + 1);
     ++hintFrame_;
-    const TRect button = ButtonRect(arrow);
-    const int w = glow_.Colour->Width(), h = glow_.Colour->Height();
-    const TRect r = RectXYWH(button.left + (button.Width() - w) / 2, button.top + (button.Height() - h) / 2, w, h);
+    const TRect r = GlowRect(arrow);
     const TRect kept = glowOverlay_.Keep(scene, r);
     if (!kept.IsEmpty())
         BlendTransparent(&scene, kept.left, kept.top, opacity, kept.top, kept.left, &scene,
                          kept.Offset(-r.left, -r.top), glow_.Mask.get(), glow_.Colour.get());
     return kept;
 }
+
+TRect ArrowPad::GlowRect(Arrow arrow) const
+{
+    if (!glow_.Colour)
+        return {};
+    const TRect button = ButtonRect(arrow);
+    const int w = glow_.Colour->Width(), h = glow_.Colour->Height();
+    return RectXYWH(button.left + (button.Width() - w) / 2, button.top + (button.Height() - h) / 2, w, h);
+}
+
+int ArrowPad::GlowReach() const { return glow_.Colour ? std::max(0, (glow_.Colour->Width() - ButtonSize()) / 2) : 0; }
 
 void ArrowPad::StopHint()
 {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "games/common/SceneOverlay.h"
@@ -29,11 +30,12 @@ public:
     static constexpr int kArrowCount = 4;
     static constexpr int kHintFramesPerArrow = 25;
 
-    // The buttons of the display mode (library pictures prefix + "strz" + L,
-    // G, P, D) go on form and compose into shown, the picture the game shows
-    // in its design area, which lies at areaOffset in the form. Raises CBlad
-    // code 1 when a picture is missing.
-    ArrowPad(TForm& form, Bitmap& shown, TPoint areaOffset);
+    // The buttons of the display mode (library pictures prefix + set + L,
+    // G, P, D; the glow prefix + set + "_podB.xji" / "_podW.xji") go on form
+    // and compose into shown, the picture the game shows in its design area,
+    // which lies at areaOffset in the form. Raises CBlad code 1 when a
+    // picture is missing.
+    ArrowPad(TForm& form, Bitmap& shown, TPoint areaOffset, const std::string& set);
     ~ArrowPad();
     ArrowPad(const ArrowPad&) = delete;
     ArrowPad& operator=(const ArrowPad&) = delete;
@@ -72,6 +74,10 @@ public:
     TRect EraseHint(Bitmap& scene) { return glowOverlay_.PutBack(scene); }
     // Draws the glow's next step (last in a frame); the rectangle drawn.
     TRect DrawHint(Bitmap& scene);
+    // Where the glow goes round a button, whole (design-area coordinates),
+    // and how far it reaches out beyond the button's edge.
+    TRect GlowRect(Arrow arrow) const;
+    int GlowReach() const;
     // The scene was drawn anew as a whole: nothing to put back.
     void SceneRedrawn() { glowOverlay_.Forget(); }
 

@@ -53,7 +53,7 @@ TFormTasmociag::TFormTasmociag(TApplication& app)
         const int helpY = d.Mode() == 2 ? d.ConvertFromMode(4, 20) : d.ConvertFromModeRounded(4, 100);
         MakeButtons({stopX + d.OffsetX(), stopY + d.OffsetY()}, {helpX + d.OffsetX(), helpY + d.OffsetY()});
         LoadPictures();
-        arrows_ = std::make_unique<ArrowPad>(*this, backBuffer_, TPoint{d.OffsetX(), d.OffsetY()});
+        arrows_ = std::make_unique<ArrowPad>(*this, backBuffer_, TPoint{d.OffsetX(), d.OffsetY()}, "tas_strz");
         PlaceArrows();
         burst_.LoadPicture(kSpec + d.ModePrefix());
     });
@@ -122,12 +122,15 @@ void TFormTasmociag::LoadPictures()
 
 void TFormTasmociag::PlaceArrows()
 {
-    // Under the belt, where nothing of the play comes: left and right at the
-    // left end, up and down at the right end, for two hands.
+    // On the floor under the belt's rollers, the one strip where nothing of
+    // the play comes, centred in its height (the pictures are made to fit
+    // it with their glow): left and right at the left end, up and down at
+    // the right end, for two hands.
     const CDisplay& d = Display();
     const int side = arrows_->ButtonSize();
-    const int y = belt_->BeltLine() + (d.AreaHeight() - belt_->BeltLine() - side) / 2;
-    const int margin = d.ConvertFromModeRounded(16, 22), step = d.ConvertFromModeRounded(16, 132);
+    const int floor = RollerStrip().bottom;
+    const int y = floor + (d.AreaHeight() - floor - side) / 2;
+    const int margin = d.ConvertFromModeRounded(16, 22), step = side + d.ConvertFromModeRounded(16, 20);
     arrows_->Place(ArrowPad::kLeft, {margin, y});
     arrows_->Place(ArrowPad::kRight, {margin + step, y});
     arrows_->Place(ArrowPad::kUp, {d.AreaWidth() - margin - side - step, y});
@@ -149,6 +152,12 @@ bool TFormTasmociag::EnoughWords()
 TRect TFormTasmociag::BeltBand() const
 {
     return {0, belt_->BeltLine() - cans_->Lower().Colour->Height(), pbGame.Width(), belt_->BeltLine()};
+}
+
+TRect TFormTasmociag::RollerStrip() const
+{
+    // As the background draws them: 50 pixels high in the 1280 design.
+    return {0, belt_->BeltLine(), pbGame.Width(), belt_->BeltLine() + Display().ConvertFromModeRounded(16, 50)};
 }
 
 TRect TFormTasmociag::UpperArea() const

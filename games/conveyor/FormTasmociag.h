@@ -65,6 +65,8 @@ public:
     // The rectangles copied to the paint box each frame, and what the answer
     // animations and the arrows' hint changed beside them in the last one.
     TRect BeltBand() const;
+    // The belt's rollers and frame under the belt line, part of the belt.
+    TRect RollerStrip() const;
     TRect UpperArea() const;
     TRect EffectsArea() const { return effects_; }
     // The whole back buffer drawn anew from the game as it stands.

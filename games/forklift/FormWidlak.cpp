@@ -54,7 +54,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
         truck_ = std::make_unique<CWidWozek>(ForkliftMeasures::Of(d));
         truck_->LoadPictures(kSpec + d.ModePrefix());
         MakeBoardButtons();
-        arrows_ = std::make_unique<ArrowPad>(*this, composed_, TPoint{d.OffsetX(), d.OffsetY()});
+        arrows_ = std::make_unique<ArrowPad>(*this, composed_, TPoint{d.OffsetX(), d.OffsetY()}, "strz");
         PlaceArrows();
         burst_.LoadPicture(kSpec + d.ModePrefix());
     });
@@ -77,11 +77,12 @@ int TFormWidlak::S(int v) const { return Display().ConvertFromModeRounded(16, v)
 void TFormWidlak::PlaceArrows()
 {
     // On the floor in front of the racks, where the truck never comes:
-    // driving on the left, the fork further right, away from the board
-    // buttons.
+    // driving on the left (far enough in for the glow round it to show
+    // whole), the fork further right, away from the board buttons.
     const int y = truck_->Measures().floor + (Display().AreaHeight() - truck_->Measures().floor - arrows_->ButtonSize()) / 2;
-    arrows_->Place(ArrowPad::kLeft, {S(22), y});
-    arrows_->Place(ArrowPad::kRight, {S(154), y});
+    const int left = std::max(S(22), arrows_->GlowReach());
+    arrows_->Place(ArrowPad::kLeft, {left, y});
+    arrows_->Place(ArrowPad::kRight, {left + S(132), y});
     arrows_->Place(ArrowPad::kUp, {S(420), y});
     arrows_->Place(ArrowPad::kDown, {S(552), y});
 }

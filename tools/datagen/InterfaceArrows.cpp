@@ -3,7 +3,9 @@
 // The on-screen arrows of the games steered by arrows (the conveyor and the
 // forklift): four large buttons of each display mode in the picture library,
 // the glow that shows a child which arrow to press, and the star of the
-// bursts that greet a right answer.
+// bursts that greet a right answer. The forklift's floor holds the large set
+// ("strz"); the conveyor's is the strip of floor under the belt's rollers,
+// which takes a smaller set ("tas_strz") with a glow hugging the button.
 #include <cmath>
 #include <string>
 
@@ -23,7 +25,18 @@ constexpr ArrowKind kArrows[4] = {{"L", -1, 0}, {"G", 0, -1}, {"P", 1, 0}, {"D",
 
 const UiColour kArrowFace = Hex(0x3CC068);
 
-std::string ArrowBase(const UiMode& m, const ArrowKind& a) { return std::string(m.prefix) + "strz" + a.letter; }
+// A set of the four buttons and their glow: the name the files start with
+// (after the mode's prefix), the button's side and the glow's.
+struct ArrowSet {
+    const char* name;
+    UiSize (*button)(const UiMode&);
+    UiSize (*glow)(const UiMode&);
+};
+
+std::string ArrowBase(const UiMode& m, const ArrowSet& set, const ArrowKind& a)
+{
+    return std::string(m.prefix) + set.name + a.letter;
+}
 
 // A rounded green key with a fat white arrow: the program's button look,
 // large enough for a small finger.
@@ -69,13 +82,12 @@ void DrawArrowButton(UiCanvas& c, const ArrowKind& a, int state)
     cairo_fill(cr);
 }
 
-// A bright ring round a button, golden with a white edge inside; the game
-// fades it in and out.
-void DrawGlow(UiCanvas& c, double pad)
+// A bright ring round a button, golden with a white edge inside, a band
+// wide, inset from the picture's edge; the game fades it in and out.
+void DrawGlow(UiCanvas& c, double inset, double band)
 {
     cairo_t* cr = c.Cr();
     const double w = c.Width();
-    const double inset = pad * 0.3, band = pad * 0.5;
     RoundedRectPath(cr, inset + band / 2, inset + band / 2, w - 2 * inset - band, w - 2 * inset - band,
                     (w - 2 * inset) * 0.24);
     SetColour(cr, Hex(0xFFB020));
@@ -117,39 +129,70 @@ UiSize ArrowGlowSize(const UiMode& m)
     return {side, side};
 }
 
+// Under the conveyor's rollers the floor is 53, 68 or 85 pixels high by
+// mode: the button and the glow round it fit in with a pixel to spare.
+UiSize ConveyorArrowButtonSize(const UiMode& m)
+{
+    return m.mode == 2 ? UiSize{46, 46} : m.mode == 4 ? UiSize{60, 60} : UiSize{76, 76};
+}
+
+UiSize ConveyorArrowGlowSize(const UiMode& m)
+{
+    const int side = ConveyorArrowButtonSize(m).width + 2 * (m.mode == 16 ? 4 : 3);
+    return {side, side};
+}
+
 UiSize StarSize(const UiMode& m) { return m.mode == 2 ? UiSize{30, 30} : m.mode == 4 ? UiSize{38, 38} : UiSize{48, 48}; }
+
+namespace {
+
+const ArrowSet kSets[] = {{"strz", ArrowButtonSize, ArrowGlowSize},
+                          {"tas_strz", ConveyorArrowButtonSize, ConveyorArrowGlowSize}};
+
+}  // namespace
 
 void AddArrowFiles(std::vector<InterfaceFile>& files, const UiMode& m)
 {
     const std::string obj = std::string("Data\\Intf\\Spec\\") + m.prefix;
-    for (const ArrowKind& a : kArrows)
-        for (const char* suffix : {"_A", "_D", "_", "_M"})
-            files.push_back({ArrowBase(m, a) + suffix, ArrowButtonSize(m).width, ArrowButtonSize(m).height, true});
-    for (const char* ending : {"B.xji", "W.xji"}) {
-        files.push_back({obj + "strz_pod" + ending, ArrowGlowSize(m).width, ArrowGlowSize(m).height, false});
-        files.push_back({obj + "gwiazdka" + ending, StarSize(m).width, StarSize(m).height, false});
+    for (const ArrowSet& set : kSets) {
+        const UiSize button = set.button(m), glow = set.glow(m);
+        for (const ArrowKind& a : kArrows)
+            for (const char* suffix : {"_A", "_D", "_", "_M"})
+                files.push_back({ArrowBase(m, set, a) + suffix, button.width, button.height, true});
+        for (const char* ending : {"B.xji", "W.xji"})
+            files.push_back({obj + set.name + "_pod" + ending, glow.width, glow.height, false});
     }
+    for (const char* ending : {"B.xji", "W.xji"})
+        files.push_back({obj + "gwiazdka" + ending, StarSize(m).width, StarSize(m).height, false});
 }
 
 void GenerateArrows(InterfaceWriter& out, const UiMode& m)
 {
-    const UiSize size = ArrowButtonSize(m);
-    for (const ArrowKind& a : kArrows) {
-        Bitmap mask;
-        const std::pair<int, const char*> states[] = {{0, "_D"}, {1, "_A"}, {2, "_"}};
-        for (const auto& [state, suffix] : states) {
-            UiCanvas c(size.width, size.height);
-            DrawArrowButton(c, a, state);
-            Bitmap picture;
-            LibraryPicture(c, picture, state == 0 ? &mask : nullptr);
-            out.Library(ArrowBase(m, a) + suffix, picture);
+    for (const ArrowSet& set : kSets) {
+        const UiSize size = set.button(m);
+        for (const ArrowKind& a : kArrows) {
+            Bitmap mask;
+            const std::pair<int, const char*> states[] = {{0, "_D"}, {1, "_A"}, {2, "_"}};
+            for (const auto& [state, suffix] : states) {
+                UiCanvas c(size.width, size.height);
+                DrawArrowButton(c, a, state);
+                Bitmap picture;
+                LibraryPicture(c, picture, state == 0 ? &mask : nullptr);
+                out.Library(ArrowBase(m, set, a) + suffix, picture);
+            }
+            out.Library(ArrowBase(m, set, a) + "_M", mask);
         }
-        out.Library(ArrowBase(m, a) + "_M", mask);
+        const UiSize glow = set.glow(m);
+        const double pad = (glow.width - size.width) / 2.0;
+        UiCanvas ring(glow.width, glow.height);
+        // A wide halo where there is room; a tight one reaches over the
+        // button's rim to stay as bright.
+        if (pad >= size.width / 8.0)
+            DrawGlow(ring, pad * 0.3, pad * 0.5);
+        else
+            DrawGlow(ring, 0.5, pad - 0.5 + size.width * 0.05);
+        out.Pair(std::string("Data\\Intf\\Spec\\") + m.prefix + set.name + "_pod", ".xji", ring);
     }
-    const UiSize glow = ArrowGlowSize(m);
-    UiCanvas ring(glow.width, glow.height);
-    DrawGlow(ring, (glow.width - size.width) / 2.0);
-    out.Pair(std::string("Data\\Intf\\Spec\\") + m.prefix + "strz_pod", ".xji", ring);
     const UiSize star = StarSize(m);
     UiCanvas c(star.width, star.height);
     DrawStar(c);

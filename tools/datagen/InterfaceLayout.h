@@ -155,9 +155,12 @@ int AboutVersionTop(const UiMode& m);
 UiTrainPoint AboutStopPlace(const UiMode& m);
 
 // The on-screen arrows (library pictures), the glow round one of them and
-// the star of a right answer's burst; their files in the table.
+// the star of a right answer's burst; their files in the table. The
+// conveyor has a smaller set of its own.
 UiSize ArrowButtonSize(const UiMode& m);
 UiSize ArrowGlowSize(const UiMode& m);
+UiSize ConveyorArrowButtonSize(const UiMode& m);
+UiSize ConveyorArrowGlowSize(const UiMode& m);
 UiSize StarSize(const UiMode& m);
 struct InterfaceFile;
 void AddArrowFiles(std::vector<InterfaceFile>& files, const UiMode& m);

@@ -434,3 +434,41 @@ TEST(ConveyorScreenTest, ARightClickZoomsTheCanUnderThePointerOnly)
               s.App().Screen().GetPixel(s.form().pbGame.ClientToScreen({r.left + 10, r.top + 10}).x,
                                         s.form().pbGame.ClientToScreen({r.left + 10, r.top + 10}).y));
 }
+
+TEST(ConveyorScreenTest, TheArrowPadAndItsWholeGlowStayOnTheFloorUnderTheRollersInEveryMode)
+{
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1280, 960}, std::pair{1280, 1024}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        ConveyorScreen s(w, h);
+        if (!s.Ready())
+            GTEST_SKIP() << "no generated data tree beside the program";
+        s.App().ProcessPendingWork();
+        const TFormTasmociag& f = s.form();
+        const TRect area = f.Background().Bounds(), rollers = f.RollerStrip();
+        // Inside the area, off the rollers, the cans' band and where the
+        // crane and its cans go.
+        auto clear = [&](TRect r) {
+            EXPECT_EQ(r.Intersect(area), r);
+            for (const TRect& used : {rollers, f.BeltBand(), f.UpperArea()})
+                EXPECT_TRUE(r.Intersect(used).IsEmpty()) << r.left << "," << r.top;
+        };
+        for (int a = 0; a < ArrowPad::kArrowCount; ++a)
+            clear(f.Arrows().ButtonRect(static_cast<ArrowPad::Arrow>(a)));
+        // The hint played frame by frame: every arrow's glow is drawn whole
+        // (what a frame erased of the one before may lie beside it), and the
+        // rollers stay as the background has them.
+        std::set<int> glowed;
+        while (f.Arrows().HintRunning()) {
+            FrameAndShow(s);
+            for (int a = 0; a < ArrowPad::kArrowCount; ++a) {
+                const TRect glow = f.Arrows().GlowRect(static_cast<ArrowPad::Arrow>(a));
+                if (f.EffectsArea().Intersect(glow) == glow) {
+                    glowed.insert(a);
+                    clear(glow);
+                }
+            }
+            ASSERT_TRUE(SamePictures(f.BackBuffer(), f.Background(), rollers));
+        }
+        EXPECT_EQ(glowed.size(), 4u);
+    }
+}

@@ -5,12 +5,15 @@
 // hint. The PNG files go to $SZ_SHOTS_DIR when it is set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <functional>
 
 #include "core/CStatRec.h"
+#include "games/common/BoardSwitch.h"
+#include "graphics/CDisplay.h"
 #include "platform/Clock.h"
 #include "tests/controls/ControlsTestSupport.h"
 #include "tests/games/forklift/ForkliftScreenSupport.h"
@@ -92,6 +95,21 @@ TEST(ForkliftScreens, CarryTurnEngageAndHintInEveryDisplayMode)
         // The first game of the run: the arrows on the floor glow in turn.
         s.Frames(12);
         EXPECT_TRUE(s.Form().Arrows().HintRunning());
+        // Drawn whole: the buttons and their glow on the floor, inside the
+        // area and off the board's buttons.
+        const ArrowPad& arrows = s.Form().Arrows();
+        EXPECT_EQ(s.Form().EffectsArea(), arrows.GlowRect(ArrowPad::kRight));
+        // The board's buttons stand on the floor to the right of the pad.
+        int buttons = w;
+        for (const auto b : {BoardSwitch::Button::Wstecz, BoardSwitch::Button::Dalej, BoardSwitch::Button::Pomoc})
+            buttons = std::min(buttons, BoardSwitch::ButtonPosition(Display(), b).x - s.Form().pbGame.Left());
+        for (int a = 0; a < ArrowPad::kArrowCount; ++a)
+            for (const TRect r : {arrows.ButtonRect(static_cast<ArrowPad::Arrow>(a)),
+                                  arrows.GlowRect(static_cast<ArrowPad::Arrow>(a))}) {
+                EXPECT_EQ(r.Intersect(s.Form().Composed().Bounds()), r);
+                EXPECT_GE(r.top, truck.Measures().floor);
+                EXPECT_LE(r.right, buttons);
+            }
         shot("start");
         // A box of the right rack and its slot.
         hintShot("hint");
