@@ -47,6 +47,19 @@ std::string ShareTd(const AnswerTally& t)
            std::to_string(t.right) + "/" + std::to_string(t.Attempts()) + ")</td>";
 }
 
+// A week's cell: the share over its counts, narrow enough for all twelve
+// sounds across a printed page.
+std::string WeekTd(const AnswerTally& t)
+{
+    if (t.Attempts() == 0)
+        return "<td class=\"few\">—</td>";
+    const std::string text = Percent(t.Share()) + "<br><span class=\"count\">" + std::to_string(t.right) + "/" +
+                             std::to_string(t.Attempts()) + "</span>";
+    if (t.Attempts() < kFewAnswers)
+        return "<td class=\"few\">" + text + "</td>";
+    return "<td style=\"background:" + ShareColour(t.Share()) + "\">" + text + "</td>";
+}
+
 std::string MapTable(const SoundPositionMap& map)
 {
     std::string html = "<table class=\"map\"><tr><th class=\"l\">Głoska</th>";
@@ -145,8 +158,8 @@ std::string WeeklySection(const ChildSummary& s)
     for (int sound = 0; sound < kReportSoundCount; ++sound)
         if (Practised(s.weeks, sound))
             sounds.push_back(sound);
-    html += "<h3>Odsetek poprawnych odpowiedzi (poprawne/odpowiedzi)</h3><table><thead><tr><th class=\"l\">Tydzień "
-            "od</th>";
+    html += "<h3>Odsetek poprawnych odpowiedzi (poprawne/odpowiedzi)</h3><table class=\"weeks\"><thead><tr><th "
+            "class=\"l\">Tydzień od</th>";
     for (int sound : sounds)
         html += "<th>" + Escape(SoundName(sound)) + "</th>";
     html += "</tr></thead><tbody>";
@@ -159,7 +172,7 @@ std::string WeeklySection(const ChildSummary& s)
         }
         html += "<tr>" + Cell(DateText(s.weeks[i].start), true);
         for (int sound : sounds)
-            html += ShareTd(s.weeks[i].perSound[static_cast<std::size_t>(sound)]);
+            html += WeekTd(s.weeks[i].perSound[static_cast<std::size_t>(sound)]);
         html += "</tr>";
     }
     html += "</tbody></table><p class=\"note\">Najnowszy tydzień u góry" +
