@@ -78,13 +78,16 @@ std::string OlderSection(const ChildSummary& s)
             " odpowiedzi w dzienniku: rozegrano je, zanim program zaczął zapisywać każdą odpowiedź. Dane pochodzą z "
             "pliku statystyk, który zna tylko sumy całej gry: gra z kilkoma głoskami lub pozycjami liczy się dla "
             "każdej z nich, a słowa nierozwiązane w przerwanej grze liczą się tam jako błędne.</p>";
-    html += "<div class=\"cards\">" + Card(std::to_string(p.total.games), FormFor(p.total.games, "gra", "gry", "gier")) +
+    html += "<div class=\"keep\"><div class=\"cards\">" +
+            Card(std::to_string(p.total.games), FormFor(p.total.games, "gra", "gry", "gier")) +
             Card(std::to_string(p.practiceDays), FormFor(p.practiceDays, "dzień ćwiczeń", "dni ćwiczeń", "dni ćwiczeń")) +
             Card(PlayTime(p.total.seconds), "łączny czas gry") +
             Card(p.total.Answers() > 0 ? Percent(p.total.Share()) : "—", "poprawnych odpowiedzi") +
-            Card(std::to_string(p.total.completed) + " z " + std::to_string(p.total.games), "gier ukończonych") +
+            Card(std::to_string(p.total.completed) + " z " + std::to_string(p.total.games),
+                 p.total.games == 1 ? "gry ukończonej" : "gier ukończonych") +
             "</div>";
-    // The days these games were played on, not the file's period up to today.
+    // The days these games were played on, not the file's period up to today;
+    // kept on one page with the figures above.
     int64_t first = -1, last = -1;
     for (const DayRow& d : s.days)
         if (d.oldGames > 0) {
@@ -95,6 +98,7 @@ std::string OlderSection(const ChildSummary& s)
         html += "<p class=\"meta\">" + (first == last ? "Dnia " + DateText(first)
                                                         : "Od " + DateText(first) + " do " + DateText(last)) +
                 "</p>";
+    html += "</div>";
 
     std::vector<std::string> gameNames;
     std::vector<const Tally*> gameTallies;

@@ -126,7 +126,8 @@ TEST_F(JournalReport, PageSaysEveryCountInCorrectPolish)
     const std::string page = ReportPageHtml(s, {"07.12.2026 10:00", "Ola", "prgst6.stt", {}});
     for (const char* text : {"Raport postępów — Ola", "10 wpisów) i pliku statystyk prgst6.stt (2 gry)",
                              "50% (4 z 8 odpowiedzi)", "1 gra nie ma odpowiedzi", "nierozwiązane: 1", "Sama notatka",
-                             "Najtrudniejsze słowa", "Gry sprzed dziennika", "Dnia 01.11.2026"})
+                             "Najtrudniejsze słowa", "Gry sprzed dziennika", "Dnia 01.11.2026",
+                             "1 z 1</b>gry ukończonej"})
         EXPECT_NE(page.find(text), std::string::npos) << text;
 
     EXPECT_EQ(CountOf(1, "gra", "gry", "gier"), "1 gra");
