@@ -37,6 +37,9 @@ td.l, th.l { text-align: left; }
 td.notes { text-align: left; font-style: italic; max-width: 340px; overflow-wrap: anywhere; }
 table.map td, table.map th { text-align: center; min-width: 110px; }
 table.summary td { min-width: 150px; }
+table.weeks td, table.weeks th { text-align: center; min-width: 44px; }
+table.weeks td.l, table.weeks th.l { text-align: left; min-width: 0; }
+span.count { font-size: 85%; color: #444; }
 td.few { background: repeating-linear-gradient(45deg, #f2f2f2, #f2f2f2 4px, #e4e4e4 4px, #e4e4e4 8px);
          color: #777; font-size: 11px; }
 span.unsolved { color: #8a5a1b; font-size: 11px; }
@@ -49,7 +52,7 @@ svg.chart .note { fill: #777; }
 .note { color: #666; font-size: 12px; }
 @page { size: A4; margin: 14mm; }
 @media print {
-  body { margin: 0; max-width: none; font-size: 10pt; }
+  body { margin: 0; max-width: none; font-size: 10pt; padding: 0; }
   h1 { font-size: 20pt; }
   section.first { break-after: page; }
   h2 { margin-top: 18pt; }
@@ -61,6 +64,8 @@ svg.chart .note { fill: #777; }
   th, td { padding: 2px 5px; }
   table.map td, table.map th { min-width: 0; padding: 1px 5px; }
   table.map td.few { font-size: 7pt; }
+  table.weeks td, table.weeks th { min-width: 0; padding: 1px 4px; }
+  table.weeks td.few { font-size: 8pt; }
   .card { padding: 4px 10px; }
   .card b { font-size: 15pt; }
   .problems, .friendly, .older, td, th, .legend span { -webkit-print-color-adjust: exact; print-color-adjust: exact; }

@@ -7,9 +7,6 @@
 
 namespace {
 
-// The weekly table shows at most this many of the newest weeks (the chart shows all).
-constexpr std::size_t kWeeksInTable = 26;
-
 // The two periods side by side, one figure a row: short enough to leave the
 // first printed page room for the map.
 std::string SummaryTable(const JournalPeriod& recent, const JournalPeriod& whole)
@@ -48,6 +45,19 @@ std::string ShareTd(const AnswerTally& t)
                std::to_string(t.Attempts()) + ")</td>";
     return "<td style=\"background:" + ShareColour(t.Share()) + "\">" + Percent(t.Share()) + " (" +
            std::to_string(t.right) + "/" + std::to_string(t.Attempts()) + ")</td>";
+}
+
+// A week's cell: the share over its counts, narrow enough for all twelve
+// sounds across a printed page.
+std::string WeekTd(const AnswerTally& t)
+{
+    if (t.Attempts() == 0)
+        return "<td class=\"few\">—</td>";
+    const std::string text = Percent(t.Share()) + "<br><span class=\"count\">" + std::to_string(t.right) + "/" +
+                             std::to_string(t.Attempts()) + "</span>";
+    if (t.Attempts() < kFewAnswers)
+        return "<td class=\"few\">" + text + "</td>";
+    return "<td style=\"background:" + ShareColour(t.Share()) + "\">" + text + "</td>";
 }
 
 std::string MapTable(const SoundPositionMap& map)
@@ -105,6 +115,14 @@ bool Practised(const std::vector<SoundWeek>& weeks, int sound)
     return false;
 }
 
+bool Answered(const SoundWeek& week)
+{
+    for (const AnswerTally& t : week.perSound)
+        if (t.Attempts() > 0)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::string SummarySection(const ChildSummary& s)
@@ -140,19 +158,25 @@ std::string WeeklySection(const ChildSummary& s)
     for (int sound = 0; sound < kReportSoundCount; ++sound)
         if (Practised(s.weeks, sound))
             sounds.push_back(sound);
-    html += "<h3>Odsetek poprawnych odpowiedzi (poprawne/odpowiedzi)</h3><table><thead><tr><th class=\"l\">Tydzień "
-            "od</th>";
+    html += "<h3>Odsetek poprawnych odpowiedzi (poprawne/odpowiedzi)</h3><table class=\"weeks\"><thead><tr><th "
+            "class=\"l\">Tydzień od</th>";
     for (int sound : sounds)
         html += "<th>" + Escape(SoundName(sound)) + "</th>";
     html += "</tr></thead><tbody>";
-    const std::size_t from = s.weeks.size() > kWeeksInTable ? s.weeks.size() - kWeeksInTable : 0;
-    for (std::size_t i = s.weeks.size(); i-- > from;) {
+    // The chart's weeks, those with answers: a week without any would be a row of dashes.
+    bool skipped = false;
+    for (std::size_t i = s.weeks.size(); i-- > 0;) {
+        if (!Answered(s.weeks[i])) {
+            skipped = true;
+            continue;
+        }
         html += "<tr>" + Cell(DateText(s.weeks[i].start), true);
         for (int sound : sounds)
-            html += ShareTd(s.weeks[i].perSound[static_cast<std::size_t>(sound)]);
+            html += WeekTd(s.weeks[i].perSound[static_cast<std::size_t>(sound)]);
         html += "</tr>";
     }
-    html += "</tbody></table><p class=\"note\">Najnowszy tydzień u góry. Komórki z mniej niż " +
+    html += "</tbody></table><p class=\"note\">Najnowszy tydzień u góry" +
+            std::string(skipped ? "; tygodnie bez odpowiedzi pominięto" : "") + ". Komórki z mniej niż " +
             std::to_string(kFewAnswers) + " odpowiedziami są szare.</p>";
     return html + "</section>";
 }

@@ -117,6 +117,7 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
     std::map<std::string, WordTally> words;
     int64_t firstDay = today;
     int64_t firstAnswerDay = today;
+    int64_t lastAnswerDay = INT64_MIN;  // the newest dated answer up to today
 
     for (const JournalAnswer& a : answers) {
         const int64_t day = LocalDayOf(a.atMs);
@@ -129,6 +130,8 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
         if (dated) {
             firstDay = std::min(firstDay, day);
             firstAnswerDay = std::min(firstAnswerDay, day);
+            if (day <= today)
+                lastAnswerDay = std::max(lastAnswerDay, day);
             DayRow& row = days[day];
             row.day = day;
             row.answers.Add(a.outcome);
@@ -206,8 +209,10 @@ ChildSummary SummarizeChild(const std::vector<JournalAnswer>& answers, const std
     s.whole.firstDay = firstDay;
     s.whole.lastDay = today;
 
-    if (!answers.empty()) {
-        const int64_t lastWeek = WeekStart(today);
+    // The weeks end at the child's last week of answers, not at today: a
+    // child who has not played for months still gets the weeks played.
+    if (lastAnswerDay != INT64_MIN) {
+        const int64_t lastWeek = WeekStart(lastAnswerDay);
         int64_t week = std::max(WeekStart(firstAnswerDay), lastWeek - 7 * (kLongestWeeks - 1));
         for (; week <= lastWeek; week += 7)
             s.weeks.push_back(SoundWeek{week, {}});

@@ -66,7 +66,7 @@ struct ChildSummary {
     JournalPeriod recent;  // the last kRecentDays up to today
     JournalPeriod whole;
     int64_t answers = 0;   // every answer of the journal
-    std::vector<SoundWeek> weeks;   // from the first answer's week to today's, at most kLongestWeeks
+    std::vector<SoundWeek> weeks;   // from the first answer's week to the last answer's, at most kLongestWeeks ending there
     std::vector<WordTally> hardest; // the words with the lowest share, at least kHardWordAttempts each
     std::vector<DayRow> days;       // newest first; days with games or notes
     std::vector<StatRecord> older;  // games of the file with no answers in the journal

@@ -151,7 +151,7 @@ int WriteChildReport(const ReportRequest::Child& child, const fs::path& outDir, 
     }
     out << "Raport" << (child.name.empty() ? "" : " (" + child.name + ")") << ": "
         << Counted(static_cast<int64_t>(file.Records.size()), "gra", "gry", "gier") << ", "
-        << Counted(static_cast<int64_t>(answers.size()), "odpowiedź", "odpowiedzi", "odpowiedzi") << " w dzienniku: "
+        << Counted(static_cast<int64_t>(answers.size()), "wpis", "wpisy", "wpisów") << " w dzienniku: "
         << page.string() << "\n"
         << "Tabela: " << csv.string() << "\n";
     return 0;

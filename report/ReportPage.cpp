@@ -78,13 +78,27 @@ std::string OlderSection(const ChildSummary& s)
             " odpowiedzi w dzienniku: rozegrano je, zanim program zaczął zapisywać każdą odpowiedź. Dane pochodzą z "
             "pliku statystyk, który zna tylko sumy całej gry: gra z kilkoma głoskami lub pozycjami liczy się dla "
             "każdej z nich, a słowa nierozwiązane w przerwanej grze liczą się tam jako błędne.</p>";
-    html += "<div class=\"cards\">" + Card(std::to_string(p.total.games), FormFor(p.total.games, "gra", "gry", "gier")) +
+    html += "<div class=\"keep\"><div class=\"cards\">" +
+            Card(std::to_string(p.total.games), FormFor(p.total.games, "gra", "gry", "gier")) +
             Card(std::to_string(p.practiceDays), FormFor(p.practiceDays, "dzień ćwiczeń", "dni ćwiczeń", "dni ćwiczeń")) +
             Card(PlayTime(p.total.seconds), "łączny czas gry") +
             Card(p.total.Answers() > 0 ? Percent(p.total.Share()) : "—", "poprawnych odpowiedzi") +
-            Card(std::to_string(p.total.completed) + " z " + std::to_string(p.total.games), "gier ukończonych") +
+            Card(std::to_string(p.total.completed) + " z " + std::to_string(p.total.games),
+                 p.total.games == 1 ? "gry ukończonej" : "gier ukończonych") +
             "</div>";
-    html += "<p class=\"meta\">Od " + DateText(p.firstDay) + " do " + DateText(p.lastDay) + "</p>";
+    // The days these games were played on, not the file's period up to today;
+    // kept on one page with the figures above.
+    int64_t first = -1, last = -1;
+    for (const DayRow& d : s.days)
+        if (d.oldGames > 0) {
+            last = last < 0 ? d.day : last;
+            first = d.day;
+        }
+    if (last >= 0)
+        html += "<p class=\"meta\">" + (first == last ? "Dnia " + DateText(first)
+                                                        : "Od " + DateText(first) + " do " + DateText(last)) +
+                "</p>";
+    html += "</div>";
 
     std::vector<std::string> gameNames;
     std::vector<const Tally*> gameTallies;
@@ -123,7 +137,7 @@ std::string LastGamesTable(const ChildSummary& s)
         return html + "<p class=\"friendly\">Nie ma jeszcze zapisanych gier.</p></section>";
     html += "<table><thead><tr><th class=\"l\">Data</th><th class=\"l\">Gra</th><th class=\"l\">Głoski</th>"
             "<th class=\"l\">Pozycje</th><th class=\"l\">Ilość</th><th>Czas</th><th>Podpowiedzi</th>"
-            "<th>Poprawne</th><th>Błędne</th><th>Ukończona</th><th>W&nbsp;dzienniku</th></tr></thead><tbody>";
+            "<th>Poprawne</th><th>Błędne</th><th>Ukończona</th><th>W dzienniku</th></tr></thead><tbody>";
     const std::size_t from = games.size() > kLastGames ? games.size() - kLastGames : 0;
     for (std::size_t i = games.size(); i-- > from;) {
         const StatRecord& r = games[i];
@@ -147,8 +161,9 @@ std::string ReportPageHtml(const ChildSummary& summary, const ReportHeading& hea
         "Raport postępów — " + (heading.childName.empty() ? std::string("Szeptaczki Cz.VI") : heading.childName);
     std::string html = PageStart(title);
     html += "<h1>" + Escape(title) + "</h1>";
+    // The journal's entries: answers, hints and words left unsolved.
     html += "<p class=\"meta\">Szeptaczki Cz.VI. Sporządzono " + Escape(heading.madeOn) + " z dziennika odpowiedzi (" +
-            Escape(Counted(summary.answers, "odpowiedź", "odpowiedzi", "odpowiedzi")) + ") i pliku statystyk " +
+            Escape(Counted(summary.answers, "wpis", "wpisy", "wpisów")) + ") i pliku statystyk " +
             Escape(heading.fileName) + " (" +
             Escape(Counted(static_cast<int64_t>(summary.allGames.size()), "gra", "gry", "gier")) +
             "). Daty i godziny w czasie lokalnym.</p>";

@@ -25,10 +25,10 @@ packages=(
   sox
 )
 # The tests, benchmarks and checks: a display server for the real window,
-# a browser for the report's pages, the desktop and package checkers.
+# a browser for the report's pages and poppler to read its printout, the desktop and package checkers.
 $tests && packages+=(
   libgtest-dev libbenchmark-dev libpixman-1-dev
-  xvfb x11-utils chromium
+  xvfb x11-utils chromium poppler-utils
   desktop-file-utils appstream debhelper lintian
 )
 "$root/scripts/install-packages.sh" "${packages[@]}"

@@ -10,6 +10,7 @@
 #include "core/AnswerJournal.h"
 #include "core/PolishPlural.h"
 #include "core/SoundCodes.h"
+#include "report/JournalSections.h"
 #include "report/JournalSummary.h"
 #include "report/ReportPage.h"
 
@@ -103,12 +104,11 @@ TEST_F(JournalReport, EachAnswerCountsForItsOwnSoundAndPositionAndUnsolvedStayAp
     EXPECT_EQ(s.hardest[0].key, "kosz");
     EXPECT_EQ(s.hardest[1].key, "szafa");
 
-    // Weeks from the first answer's to today's; the answers in the first.
-    ASSERT_EQ(s.weeks.size(), 2u);
+    // Weeks from the first answer's to the last answer's, not to today's.
+    ASSERT_EQ(s.weeks.size(), 1u);
     EXPECT_EQ(s.weeks[0].start, DayNumberOf(2026, 11, 30));
     EXPECT_EQ(s.weeks[0].perSound[0].right, 3);
     EXPECT_EQ(s.weeks[0].perSound[0].wrong, 4);
-    EXPECT_EQ(s.weeks[1].perSound[0].Attempts(), 0);
 
     // Days, newest first, with their notes; a day of notes alone is a row
     // but no practice day, and a note with an impossible date is left out.
@@ -124,9 +124,10 @@ TEST_F(JournalReport, PageSaysEveryCountInCorrectPolish)
 {
     const ChildSummary s = SummarizeChild(answers, notes, games, today);
     const std::string page = ReportPageHtml(s, {"07.12.2026 10:00", "Ola", "prgst6.stt", {}});
-    for (const char* text : {"Raport postępów — Ola", "10 odpowiedzi) i pliku statystyk prgst6.stt (2 gry)",
+    for (const char* text : {"Raport postępów — Ola", "10 wpisów) i pliku statystyk prgst6.stt (2 gry)",
                              "50% (4 z 8 odpowiedzi)", "1 gra nie ma odpowiedzi", "nierozwiązane: 1", "Sama notatka",
-                             "Najtrudniejsze słowa", "Gry sprzed dziennika"})
+                             "Najtrudniejsze słowa", "Gry sprzed dziennika", "Dnia 01.11.2026",
+                             "1 z 1</b>gry ukończonej"})
         EXPECT_NE(page.find(text), std::string::npos) << text;
 
     EXPECT_EQ(CountOf(1, "gra", "gry", "gier"), "1 gra");
@@ -134,4 +135,38 @@ TEST_F(JournalReport, PageSaysEveryCountInCorrectPolish)
         EXPECT_EQ(PluralForm(n, "gra", "gry", "gier"), "gry") << n;
     for (int n : {0, 5, 11, 12, 13, 14, 21, 25, 111, 112, 1000})
         EXPECT_EQ(PluralForm(n, "gra", "gry", "gier"), "gier") << n;
+}
+
+TEST_F(JournalReport, AChildWhoLastPlayedAYearAgoGetsTheWeeksPlayedInTableAndChart)
+{
+    // Three weeks of last January, the middle one without a game; the report is made in December.
+    const auto at = [](int day, int32_t sound, AnswerOutcome outcome) {
+        const int64_t started = JournalTimeOf(SystemTime{2026, 1, 0, static_cast<uint16_t>(day), 10, 0, 0, 0});
+        return JournalAnswer{started + 60000, started, 1, "w", "w", sound, POZ_NAGLOS, outcome, 2000};
+    };
+    using O = AnswerOutcome;
+    const std::vector<JournalAnswer> old = {at(6, GL_SZ, O::Right), at(6, GL_SZ, O::Right), at(7, GL_SZ, O::Right),
+                                            at(8, GL_S, O::Wrong),  at(21, GL_SZ, O::Wrong), at(22, GL_SZ, O::Wrong),
+                                            at(22, GL_S, O::UnsolvedAtStop)};
+    const ChildSummary s = SummarizeChild(old, {}, {}, today);
+    ASSERT_EQ(s.weeks.size(), 3u);
+    EXPECT_EQ(s.weeks.front().start, DayNumberOf(2026, 1, 5));
+    EXPECT_EQ(s.weeks.back().start, DayNumberOf(2026, 1, 19));
+
+    // The table lists the two weeks with answers, newest first, and says the empty one was left out.
+    const std::string html = WeeklySection(s);
+    const std::size_t body = html.find("<tbody>"), end = html.find("</tbody>");
+    ASSERT_NE(body, std::string::npos);
+    const std::string rows = html.substr(body, end - body);
+    std::size_t count = 0;
+    for (std::size_t p = rows.find("<tr>"); p != std::string::npos; p = rows.find("<tr>", p + 1))
+        ++count;
+    EXPECT_EQ(count, 2u);
+    const std::size_t newer = rows.find("19.01.2026"), older = rows.find("05.01.2026");
+    ASSERT_NE(newer, std::string::npos);
+    ASSERT_NE(older, std::string::npos);
+    EXPECT_LT(newer, older);
+    for (const char* cell : {">0/2<", ">3/3<", ">0/1<"})
+        EXPECT_NE(rows.find(cell), std::string::npos) << cell;
+    EXPECT_NE(html.find("tygodnie bez odpowiedzi pominięto"), std::string::npos);
 }
