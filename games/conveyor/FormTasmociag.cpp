@@ -58,6 +58,7 @@ TFormTasmociag::TFormTasmociag(TApplication& app)
     pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
     background_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
     backBuffer_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
+    pbGame.SetPicture(&backBuffer_);
 
     try {
         const int stopX = d.ConvertFromModeRounded(4, 20), stopY = d.ConvertFromMode(4, 20);
@@ -271,22 +272,56 @@ void TFormTasmociag::actNowaGraExecute()
     Invalidate();
     running_ = true;
     StatRec->StartGame(UstTasmociag);
-    loop_.Start([this] { FrameUpdate(); }, [this] { FramePresent(); });
+    loop_.StartSkippingUnchanged([this] { return FrameUpdate(); }, [this] { FramePresent(); });
+}
+
+TRect TFormTasmociag::ArrowRect() const
+{
+    if (hintPipe_ == nullptr || !arrow_.Colour)
+        return {};
+    const int w = arrow_.Colour->Width(), h = arrow_.Colour->Height();
+    const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - w / 2;
+    return RectXYWH(left, pipes_->Line() + Display().ConvertFromMode(16, 20), w, h);
 }
 
 void TFormTasmociag::EraseArrow()
 {
-    if (hintPipe_ == nullptr || !arrow_.Colour)
-        return;
-    const int w = arrow_.Colour->Width(), h = arrow_.Colour->Height();
-    const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - w / 2;
-    const TRect r = RectXYWH(left, pipes_->Line() + Display().ConvertFromMode(16, 20), w, h);
+    const TRect r = ArrowRect();
     backBuffer_.CopyRect(r, background_, r);
 }
 
-void TFormTasmociag::FrameUpdate()
+void TFormTasmociag::NoteMovingRects()
+{
+    const TRect scene = backBuffer_.Bounds();
+    for (int i = 0; i < belt_->Count(); ++i)
+        changed_.Add(belt_->CanRect(i).Intersect(scene));
+    TRect crane[CTasChwyt::kMaxRects];
+    const int n = crane_->Rects(crane);
+    for (int i = 0; i < n; ++i)
+        changed_.Add(crane[i].Intersect(scene));
+    changed_.Add(ArrowRect());
+}
+
+bool TFormTasmociag::FrameUpdate()
 {
     const CDisplay& d = Display();
+    // Nothing moves when the belt is empty, no key is held, no can rises
+    // into a pipe and no arrow blinks: such a frame draws nothing.
+    const bool still = belt_->Empty() && !left_ && !right_ && !up_ && !down_ && crane_->Released() == nullptr &&
+                       hintPipe_ == nullptr;
+    if (still) {
+        if (running_ && crane_->Held() == nullptr) {
+            if (endDelay_ <= 0) {
+                actStop.Execute();
+                return false;
+            }
+            --endDelay_;
+        }
+        // Only what earlier frames left unshown is to be shown.
+        return !changed_.Empty();
+    }
+    // What is drawn now is erased: shown again with what replaces it.
+    NoteMovingRects();
     // Erase what moves.
     if (hintPipe_ != nullptr) {
         EraseArrow();
@@ -327,7 +362,7 @@ void TFormTasmociag::FrameUpdate()
     if (running_ && belt_->Empty() && crane_->Held() == nullptr) {
         if (endDelay_ <= 0) {
             actStop.Execute();
-            return;
+            return false;
         }
         --endDelay_;
     }
@@ -344,14 +379,15 @@ void TFormTasmociag::FrameUpdate()
         const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - arrow_.Colour->Width() / 2;
         BlendInPlace(backBuffer_, arrow_, left, pipes_->Line() + d.ConvertFromMode(16, 20));
     }
+    NoteMovingRects();
+    return true;
 }
 
 void TFormTasmociag::FramePresent()
 {
-    TCanvas& canvas = pbGame.Canvas();
-    const TRect band = BeltBand(), upper = UpperArea();
-    canvas.CopyRect(band, backBuffer_, band);
-    canvas.CopyRect(upper, backBuffer_, upper);
+    // Frames drawn and not shown (none in the loop) are shown together.
+    pbGame.ShowPicture(changed_.Rects());
+    changed_.Clear();
 }
 
 void TFormTasmociag::FormKeyDown(int& key, TShiftState)
@@ -402,7 +438,9 @@ void TFormTasmociag::actPomocExecute()
         return;
     StatRec->AddHint();
     // A second hint for another pipe takes the first arrow away at once.
+    const TRect old = ArrowRect();
     EraseArrow();
+    pbGame.ShowPicture(old);
     hintCounter_ = kHintFrames;
     hintPipe_ = pipes_->PipeForSound(crane_->Held()->Word().Flags & GL_WSZYSTKIE);
     if (hintPipe_ == nullptr)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 #include "core/CSlowa.h"
 #include "core/Program.h"
@@ -17,6 +18,7 @@
 #include "graphics/CTransBitmap.h"
 #include "platform/Action.h"
 #include "platform/Bitmap.h"
+#include "platform/ChangedRects.h"
 #include "platform/Form.h"
 #include "platform/PaintBox.h"
 
@@ -44,10 +46,13 @@ public:
     TAction actPomoc;
     TAction actNowaGra;
 
-    // One frame without its wait: erase, update, draw into the back buffer,
-    // then the copy of the moving areas to the paint box.
-    void FrameUpdate();
+    // One frame without its wait: erase, update, draw into the back buffer
+    // (false when nothing moves, and then nothing is drawn), then the show of
+    // the rectangles changed since the last show.
+    bool FrameUpdate();
     void FramePresent();
+    // The rectangles changed and not yet shown.
+    std::span<const TRect> FrameChanges() const { return changed_.Rects(); }
 
     // The game as it stands, for tests and the benchmark.
     const CTasTasma& Belt() const { return *belt_; }
@@ -75,6 +80,9 @@ private:
     int CurrentPose() const;
     void DrawFigure(bool show);
     void EraseArrow();
+    TRect ArrowRect() const;
+    // Where the moving things are drawn now, as changed.
+    void NoteMovingRects();
     void AssignPipes();
     void BuildCans();
 
@@ -110,6 +118,7 @@ private:
     int hintCounter_ = 0;
     CTasRury::CRura* hintPipe_ = nullptr;
     int endDelay_ = 0;
+    ChangedRects changed_;
 };
 
 // The conveyor screen while it exists.

@@ -75,6 +75,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
     pbGame.SetBounds(d.OffsetX(), d.OffsetY(), d.AreaWidth(), d.AreaHeight());
     clean_ = Bitmap(d.AreaWidth(), d.AreaHeight());
     composed_ = Bitmap(d.AreaWidth(), d.AreaHeight());
+    pbGame.SetPicture(&composed_);
     try {
         LoadPictures();
         truck_ = std::make_unique<CWidWozek>(ForkliftMeasures::Of(d));
@@ -255,7 +256,7 @@ void TFormWidlak::actNowaGraExecute()
     active_ = true;
     hintGate_.Reset();
     stats_.StartGame(UstWidlak);
-    loop_.Start([this] { MoveTruck(); }, [this] { ShowTruck(); });
+    loop_.StartSkippingUnchanged([this] { return MoveTruck(); }, [this] { ShowTruck(); });
 }
 
 void TFormWidlak::GoToBoard(int index)
@@ -294,13 +295,18 @@ void TFormWidlak::ShowBoardButtons()
     wstecz_->SetVisible(switch_.WsteczVisible());
 }
 
-void TFormWidlak::MoveTruck()
+bool TFormWidlak::MoveTruck()
 {
     CWidPlansza* board = Current();
+    truckFrame_ = false;
     if (board == nullptr)
-        return;
-    previousTruck_ = truck_->Rect();
-    composed_.CopyRect(previousTruck_, clean_, previousTruck_);
+        return false;
+    // Only keys move the truck; a rack changes only when it moves.
+    truckFrame_ = left_ || right_ || up_ || down_ || fullRepaint_ || board->RacksChanged();
+    if (truckFrame_) {
+        previousTruck_ = truck_->Rect();
+        composed_.CopyRect(previousTruck_, clean_, previousTruck_);
+    }
 
     const int a = S(6);
     if (left_) {
@@ -329,12 +335,13 @@ void TFormWidlak::MoveTruck()
         if (endCountdown_ == 0)
             actStop.Execute();
     }
+    return truckFrame_;
 }
 
 void TFormWidlak::ShowTruck()
 {
     CWidPlansza* board = Current();
-    if (board == nullptr)
+    if (board == nullptr || !truckFrame_)
         return;
     if (board->RacksChanged()) {
         Recompose();

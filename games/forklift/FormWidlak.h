@@ -48,8 +48,9 @@ public:
 
     // A frame of the idle loop without its wait: erase the truck and move
     // it by the keys held (with the end of the game), then draw it and show
-    // what changed.
-    void MoveTruck();
+    // what changed. A truck standing still is neither erased nor drawn nor
+    // shown: MoveTruck then answers false.
+    bool MoveTruck();
     void ShowTruck();
 
     // The game as it stands, for the tests.
@@ -132,6 +133,7 @@ private:
     TRect window_;
     CTransBitmap windowCutOut_;
     bool fullRepaint_ = false;
+    bool truckFrame_ = false;  // this frame erases, draws and shows the truck
     HintGate hintGate_;
     int endCountdown_ = 0;
 };
