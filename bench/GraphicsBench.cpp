@@ -91,6 +91,24 @@ void BM_ShrinkBitmap_1280x1024_to_640x480(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 640 * 480);
 }
 
+// Shrinking as pictures are loaded: a word picture's strip into a box's
+// window (bilinear, less than half smaller), a word picture to a thumbnail
+// (area averaging) and a whole screen to a quarter.
+void Shrink(benchmark::State& state, int sw, int sh, int tw, int th)
+{
+    const Bitmap source = TestPicture(sw, sh, 6);
+    Bitmap target(tw, th, PixelFormat::Bgr24);
+    for (auto _ : state) {
+        StretchBitmap(target, source);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * tw * th);
+}
+
+void BM_Shrink_145x150_to_123x127(benchmark::State& state) { Shrink(state, 145, 150, 123, 127); }
+void BM_Shrink_400x300_to_160x120(benchmark::State& state) { Shrink(state, 400, 300, 160, 120); }
+void BM_Shrink_1280x1024_to_640x480(benchmark::State& state) { Shrink(state, 1280, 1024, 640, 480); }
+
 void BM_LoadJpeg_1280x1024(benchmark::State& state)
 {
     const std::string jpeg = EncodeJpeg(TestPicture(1280, 1024, 5), 90, false);
@@ -108,6 +126,9 @@ BENCHMARK(BM_BlendTransparent_Opacity128_FullFrame);
 BENCHMARK(BM_StretchBitmap_Up_400x300_to_1280x960);
 BENCHMARK(BM_ShrinkBitmap_1280x1024_to_640x480);
 BENCHMARK(BM_LoadJpeg_1280x1024);
+BENCHMARK(BM_Shrink_145x150_to_123x127);
+BENCHMARK(BM_Shrink_400x300_to_160x120);
+BENCHMARK(BM_Shrink_1280x1024_to_640x480);
 
 #ifdef SZ_HAVE_PIXMAN
 
@@ -160,6 +181,42 @@ void BM_Pixman_Bilinear_r8g8b8_Up_400x300_to_1280x960(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 1280 * 960);
 }
 
+// pixman's bilinear scaling of 32-bit x8r8g8b8 pictures (its fastest path)
+// to the sizes of the shrinking benchmarks above.
+void PixmanShrink(benchmark::State& state, int sw, int sh, int tw, int th)
+{
+    const Bitmap picture = TestPicture(sw, sh, 6);
+    Bitmap source(sw, sh, PixelFormat::Bgrx32), target(tw, th, PixelFormat::Bgrx32);
+    for (int y = 0; y < sh; ++y)
+        for (int x = 0; x < sw; ++x)
+            source.SetPixel(x, y, picture.GetPixel(x, y));
+    pixman_image_t* src = Wrap(source, PIXMAN_x8r8g8b8);
+    pixman_image_t* dst = Wrap(target, PIXMAN_x8r8g8b8);
+    pixman_transform_t t;
+    pixman_transform_init_scale(&t, pixman_double_to_fixed(static_cast<double>(sw) / tw),
+                                pixman_double_to_fixed(static_cast<double>(sh) / th));
+    pixman_image_set_transform(src, &t);
+    pixman_image_set_filter(src, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+    pixman_image_set_repeat(src, PIXMAN_REPEAT_PAD);
+    for (auto _ : state) {
+        pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, 0, 0, 0, 0, 0, 0, tw, th);
+        benchmark::ClobberMemory();
+    }
+    pixman_image_unref(src);
+    pixman_image_unref(dst);
+    state.SetItemsProcessed(state.iterations() * tw * th);
+}
+
+void BM_Pixman_Bilinear_x8r8g8b8_145x150_to_123x127(benchmark::State& state) { PixmanShrink(state, 145, 150, 123, 127); }
+void BM_Pixman_Bilinear_x8r8g8b8_400x300_to_160x120(benchmark::State& state) { PixmanShrink(state, 400, 300, 160, 120); }
+void BM_Pixman_Bilinear_x8r8g8b8_1280x1024_to_640x480(benchmark::State& state)
+{
+    PixmanShrink(state, 1280, 1024, 640, 480);
+}
+
+BENCHMARK(BM_Pixman_Bilinear_x8r8g8b8_145x150_to_123x127);
+BENCHMARK(BM_Pixman_Bilinear_x8r8g8b8_400x300_to_160x120);
+BENCHMARK(BM_Pixman_Bilinear_x8r8g8b8_1280x1024_to_640x480);
 BENCHMARK(BM_Pixman_Over_r8g8b8_FullFrame);
 BENCHMARK(BM_Pixman_Over_r8g8b8_Sprite200);
 BENCHMARK(BM_Pixman_Bilinear_r8g8b8_Up_400x300_to_1280x960);

@@ -111,6 +111,69 @@ void FilterRow(const uint8_t* src, const std::vector<HorizontalTap>& taps, Sum* 
     }
 }
 
+// The horizontal pass for two target pixels at a time: their two source
+// pixels each lie within sixteen bytes of the first one's left pixel (the
+// filter never skips more than a pixel between neighbours), so one shuffle
+// puts each channel's left and right bytes side by side and one multiply-add
+// per 16-bit pair gives the six sums, exactly.
+class PairedRowFilter {
+public:
+    // False where the taps do not allow it (then FilterRow does the work).
+    bool Make(const std::vector<HorizontalTap>& taps, int sourceBytes)
+    {
+        const std::size_t pairs = taps.size() / 2;
+        bases_.clear();
+        masks_.assign(pairs * 16, 0x80);
+        weights_.assign(pairs * 16, 0);
+        for (std::size_t k = 0; k < pairs; ++k) {
+            const int base = taps[2 * k].offset;
+            // The last pairs of a row may not read sixteen bytes: done one by one.
+            if (base + 16 > sourceBytes)
+                break;
+            for (int a = 0; a < 2; ++a) {
+                const HorizontalTap& t = taps[2 * k + static_cast<std::size_t>(a)];
+                const int rel = t.offset - base;
+                if (rel < 0 || rel + 5 > 15 || t.wl > 32767 || t.wr > 32767)
+                    return false;
+                for (int c = 0; c < 3; ++c) {
+                    const std::size_t at = k * 16 + static_cast<std::size_t>(a * 6 + c * 2);
+                    masks_[at] = static_cast<uint8_t>(rel + c);
+                    masks_[at + 1] = static_cast<uint8_t>(rel + c + 3);
+                    weights_[at] = static_cast<int16_t>(t.wl);
+                    weights_[at + 1] = static_cast<int16_t>(t.wr);
+                }
+            }
+            bases_.push_back(base);
+        }
+        return true;
+    }
+
+    // Target pixels done here (the rest is left to FilterRow).
+    int Pixels() const { return static_cast<int>(bases_.size()) * 2; }
+
+    // out must have room for two sums more than the pixels done.
+    __attribute__((target("avx2"))) void Filter(const uint8_t* src, uint32_t* out) const
+    {
+        const uint8_t* mask = masks_.data();
+        const int16_t* weight = weights_.data();
+        for (const int base : bases_) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + base));
+            const __m128i pairs = _mm_shuffle_epi8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask)));
+            const __m256i wide = _mm256_cvtepu8_epi16(pairs);
+            const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weight));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_madd_epi16(wide, w));
+            mask += 16;
+            weight += 16;
+            out += 6;
+        }
+    }
+
+private:
+    std::vector<int> bases_;
+    std::vector<uint8_t> masks_;
+    std::vector<int16_t> weights_;
+};
+
 // The weights of every tap brought to the common divisor 2 * targetSize (the
 // edge taps have divisor 1), which leaves each quotient unchanged.
 std::vector<BilinearTap> CommonDivisorTaps(int sourceSize, int targetSize)
@@ -139,9 +202,19 @@ void Bilinear(Bitmap& target, const Bitmap& source)
     const int n = tw * 3;
 
     if (maxSum <= 0xFFFFFFFFu) {
+        PairedRowFilter paired;
+        const bool usePaired = HaveAvx2() && paired.Make(htaps, source.Width() * 3);
+        const int pairedPixels = usePaired ? paired.Pixels() : 0;
+        const std::vector<HorizontalTap> rest(htaps.begin() + pairedPixels, htaps.end());
+        auto filter = [&](int y, uint32_t* out) {
+            const uint8_t* row = source.ScanLine(y);
+            if (usePaired)
+                paired.Filter(row, out);
+            FilterRow(row, rest, out + pairedPixels * 3);
+        };
         // Two filtered source rows, reused while consecutive target rows
-        // fall between the same source rows.
-        std::vector<uint32_t> rowA(n), rowB(n);
+        // fall between the same source rows; two sums of room after each.
+        std::vector<uint32_t> rowA(n + 2), rowB(n + 2);
         uint32_t* top = rowA.data();
         uint32_t* bottom = rowB.data();
         int topIndex = -1, bottomIndex = -1;
@@ -153,12 +226,12 @@ void Bilinear(Bitmap& target, const Bitmap& source)
                     std::swap(top, bottom);
                     std::swap(topIndex, bottomIndex);
                 } else {
-                    FilterRow(source.ScanLine(want), htaps, top);
+                    filter(want, top);
                     topIndex = want;
                 }
             }
             if (bottomIndex != wantNext) {
-                FilterRow(source.ScanLine(wantNext), htaps, bottom);
+                filter(wantNext, bottom);
                 bottomIndex = wantNext;
             }
             CombineRows(top, bottom, static_cast<uint32_t>(t.weightFirst), static_cast<uint32_t>(t.weightNext), n,

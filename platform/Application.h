@@ -11,6 +11,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Bitmap.h"
+#include "platform/ChangedRects.h"
 #include "platform/Input.h"
 
 class QuitSignals;
@@ -101,7 +102,8 @@ public:
     // with the next FlushPresents, which the message loop makes at the end of
     // every turn and before every wait or sleep.
     void ScreenChanged(TRect screenRect);
-    // Shows at once, in one present, the union of what changed since the last one.
+    // Shows at once, in one present, what changed since the last one: the
+    // changed rectangles, those that overlap joined.
     void FlushPresents();
 
 private:
@@ -162,5 +164,5 @@ private:
     bool confined_ = false;
     TRect confinement_;
     bool canConfine_ = false;
-    TRect unpresented_;             // union of the composed rectangles not yet shown
+    ChangedRects unpresented_;      // the composed rectangles not yet shown
 };

@@ -3,6 +3,7 @@
 #include "platform/SleepHook.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -139,6 +140,29 @@ void RealClock::Sleep(int milliseconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     else
         std::this_thread::yield();
+}
+
+void Clock::SleepUntilCounter(int64_t counter)
+{
+    const int64_t frequency = CounterFrequency();
+    const int64_t rest = counter - Counter();
+    if (rest <= 0 || frequency <= 0)
+        return;
+    Sleep(static_cast<int>((rest * 1000 + frequency - 1) / frequency));
+}
+
+void RealClock::SleepUntilCounter(int64_t counter)
+{
+    BeforeSleep();
+#if defined(CLOCK_MONOTONIC) && defined(TIMER_ABSTIME) && !defined(_WIN32)
+    // The counter is the steady clock, which is CLOCK_MONOTONIC here: one
+    // sleep to that moment, however long the thread took to get here.
+    const timespec deadline{static_cast<time_t>(counter / 1000000), static_cast<long>(counter % 1000000) * 1000};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    }
+#else
+    std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::microseconds(counter)));
+#endif
 }
 
 VirtualClock::VirtualClock() : VirtualClock(SystemTime{2026, 1, 1, 5, 9, 0, 0, 0}) {}

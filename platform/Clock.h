@@ -34,6 +34,10 @@ public:
     virtual int64_t Counter() = 0;
     virtual int64_t CounterFrequency() = 0;
     virtual void Sleep(int milliseconds) = 0;
+    // Sleeps until Counter() reaches the given reading (at once when it has).
+    // The real clock sleeps once, to that moment; this plain form rounds the
+    // rest up to whole milliseconds of Sleep.
+    virtual void SleepUntilCounter(int64_t counter);
     // True for the clock of headless runs: time moves only when the program waits.
     virtual bool IsVirtual() const = 0;
 };
@@ -46,6 +50,7 @@ public:
     int64_t Counter() override;
     int64_t CounterFrequency() override;
     void Sleep(int milliseconds) override;
+    void SleepUntilCounter(int64_t counter) override;
     bool IsVirtual() const override { return false; }
 
 private:

@@ -67,6 +67,9 @@ public:
 
     void Draw(Bitmap& target);
     void Erase(Bitmap& target, const Bitmap& background) const;
+    // Every rectangle Draw covers for the present state (at most kMaxRects).
+    static constexpr int kMaxRects = 8;
+    int Rects(TRect* out) const;
 
     const CTasPuszka* Held() const { return held_.get(); }
     const CTasPuszka* Released() const { return released_.get(); }
@@ -85,8 +88,6 @@ public:
 private:
     void PipeCheckUp(int a);
     void Judge();
-    // Every rectangle Draw covers for the present state.
-    int Rects(TRect* out) const;
     int W(const CTransBitmap& p) const { return p.Colour ? p.Colour->Width() : 0; }
     int H(const CTransBitmap& p) const { return p.Colour ? p.Colour->Height() : 0; }
     const Bitmap& Rail() const;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 #include "core/CSlowa.h"
 #include "games/common/AnswerEffects.h"
@@ -18,6 +19,7 @@
 #include "games/conveyor/CTasTasma.h"
 #include "graphics/CTransBitmap.h"
 #include "platform/Bitmap.h"
+#include "platform/ChangedRects.h"
 
 class CanPictures;
 
@@ -38,10 +40,13 @@ public:
     // Cans per game for the amount: 10, 20, 30 (0 for anything else).
     static int CansForLevel(int poziom);
 
-    // One frame without its wait: erase, update, draw into the back buffer,
-    // then the copy of the moving areas to the paint box.
-    void FrameUpdate();
+    // One frame without its wait: erase, update, draw into the back buffer
+    // (false when nothing moves, and then nothing is drawn), then the show of
+    // the rectangles changed since the last show.
+    bool FrameUpdate();
     void FramePresent();
+    // The rectangles changed and not yet shown.
+    std::span<const TRect> FrameChanges() const { return changed_.Rects(); }
 
     // The game as it stands, for tests and the benchmark.
     const CTasTasma& Belt() const { return *belt_; }
@@ -74,6 +79,9 @@ private:
     void DrawFigure(bool show);
     void PlaceArrows();
     void EraseArrow();
+    TRect ArrowRect() const;
+    // Where the moving things are drawn now, as changed.
+    void NoteMovingRects();
     // The chosen sounds that have words in the chosen positions.
     int32_t SoundsWithWords();
     void AssignPipes();
@@ -106,9 +114,11 @@ private:
     StarBurst burst_;
     RedFlash flash_;
     TRect effects_;
+    bool overlaysLeft_ = false;
     int hintCounter_ = 0;
     CTasRury::CRura* hintPipe_ = nullptr;
     int endDelay_ = 0;
+    ChangedRects changed_;
 };
 
 // The conveyor screen while it exists.

@@ -19,6 +19,7 @@
 #include "graphics/CDisplay.h"
 #include "platform/Input.h"
 #include "screens/FormKomunikat.h"
+#include "tests/controls/ControlsTestSupport.h"
 #include "tests/e2e/ProgramRig.h"
 
 namespace {
@@ -268,6 +269,9 @@ void FrameAndShow(ConveyorScreen& s, int n = 1)
     for (int i = 0; i < n; ++i) {
         s.form().FrameUpdate();
         s.form().FramePresent();
+        // Only the changed rectangles were shown: they must leave the screen
+        // as a full redraw of the back buffer would.
+        ASSERT_TRUE(SameArea(s.App().Screen(), s.form().pbGame.BoundsRect(), s.form().BackBuffer(), 0, 0));
     }
 }
 

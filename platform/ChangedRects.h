@@ -1,0 +1,34 @@
+// The changed parts of a screen or picture as a short list of rectangles:
+// overlapping ones are joined, so no pixel is counted twice, while parts far
+// apart (cans along a belt, a crane above them) stay apart instead of
+// becoming one rectangle over everything between them.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+// The smallest rectangle holding both (an empty one holds nothing).
+TRect UnionRect(const TRect& a, const TRect& b);
+// The parts of a outside b: at most four rectangles, written to out; returns how many.
+int SubtractRect(const TRect& a, const TRect& b, TRect* out);
+
+class ChangedRects {
+public:
+    // More rectangles than this become their union: each costs a call to the
+    // window system, and a list this long has little left between them.
+    static constexpr std::size_t kMaxRects = 16;
+
+    // Adds a rectangle; it joins every rectangle it overlaps or touches, and
+    // any whose union is hardly larger than the two.
+    void Add(const TRect& r);
+    void Clear() { rects_.clear(); }
+    bool Empty() const { return rects_.empty(); }
+    std::span<const TRect> Rects() const { return rects_; }
+    // The smallest rectangle holding all of them.
+    TRect Bounds() const;
+
+private:
+    std::vector<TRect> rects_;
+};
