@@ -22,14 +22,14 @@ struct ProgramPlaces {
     std::filesystem::path data;
     std::filesystem::path user;
     bool installed = false;  // user is the user's data folder, made on first start
-    // The active child's folder inside user; empty when user itself is the
-    // one child's directory (--root, tests).
-    std::filesystem::path child;
     // The practice's own recordings of the words and phrases: one voice for
     // every child, in the user's folder (the program's directory in a build
     // or with --root), never inside the installed data. Made when first
     // written to.
     std::filesystem::path voice;
+    // The active child's folder inside user; empty when user itself is the
+    // one child's directory (--root, tests).
+    std::filesystem::path child;
 };
 
 // The name of the voice folder inside the user's folder.

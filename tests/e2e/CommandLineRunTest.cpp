@@ -11,8 +11,12 @@ TEST(CommandLineRun, HelpAndVersionEndWellAndAWrongArgumentGetsTheUsage)
     if (ProgramPath().empty())
         GTEST_SKIP() << "SZ_PROGRAM is not set";
     const TempDir work;
-    // Standard output goes where RunCommand collects.
-    const ProgramResult help = RunCommand("'" + ProgramPath() + "' --headless --help 1>&2", work.Path());
+    // Standard output goes where RunCommand collects (its own redirections
+    // come after the command's, so the program runs in a shell of its own).
+    const auto toErrors = [](const std::string& args) {
+        return "sh -c \"'" + ProgramPath() + "' " + args + " 1>&2\"";
+    };
+    const ProgramResult help = RunCommand(toErrors("--headless --help"), work.Path());
     EXPECT_EQ(help.status, 0);
     ASSERT_EQ(help.errors.rfind("Usage: szeptaczki ", 0), 0u) << help.errors;
     // The README gives the usage as the program prints it.
@@ -26,7 +30,7 @@ TEST(CommandLineRun, HelpAndVersionEndWellAndAWrongArgumentGetsTheUsage)
     ASSERT_TRUE(ReadWholeFile(SourceDir() / "packaging" / "debian" / "changelog", changelog));
     const std::size_t open = changelog.find('('), close = changelog.find(')');
     ASSERT_LT(open, close);
-    const ProgramResult version = RunCommand("'" + ProgramPath() + "' --version 1>&2", work.Path());
+    const ProgramResult version = RunCommand(toErrors("--version"), work.Path());
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.errors, "szeptaczki " + changelog.substr(open + 1, close - open - 1) + "\n");
 
