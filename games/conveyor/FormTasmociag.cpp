@@ -286,16 +286,52 @@ void TFormTasmociag::EraseArrow()
     backBuffer_.CopyRect(r, background_, r);
 }
 
-void TFormTasmociag::NoteMovingRects()
+void TFormTasmociag::NoteBeltAndArrow()
 {
     const TRect scene = backBuffer_.Bounds();
     for (int i = 0; i < belt_->Count(); ++i)
-        changed_.Add(belt_->CanRect(i).Intersect(scene));
-    TRect crane[CTasChwyt::kMaxRects];
-    const int n = crane_->Rects(crane);
-    for (int i = 0; i < n; ++i)
-        changed_.Add(crane[i].Intersect(scene));
-    changed_.Add(ArrowRect());
+        NoteUnderCrane(belt_->CanRect(i).Intersect(scene));
+    NoteUnderCrane(ArrowRect());
+}
+
+void TFormTasmociag::NoteUnderCrane(const TRect& r)
+{
+    if (r.IsEmpty())
+        return;
+    changed_.Add(r);
+    underCrane_.push_back(r);
+}
+
+bool TFormTasmociag::ReachesUnderCrane(const TRect& part) const
+{
+    for (const TRect& r : underCrane_)
+        if (!r.Intersect(part).IsEmpty())
+            return true;
+    return false;
+}
+
+bool TFormTasmociag::ReachesUnderCrane(const CTasChwyt::Look& look) const
+{
+    for (int i = 0; i < look.count; ++i)
+        if (ReachesUnderCrane(look.rects[static_cast<std::size_t>(i)]))
+            return true;
+    return false;
+}
+
+void TFormTasmociag::NoteCrane(const CTasChwyt::Look& before, const CTasChwyt::Look& after)
+{
+    // The rail strip spans the scene: shown again only when it moved, took
+    // another lamp colour or had something drawn over it; the other pieces
+    // are small.
+    const bool railChanged = before.rail != after.rail || before.s != after.s || ReachesUnderCrane(before.rail) ||
+                             ReachesUnderCrane(after.rail);
+    const TRect scene = backBuffer_.Bounds();
+    for (const CTasChwyt::Look* look : {&before, &after})
+        for (int i = 0; i < look->count; ++i) {
+            const TRect& r = look->rects[static_cast<std::size_t>(i)];
+            if (r != look->rail || railChanged)
+                changed_.Add(r.Intersect(scene));
+        }
 }
 
 bool TFormTasmociag::FrameUpdate()
@@ -319,7 +355,8 @@ bool TFormTasmociag::FrameUpdate()
         return !changed_.Empty();
     }
     // What is drawn now is erased: shown again with what replaces it.
-    NoteMovingRects();
+    const CTasChwyt::Look before = crane_->CurrentLook();
+    NoteBeltAndArrow();
     // Erase what moves; what was drawn over the scene goes first, in the
     // reverse order of its drawing.
     effects_ = arrows_->EraseHint(backBuffer_);
@@ -330,7 +367,6 @@ bool TFormTasmociag::FrameUpdate()
             hintPipe_ = nullptr;
     }
     belt_->Erase(backBuffer_, background_);
-    crane_->Erase(backBuffer_, background_);
 
     // Steer: left wins over right, up over down.
     const int sideways = d.ConvertFromModeRounded(16, 8);
@@ -373,8 +409,24 @@ bool TFormTasmociag::FrameUpdate()
     if (hintCounter_ > 0)
         --hintCounter_;
 
+    // The crane is erased and drawn again only when it looks otherwise now,
+    // blushes, or something erased or drawn beneath it this frame reaches it.
+    NoteBeltAndArrow();
+    const CTasChwyt::Look after = crane_->CurrentLook();
+    const bool blush = flash_.Active() && crane_->Held() != nullptr && crane_->S() != 0;
+    const bool redrawCrane =
+        before != after || blush || tintLeft_ || ReachesUnderCrane(before) || ReachesUnderCrane(after);
+    if (redrawCrane) {
+        for (int i = 0; i < before.count; ++i) {
+            const TRect& r = before.rects[static_cast<std::size_t>(i)];
+            backBuffer_.CopyRect(r, background_, r);
+        }
+        NoteCrane(before, after);
+    }
+    underCrane_.clear();
     belt_->Draw(backBuffer_);
-    crane_->Draw(backBuffer_);
+    if (redrawCrane)
+        crane_->Draw(backBuffer_);
     // Blinks five frames on, five off.
     if (hintPipe_ != nullptr && crane_->Held() != nullptr && (hintCounter_ / 5) % 2 == 1 && arrow_.Colour) {
         const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - arrow_.Colour->Width() / 2;
@@ -391,10 +443,10 @@ bool TFormTasmociag::FrameUpdate()
     const TRect stars = burst_.Draw(backBuffer_);
     const TRect glow = arrows_->DrawHint(backBuffer_);
     // What was drawn over the scene this frame is taken away in the next.
-    overlaysLeft_ = !tinted.IsEmpty() || !stars.IsEmpty() || !glow.IsEmpty();
+    tintLeft_ = !tinted.IsEmpty();
+    overlaysLeft_ = tintLeft_ || !stars.IsEmpty() || !glow.IsEmpty();
     effects_ = Covering(Covering(effects_, stars), glow);
     changed_.Add(effects_);
-    NoteMovingRects();
     return true;
 }
 
@@ -434,6 +486,9 @@ void TFormTasmociag::actPomocExecute()
     const TRect old = ArrowRect();
     EraseArrow();
     pbGame.ShowPicture(old);
+    // Whatever of the crane it erased is drawn again with the next frame.
+    if (!old.IsEmpty())
+        underCrane_.push_back(old);
     hintCounter_ = kHintFrames;
     hintPipe_ = pipes_->PipeForSound(crane_->Held()->Word().Flags & GL_WSZYSTKIE);
     if (hintPipe_ == nullptr)

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "core/CSlowa.h"
 #include "games/common/AnswerEffects.h"
@@ -80,8 +81,14 @@ private:
     void PlaceArrows();
     void EraseArrow();
     TRect ArrowRect() const;
-    // Where the moving things are drawn now, as changed.
-    void NoteMovingRects();
+    // Where the cans on the belt and the hint arrow are drawn now, as
+    // changed and as drawn or erased where the crane may stand over them.
+    void NoteBeltAndArrow();
+    void NoteUnderCrane(const TRect& r);
+    bool ReachesUnderCrane(const TRect& part) const;
+    bool ReachesUnderCrane(const CTasChwyt::Look& look) const;
+    // The crane's pieces before and after the frame, as changed.
+    void NoteCrane(const CTasChwyt::Look& before, const CTasChwyt::Look& after);
     // The chosen sounds that have words in the chosen positions.
     int32_t SoundsWithWords();
     void AssignPipes();
@@ -115,6 +122,9 @@ private:
     RedFlash flash_;
     TRect effects_;
     bool overlaysLeft_ = false;
+    bool tintLeft_ = false;
+    // Erased or drawn this frame where the crane may stand over it.
+    std::vector<TRect> underCrane_;
     int hintCounter_ = 0;
     CTasRury::CRura* hintPipe_ = nullptr;
     int endDelay_ = 0;
