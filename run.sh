@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running need, builds the program and its data
 # tree, and starts the program with the given arguments.
 set -euo pipefail

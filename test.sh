@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing need, builds everything, checks that a
 # Release build builds and that every source file names its licence, and
 # runs the whole test suite.

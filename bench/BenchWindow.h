@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real SDL window the presenting benchmarks draw into, shared by the
 // platform and the game benchmarks so that they measure the same present path.
 #pragma once

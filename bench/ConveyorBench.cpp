@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the conveyor game at 1280 x 1024 with a full belt: erase,
 // update, draw and the copy of the moving areas to the paint box, without
 // the wait for the frame boundary; and the scaled present of such a frame on

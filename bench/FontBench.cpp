@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a line of bitmap-font text onto a 24-bit back buffer.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the forklift game at 1280 x 1024 on the generated data tree
 // beside the benchmark: the truck erased, moved, drawn and the changed
 // rectangle shown, without the frame wait; the scaled present of such a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blending, scaling and decoding speed, beside pixman doing the same work
 // (pixman's 24-bit OVER and bilinear scaling) as the yardstick.
 #include <benchmark/benchmark.h>

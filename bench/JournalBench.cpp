@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of answers: what one answer costs a game (one transaction on
 // disk), and a child's report from a year of practice.
 #include <benchmark/benchmark.h>

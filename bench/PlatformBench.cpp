@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presenting frames to the window (the drawing of one drag move of the train
 // game, whole frames, scaled frames on large screens, and the SDL renderer with
 // a streaming texture that was measured as the other way to present) and the

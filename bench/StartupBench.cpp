@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the main menu against the time it takes just to decode the
 // pictures start-up loads, in the same run on the generated data tree.
 #include <benchmark/benchmark.h>

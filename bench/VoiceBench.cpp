@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the voice screen does between the end of a take and its playback: the
 // take shaped (speech found, trimmed, brought to level) and made a wave file.
 #include <benchmark/benchmark.h>

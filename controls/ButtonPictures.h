@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four library pictures of an image button and the two raster steps that
 // put one of them over a background.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A two-state picture button (the amounts, sounds and positions of the main
 // menu): two opaque library pictures drawn by the owner on its canvas, and an
 // invisible control that receives the clicks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A two-state picture button with either two library pictures or two
 // transparent pictures from BMP file pairs (the loudspeaker of the main menu).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image button of the memory game: it makes its own 70 x 60 picture
 // control on the form and composes its pictures on the game's canvas before
 // showing that part of it.

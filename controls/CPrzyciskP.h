@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image button on a form over a still background (menus, message box,
 // summary): it composes its picture over a clean copy of the background in a
 // buffer of its own and puts the result on the form. A disabled button shows

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image button over a game's animated scene: it draws into the game's
 // back buffer, which the game redraws every frame, and shows that part of the
 // buffer on the screen.

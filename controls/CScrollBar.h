@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording panel's position indicator: a thumb moved in steps along a
 // vertical track, one step per scrolled row.
 #pragma once

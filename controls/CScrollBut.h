@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumb of the recording panel's scroll indicator: one library picture
 // with its mask, drawn over a clean background like an image button.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enlarged word picture: a magnifier frame over the scene with the word's
 // large picture in its window, shown while the word is heard. One zoom serves
 // every game that offers it; each passes its own canvas and scene.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse behaviour the three kinds of image button share: hover while the
 // pointer is over the button on the active form, pressed while the left
 // button is held, normal when the pointer leaves. Each kind decides where the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button and widget pictures of the picture library, opened by name for
 // the controls; a picture that cannot be had is the missing-resources error.
 #pragma once

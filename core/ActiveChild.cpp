@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ActiveChild.h"
 
 #include <cstdio>
@@ -148,7 +150,10 @@ void LocalDate(int daysBack, int& year, int& month, int& day)
     const int64_t seconds = JournalTimeOf(TheClock().UniversalTime()) / 1000;
     const std::time_t now = static_cast<std::time_t>(seconds);
     std::tm tm{};
-    localtime_r(&now, &tm);
+    // The standard call (Windows has no localtime_r): the user-interface
+    // thread alone asks.
+    if (const std::tm* local = std::localtime(&now))
+        tm = *local;
     // Noon of the day asked for: the calendar, not 24-hour steps, decides the
     // date, so a change of clocks changes nothing.
     tm.tm_mday -= daysBack;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's profiles as the running program uses them: which child
 // plays, and changing to another child between games. A change saves the
 // settings of the child leaving, makes the other child's folder the program's

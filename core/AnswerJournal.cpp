@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AnswerJournal.h"
 
 #include <cstdio>
@@ -57,21 +59,48 @@ void AnswerJournal::Note(AnswerOutcome outcome, const CSlowa::SPaczka* word, int
         tookMs = took < 0 ? 0 : took > INT32_MAX ? INT32_MAX : static_cast<int32_t>(took);
     }
     a.tookMs = tookMs;
-    gameStartedMs_ = a.gameStartedMs;
-    previousMs_ = a.atMs;
+    if (outcome == AnswerOutcome::Right || outcome == AnswerOutcome::Wrong) {
+        gameStartedMs_ = a.gameStartedMs;
+        previousMs_ = a.atMs;
+    }
     if (!journal_.IsOpen() && !file_.empty()) {
         const bool opened = journal_.Open(file_);
-        if (!opened || !journal_.SetAside().empty())
+        if (!opened)
+            TellProblem("");
+        else if (!journal_.SetAside().empty())
             std::fprintf(stderr, "szeptaczki: journal of answers: %s\n", journal_.Problem().c_str());
     }
     if (!journal_.Record(a))
-        std::fprintf(stderr, "szeptaczki: journal of answers: %s (kept to write later)\n", journal_.Problem().c_str());
+        TellProblem(" (the answers are kept to write later)");
+}
+
+void AnswerJournal::TellProblem(const char* what)
+{
+    if (toldProblem_)
+        return;
+    toldProblem_ = true;
+    std::fprintf(stderr, "szeptaczki: journal of answers: %s%s\n", journal_.Problem().c_str(), what);
+}
+
+void AnswerJournal::GameEnded()
+{
+    if (journal_.Pending() == 0 || toldNotWritten_)
+        return;
+    toldNotWritten_ = true;
+    if (OnNotWritten)
+        OnNotWritten();
 }
 
 void NoteAnswer(AnswerOutcome outcome, const CSlowa::SPaczka* word, int32_t tookMs)
 {
     if (TheAnswerJournal)
         TheAnswerJournal->Note(outcome, word, tookMs);
+}
+
+void JournalGameEnded()
+{
+    if (TheAnswerJournal)
+        TheAnswerJournal->GameEnded();
 }
 
 int64_t JournalTimeOf(const SystemTime& utc)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's error: a numeric code that selects a fixed Polish message.
 // Every fatal condition travels as a CBlad to the start-up routine, which
 // shows the message and ends the program. The one class of core/ that the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word catalogue: building it from the word list, choosing the words of
 // exercises and memory deals, and checking the word files.
 #include "core/CSlowa.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word catalogue: the built-in words with their sound, position and file
 // key, the random choice of the words of an exercise (every word of a choice
 // is given out once before any comes again), the words' pictures while a game

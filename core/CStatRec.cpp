@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics object and the statistics file "prgst6.stt": a 20-byte header,
 // then 44-byte game records, little-endian and without padding.
 #include "core/CStatRec.h"

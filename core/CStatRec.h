@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of the game being played: counters, play time and rating for
 // the end-of-game summary, and one record per finished game appended to the
 // statistics file beside the program. A game nobody touched for two minutes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise settings of one game (sounds, positions, amount), the five
 // games' records, the open tab of the main menu and the run counter, and the
 // settings file "Data\data.ini" that keeps them from run to run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The active child's name on the main menu: a plate in the left column,
 // under the logo, with the child's face, the name and a band that says it
 // can be pressed to change the child. Shown only while the children's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: its options and verbs, and the usage text that
 // --help prints and a wrong command line is answered with.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a fatal error reaches the user: the fixed message of a CBlad, or the
 // general message for any other failure, in a message box with the product's
 // error title.

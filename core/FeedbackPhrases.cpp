@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the praise and gentle reproach recordings say: short, warm, varied,
 // in forms that fit every child and every speaker (no "zdolny", no "dumny"),
 // and a reproach never keeps the child waiting more than about two seconds.

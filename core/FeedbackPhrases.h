@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the praise ("g00".."g46") and gentle reproach ("b00".."b39") recordings
 // say: the generator speaks them, and the voice screen shows them to the
 // adult who records them.

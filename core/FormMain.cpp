@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FormMain.h"
 
 #include <exception>
@@ -7,6 +9,7 @@
 #include "controls/CPrzyciskP.h"
 #include "controls/CScrollBar.h"
 #include "core/ActiveChild.h"
+#include "core/AnswerJournal.h"
 #include "core/CBlad.h"
 #include "core/CStatRec.h"
 #include "core/ChildNamePlate.h"
@@ -96,12 +99,16 @@ TFormMain::TFormMain(TApplication& app)
             toldUnsavedGame_ = true;
             ShowMessageNumber(TFormKomunikat::GameNotSavedMessage(problem));
         };
+    if (TheAnswerJournal != nullptr)
+        TheAnswerJournal->OnNotWritten = [this] { ShowMessageNumber(TFormKomunikat::kJournalNotWritten); };
 }
 
 TFormMain::~TFormMain()
 {
     if (StatRec != nullptr)
         StatRec->OnSaveFailed = nullptr;
+    if (TheAnswerJournal != nullptr)
+        TheAnswerJournal->OnNotWritten = nullptr;
     SaveSettings();
     if (FormMain == this)
         FormMain = nullptr;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: a tab for each game where the adult chooses the amount, the
 // sounds and the positions and starts the game, a tab that records the
 // child's voice, the loudspeaker that switches the music, about and exit.

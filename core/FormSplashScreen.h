@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen shown while the program loads its screens: the product
 // picture, or a red note about missing resources when the picture is absent.
 #pragma once

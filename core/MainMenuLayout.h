@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main menu puts its pictures, buttons and tabs in the current
 // display mode, and which tab a press on the tab strip hits. Pure geometry,
 // kept apart from the window so it is checked for every mode.

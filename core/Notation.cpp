@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flags and keys of the catalogue's words, derived from their notation.
 #include "core/Notation.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the sound-by-sound notation of a word ("b,u,_c,_i,k,"): which sound
 // it practises and where, and the plain key that names the word's files.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PolishPlural.h"
 
 const std::string& PluralForm(int64_t n, const std::string& one, const std::string& few, const std::string& many)

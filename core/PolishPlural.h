@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counted nouns in Polish: "1 gra", "2 gry", "5 gier", "22 gry", "12 gier".
 // Every text that puts a number before a noun goes through here. The forms
 // are given in the encoding of the caller's text (UTF-8 or cp1250).

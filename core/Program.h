@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide objects the screens share, made by the start-up routine:
 // the word catalogue, the statistics, the application, and the game screens
 // the main menu starts.

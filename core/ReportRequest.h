@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What "szeptaczki raport" is asked for, as the command line and the
 // children's folders give it: the children to report on (their folders and
 // files found), an overview of all of them, a note to add first.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bit codes of the practised sounds and of their positions in a word. A set of
 // sounds or of positions is the OR of its bits; the order of the sound bits is
 // the order in which sound sets are split and processed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small shared services around sounds: the display names of the sound codes,
 // splitting sound sets, shuffling, and playing recordings of the data tree.
 #pragma once

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file's byte layout, both ways: a 20-byte header (program
 // number, creation time) and 44-byte game records, little-endian.
 #include "core/StatisticsFile.h"
 
 #include <cstdio>
 #include <system_error>
+
+#include "platform/Paths.h"
 
 namespace {
 
@@ -67,7 +71,7 @@ bool ReadWhole(const std::filesystem::path& file, std::string& bytes)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         return false;
-    std::FILE* in = std::fopen(file.c_str(), "rb");
+    std::FILE* in = OpenFile(file, "rb");
     if (!in)
         return false;
     char buffer[1 << 14];

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the statistics file back: the header and every whole game record,
 // for the therapist's report and for tests. The program itself only ever
 // appends to the file (CStatRec); this side never changes it.

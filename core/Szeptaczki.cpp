@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry routine of the program.
 #include "core/Szeptaczki.h"
 
@@ -33,6 +35,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ChildFolders.h"
 #include "platform/Paths.h"
+#include "platform/ProgramArguments.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 
@@ -72,7 +75,7 @@ void WriteResourceReport(const fs::path& reportDir)
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    const fs::path file = reportDir / fs::path(Cp1250ToUtf8("Raport zasobów.txt"_cp));
+    const fs::path file = reportDir / Utf8Path(Cp1250ToUtf8("Raport zasobów.txt"_cp));
     if (!WriteFileAtomically(file, text)) {
         TheMessageBoxes().Show(title, "Błąd podczas zapisu do pliku \"Raport zasobów.txt\"!"_cp,
                                MessageIcon::Error);
@@ -188,7 +191,9 @@ bool MakeReportRequest(const CommandLine& cmd, ReportRequest& request)
 int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenMakers,
                   const ReportWriter& writeReport, const VoiceSetTool& voiceSetTool)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = ProgramArguments(argc, argv);
+    if (!args.empty())
+        args.erase(args.begin());  // the program's own name
     CommandLine cmd;
     std::string error;
     if (!ParseCommandLine(args, cmd, error)) {
@@ -211,7 +216,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     if (cmd.root.empty())
         SetProgramPlaces(LocateProgramPlaces(ExecutableDir(argc > 0 ? argv[0] : nullptr)));
     else
-        SetProgramDir(cmd.root);
+        SetProgramDir(Utf8Path(cmd.root));
 
     // The report only reads the statistics: no window, no sound, and it may
     // run beside a program that is playing.
@@ -223,7 +228,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
         ReportRequest request;
         if (!MakeReportRequest(cmd, request))
             return 2;
-        request.outDir = cmd.reportDir.empty() ? fs::path() : fs::absolute(cmd.reportDir, ec);
+        request.outDir = cmd.reportDir.empty() ? fs::path() : fs::absolute(Utf8Path(cmd.reportDir), ec);
         request.note = cmd.note;
         request.noteDay = cmd.noteDay;
         return writeReport(request);
@@ -236,7 +241,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
             return 2;
         }
         const bool exporting = !cmd.voiceExport.empty();
-        return voiceSetTool(exporting, fs::absolute(exporting ? cmd.voiceExport : cmd.voiceImport, ec));
+        return voiceSetTool(exporting, fs::absolute(Utf8Path(exporting ? cmd.voiceExport : cmd.voiceImport), ec));
     }
 
     InstallPlatformServices(cmd.headless);
@@ -279,7 +284,7 @@ int RunSzeptaczki(int argc, char** argv, const std::vector<ScreenMaker>& screenM
     // share the settings, the statistics and the recordings.
     SingleInstance instance("szeptaczki-cz6", ProgramDir());
     if (!instance.Acquire()) {
-        std::fprintf(stderr, "szeptaczki: another copy of the program is running on %s\n", ProgramDir().c_str());
+        std::fprintf(stderr, "szeptaczki: another copy of the program is running on %s\n", ProgramDir().string().c_str());
         if (!instance.AskFirstToRaise())
             TheMessageBoxes().Show("Szeptaczki Cz.VI",
                                    "Aplikacja jest aktualnie uruchomiona.\n\n"

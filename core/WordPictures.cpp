@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word pictures of a game. A missing picture file is not a failure: the
 // loaders give a black picture, so a word is left without one only when
 // memory runs out.

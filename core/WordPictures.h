@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the words of one game, made from the word picture files:
 // card faces for the memory game, plain pictures for the conveyor and framed
 // pictures for the train. The catalogue frees them (ReleaseAll).

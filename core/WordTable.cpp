@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in word list: every word of the catalogue spelled sound by sound,
 // the practised sound marked with "_", in the catalogue's fixed order.
 #include "core/WordTable.h"

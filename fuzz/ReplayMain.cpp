@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the saved corpus: every file of the directory given
 // on the command line is fed once to LLVMFuzzerTestOneInput, in name order.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the BMP reader: any bytes must decode or be refused cleanly, and a
 // decoded picture must survive writing and reading back unchanged.
 #include <cstddef>

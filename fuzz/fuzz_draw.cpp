@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the drawing routines with hostile positions, sizes and clip
 // rectangles: blending, glyph colouring, scaling and the black/white
 // combination must stay inside their bitmaps, and the vector blend must equal

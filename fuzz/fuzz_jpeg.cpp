@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the program's handling of damaged JPEG files (".xji"): the decoder
 // wrapper and every loader that reads one — interface pictures, backgrounds,
 // word pictures (which fall back to black), transparent pairs, files told

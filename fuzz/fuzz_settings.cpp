@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the settings reader: any file must load into values the program can
 // use, and those values must be written and read back unchanged.
 #include <cstddef>

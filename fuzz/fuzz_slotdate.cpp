@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the slot date reader: what it accepts is a day the calendar has,
 // written back in the form it is read in.
 #include <cstddef>

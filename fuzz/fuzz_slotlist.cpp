@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the recording slot list reader: any file must give thirty slots with
 // names of bounded length, file names inside the recordings' folder and real
 // dates, which are written and read back unchanged.

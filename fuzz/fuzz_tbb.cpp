@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the byte-bitmap record reader ("TBB1"/"TBBs") and draws what it accepts.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the font record reader ("TFN1") and lays out text with what it reads.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the font collection reader ("TFS1"). The first input byte is the
 // length of the font name to look up, the name follows, then the collection.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the wave reader: any bytes must parse or be refused, and what parses
 // must be whole PCM frames in a supported format that survive writing and
 // reading back unchanged.

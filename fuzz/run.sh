@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in turn for SECONDS each (default 60), with address
 # and undefined-behaviour checks, one job at a time, and prints how many
 # inputs each one ran. New inputs are kept in a scratch corpus beside the
@@ -20,11 +22,11 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 # The JPEG decoder's source from Debian (deb-src entries needed), built with
 # the targets' instrumentation; without it the system's library is used.
-jpeg_source="$(ls -d "$build"/src/libjpeg-turbo-*/ 2>/dev/null | head -1)"
+jpeg_source="$(ls -d "$build"/src/libjpeg-turbo-*/ 2>/dev/null | head -1 || true)"
 if [ -z "$jpeg_source" ] && command -v apt-get >/dev/null; then
   mkdir -p "$build/src"
   (cd "$build/src" && apt-get source -qq libjpeg-turbo) >"$build/jpeg-source-log.txt" 2>&1 || true
-  jpeg_source="$(ls -d "$build"/src/libjpeg-turbo-*/ 2>/dev/null | head -1)"
+  jpeg_source="$(ls -d "$build"/src/libjpeg-turbo-*/ 2>/dev/null | head -1 || true)"
 fi
 if [ -z "$jpeg_source" ]; then
   echo "fuzz/run.sh: no source of the JPEG decoder (apt-get source libjpeg-turbo): the jpeg target sees only the program's side" >&2

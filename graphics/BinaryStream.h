@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian reading and writing of the font files' records on standard
 // streams. Reads report short data instead of throwing, and a length read
 // from a file is never trusted for an allocation before the bytes arrive.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row kernels of transparent drawing: a scalar version and an AVX2 version
 // chosen at run time. Runs of fully clear or fully opaque mask are copied.
 #include "graphics/BlendRow.h"

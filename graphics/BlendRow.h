@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-row pixel kernels of transparent drawing, shared by the sprite
 // blending and the glyph drawing. One channel is blended as
 //   bg + ((fg - bg) * w >> 8)  when fg >= bg,  bg - ((bg - fg) * w >> 8) otherwise,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display-mode selection and the conversion ratios between the modes.
 #include "graphics/CDisplay.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display mode: which of the three design areas (800 x 600, 1024 x 768,
 // 1280 x 960) the screen gets, where it sits, and the conversion of layout
 // values written for one mode into the current one.

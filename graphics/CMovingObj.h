@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves one sprite over a scene without flicker: only the part of the scene
 // the sprite uncovers is restored, and the sprite is composed over the clean
 // background in a scratch bitmap before it reaches the canvas.

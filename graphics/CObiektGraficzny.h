@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture of the picture library placed at a position, able to save and
 // restore what lies under it (the main menu's captions).
 #pragma once

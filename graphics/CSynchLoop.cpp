@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame pacing on the program's clock: one sleep to the frame's deadline.
 // Sleeping a millisecond at a time and spinning out the rest cost more than a
 // millisecond of processor time in every 40 ms frame; an absolute sleep on

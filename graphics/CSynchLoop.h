@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame pacing of the animated games: WaitFrame returns one period after the
 // previous frame really ended (a late frame is not made up for).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An 8-bit coverage image without colour of its own (the glyph image of the
 // bitmap fonts), drawn in one solid colour at a time; read from and written
 // to the "TBB1" (raw) and "TBBs" (run-length packed) records of font files.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sprites with alpha masks: loading from black/white pairs, composing and
 // blending onto 24- and 32-bit bitmaps.
 #include "graphics/CTransBitmap.h"

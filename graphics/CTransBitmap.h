@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sprite of every game: a colour picture with an 8-bit alpha mask, and a
 // scratch bitmap for composing it over a background. Also the free blending
 // routines the games call directly.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap fonts: the collection and record readers and writers, drawing,
 // measuring and word wrapping of cp1250 text.
 #include "graphics/CTransFont.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anti-aliased bitmap font of the game pictures: glyphs are coverage
 // images painted in any colour and opacity. Fonts live in one collection file
 // ("TFS1" directory of "TFN1" records); text is cp1250 bytes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture loaders by name. Word pictures never fail: a missing or damaged
 // file is shown as a black picture of the requested size.
 #include "graphics/Cbitmapy.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named picture loaders of the program: interface pictures, backgrounds
 // and word pictures, from program paths (cp1250, Windows-style) to bitmaps.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Braking curves: positions from a start to a target that move fast at
 // first and slow down to rest, reaching the target exactly on the last step.
 #pragma once

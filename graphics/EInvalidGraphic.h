@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error of the picture decoders: a file that is not a picture they can
 // read, or one whose headers do not fit its data.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error of CTransBitmap: a numeric code with a fixed message, and the
 // file name when a file was the cause.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Division of many numerators by one divisor, exactly as integer division
 // but by a multiplication and a shift where that is exact for the whole range
 // of numerators (the rounded-up reciprocal then errs by less than 1/d).

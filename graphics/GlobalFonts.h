@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three program-wide bitmap fonts (regular, bold, bold italic) of the
 // display mode, loaded once at start-up from the font collection.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG through the TurboJPEG API. The library reports corrupt data through its
 // return codes; it never ends the process.
 #include "graphics/Jpeg.h"

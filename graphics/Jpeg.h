@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding and encoding (".xji" files) through libjpeg-turbo, straight
 // to and from the program's bottom-up blue-green-red rows.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture kept as JPEG bytes: the memory game's card faces are held this
 // way while a game runs and decoded when a card is drawn.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP decoding and encoding. Every read goes through bounds-checked helpers;
 // the picture size is capped before pixel memory is taken.
 #include "graphics/LoadCorrectBitmap.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own BMP reader and writer (".xbi" files). The reader accepts
 // 1, 4, 8, 16, 24 and 32 bits per pixel, bottom-up and top-down rows, RLE4
 // and RLE8 and bit-field masks, and never reads outside the bytes it is given.

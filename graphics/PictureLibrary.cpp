@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture library as a folder of BMP files beside the program.
 #include "graphics/PictureLibrary.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's picture library: button and widget pictures found by name.
 // It stands in for the library's one function OtworzBMP: the folder
 // "RESOURCE" beside the program holds one BMP file per picture, the name

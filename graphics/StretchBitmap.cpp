@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bilinear and area-averaging scaling on raw rows. Both filters are separable:
 // a horizontal pass per source row into integer sums, then a vertical pass
 // that combines two (or several) such rows and divides once per channel. The

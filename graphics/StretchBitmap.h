@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scaling of 24-bit pictures: a bilinear filter for sizes down to half the
 // source, area averaging below that, and the platform's stretched copy for
 // the degenerate cases. The target's size decides the result's size.

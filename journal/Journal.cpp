@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's database: schema migrations, the prepared insert of an
 // answer, reading back for the report.
 #include "journal/Journal.h"
@@ -139,7 +141,7 @@ bool Journal::Open(const fs::path& file, bool create)
 bool Journal::OpenDatabase(const fs::path& file, bool create)
 {
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(reinterpret_cast<const char*>(file.u8string().c_str()), &db_, flags, nullptr) != SQLITE_OK) {
         Fail("cannot open " + file.string());
         return false;
     }

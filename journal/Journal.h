@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of answers: one SQLite database per child beside the statistics
 // file, holding every answer of every game and the therapist's notes. The
 // statistics file keeps its own format and meaning; this is additional.

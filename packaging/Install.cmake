@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installation (cmake --install). It only copies what the build made:
 # the data tree, the icons, the screenshot and a stripped program are all
 # build products, so an installation runs nothing.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshot of the main menu at build time (cmake -P):
 #   -DPROGRAM=built program -DTREE=build folder with the generated tree
 #   -DSCRIPT=script with @SHOT@ -DSHOT=PNG file to write

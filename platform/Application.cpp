@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message loop shared by Run, ShowModal and ProcessMessages, the routing
 // of input to forms, the composition of the screen and the script commands
 // that are not input.
@@ -11,6 +13,7 @@
 #include "platform/SleepHook.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "platform/IdleTurns.h"
 #include "platform/MainThread.h"
 #include "platform/PngWriter.h"
 #include "platform/QuitSignals.h"
@@ -29,6 +32,11 @@ TShiftState ButtonBit(TMouseButton button)
 }
 
 constexpr TShiftState kButtons = ssLeft | ssRight | ssMiddle;
+
+// A script's "wait N frames" in a headless run: the idle turn that ends it
+// (the program has one application).
+bool gFramesWait = false;
+int64_t gWaitUntilTurn = 0;
 
 }  // namespace
 
@@ -148,6 +156,8 @@ void TApplication::StepWithoutPresenting(bool mayWait)
         const std::function<void(bool&)> idle = OnIdle;
         idle(done);
         idleDone_ = done;
+        if (!done)
+            NoteBusyIdleTurn();
         return;
     }
     if (!mayWait || HasPostedCallbacks())
@@ -169,7 +179,7 @@ void TApplication::WaitStep()
     // move the clock themselves; otherwise time jumps to the next timer.
     Clock& clock = TheClock();
     const int64_t now = clock.Milliseconds();
-    if (now >= waitUntilMs_) {
+    if (now >= waitUntilMs_ || (gFramesWait && BusyIdleTurns() >= gWaitUntilTurn)) {
         waiting_ = false;
         return;
     }
@@ -178,8 +188,15 @@ void TApplication::WaitStep()
         const std::function<void(bool&)> idle = OnIdle;
         idle(done);
         idleDone_ = done;
-        if (clock.Milliseconds() > now)
+        if (!done)
+            NoteBusyIdleTurn();
+        if (clock.Milliseconds() > now || gFramesWait)
             return;
+    }
+    if (gFramesWait) {
+        // No frame loop runs: no frame will come.
+        waiting_ = false;
+        return;
     }
     int64_t step = waitUntilMs_ - now;
     const int64_t next = MillisecondsToNextTimer();
@@ -341,7 +358,9 @@ void TApplication::DispatchScript(const InputEvent& event)
     switch (event.kind) {
     case InputKind::ScriptWait:
         waiting_ = true;
-        waitUntilMs_ = TheClock().Milliseconds() + event.amount;
+        gFramesWait = event.text == "frames";
+        waitUntilMs_ = gFramesWait ? INT64_MAX : TheClock().Milliseconds() + event.amount;
+        gWaitUntilTurn = BusyIdleTurns() + event.amount;
         break;
     case InputKind::ScriptShot:
         PaintPending();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the one screen, the forms shown on it, the message
 // loop (events, window timers, posted callbacks, repaints, the idle handler),
 // the cursor and pointer, and the script of headless runs.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the form library needs from a display and input device: the SDL window
 // or the in-memory screen of headless runs, behind one interface.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device-independent bitmap every screen draws into: 24-bit or 32-bit
 // blue-green-red pixels or 8-bit grey-palette masks, rows padded to 4 bytes
 // and stored bottom-up, addressed by row index. Canvases and windows only

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borders beside a scaled screen: its edges' colours, blurred and darkened.
 #include "platform/BorderFill.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borders a scaled screen leaves in a window of other proportions,
 // filled with a calm continuation of the screen instead of black: the colours
 // of its outermost pixels, blurred along the edge and darkened towards the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas drawing: clipping to the canvas's area, raster copies, fills and text.
 #include "platform/Canvas.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface over a bitmap. The canvas of a form or of one of its
 // controls draws "on the window": each call makes its rectangle visible at
 // once, so an animation that sleeps between frames is seen while it sleeps.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's folders on disk, the list file, and the moving of the files
 // of a program from before profiles into the first child's folder.
 #include "platform/ChildFolders.h"
@@ -8,6 +10,7 @@
 
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace fs = std::filesystem;
@@ -40,7 +43,7 @@ bool PathExists(const fs::path& p)
 
 fs::path Native(const std::string& cp1250)
 {
-    return fs::path(Cp1250ToUtf8(cp1250));
+    return Utf8Path(Cp1250ToUtf8(cp1250));
 }
 
 // The place of a letter in the Polish alphabet (ą after a, ć after c, ...),
@@ -200,7 +203,7 @@ bool ChildFolders::Rename(const std::string& from, const std::string& to, std::s
     std::error_code ec;
     // A change of letter case alone goes through a name of its own, for the
     // file systems that do not tell the two apart.
-    const fs::path between = ChildrenDir() / (kRenamingPrefix + FolderOf(from).filename().string());
+    const fs::path between = ChildrenDir() / Utf8Path(kRenamingPrefix + FolderOf(from).filename().string());
     fs::rename(FolderOf(from), between, ec);
     if (!ec)
         fs::rename(between, FolderOf(name), ec);
@@ -303,8 +306,8 @@ bool ChildFolders::Prepare(std::string& error)
     for (fs::directory_iterator it(ChildrenDir(), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         std::error_code ignored;
-        if (name.rfind(passing, 0) == 0 && !PathExists(ChildrenDir() / name.substr(passing.size())))
-            fs::rename(it->path(), ChildrenDir() / name.substr(passing.size()), ignored);
+        if (name.rfind(passing, 0) == 0 && !PathExists(ChildrenDir() / Utf8Path(name.substr(passing.size()))))
+            fs::rename(it->path(), ChildrenDir() / Utf8Path(name.substr(passing.size())), ignored);
     }
     if (Names().empty()) {
         const std::string first = FreeName("Dziecko"_cp);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's folders of a practice: inside the user's folder, "Dzieci"
 // holds one folder per child, named as the child, each laid out as the
 // program's directory for the child's own files (Data\data.ini, prgst6.stt,

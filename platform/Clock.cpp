@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real and virtual clocks, and the window timers that run on them.
 #include "platform/Clock.h"
 #include "platform/SleepHook.h"

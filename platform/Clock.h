@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one source of time. Nothing else reads the system clock: the real clock
 // sleeps, the virtual clock of headless runs and tests jumps ahead instantly,
 // so long timeouts and schedules are tested in milliseconds and deterministically.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls: bounds, visibility, repaint requests and the default event behaviour.
 #include "platform/Control.h"
 

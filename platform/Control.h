@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every control placed on a form: a rectangle in form
 // coordinates with visibility, enabled state, a cursor, mouse events and a
 // click. A bare TControl is an invisible click area.

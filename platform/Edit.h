@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-line text field: takes the focus on a click, shows a caret, and
 // edits cp1250 text (Polish letters from the system's text input) with
 // BackSpace, Delete, Left, Right, Home and End, up to a maximum length.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running another program of the system (the sox sound converter), without a
 // shell: the arguments reach it as they are, whatever characters a file name
 // holds.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forms: their pixels and region, showing and modal showing, repaints, and
 // the routing of mouse and keyboard input to their controls.
 #include "platform/Form.h"

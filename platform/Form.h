@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A form: a rectangle of the one screen with its own pixels, its controls and
 // its event handlers. Forms are shown, hidden, shown modally (a nested message
 // loop that returns the modal result), dragged, and may be clipped to a

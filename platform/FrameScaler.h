@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the program's 24-bit screen into the 32-bit pixels of a window:
 // a straight conversion where a screen pixel is a window pixel, and smooth
 // (linearly filtered) scaling where it is not. Works on plain memory so the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device-less media player, timed by the program's clock.
 #include "platform/HeadlessMediaPlayer.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player of headless runs and tests: no device; playing lasts the
 // sound's real length in program time, recording captures what the capture
 // feed holds (silence when it is empty) for the program time that passes.

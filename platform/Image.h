@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture control: shows a bitmap at its place, stretched to its size or
 // at natural size (then the control takes the picture's size when AutoSize).
 #pragma once

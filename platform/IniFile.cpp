@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIniFile on SimpleIni, in byte mode: the program's text is cp1250 and is
 // stored as it is.
 #define SI_NO_CONVERSION

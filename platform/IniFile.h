@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI files (settings, recording slots): section and key names without regard
 // to case, values as cp1250 text, written "key=value". Changes stay in memory
 // until UpdateFile, which replaces the file atomically. A file that could not

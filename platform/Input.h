@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own input values: key codes, mouse buttons, shift states and
 // the events a back end delivers. Screens never see an SDL event.
 #pragma once

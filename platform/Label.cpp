@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels: layout of the lines and the bounds that follow the text.
 #include "platform/Label.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text label in a system font: transparent or on its own colour, aligned
 // left, right or centred, on one line or wrapped at word boundaries.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Advisory locks with flock: held by the open file, so that a copy that is
 // killed releases them with its last descriptor.
 #include "platform/LockedFile.h"

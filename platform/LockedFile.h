@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file or a folder held under an exclusive advisory lock for as long as the
 // object lives. Several copies of the program may write into one folder (two
 // users, or two paths to one network folder): the statistics file is
@@ -54,6 +56,8 @@ private:
     bool Fail(int errorNumber);
 
     int fd_ = -1;
+    // Windows: a folder's lock is a named mutex, held by this handle.
+    void* folderMutex_ = nullptr;
     bool locked_ = false;
     FileProblem problem_ = FileProblem::None;
 };

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work handed to the user-interface thread: the audio and single-copy threads
 // post callbacks here (the "window messages" of the original design), and the
 // message loop runs them between input events.

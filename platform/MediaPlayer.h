@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player of the recording tab and the main menu's music: open a
 // wave file, play it from the start, record the microphone into it up to a
 // limit, with an end notification on the user-interface thread.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with a title, a text and an icon. Text is cp1250.
 #pragma once
 

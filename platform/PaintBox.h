@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A paint box: a rectangle of the form that its OnPaint handler draws on
 // through Canvas(), or whose pixels are a picture the game keeps.
 #pragma once

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths of the data tree. The program names its files Windows-style and
 // relative to its own directory ("Data\Smd\zaba.pw"); NativePath turns such a
 // name into a path of this system, matching each component without regard to
 // letter case so that a tree copied from a Windows disk works as it is.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -76,6 +79,18 @@ bool MakeUserFolder(std::string& error);
 // that exist on disk in another letter case are replaced by their spelling on
 // disk; the rest are kept as given.
 std::filesystem::path NativePath(std::string_view path);
+
+// A path from UTF-8 text. A plain std::string is read in the system's narrow
+// code page, which on Windows cannot spell every folder (a user's name with
+// Polish letters); going back, path::string() gives UTF-8 on every system.
+std::filesystem::path Utf8Path(std::string_view utf8);
+
+// std::fopen for a path of this system (on Windows the narrow one cannot
+// open every path).
+std::FILE* OpenFile(const std::filesystem::path& file, const char* mode);
+
+// True when files can be made in folder; false with the reason in error.
+bool CanWriteInFolder(const std::filesystem::path& folder, std::string& error);
 
 // The directory the running executable lives in (argv0 is the fallback
 // where the system cannot tell).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The back-end choice, made once at start-up.
 #include "platform/Platform.h"
 
@@ -11,7 +13,7 @@ std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
     if (options.headless) {
         std::string script = options.scriptText;
         std::string error;
-        if (script.empty() && !options.scriptFile.empty() && !ReadWholeFile(options.scriptFile, script))
+        if (script.empty() && !options.scriptFile.empty() && !ReadWholeFile(Utf8Path(options.scriptFile), script))
             error = "cannot read the script " + options.scriptFile;
         auto backend =
             std::make_unique<HeadlessBackend>(options.screenWidth, options.screenHeight, script, options.scale);
@@ -31,7 +33,7 @@ std::unique_ptr<TApplication> CreateApplication(const PlatformOptions& options)
     if (!options.scriptText.empty() || !options.scriptFile.empty()) {
         window.hasScript = true;
         window.scriptText = options.scriptText;
-        if (window.scriptText.empty() && !ReadWholeFile(options.scriptFile, window.scriptText))
+        if (window.scriptText.empty() && !ReadWholeFile(Utf8Path(options.scriptFile), window.scriptText))
             window.scriptError = "cannot read the script " + options.scriptFile;
     }
     auto app = std::make_unique<TApplication>(std::make_unique<SdlBackend>(window));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making the application on the chosen back end: the SDL window, or the
 // headless screen driven by a script.
 #pragma once

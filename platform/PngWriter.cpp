@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one translation unit that compiles stb_image_write.
 #include "platform/PngWriter.h"
 
@@ -7,6 +9,8 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO
 #include <stb/stb_image_write.h>
+
+#include "platform/Paths.h"
 
 namespace {
 
@@ -44,7 +48,7 @@ bool SavePng(const Bitmap& bitmap, const std::filesystem::path& file)
     std::vector<unsigned char> png;
     if (stbi_write_png_to_func(AppendToVector, &png, w, h, channels, rows.data(), w * channels) == 0)
         return false;
-    std::FILE* f = std::fopen(file.c_str(), "wb");
+    std::FILE* f = OpenFile(file, "wb");
     if (f == nullptr)
         return false;
     const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();

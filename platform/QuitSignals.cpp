@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signal handler only notes the signal and wakes a watcher thread:
 // everything else must wait for the message loop, where the program's own
 // state may be touched.

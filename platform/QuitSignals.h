@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+C (SIGINT) and logging out or shutting down (SIGTERM) as a request to
 // end the program, taken up by the message loop like the window manager's
 // close request. A signal wakes the program wherever it waits: the message

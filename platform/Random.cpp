@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small permuted congruential generator (PCG32): fast, well distributed and
 // the same sequence on every platform for a given seed.
 #include "platform/Random.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one pseudo-random generator, seeded once at start-up from the
 // clock or from --seed, so a seeded run repeats exactly.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row kernels of smooth scaling. The vector versions keep the plain
 // version's arithmetic exactly, so that a present never depends on the
 // processor it runs on.

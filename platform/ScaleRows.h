@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row kernels of the smooth scaling of frames: a source row filtered
 // across into 16-bit lanes, and two such rows blended into window pixels.
 // Each has a plain version, the reference the vector versions must equal bit

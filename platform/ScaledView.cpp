@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fitting and the exact integer mapping between screen and window pixels.
 #include "platform/ScaledView.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's screen appears in a window of another size: scaled to
 // fill as much of the window as its proportions allow and centred, with black
 // borders, and the pointer positions mapped between the two. Pure arithmetic,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of script lines: click/press/release/move/wheel/key/keydown/keyup/
 // type/wait/shot/expect form/quit, '#' comments.
 #include "platform/ScriptReader.h"
@@ -209,11 +211,15 @@ bool ScriptReader::Parse(const std::string& line, int number, std::deque<InputEv
             out.push_back(e);
         }
     } else if (command == "wait") {
-        if (args.size() != 1 || !ParseInt(args[0], e.amount) || e.amount < 0) {
-            error = "wait needs a number of milliseconds";
+        // "wait N frames": N turns of a running game's frame loop.
+        const bool frames = args.size() == 2 && args[1] == "frames";
+        if ((args.size() != 1 && !frames) || !ParseInt(args[0], e.amount) || e.amount < 0) {
+            error = "wait needs a number of milliseconds, or of frames";
             return false;
         }
         e.kind = InputKind::ScriptWait;
+        if (frames)
+            e.text = "frames";
         out.push_back(e);
     } else if (command == "shot") {
         if (args.size() != 1) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input script of headless runs: one command a line, turned into the
 // input events (and the wait, shot and expect commands) it stands for.
 #pragma once

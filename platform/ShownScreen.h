@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows of the program's screen, kept as screen pixels, so
 // that a present can skip the parts that have not changed since they were
 // shown: scaling them up again would write the same window pixels, and on a

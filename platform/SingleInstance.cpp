@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-copy guard: flock on a lock file named after the folder's device
 // and inode, in $XDG_RUNTIME_DIR (or /tmp with the user's id in the name);
 // raise requests over AF_UNIX.
@@ -24,23 +26,24 @@ namespace {
 constexpr char kRequest = 'R';
 constexpr char kAnswer = 'K';
 
-std::string Hex(unsigned long long value)
-{
-    char text[20];
-    std::snprintf(text, sizeof text, "%llx", value);
-    return text;
-}
-
 // The folder as it really is; a folder that cannot be looked at (not made
 // yet) by its full path with links resolved.
 std::string FolderKey(const std::filesystem::path& folder)
 {
     struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0)
-        return Hex(info.st_dev) + "-" + Hex(info.st_ino);
+    // Formatted in one go: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // strings joined with +.
+    char key[64];
+    if (::stat(folder.c_str(), &info) == 0) {
+        std::snprintf(key, sizeof key, "%llx-%llx", static_cast<unsigned long long>(info.st_dev),
+                      static_cast<unsigned long long>(info.st_ino));
+        return key;
+    }
     std::error_code ec;
     const std::filesystem::path real = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, ec), ec);
-    return "p" + Hex(std::hash<std::string>{}(real.string()));
+    std::snprintf(key, sizeof key, "p%llx",
+                  static_cast<unsigned long long>(std::hash<std::string>{}(real.string())));
+    return key;
 }
 
 bool SocketAddress(const std::filesystem::path& path, sockaddr_un& address)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a second copy of the program from running on the same folder: a lock
 // that only one process can hold, named after the folder as it really is (not
 // after the spelling of its path), and a way for a second copy to ask the
@@ -52,4 +54,7 @@ private:
     std::thread listener_;
     // Shared with callbacks already posted, which may run after this object is gone.
     std::shared_ptr<std::function<void()>> handler_;
+    // The Windows implementation's handles (not used elsewhere).
+    struct SystemHandles;
+    std::shared_ptr<SystemHandles> system_;
 };

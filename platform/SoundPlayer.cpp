@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The silent player and the wave-file length shared by every player.
 #include "platform/SoundPlayer.h"
 

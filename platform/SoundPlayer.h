@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple sound player: one sound at a time, played to its end or in the
 // background; starting a sound stops the one in progress. No audio device is
 // not an error: the program then runs silent.

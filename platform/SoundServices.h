@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program gets its sound back end. The entry routine installs one
 // set at start: InstallSdlSound() (platform/sdl/SdlSound.h) for a real run,
 // InstallHeadlessSound() for headless runs and tests (the default until

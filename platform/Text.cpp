@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the program's cp1250 text and the UTF-8 of the platform.
 #include "platform/Text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text inside the program is 8-bit cp1250. Source files are UTF-8: the "_cp"
 // literal turns a UTF-8 literal into cp1250 at compile time, and the functions
 // below convert at the platform boundary (file names, SDL_ttf, message boxes).

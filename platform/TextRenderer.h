@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text in system fonts, drawn into bitmaps the same way on every back end
 // (software rendering, so headless screenshots match the window).
 #pragma once

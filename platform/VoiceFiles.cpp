@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a recording of the data tree is played from.
 #include "platform/VoiceFiles.h"
 
@@ -56,9 +58,9 @@ fs::path HumanRecordingFor(std::string_view treePath)
     if (folder.empty())
         return {};
     if (const std::string word = VoiceFileName(After(treePath, "data/smd/")); !word.empty())
-        return folder / word;
+        return folder / Utf8Path(word);
     if (const std::string phrase = VoiceFileName(After(treePath, "data/intf/smd/")); !phrase.empty())
-        return folder / kVoicePhraseFolder / phrase;
+        return folder / kVoicePhraseFolder / Utf8Path(phrase);
     return {};
 }
 

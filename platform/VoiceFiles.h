@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice's own recordings of the program's words and phrases, kept in
 // the voice folder (ProgramPlaces::voice): the one place that says which file
 // a recording of the data tree is played from. The screens and games name the

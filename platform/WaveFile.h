@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing RIFF wave files of PCM sound, shared by every player and
 // recorder. Parsing is defensive: damaged or lying files are refused, never
 // trusted.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The visible shape of a form: a rectangle with rounded corners (or the whole
 // form). Pixels outside it are neither shown nor hit by the mouse.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording slots, their list file and their rows on the main menu.
 #include "recording/CNagData.h"
 

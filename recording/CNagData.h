@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording slots of the recording tab: thirty named slots kept in
 // "Nagrane\record.xtr", and the eight rows of controls (number, name field,
 // date, selection button) that show them on the main menu, scrolled by one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder of the recording tab on the program's media player.
 #include "recording/CNagrywanie.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder of the recording tab: records the child's voice into a slot's
 // wave file, plays it back, plays the main menu's background music, and calls
 // the owner back when a recording or a playback ends by itself.

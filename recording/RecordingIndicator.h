@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sign on the recording tab that a recording runs: a red dot that blinks
 // every half second and the time recorded so far ("0:07"), drawn in a
 // rectangle of the tab beside its buttons and wiped when the recording ends.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date of a recording slot: written and read as day.month.year
 // ("07.12.2026"); 1 January 1990 stands for "never recorded".
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slot list file "Nagrane\record.xtr" as text: one INI section
 // "Nagranie" + index per slot with the keys "Plik", "Nazwa" and "Data".
 // Reading trusts nothing in it: the list is edited by hand at times.

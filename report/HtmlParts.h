@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small pieces the report's pages are made of: the style sheet (screen
 // and A4 print), table cells, value cards, shares and play times in Polish.
 #pragma once

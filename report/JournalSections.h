@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of a child's report page that come from the journal of answers:
 // the summary with the sound x position map, the weekly progress per sound,
 // the hardest words, and the practice days with the therapist's notes.

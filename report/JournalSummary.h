@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of a child's report from the journal of answers: every answer
 // counts for its own word's sound and position only, and items left unsolved
 // when a game was stopped are counted apart from wrong answers. Games of the

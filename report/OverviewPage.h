@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The overview of all children of a practice: one line per child with the
 // last 30 days in figures and a link to the child's own report.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ProgressReport.h"
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 
 #include "core/StatisticsFile.h"
 #include "journal/Journal.h"
+#include "platform/Paths.h"
 #include "report/HtmlParts.h"
 #include "report/OverviewPage.h"
 #include "report/ReportCsv.h"
@@ -24,8 +27,9 @@ constexpr int32_t kProgramNumber = 6;
 // leaves half a report in place of the previous one.
 bool WriteFile(const fs::path& file, const std::string& bytes)
 {
-    const fs::path temporary = file.string() + ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    fs::path temporary = file;
+    temporary += ".tmp";
+    std::FILE* out = OpenFile(temporary, "wb");
     if (!out)
         return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
@@ -135,8 +139,8 @@ int WriteChildReport(const ReportRequest::Child& child, const fs::path& outDir, 
 
     std::error_code ec;
     fs::create_directories(outDir, ec);
-    const fs::path page = outDir / kReportPageName;
-    const fs::path csv = outDir / kReportCsvName;
+    const fs::path page = outDir / Utf8Path(kReportPageName);
+    const fs::path csv = outDir / Utf8Path(kReportCsvName);
     const bool written = WriteFile(page, ReportPageHtml(summary, heading)) &&
                          WriteFile(csv, ProgressCsv(Summarize(file.Records, today)));
     if (summaryOut)
@@ -177,14 +181,14 @@ int WriteProgressReports(const ReportRequest& request, std::time_t now, std::ost
         const bool written = WriteChildReport(child, dir, now, out, err, summary.get()) == 0;
         status = std::max(status, written ? 0 : 1);
         std::error_code ec;
-        const fs::path relative = fs::relative(dir / kReportPageName, overviewDir, ec);
+        const fs::path relative = fs::relative(dir / Utf8Path(kReportPageName), overviewDir, ec);
         lines.push_back({child.name, written && !ec ? UrlPath(relative.generic_string()) : std::string(),
                          summary.get()});
         summaries.push_back(std::move(summary));
     }
     std::error_code ec;
     fs::create_directories(overviewDir, ec);
-    const fs::path page = overviewDir / kOverviewPageName;
+    const fs::path page = overviewDir / Utf8Path(kOverviewPageName);
     if (!WriteFile(page, OverviewPageHtml(lines, DateTimeText(ToLocal(now))))) {
         err << "szeptaczki raport: nie udało się zapisać przeglądu w " << overviewDir.string() << "\n";
         return 1;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "raport" verb: each child's progress report (page and spreadsheet
 // table) from the child's journal of answers and statistics file, an
 // overview page of all children, and notes added to a day.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the progress report, computed from the game records alone
 // (no drawing): totals per game, per sound, per position and per sound and
 // position, the practice days of each week, and the weekly share of correct

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportCalendar.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -42,8 +45,11 @@ void DateOfDayNumber(int64_t dayNumber, int& year, int& month, int& day)
 
 LocalMoment ToLocal(std::time_t t)
 {
+    // The standard call (not localtime_r, which Windows lacks): the report is
+    // written by one thread.
     std::tm tm{};
-    localtime_r(&t, &tm);
+    if (const std::tm* local = std::localtime(&t))
+        tm = *local;
     LocalMoment m;
     m.year = tm.tm_year + 1900;
     m.month = tm.tm_mon + 1;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates of the progress report: the records hold universal time, the
 // therapist reads local dates, and practice is counted by day and by week
 // (weeks start on Monday).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of the progress report, in Polish (UTF-8): games, sounds,
 // positions, amounts, and the sentences for a damaged statistics file.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child's progress report as one self-contained HTML page in Polish: no
 // network, no scripts, charts inline, a print style for A4.
 #pragma once

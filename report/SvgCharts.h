@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's charts as inline SVG: plain shapes and text, no scripts, so
 // that the page reads and prints the same everywhere.
 #pragma once

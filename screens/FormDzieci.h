@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's window of the main menu: the list of children, and choosing
 // the child who plays, adding a child, renaming one, removing one (asked
 // twice; the folder is moved aside, never deleted) and writing a note to a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box.
 #include "screens/FormKomunikat.h"
 
@@ -102,6 +104,7 @@ std::string TFormKomunikat::MessageText(int number)
     case 19: return "Wynik gry nie został zapisany: błąd zapisu pliku statystyk."_cp;
     case 20: return "Proszę wybrać pozycję do odtworzenia."_cp;
     case 21: return "Brak nagrania dla wybranej pozycji."_cp;
+    case kJournalNotWritten: return "Odpowiedzi nie zostały zapisane w dzienniku. Sprawdź, czy na dysku jest wolne miejsce."_cp;
     default: return "Błąd."_cp;
     }
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own message box: a rounded picture window with a numbered
 // message and a "stop" button, shown modally over the main form.
 #pragma once
@@ -29,6 +31,8 @@ public:
     // be saved.
     static int RecordingNotSavedMessage(FileProblem problem);
     static int GameNotSavedMessage(FileProblem problem);
+    // A game's answers could not be written to the child's journal.
+    static constexpr int kJournalNotWritten = 22;
 
     // Puts the message's text into the box; the caller then shows it modally.
     void SetMessage(int number);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-of-game summary: play time, correct and wrong solutions and hints
 // over a picture chosen by how well the child did, with the ways on: the same
 // game again (modal result 1) or back to the main menu (2).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about screen: the logo, the version, what the program is and its
 // licence, the licences of the pictures, fonts and voice it uses, and the
 // names of their makers, over which a wave of colour runs now and then.

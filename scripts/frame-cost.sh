@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the animated games cost while they run in a real window: the CPU time
 # of the program (all its threads) per second of play, under Xvfb, beside two
 # minimal programs that show a whole new frame every 40 ms (through the window

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named on the command line that are missing.
 # Another package manager at work (an unattended upgrade, a software centre)
 # holds its lock: this waits for it instead of failing. A package whose

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages szeptaczki (the program), szeptaczki-data (its
 # data tree) and szeptaczki-dbgsym (the program's debug symbols) with
 # dpkg-buildpackage, from a copy of the checkout's files in a folder of its
-# own, and checks them with lintian.
+# own, and checks them with lintian (the .changes: the packages and the
+# build information).
 #   scripts/package.sh [--out DIR] [--no-lintian]
 # The packages land in DIR (by default build/packages), built in a copy of
 # the sources in DIR/szeptaczki-VERSION that is removed afterwards.
@@ -43,5 +46,5 @@ rm -rf "$src"
 ls -l "$out"
 if $lint; then
   echo "Checking the packages with lintian..."
-  lintian --pedantic -I -E --fail-on error,warning "$out"/*.deb "$out"/*.ddeb
+  lintian --pedantic -I -E --fail-on error,warning "$out"/*.changes
 fi

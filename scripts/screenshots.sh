@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes screenshots of the train and memory screens in every display mode,
 # drawn with the generated data tree, into the folder given (by default
 # build/shots): the pictures to look at after changing those screens or their art.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of run.sh and test.sh: Debian packages, configuration, build.
 #   scripts/setup.sh           what building and running the program need;
 #                              builds the program and its data tree

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The random-play soak on demand: scripts/soak.sh [--runs N] [--seed S]
 # (defaults 500 runs from seed 1). Needs a build with the data tree
 # (./scripts/setup.sh). A failing seed is replayed alone with --runs 1 --seed S.

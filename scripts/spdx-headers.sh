@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file names its licence and copyright in SPDX lines at its top:
 # the project's drawings (tools/datagen/svg) are CC-BY-SA-4.0, everything
 # else GPL-3.0-or-later (LICENSE says what each licence covers).

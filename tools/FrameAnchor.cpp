@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A yardstick for what an animation costs on this display: a window of the
 // screen's size that shows a whole new frame every 40 ms, either through the
 // window surface or through SDL's software renderer, and nothing else. The

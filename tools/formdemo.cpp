@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small program on the form library: a form with a paint box animated by a
 // timer, a button that opens a rounded, draggable modal form, labels and a
 // text field. Runs in a window or headless from a script, so that the two

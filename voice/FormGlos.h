@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice screen: the adult records the words and the praise and reproach
 // phrases in the practice's own voice, which the games then play instead of
 // the generated recordings. Words are filtered by sounds and positions as in

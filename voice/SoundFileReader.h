@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound files brought in from elsewhere (an audio editor, another recorder)
 // read as takes at the recording rate, mono. Wave files of integer samples
 // (8, 16, 24 or 32 bits) or floating-point ones (32 or 64 bits), with any

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound of the voice screen: records a take into a scratch file of the
 // voice folder, shapes it (VoiceTake) and plays it back, keeps it only when
 // the adult accepts it, and plays the recordings of the words and phrases.

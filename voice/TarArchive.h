@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain tar archive (the POSIX "ustar" layout that every tar program and
 // archive manager opens), written and read whole in memory: a voice set is a
 // few megabytes. Only regular files with relative names of at most 100 bytes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice set's export and import from the command line.
 #include "voice/VoiceCommand.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "glos" verb of the command line: writes the practice's voice set into
 // an archive, or takes one in (an archive, or a folder of sound files named
 // by the words), so that a practice records once and installs the set on

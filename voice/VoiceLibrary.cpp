@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice's recordings of words and phrases in the voice folder.
 #include "voice/VoiceLibrary.h"
 
@@ -118,7 +120,7 @@ bool CopyToWasteBasket(const VoiceLibrary::Entry& e, std::string& error)
     std::string bytes;
     std::error_code ec;
     fs::create_directories(basket, ec);
-    if (ec || !ReadWholeFile(e.file, bytes) || !WriteFileAtomically(basket / name, bytes)) {
+    if (ec || !ReadWholeFile(e.file, bytes) || !WriteFileAtomically(basket / Utf8Path(name), bytes)) {
         error = "Nie można przenieść poprzedniego nagrania do kosza ("_cp + Utf8ToCp1250(basket.string()) +
                 "). Sprawdź, czy na dysku jest miejsce."_cp;
         return false;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words and phrases the practice can record in its own voice: for each,
 // what it says, the generated recording it stands in for, its file in the
 // voice folder and whether that file is there; keeping and removing the

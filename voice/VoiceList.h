@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the voice screen lists: the words (filtered by sounds and positions as
 // a game's settings are) or the phrases, which row is chosen, and which rows
 // are in view. Draws nothing.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the voice screen draws its list rows and the chosen entry's card: the
 // word pictures (made once per word and kept while the screen lives), the
 // row icons, the texts and the marks of a take in progress or waiting.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the voice screen puts its panel, filters, card, list and buttons in
 // the current display mode: written for 800 x 600 and grown with the design
 // area, as the about screen is. The generator draws the screen's background

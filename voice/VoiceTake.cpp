@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the speech in a take, cutting it out and bringing it to the level of
 // the generated recordings.
 #include "voice/VoiceTake.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One take of a word or phrase in the practice's voice, made ready to keep:
 // the silence and room noise before and after the speech cut off, the
 // loudness brought to the level of the generated recordings, and a take that

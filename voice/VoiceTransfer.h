@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sharing a voice set between computers: one archive of the recordings with a
 // manifest of the words' and phrases' keys, written and read back byte for
 // byte; and a folder of sound files named by the words as they are written

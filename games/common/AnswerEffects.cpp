@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/common/AnswerEffects.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "platform/Canvas.h"
 #include "platform/Clock.h"
@@ -29,7 +32,7 @@ TRect StarBurst::Draw(Bitmap& scene)
     TPoint at[kStars];
     TRect covered;
     for (int i = 0; i < kStars; ++i) {
-        const double angle = (i + 0.5) * 2 * M_PI / kStars;
+        const double angle = (i + 0.5) * 2 * std::numbers::pi / kStars;
         at[i] = {centre_.x + static_cast<int>(std::lround(distance * std::cos(angle))) - w / 2,
                  centre_.y + static_cast<int>(std::lround(distance * std::sin(angle))) - h / 2};
         covered = Covering(covered, RectXYWH(at[i].x, at[i].y, w, h));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a child sees of an answer, for when the sound is low: a burst of stars
 // where a right answer went, and a red flash of the item a wrong answer
 // leaves in the child's hands. Both are drawn frame by frame over the game's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arrows a child steers with: keys, buttons on the screen, the hint.
 #include "games/common/ArrowPad.h"
 

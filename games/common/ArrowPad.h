@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steering by arrows, in the games a child drives (the conveyor's crane, the
 // forklift truck): the arrow keys and four large arrow buttons on the screen,
 // pressed and held with the mouse or a finger, count alike. A frame asks

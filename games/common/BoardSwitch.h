@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which board of a many-board game is shown, and the four buttons under it.
 // The suction-cups and forklift games share the buttons' places and the rule
 // that "wstecz" hides on the first board and "dalej" on the last.

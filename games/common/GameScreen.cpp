@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen part every game shares: answers, the end of a game, the close request.
 #include "games/common/GameScreen.h"
 
+#include "core/AnswerJournal.h"
 #include "core/CStatRec.h"
 #include "screens/FormKoniecGry.h"
 
@@ -38,14 +41,32 @@ void GameScreen::BeginGame(CUstGry& settings)
     stats_.StartGame(settings);
 }
 
-void GameScreen::ReportAnswer(AnswerKind kind, const CSlowa::SPaczka* word)
+namespace {
+
+AnswerOutcome OutcomeOf(AnswerKind kind)
 {
     switch (kind) {
-    case AnswerKind::Right: stats_.AddCorrect(); break;
-    case AnswerKind::Wrong:
-    case AnswerKind::Unsolved: stats_.AddWrong(); break;
-    case AnswerKind::Hint: stats_.AddHint(); break;
+    case AnswerKind::Right: return AnswerOutcome::Right;
+    case AnswerKind::Wrong: return AnswerOutcome::Wrong;
+    case AnswerKind::Hint: return AnswerOutcome::Hint;
+    case AnswerKind::Unsolved: break;
     }
+    return AnswerOutcome::UnsolvedAtStop;
+}
+
+}  // namespace
+
+void GameScreen::ReportAnswer(AnswerKind kind, const CSlowa::SPaczka* word, int counted)
+{
+    for (int n = 0; n < counted; ++n) {
+        switch (kind) {
+        case AnswerKind::Right: stats_.AddCorrect(); break;
+        case AnswerKind::Wrong:
+        case AnswerKind::Unsolved: stats_.AddWrong(); break;
+        case AnswerKind::Hint: stats_.AddHint(); break;
+        }
+    }
+    NoteAnswer(OutcomeOf(kind), word);
     if (OnAnswer)
         OnAnswer({GameId(), kind, word});
 }
@@ -58,9 +79,10 @@ void GameScreen::EndGame()
     StopPlay();
     const std::vector<const CSlowa::SPaczka*> left = UnsolvedWords();
     for (const CSlowa::SPaczka* word : left)
-        ReportAnswer(AnswerKind::Unsolved, word);
+        ReportAnswer(AnswerKind::Unsolved, word, WrongPerUnsolved());
     stats_.StopGame();
     stats_.Save(left.empty() ? 1 : 0);
+    JournalGameEnded();
     Saved(left.empty());
     const int result = summary_ != nullptr ? summary_->ShowModal() : TFormKoniecGry::kBackToMenu;
     if (result == TFormKoniecGry::kNewGame)

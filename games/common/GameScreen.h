@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every game screen has, whatever its game: its place among the screens
 // the main menu starts, the statistics of the game being played, the one
 // place every answer of the child passes, the end of a game (the items still
@@ -54,22 +56,28 @@ protected:
 
     // The game is dealt and play begins: the statistics start counting.
     void BeginGame(CUstGry& settings);
-    // The one place every answer passes: the statistics count it, then
-    // OnAnswer hears it.
-    void ReportAnswer(AnswerKind kind, const CSlowa::SPaczka* word);
+    // The one place every answer passes: the statistics count it (counted
+    // times: the memory game counts a pair found quickly twice and one found
+    // very late not at all), the child's journal of answers gets one row for
+    // it, then OnAnswer hears it. One answer is what the game calls one: a
+    // can into a pipe, a pair of cards turned, ...
+    void ReportAnswer(AnswerKind kind, const CSlowa::SPaczka* word, int counted = 1);
     void Right(const CSlowa::SPaczka* word) { ReportAnswer(AnswerKind::Right, word); }
     void Wrong(const CSlowa::SPaczka* word) { ReportAnswer(AnswerKind::Wrong, word); }
     void HintShown(const CSlowa::SPaczka* word) { ReportAnswer(AnswerKind::Hint, word); }
     // Ends the game under way (nothing when none is): StopPlay, each item
-    // UnsolvedWords names counted wrong, the record saved (complete when
-    // nothing was left), Saved, then the summary: a new game (NewGame) or
-    // the screen closes.
+    // UnsolvedWords names counted wrong (WrongPerUnsolved times) and
+    // journaled as left unsolved, the record saved (complete when nothing
+    // was left), Saved, then the summary: a new game (NewGame) or the
+    // screen closes.
     void EndGame();
 
     // The game's own part of the end: stop its loops, let go of held keys.
     virtual void StopPlay() {}
     // The items not yet solved, one entry for each answer still owed.
     virtual std::vector<const CSlowa::SPaczka*> UnsolvedWords() const = 0;
+    // How many wrong answers the statistics count for one unsolved item.
+    virtual int WrongPerUnsolved() const { return 1; }
     // The record is saved; the summary comes next.
     virtual void Saved(bool complete);
     // Runs the game's new-game action (from the summary).

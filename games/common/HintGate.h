@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After a hint the help button is refused for a short while, so that a child
 // hammering it does not queue hint after hint.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame loop of the animated games: while it runs, every pass of the
 // application's idle handler is one frame (the game's update and drawing, the
 // wait for the frame boundary, then the present), and the handler asks for

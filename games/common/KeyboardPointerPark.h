@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer moved out of the way in the games steered with the arrow keys:
 // after a number of frames in a row with an arrow key held and the mouse
 // left alone, the pointer goes to the game area's corner, once, so that it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wiring the paint-box games share.
 #include "games/common/PlayAreaScreen.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screens that play in a paint box over the design area (train,
 // conveyor, suction cups, forklift): the paint box and its mouse events, also
 // over the black border around it so that a drag goes on there; the stop and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a short animation drawn over a game's scene covers: kept before it
 // draws and put back before the scene is drawn again, so that once the
 // animation ends the scene is exactly what it would have been without it.

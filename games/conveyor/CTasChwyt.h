@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The magnet crane: a trolley on a rail between the belt and the pipes, with
 // a magnet that points down to pick a can off the belt, turns, and points up
 // to push the can into a pipe. It judges each delivery. Draws nothing but

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A can on the conveyor: one word's picture in the can's window, drawn from
 // the lower can picture while it stands on the belt or hangs under the
 // magnet, and from the upper one while it is pushed up into a pipe.

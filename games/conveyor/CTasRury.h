@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four pipes at the top of the conveyor scene, each labelled with the
 // sound whose words it swallows.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The endless conveyor belt: cans in a row, left to right, moving right by
 // a few pixels a frame; a can leaving on the right comes back on the left
 // behind the others, so the order never changes.

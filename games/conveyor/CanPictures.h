@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two can pictures of the conveyor (the can standing or hanging, and
 // the can held from below) prepared once: their windows cut out as overlays
 // and made opaque, so that a word picture put into the window keeps the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor game: cans with word pictures loop on a belt; the child
 // steers a magnet crane with the arrow keys, picks a can, turns the magnet
 // up and pushes the can into the pipe of the word's sound. Runs as a frame

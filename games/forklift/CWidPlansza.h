@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One board of the forklift game: the rack of reference boxes with their
 // empty slots on the left, the rack of boxes to carry on the right, and the
 // truck as the child left it on this board.

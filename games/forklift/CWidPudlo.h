@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One box of the forklift game: a word shown as its picture or as its written
 // form, with its own composed picture and the shared mask of its kind. It
 // stands in a rack slot or rides on the truck's fork.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift game's racks and their slots.
 #include "games/forklift/CWidRegal.h"
 

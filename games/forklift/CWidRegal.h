@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rack of the forklift game: its slots, each with a box or waiting for the
 // box of its word, the bounds the truck approaches, and the finding of the
 // slot the fork meets. It remembers the slot last changed, so the screen

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift truck: driving towards and away from the racks, turning at
 // the turning point, lifting, and the approach in which the fork engages a
 // slot, takes a box from the right rack or delivers one to the left rack.

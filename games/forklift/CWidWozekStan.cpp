@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/forklift/CWidWozekStan.h"
 
 CWidWozekStan::CWidWozekStan(int x, int forkHeight, CWidPlansza* board) : X(x), ForkHeight(forkHeight), Board(board)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the forklift truck stands and what it carries: the part of the truck
 // each board keeps for itself, so that the truck is found again as it was
 // when the child comes back to a board.

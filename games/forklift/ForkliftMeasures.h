@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift truck's measures in the display mode's pixels: the design
 // values of the 1280-wide layout, each converted with the rounded ratio.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift game: the child drives a forklift truck with the arrow keys,
 // takes a box from the right rack and pushes it into the empty slot beside
 // the reference box of the same word on the left rack. 3, 6 or 9 boards of

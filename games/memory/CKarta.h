@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One card of the memory game: its word, which of the pair it is, how often it
 // was looked at, its pair and miss timers, its pictures and the click area
 // that keeps it on the board.

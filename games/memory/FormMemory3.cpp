@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game's screen.
 #include "games/memory/FormMemory3.h"
 
@@ -262,9 +264,9 @@ void TFormMemory3::BoardCleared()
     A_Stop.Execute();
 }
 
-void TFormMemory3::Answered(AnswerKind kind, const CSlowa::SPaczka* word)
+void TFormMemory3::Answered(AnswerKind kind, const CSlowa::SPaczka* word, int counted)
 {
-    ReportAnswer(kind, word);
+    ReportAnswer(kind, word, counted);
 }
 
 // ---- actions ----
@@ -330,12 +332,18 @@ void TFormMemory3::A_StopExecute()
 
 std::vector<const CSlowa::SPaczka*> TFormMemory3::UnsolvedWords() const
 {
-    // One wrong answer for every card left, not for every pair.
+    // One pair left is one item unsolved; its two cards leave the board together.
     std::vector<const CSlowa::SPaczka*> left;
     for (int k = 0; board_ && k < board_->SlotCount(); ++k)
-        if (board_->Slot(k).OnBoard())
+        if (board_->Slot(k).OnBoard() && board_->Slot(k).Twin() == 1)
             left.push_back(&board_->Slot(k).Word());
     return left;
+}
+
+int TFormMemory3::WrongPerUnsolved() const
+{
+    // One wrong answer for every card left, not for every pair.
+    return 2;
 }
 
 void TFormMemory3::Saved(bool complete)

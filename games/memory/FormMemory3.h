@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game's screen: the table with the cards, the word panel where
 // each pair's picture fades in, the little figure, the help and stop buttons,
 // three hints a game, and the end-of-game summary.
@@ -83,10 +85,11 @@ private:
     void WordPanelOut(const std::string& key) override;
     void RedrawScreen() override;
     void BoardCleared() override;
-    void Answered(AnswerKind kind, const CSlowa::SPaczka* word) override;
+    void Answered(AnswerKind kind, const CSlowa::SPaczka* word, int counted) override;
 
     // The end of a game.
     std::vector<const CSlowa::SPaczka*> UnsolvedWords() const override;
+    int WrongPerUnsolved() const override;
     void Saved(bool complete) override;
     void NewGame() override { A_NowaGra.Execute(); }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory board: deal, layout, the rules of a try, the hint.
 #include "games/memory/GraMemory.h"
 
@@ -162,7 +164,7 @@ void graMemory::CardClick(CKarta& card)
     if (IsPair(first_, &card)) {
         FoundPair(card);
     } else {
-        host_.Answered(AnswerKind::Wrong, &first_->Word());
+        host_.Answered(AnswerKind::Wrong, &first_->Word(), 1);
         card.Timers[CKarta::kMissTimer].SetEnabled(true);
     }
     faceUp_ = 0;
@@ -174,11 +176,9 @@ void graMemory::FoundPair(CKarta& card)
     const float a = first_->UncoverScore();
     const float b = card.UncoverScore();
     // Found quickly: two correct answers; found late: one; both cards looked
-    // at more than five times: none.
-    if (a <= 5 || b <= 5)
-        host_.Answered(AnswerKind::Right, &card.Word());
-    if (a <= 3 && b <= 3)
-        host_.Answered(AnswerKind::Right, &card.Word());
+    // at more than five times: none. Found all the same.
+    const int counted = (a <= 5 || b <= 5) + (a <= 3 && b <= 3);
+    host_.Answered(AnswerKind::Right, &card.Word(), counted);
     cardsLeft_ = static_cast<int16_t>(cardsLeft_ - 2);
     host_.FigureOutAtOnce();
     host_.RepaintWindow();
@@ -231,7 +231,7 @@ void graMemory::ShowAll()
     for (const auto& card : slots_)
         if (card->Twin() == 1)
             card->AddToUncoverScore(0.5f);
-    host_.Answered(AnswerKind::Hint, nullptr);
+    host_.Answered(AnswerKind::Hint, nullptr, 1);
     for (const auto& card : slots_)
         if (card->OnBoard()) {
             host_.FlashCardFace(*card);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game's board: the deal of two cards per word, the layout of 6,
 // 12 or 20 cards, the rules of a try (two cards up, a pair or a miss), the
 // scoring of pairs by how often their cards were looked at, and the hint

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The little figure of the memory screen: its frames running forwards and
 // back, its fades, and when it comes and goes (in 20 s after it last left,
 // stays 2.5 s; 300 ms after each pair; for good at the end of a full game).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the memory board asks of the screen that hosts it: the drawing, the
 // word panel, the figure and the end of the game. The board itself draws
 // nothing, so its rules run without a window.
@@ -30,9 +32,10 @@ public:
     virtual void RedrawScreen() = 0;
     // The last pair has left the board.
     virtual void BoardCleared() = 0;
-    // An answer of the child: a pair found (once or twice, by how quickly),
-    // a miss (the word of the first card turned) or the hint (no word).
-    virtual void Answered(AnswerKind kind, const CSlowa::SPaczka* word) = 0;
+    // An answer of the child, a pair of cards turned: a pair found (counted
+    // by the statistics twice, once or not at all, by how quickly), a miss
+    // (the word of the first card turned; counted once) or the hint (no word).
+    virtual void Answered(AnswerKind kind, const CSlowa::SPaczka* word, int counted) = 0;
 
 protected:
     ~MemoryHost() = default;

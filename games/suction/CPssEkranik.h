@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture screen of a suction-cups board: the word's picture in one of the
 // scene's casings, or snow while the board opens.
 #pragma once

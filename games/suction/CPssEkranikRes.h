@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where one picture screen sits in the suction-cups scene and where a right
 // plate sticks below it. The five places are shared by every board.
 #pragma once

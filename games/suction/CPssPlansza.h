@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One board of the suction-cups game: five picture screens and five word
 // plates, their opening animation, and the searches the screen's mouse
 // handlers and hints make over them (always in list order, so where two

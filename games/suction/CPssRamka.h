@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A word plate of a suction-cups board: the plate picture with the word
 // written on it, which unfolds from its middle when the board opens, is
 // dragged by the child and sticks below its screen once placed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups game: the child drags word plates onto the picture
 // screens they name, over 3, 5 or 7 boards of five words, moving between
 // the boards freely.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The train's shelf of twelve boxes: which boxes a game uses and which sound
 // each accepts, and finding the box under a point or for a sound.
 #pragma once

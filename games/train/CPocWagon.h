@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A wagon of the train: a stack of word pictures behind a front panel, the
 // place where its top picture rests, and the line a lifted picture must pass
 // to be out of the wagon.

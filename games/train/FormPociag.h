@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The train game: the child lifts the top picture out of one of four wagons
 // and drops it on the shelf box labelled with the word's sound. The screen
 // also owns the program's one picture zoom, which other games borrow.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless back end: an in-memory screen, input from a script, the
 // virtual clock, no sound and message boxes on standard error. Tests and
 // scripted runs use it; everything above it runs unchanged.

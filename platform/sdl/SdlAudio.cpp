@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL output device and the mixer of the program's voices.
 #include "platform/sdl/SdlAudio.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one SDL audio output device and its small mixer: every sound of the
 // program (the simple player's recordings, the media player's playback and
 // the menu music) is a voice mixed into it, so they can sound together.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL window, event translation and fast presenting of changed rectangles.
 #include "platform/sdl/SdlBackend.h"
 
@@ -8,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/IdleTurns.h"
 #include "platform/MainThread.h"
 #include "platform/Platform.h"
 #include "platform/Paths.h"
@@ -93,7 +96,7 @@ SDL_Surface* LoadHandPicture(int& hotX, int& hotY)
     if (!FileExists("RESOURCE\\REKA1.bmp"))
         return nullptr;
     const std::filesystem::path file = NativePath("RESOURCE\\REKA1.bmp");
-    SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
+    SDL_Surface* loaded = SDL_LoadBMP(file.string().c_str());  // SDL takes UTF-8 names everywhere
     if (loaded == nullptr)
         return nullptr;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
@@ -388,6 +391,8 @@ bool SdlBackend::PollArrivedEvent(InputEvent& event)
 
 bool SdlBackend::WaitEvent(InputEvent& event, int timeoutMs)
 {
+    // The program waits for input: no frame loop runs, no frame will come.
+    scriptDueTurn_ = 0;
     if (PollEvent(event))
         return true;
     const int scriptDelay = ScriptDelay();
@@ -410,8 +415,9 @@ int SdlBackend::ScriptDelay() const
 
 bool SdlBackend::FeedScript()
 {
-    if (!script_ || scriptEnded_ || SDL_GetTicks64() < scriptDueMs_)
+    if (!script_ || scriptEnded_ || SDL_GetTicks64() < scriptDueMs_ || BusyIdleTurns() < scriptDueTurn_)
         return false;
+    scriptDueTurn_ = 0;
     if (scriptLines_.empty())
         script_->ReadNext(scriptLines_);
     bool fed = false;
@@ -420,7 +426,12 @@ bool SdlBackend::FeedScript()
         scriptLines_.pop_front();
         switch (line.kind) {
         case InputKind::ScriptWait:
-            scriptDueMs_ = SDL_GetTicks64() + static_cast<uint64_t>(std::max(line.amount, 0));
+            // Frames are counted where they run: slow frames in a real
+            // window fall behind the clock, and a held key with them.
+            if (line.text == "frames")
+                scriptDueTurn_ = BusyIdleTurns() + line.amount;
+            else
+                scriptDueMs_ = SDL_GetTicks64() + static_cast<uint64_t>(std::max(line.amount, 0));
             return fed;
         case InputKind::ScriptShot:
             if (std::filesystem::path(line.text).is_relative() && !startDir_.empty())

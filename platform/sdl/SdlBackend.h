@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL back end: one window (full screen on the desktop's display, or a
 // resizable window of the design area's size, or of --screen's), SDL input turned into the program's
 // own events, and presenting by writing changed rectangles, scaled where the
@@ -97,6 +99,8 @@ private:
     std::deque<InputEvent> scriptLines_;
     bool scriptEnded_ = false;
     uint64_t scriptDueMs_ = 0;
+    // A "wait N frames": the busy idle turn it ends at (0: none).
+    int64_t scriptDueTurn_ = 0;
     std::filesystem::path startDir_;  // relative screenshot names are relative to it
     std::deque<InputEvent> pending_;
     uint32_t wakeEventType_ = 0;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the desktop recognises the program's window: its class, which is the
 // desktop entry's id (so that a dock groups the window with its launcher),
 // and its icon.

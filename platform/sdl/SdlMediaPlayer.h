@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player on SDL: playback is a voice of the shared mixer, recording
 // reads the default capture device at 22050 Hz mono 16-bit.
 #pragma once

@@ -1,11 +1,17 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL message boxes with a fallback to standard error.
 #include "platform/sdl/SdlMessageBoxes.h"
 
 #include <SDL.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dirent.h>
 #include <signal.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdio>
@@ -20,14 +26,29 @@ namespace {
 std::atomic<bool> boxShown{false};
 std::atomic<bool> boxInterrupted{false};
 
+#ifdef _WIN32
+// SDL shows its box as a dialog of this process on the thread that asked for
+// it; a request to close it ends the wait.
+BOOL CALLBACK CloseIfBox(HWND window, LPARAM)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[8] = {};
+    if (process == GetCurrentProcessId() && GetClassNameW(window, name, 8) > 0 && lstrcmpW(name, L"#32770") == 0)
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+void CloseBoxWindows()
+{
+    EnumWindows(CloseIfBox, 0);
+}
+#else
 // SDL shows its box in a process of its own (a fork on X11, a helper program
 // on Wayland) and waits for it, through signals too. Closing that process
 // ends the wait.
-void CloseShownBox()
+void CloseBoxWindows()
 {
-    if (!boxShown.load())
-        return;
-    boxInterrupted.store(true);
     const pid_t self = ::getpid();
     DIR* proc = ::opendir("/proc");
     if (proc == nullptr)
@@ -54,6 +75,16 @@ void CloseShownBox()
             ::kill(static_cast<pid_t>(pid), SIGKILL);
     }
     ::closedir(proc);
+}
+
+#endif
+
+void CloseShownBox()
+{
+    if (!boxShown.load())
+        return;
+    boxInterrupted.store(true);
+    CloseBoxWindows();
 }
 
 }  // namespace

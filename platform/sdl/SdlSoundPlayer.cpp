@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple SDL sound player.
 #include "platform/sdl/SdlSoundPlayer.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "platform/Clock.h"
 #include "platform/WaveFile.h"
@@ -30,7 +33,7 @@ WaveData RefusalBeepTone()
     w.bitsPerSample = 16;
     for (int i = 0; i < kFrames; ++i) {
         const double envelope = std::min({1.0, i / kRamp, (kFrames - i) / kRamp});
-        const auto s = static_cast<int16_t>(9000.0 * envelope * std::sin(2.0 * M_PI * kRefusalBeepHz * i / kRate));
+        const auto s = static_cast<int16_t>(9000.0 * envelope * std::sin(2.0 * std::numbers::pi * kRefusalBeepHz * i / kRate));
         const auto u = static_cast<uint16_t>(s);
         w.samples.push_back(static_cast<char>(u & 0xFF));
         w.samples.push_back(static_cast<char>(u >> 8));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple sound player on SDL: one sound at a time through the shared mixer.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System-font text through SDL_ttf on software surfaces: it needs no video
 // device, so the headless and the windowed runs draw the same pixels.
 #include "platform/TextRenderer.h"
@@ -11,6 +13,7 @@
 #include <memory>
 #include <tuple>
 
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace {
@@ -60,10 +63,15 @@ TTF_Font* OpenFont(const TFont& font)
     return it->second.get();
 }
 
+// A data tree may bring its own copies of the fonts in a folder "Fonts" (the
+// Windows installation does: the system there has none of these faces).
 std::string FirstExisting(std::initializer_list<const char*> files)
 {
     for (const char* f : files) {
         std::error_code ec;
+        const std::filesystem::path own = DataDir() / "Fonts" / std::filesystem::path(f).filename();
+        if (std::filesystem::exists(own, ec))
+            return own.string();
         if (std::filesystem::exists(f, ec))
             return f;
     }

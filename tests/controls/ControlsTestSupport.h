@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the control and screen tests: a headless application driven by
 // a script one event at a time, and library pictures written into the
 // program's temporary directory.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games' one call per answer: what lands in the child's journal, with
 // the game and its start taken from the statistics and the time the child
 // took from the clock.
@@ -42,6 +44,9 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
         stats.StartGame(conveyor);
         box.Clock().AdvanceMicroseconds(300000);
         NoteAnswer(AnswerOutcome::Hint, nullptr);
+        // The hint does not restart the time the next answer takes.
+        box.Clock().AdvanceMicroseconds(200000);
+        NoteAnswer(AnswerOutcome::Right, &WordOf(catalogue, "kasza"));
         NoteAnswer(AnswerOutcome::Wrong, &WordOf(catalogue, "kasza"), 777);
         TheAnswerJournal = nullptr;
     }
@@ -49,7 +54,7 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
     Journal written;
     ASSERT_TRUE(written.Open(box.Root() / Journal::kFileName, false));
     const std::vector<JournalAnswer> a = written.Answers();
-    ASSERT_EQ(a.size(), 4u);
+    ASSERT_EQ(a.size(), 5u);
     EXPECT_EQ(a[0].game, 5);
     EXPECT_EQ(a[0].wordKey, "kasza");
     EXPECT_EQ(a[0].sound, GL_SZ);
@@ -65,5 +70,6 @@ TEST(AnswerJournal, EachAnswerOfAGameLandsInTheChildsJournalWithItsWordGameAndTi
     EXPECT_EQ(a[2].tookMs, 300);
     EXPECT_EQ(a[2].wordKey, "");
     EXPECT_EQ(a[2].sound, 0);
-    EXPECT_EQ(a[3].tookMs, 777);
+    EXPECT_EQ(a[3].tookMs, 500);
+    EXPECT_EQ(a[4].tookMs, 777);
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: the verbs and the options that belong to them.
 #include <gtest/gtest.h>
 

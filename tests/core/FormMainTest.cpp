@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu on the generated data tree: what the busy recording tab
 // refuses, what a repaint keeps, the music around a game, the word checks
 // before a game and the guidance messages of the recording tab.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the statistics file back, on files the program's own writer made.
 #include <gtest/gtest.h>
 

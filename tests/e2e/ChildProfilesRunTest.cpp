@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's profiles as a therapist meets them: the real program, run
 // from a folder of its own beside the data tree (as a build is), so that its
 // user's folder is a practice with a folder per child.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as a user meets it: --help, --version and a wrong argument.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor game as a child meets it: opened from the main menu with two
 // sounds chosen, played to its end with the arrow keys and one click on the
 // help button, then started once more, stopped early with a can on the
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@
 #include "games/conveyor/FormTasmociag.h"
 #include "graphics/CDisplay.h"
 #include "platform/Input.h"
+#include "tests/e2e/JournalRows.h"
 #include "tests/e2e/ProgramRig.h"
 
 namespace {
@@ -272,4 +276,19 @@ TEST(ConveyorFromTheMenu, PlayedToTheEndByKeysThenStoppedEarlyBothRecordedToTheB
     for (std::size_t k = 0; k < 2; ++k)
         EXPECT_EQ(file.substr(CStatRec::kHeaderSize + CStatRec::kRecordSize * k, CStatRec::kRecordSize), Record(shown[k]))
             << "game " << k;
+
+    // The journal: the hint and the wrong pipe for the first can, then each
+    // can into its pipe; the stopped game's ten cans left unsolved.
+    const std::vector<JournalAnswer> rows = JournalRows(rig.Dir().Path());
+    const std::vector<JournalAnswer> played = RowsOfGame(rows, 5, game.start), left = RowsOfGame(rows, 5, stopped.start);
+    EXPECT_EQ(rows.size(), played.size() + left.size());
+    EXPECT_EQ(Outcomes(played), "HW" + std::string(10, 'R'));
+    EXPECT_EQ(Outcomes(left), std::string(10, 'U'));
+    ASSERT_EQ(played.size(), 12u);
+    EXPECT_EQ(played[0].wordKey, played[2].wordKey);
+    EXPECT_EQ(played[1].wordKey, played[2].wordKey);
+    const std::vector<std::string> delivered = WordKeys({played.begin() + 2, played.end()});
+    EXPECT_EQ(std::set<std::string>(delivered.begin(), delivered.end()).size(), 10u);
+    EXPECT_EQ(GameRowsProblem(played, GL_SZ | GL_S, POZ_NAGLOS), "");
+    EXPECT_EQ(GameRowsProblem(left, GL_SZ | GL_S, POZ_NAGLOS), "");
 }

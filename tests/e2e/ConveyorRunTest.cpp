@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor game started from the main menu of the real program by a
 // script, headless, on the generated data tree, and stopped with its button.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on data that went wrong: a recording the disk has no room
 // for, interface pictures too small for their screen, a folder where the
 // recording list should be.

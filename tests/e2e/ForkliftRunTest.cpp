@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift game as a child meets it: opened from the main menu, played
 // with the arrow keys through its three boards to the summary, started
 // again and stopped early; both games end up in the statistics file. A
@@ -5,6 +7,7 @@
 // copy of the boards with the truck's own rules, frame by frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "games/common/BoardSwitch.h"
 #include "games/forklift/FormWidlak.h"
 #include "graphics/CDisplay.h"
+#include "tests/e2e/JournalRows.h"
 #include "tests/e2e/ProgramRig.h"
 #include "tests/games/forklift/ForkliftRobot.h"
 
@@ -261,6 +265,24 @@ TEST(ForkliftFromTheMenu, ThreeBoardsPlayedWithTheKeysThenAGameStoppedEarlyBothR
         EXPECT_EQ(file.substr(20 + 44 * static_cast<std::size_t>(game), 44), expected) << "game " << game;
     }
     EXPECT_EQ(shown[0].poziom, 1);
+
+    // The journal: each box of the deal into its slot, then the stopped
+    // game's twelve boxes left unsolved.
+    const std::vector<JournalAnswer> rows = JournalRows(rig.Dir().Path());
+    const std::vector<JournalAnswer> carried = RowsOfGame(rows, 4, shown[0].start), left = RowsOfGame(rows, 4, shown[1].start);
+    EXPECT_EQ(rows.size(), carried.size() + left.size());
+    EXPECT_EQ(Outcomes(carried), std::string(12, 'R'));
+    EXPECT_EQ(Outcomes(left), std::string(12, 'U'));
+    // Each word of the deal has a box and a slot waiting for it.
+    std::vector<std::string> carriedKeys = WordKeys(carried), words;
+    for (const BoardCopy& board : deal)
+        for (const SlotCopy& slot : board.right)
+            words.push_back(slot.word);
+    std::sort(carriedKeys.begin(), carriedKeys.end());
+    std::sort(words.begin(), words.end());
+    EXPECT_EQ(carriedKeys, words);
+    EXPECT_EQ(GameRowsProblem(carried, shown[0].gloski, shown[0].pozycja), "");
+    EXPECT_EQ(GameRowsProblem(left, shown[1].gloski, shown[1].pozycja), "");
 }
 
 TEST(ForkliftRun, TheScriptOpensTheGameStopsItAndReturnsToTheMenu)

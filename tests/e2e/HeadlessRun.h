@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program run headless on a prepared program directory, and what
 // its messages say: the helpers of the sweeps and the damaged-data tests.
 #pragma once

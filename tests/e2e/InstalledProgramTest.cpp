@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as its package installs it: `cmake --install` into a temporary
 // DESTDIR, made read-only, and run from there with an empty home folder.
 #include <gtest/gtest.h>

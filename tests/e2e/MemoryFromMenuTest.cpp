@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game as a child meets it: opened from the main menu, played to
 // its end by clicks on the cards, started again from the summary, stopped
 // with Escape and left; both games end up in the statistics file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "games/memory/FormMemory3.h"
 #include "games/memory/GraMemory.h"
 #include "graphics/CDisplay.h"
+#include "tests/e2e/JournalRows.h"
 #include "tests/e2e/ProgramRig.h"
 
 namespace {
@@ -147,4 +151,23 @@ TEST(MemoryFromTheMenu, PlayedToTheEndThenAgainAndStoppedBothGamesAreRecorded)
                                      Le(static_cast<uint32_t>(s.wrong), 4);
         EXPECT_EQ(file.substr(20 + 44 * static_cast<std::size_t>(game), 44), expected) << "game " << game;
     }
+
+    // The journal: one right answer per pair turned, in the order played;
+    // the stopped game's three pairs left unsolved, one answer each.
+    const std::vector<JournalAnswer> rows = JournalRows(rig.Dir().Path());
+    const std::vector<JournalAnswer> played = RowsOfGame(rows, 3, shown[0].start), left = RowsOfGame(rows, 3, shown[1].start);
+    EXPECT_EQ(rows.size(), played.size() + left.size());
+    EXPECT_EQ(Outcomes(played), "RRR");
+    std::vector<std::string> pairs;
+    for (const auto& [word, slots] : slotsOfWord)
+        pairs.push_back(word);
+    EXPECT_EQ(WordKeys(played), pairs);
+    EXPECT_EQ(Outcomes(left), "UUU");
+    std::vector<std::string> leftKeys = WordKeys(left), dealt = shown[1].words;
+    std::sort(leftKeys.begin(), leftKeys.end());
+    std::sort(dealt.begin(), dealt.end());
+    dealt.erase(std::unique(dealt.begin(), dealt.end()), dealt.end());
+    EXPECT_EQ(leftKeys, dealt);
+    EXPECT_EQ(GameRowsProblem(played, GL_SZ, POZ_NAGLOS), "");
+    EXPECT_EQ(GameRowsProblem(left, GL_SZ, POZ_NAGLOS), "");
 }

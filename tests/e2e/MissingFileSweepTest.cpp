@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each interface file of the generated tree removed in turn, and the screens
 // toured headless: every run must end in the missing-resources message
 // (error code 1) or, for the files listed below, in the fallback the program

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program in the test process, on the generated data tree: the
 // headless application with a script, the catalogue, the statistics, the
 // main menu and every screen, made as start-up makes them. Tests may watch

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "szeptaczki raport" as a therapist runs it on three months of a child's
 // practice (the statistics file and the journal of answers), with the page
 // opened in a real browser (headless Chromium) and printed to A4.

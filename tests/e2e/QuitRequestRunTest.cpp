@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program closed by the window manager (the script's "quit") in the
 // middle of a game or a recording: the game is recorded as if stopped, the
 // recording is kept and the settings are saved.

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random play over the menu and every game: clicks, drags, keys and
 // waits, each run ended by closing the window. No run may crash or show an
-// error, and the statistics file must hold only whole records. CI runs a
+// error, the statistics file must hold only whole records, and the journal
+// of answers must tell each saved game's answers as its record counts them. CI runs a
 // small set; scripts/soak.sh --runs N runs as many as wanted.
 #include <gtest/gtest.h>
 
@@ -15,6 +18,7 @@
 
 #include "tests/TestSupport.h"
 #include "tests/e2e/HeadlessRun.h"
+#include "tests/e2e/JournalRows.h"
 #include "tests/e2e/ScreenTour.h"
 
 namespace {
@@ -60,6 +64,8 @@ SoakRun Play(uint64_t seed)
         run.failure = "an error message: " + r.errors;
     else if ((run.games = WholeStatisticsRecords(root.Path())) < 0)
         run.failure = "the statistics file is missing or holds a partial record";
+    else if (const std::string disagreement = JournalAgainstStatistics(root.Path()); !disagreement.empty())
+        run.failure = "the journal of answers disagrees with the statistics: " + disagreement;
     return run;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a real window (under a virtual X server) ended by
 // SIGTERM, as a logout ends it, while it waits: over the message box, in a
 // game that goes on to its summary, and over a system message box. Each must

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on today's large displays: the picture scaled to the display's
 // height and every click given in display pixels, as a user's would be. A
 // memory game is played from the menu to its summary.

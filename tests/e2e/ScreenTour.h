@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripts that visit the screens of the program headless, written from the
 // main menu's layout so that they fit every display mode. A game is reached
 // through its tab's start button, whatever game the tab holds: the tour

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a user starts it, run headless from scripts on the
 // generated data tree.
 #include <gtest/gtest.h>

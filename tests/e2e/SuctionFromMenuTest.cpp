@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups game as a child meets it: opened from the main menu, its
 // three boards played out of order by dragging plates with the mouse, to the
 // summary; then a new game stopped at once. Both end up in the statistics.
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "core/SoundCodes.h"
+#include "tests/e2e/JournalRows.h"
 #include "tests/e2e/ProgramRig.h"
 #include "tests/e2e/SuctionScript.h"
 
@@ -41,7 +44,8 @@ std::string Record(const SuctionSummary& s)
 
 // Runs a script from the menu and returns the summaries it met; false from
 // ran when there is no generated tree.
-std::vector<SuctionSummary> RunScript(const std::string& script, bool& ran, std::string* statistics = nullptr)
+std::vector<SuctionSummary> RunScript(const std::string& script, bool& ran, std::string* statistics = nullptr,
+                                      std::vector<JournalAnswer>* journal = nullptr)
 {
     std::vector<SuctionSummary> shown;
     ProgramRig rig(kWidth, kHeight, script, kSeed);
@@ -52,6 +56,8 @@ std::vector<SuctionSummary> RunScript(const std::string& script, bool& ran, std:
     EXPECT_EQ(rig.Run(), 0);
     if (statistics != nullptr)
         *statistics = rig.Dir().Read("prgst6.stt");
+    if (journal != nullptr)
+        *journal = JournalRows(rig.Dir().Path());
     return shown;
 }
 
@@ -93,7 +99,8 @@ TEST(SuctionFromTheMenu, ThreeBoardsOutOfOrderToTheEndThenAGameStoppedEarly)
     play += s.SummaryAgain() + kOpening + s.Press(Button::Stop) + s.SummaryLeave() + "key Escape\n";
 
     std::string file;
-    const std::vector<SuctionSummary> shown = RunScript(play, ran, &file);
+    std::vector<JournalAnswer> rows;
+    const std::vector<SuctionSummary> shown = RunScript(play, ran, &file, &rows);
     ASSERT_EQ(shown.size(), 2u);
     ASSERT_EQ(shown[0].boards.size(), 3u);
     for (std::size_t b = 0; b < 3; ++b) {
@@ -112,6 +119,22 @@ TEST(SuctionFromTheMenu, ThreeBoardsOutOfOrderToTheEndThenAGameStoppedEarly)
     ASSERT_EQ(file.size(), 20u + 2 * 44u);
     for (std::size_t game = 0; game < 2; ++game)
         EXPECT_EQ(file.substr(20 + 44 * game, 44), Record(shown[game])) << "game " << game;
+
+    // The journal: the tried plate twice onto the wrong screen (a drop beside
+    // every screen is no answer), the hint about it, then each plate onto its
+    // screen in the order placed; the new game's fifteen plates left unsolved.
+    const std::vector<JournalAnswer> played = RowsOfGame(rows, 2, shown[0].start), left = RowsOfGame(rows, 2, shown[1].start);
+    EXPECT_EQ(rows.size(), played.size() + left.size());
+    EXPECT_EQ(Outcomes(played), "WWH" + std::string(15, 'R'));
+    std::vector<std::string> keys(3, first.screenKeys[0]);
+    for (const auto& [board, order] : {std::pair{0, std::vector{0, 3}}, {1, {4, 2, 0, 1, 3}}, {2, {1, 0, 2, 4, 3}},
+                                       {0, {2, 1, 4}}})
+        for (int screen : order)
+            keys.push_back(deal[static_cast<std::size_t>(board)].screenKeys[static_cast<std::size_t>(screen)]);
+    EXPECT_EQ(WordKeys(played), keys);
+    EXPECT_EQ(Outcomes(left), std::string(15, 'U'));
+    EXPECT_EQ(GameRowsProblem(played, GL_SZ, POZ_NAGLOS), "");
+    EXPECT_EQ(GameRowsProblem(left, GL_SZ, POZ_NAGLOS), "");
 }
 
 TEST(SuctionFromTheMenu, OpeningIgnoresInputHintsAreRefusedForAWhileAndFollowTheTriedPlate)

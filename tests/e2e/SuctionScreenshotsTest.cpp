@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups game in every display mode, played from the menu: a
 // board tuning in (snow), a plate being dragged, placed plates and a hint.
 // The PNG files go to $SZ_SHOTS_DIR when it is set. Also: every word of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script pieces that play the suction-cups game from the main menu by input
 // events only, for a screen size, and a record of what the boards held when
 // the summary came up (a first run learns the deal, a second plays it).

@@ -1,16 +1,22 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The train game started from the main menu of the real program, headless,
 // on the generated data tree.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 
 #include "core/CStatRec.h"
 #include "core/MainMenuLayout.h"
+#include "core/SoundCodes.h"
 #include "graphics/CDisplay.h"
 #include "screens/FormKoniecGry.h"
 #include "tests/TestSupport.h"
+#include "tests/e2e/JournalRows.h"
 
 namespace fs = std::filesystem;
 
@@ -72,4 +78,17 @@ TEST(TrainRun, StoppedTwiceFromTheMenuWithANewGameBetween)
         EXPECT_EQ(ValueAt<int32_t>(stats, at + 40), 8);
     }
     EXPECT_EQ(ValueAt<int32_t>(stats, CStatRec::kHeaderSize + 26), 2);  // the first game lasted 2.5 s
+
+    // The journal: each game's eight pictures left unsolved at its stop.
+    std::map<int64_t, std::vector<JournalAnswer>> games;
+    for (const JournalAnswer& a : JournalRows(root.Path()))
+        games[a.gameStartedMs].push_back(a);
+    ASSERT_EQ(games.size(), 2u);
+    for (const auto& [start, rows] : games) {
+        EXPECT_EQ(Outcomes(rows), std::string(8, 'U'));
+        EXPECT_EQ(rows[0].game, 1);
+        const std::vector<std::string> keys = WordKeys(rows);
+        EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), 8u);
+        EXPECT_EQ(GameRowsProblem(rows, GL_SZ, ValueAt<int16_t>(stats, CStatRec::kHeaderSize + 24)), "");
+    }
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the program on one folder at once, as two users on one
 // shared folder run it (each copy has its own lock, so both run): games that
 // end at the same moment must all be in the statistics file, and every run

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a full disk and on a read-only folder (each made for the
 // run in a mount namespace of its own): a game's record and a recording that
 // cannot be saved are told with their real cause, the game goes on to its
-// summary, and the files stay as they were.
+// summary, and the files stay as they were. The game's answers, which the
+// child's journal cannot take either, are told once.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,9 +37,18 @@ std::string RecordThenPlay()
            Click(MessageBoxStop(kScreen)) + GameTour(kScreen, 1, "wait 2000\n");
 }
 
+int TimesTold(const ProgramResult& r, int message)
+{
+    const std::string text = Cp1250ToUtf8(TFormKomunikat::MessageText(message));
+    int times = 0;
+    for (std::size_t at = r.errors.find(text); at != std::string::npos; at = r.errors.find(text, at + 1))
+        ++times;
+    return times;
+}
+
 bool Told(const ProgramResult& r, int message)
 {
-    return r.errors.find(Cp1250ToUtf8(TFormKomunikat::MessageText(message))) != std::string::npos;
+    return TimesTold(r, message) > 0;
 }
 
 class UnsavedRecords : public ::testing::Test {
@@ -70,6 +82,7 @@ TEST_F(UnsavedRecords, OnAReadOnlyFolderTheyAreToldAsSuchAndNothingChanges)
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::RecordingNotSavedMessage(FileProblem::ReadOnly))) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::GameNotSavedMessage(FileProblem::ReadOnly))) << r.errors;
+    EXPECT_EQ(TimesTold(r, TFormKomunikat::kJournalNotWritten), 1) << r.errors;
     EXPECT_EQ(prepared_.Read("prgst6.stt"), statistics);
     EXPECT_EQ(prepared_.Read("Nagrane/record.xtr"), list);
 }
@@ -92,6 +105,7 @@ TEST_F(UnsavedRecords, OnAFullDiskTheyAreToldAsSuchAndTheFilesKeepOnlyWholeRecor
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::RecordingNotSavedMessage(FileProblem::DiskFull))) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::GameNotSavedMessage(FileProblem::DiskFull))) << r.errors;
+    EXPECT_EQ(TimesTold(r, TFormKomunikat::kJournalNotWritten), 1) << r.errors;
     EXPECT_EQ(kept.Read("prgst6.stt"), statistics);
     EXPECT_EQ(kept.Read("record.xtr"), list);
 }

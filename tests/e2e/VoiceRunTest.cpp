@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice's voice in the whole program: the voice screen reached from
 // the main menu and driven by its keyboard flow, and a game that then speaks
 // the practice's recording where there is one.

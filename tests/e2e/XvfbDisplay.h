@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An X server of a test's own (Xvfb), for tests that drive the real SDL
 // window of the program.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window under Xvfb, as a desktop sees it: --windowed opens a window
 # of the design area that suits the screen (not the whole screen), its class
 # is the desktop entry's StartupWMClass, and it carries the program's icon.

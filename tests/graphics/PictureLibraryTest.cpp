@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture library folder and the library pictures placed on a canvas.
 #include "graphics/PictureLibrary.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restoring the uncovered background and the sprite mover CMovingObj.
 #include <gtest/gtest.h>
 

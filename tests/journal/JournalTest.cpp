@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of answers on disk: what is written comes back, old journals
 // are brought up to date, damaged ones are set aside, and two programs
 // writing one journal at once lose nothing.

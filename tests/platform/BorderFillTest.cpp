@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borders beside a scaled screen: the screen's edges continued, calm and
 // darkened, and drawn again only when the screen's outer pixels change.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children's folders of a practice on disk: the files of an older
 // program become the first child's, names are checked and kept in Polish
 // order, and nothing a child owns is ever deleted.

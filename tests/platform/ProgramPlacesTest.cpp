@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files go: the read-only data tree and the user's folder.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window manager's close request and the quit signals end the program
 // through each shown form's own way of closing, topmost first.
 #include <gtest/gtest.h>

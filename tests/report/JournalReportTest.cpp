@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of a child's report from a journal with known answers, games
 // of the statistics file with and without answers in the journal, and notes.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The therapist's progress report: the numbers, the spreadsheet table and the
 // page, from records with known values.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box and the summary on the screen sizes of every display mode.
 // With SZ_SHOT_DIR set the screens are also saved there as PNG files for
 // looking at; with SZ_SCREENS_DATA set they use that data tree instead of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,7 +34,7 @@ TEST(FormKomunikat, EveryNumberOfTheTableHasItsTextAndAnyOtherReadsError)
         EXPECT_EQ(box.MessageNumber(), number);
         EXPECT_EQ(box.Text(), text) << number;
     }
-    for (int number : {0, 4, 9, 22, -3, 1000}) {
+    for (int number : {0, 4, 9, 23, -3, 1000}) {
         box.SetMessage(number);
         EXPECT_EQ(box.Text(), "Błąd."_cp) << number;
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's recordings and music: valid waves of the program's format.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's word pictures: what they show, their sizes and their files.
 #include <gtest/gtest.h>
 

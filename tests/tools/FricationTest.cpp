@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and lengthening the hiss of sibilants in the generator's speech.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated interface set: every picture the screens load is there, at
 // its size, readable by the program's own loaders; pairs give back the alpha
 // they were drawn with; the library and the fonts hold what the controls need.

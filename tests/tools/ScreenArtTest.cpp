@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated art where the screens put it: word pictures in rounded
 // windows without a black corner, the suction plates on their board with the
 // drop places clear of it and every word inside its plate, the music button

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A take as a microphone brings it: the word found in the room's noise, cut
 // out with its soft beginning kept, brought to the generated recordings'
 // level; and the takes that cannot serve refused.

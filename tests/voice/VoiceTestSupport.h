@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds for the voice tests: a generated word of the data tree set in a
 // take with room noise around it, as a microphone would hear it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practice's voice set carried to another computer: as an archive, read
 // back byte for byte; as a folder of files named by the words; and damaged
 // input that takes nothing away.

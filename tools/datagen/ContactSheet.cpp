@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages of word pictures as the games show them, for looking over the art.
 #include "tools/datagen/ContactSheet.h"
 

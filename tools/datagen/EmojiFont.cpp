@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour emoji pictures from the Noto Color Emoji bitmap font, read with FreeType.
 #include "tools/datagen/EmojiFont.h"
 

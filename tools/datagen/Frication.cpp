@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hiss of the sibilants in spoken words: finding it and lengthening it.
 #include "tools/datagen/Frication.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hiss of the sibilants (s, sz, ś, c, cz, ć) in spoken words: where it
 // is, how long it lasts, and making it last longer so that a child hears it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about screen's pictures: a bright meadow with a calm dark panel in the
 // middle for the white lines the program writes, and the product's logo
 // that sits at the top of the panel.

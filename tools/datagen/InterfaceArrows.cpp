@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The on-screen arrows of the games steered by arrows (the conveyor and the
 // forklift): four large buttons of each display mode in the picture library,
 // the glow that shows a child which arrow to press, and the star of the

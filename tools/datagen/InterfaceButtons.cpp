@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture library: image buttons in their three states with a mask,
 // check buttons, captions and the small widgets of the recording panel.
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the children's profiles: the name plate of the main menu
 // in each display mode, the children's window, and its buttons with words.
 #include <cmath>

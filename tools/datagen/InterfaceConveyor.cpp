@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor game: a bright toy factory with four pipes under its roof, a
 // rail with the magnet crane, the belt at the bottom and the operator at his
 // control desk; the cans, the crane's pieces and the hint arrow.

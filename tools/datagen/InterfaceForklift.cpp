@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift game: the warehouse with its two racks, the text and picture
 // boxes with their hint highlights, and the truck in its eight pictures,
 // each drawn around the fork root and the floor line the game places it by.

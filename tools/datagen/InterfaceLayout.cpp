@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes and places of the interface pictures in each display mode.
 #include "tools/datagen/InterfaceLayout.h"
 #include "tools/datagen/InterfaceParts.h"
@@ -63,16 +65,6 @@ constexpr BoxDesign kBoxes[12] = {
 
 UiSize TrainFrameSize(const UiMode& m) { return BySize(m, {125, 100}, {160, 128}, {200, 160}); }
 int TrainFrameBorder(const UiMode& m) { return m.mode == 2 ? 3 : m.mode == 4 ? 4 : 5; }
-// A narrow band under the window: the word picture's lower part stays in view.
-UiRect TrainWagonWindow(const UiMode& m)
-{
-    const UiSize f = TrainFrameSize(m);
-    const int side = static_cast<int>(std::lround(f.width * 0.06));
-    const int top = static_cast<int>(std::lround(f.height * 0.06));
-    const int bottom = static_cast<int>(std::lround(f.height * 0.2));
-    return {side, top, f.width - side, f.height - bottom};
-}
-double TrainWagonWindowRadius(const UiMode& m) { return m.scale * 8; }
 UiSize TrainFigureSize(const UiMode& m) { return BySize(m, {90, 112}, {115, 144}, {144, 180}); }
 UiSize TrainHighlightSize(const UiMode& m) { return BySize(m, {150, 125}, {192, 160}, {240, 200}); }
 

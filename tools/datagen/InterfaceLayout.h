@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display modes of the interface pictures and the sizes and places the
 // generator gives them, derived from the screens' own coordinates.
 #pragma once
@@ -45,10 +47,6 @@ constexpr UiSize kHandCursorSize{32, 32};
 // driver's frames, the hint highlight.
 UiSize TrainFrameSize(const UiMode& m);
 int TrainFrameBorder(const UiMode& m);
-// The window of a wagon's front (in the frame's coordinates) through which
-// the framed word picture is seen, and its rounded corners.
-UiRect TrainWagonWindow(const UiMode& m);
-double TrainWagonWindowRadius(const UiMode& m);
 UiSize TrainFigureSize(const UiMode& m);
 UiSize TrainHighlightSize(const UiMode& m);
 struct UiWagonPlace {

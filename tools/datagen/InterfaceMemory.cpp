@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory game: its table, the word panel and its mask, the card back
 // and the figure's eleven waving frames.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenery shared by several screens: the meadow, the title lettering and
 // the small icons of tabs and buttons.
 #include <cmath>

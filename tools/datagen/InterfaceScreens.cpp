@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screens outside the games: the splash, the menu's logo and waiting
 // picture, the end-of-game summary in its three moods and the message box.
 #include <cmath>

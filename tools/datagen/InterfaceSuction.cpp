@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups game: a cheerful studio wall with five little television
 // sets whose windows are left see-through (the game shows its pictures in
 // them), a cork board the word plates wait on, the word plate with its two

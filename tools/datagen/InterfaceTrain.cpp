@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The train game: the playroom with its shelves, the locomotive and its
 // driver, the wagons with their fronts, the shelf boxes, the word frame, the
 // hint highlight and the picture zoom frame.
@@ -138,14 +140,13 @@ void WagonFront(cairo_t* cr, const UiMode& m, int i, double ox, double oy)
 {
     const UiSize f = TrainFrameSize(m);
     const double w = f.width, h = f.height;
-    const UiRect window = TrainWagonWindow(m);
-    const double side = window.left, top = window.top, bottom = h - window.bottom;
+    const double side = std::round(w * 0.06), top = std::round(h * 0.06), bottom = std::round(h * 0.2);
     const UiColour c = Hex(kWagonColours[i]);
     cairo_save(cr);
     cairo_translate(cr, ox, oy);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     RoundedRectPath(cr, 0.5, 0.5, w - 1, h - 1, m.scale * 10);
-    RoundedRectPath(cr, side, top, window.right - window.left, window.bottom - window.top, TrainWagonWindowRadius(m));
+    RoundedRectPath(cr, side, top, w - 2 * side, h - top - bottom, m.scale * 8);
     VerticalGradient(cr, 0, h, Lighter(c, 0.2), Darker(c, 0.12));
     cairo_fill_preserve(cr);
     SetColour(cr, Darker(c, 0.45));

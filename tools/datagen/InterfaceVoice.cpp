@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice screen's pictures: the meadow and bunting of the main menu with
 // one wide cream panel, its title, a white box for the list and one for the
 // chosen word's card; and the strip of small row icons.

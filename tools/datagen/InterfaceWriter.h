@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the generated interface pictures into a program directory in the
 // program's own formats, checking each against the table of expected files.
 #pragma once

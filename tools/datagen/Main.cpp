@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // szeptaczki-datagen: makes the default data tree beside the program, so that
 // a fresh checkout runs as a finished game. Everything is made on this machine.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's background music: melody, music-box arpeggio, bass and a
 // light rhythm, each a few lines of additive synthesis with soft envelopes.
 #include "tools/datagen/Music.h"

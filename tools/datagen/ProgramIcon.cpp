@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon, drawn once in a 256-unit design and scaled, so that
 // every size is the same picture.
 #include "tools/datagen/ProgramIcon.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon for the desktop menu: the game's figure on the cream
 // tile of the logo, whispering, in the sizes desktop icon themes look for.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shaping of mono 16-bit sound for the data tree: from parsed waves, to the
 // recording rate, trimmed and normalised.
 #pragma once

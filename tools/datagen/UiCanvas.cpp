@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cairo drawing surface, shared shapes and lettering of the interface pictures.
 #include "tools/datagen/UiCanvas.h"
 

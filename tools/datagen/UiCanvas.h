@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Cairo drawing surface with alpha for the interface pictures of the data
 // generator, with the shapes and lettering the pictures share and the ways
 // of turning a drawing into the program's 24-bit pictures.

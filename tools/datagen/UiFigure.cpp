@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the game's figure in its poses.
 #include "tools/datagen/UiFigure.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's friendly figure: a round-headed child in blue dungarees, drawn
 // whole (memory game) or leaning out of the locomotive with a driver's cap.
 #pragma once

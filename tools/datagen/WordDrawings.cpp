@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawings of our own for words no emoji shows. They are kept as SVG files so
 // that a person can open and change them in a drawing program; the build puts
 // their text into the generator, so that it needs no files beside it.

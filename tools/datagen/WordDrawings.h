@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawings of our own for words no emoji shows: SVG files under svg/, one a
 // word, built into the generator and rendered with librsvg.
 #pragma once

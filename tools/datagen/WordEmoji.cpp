@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which colour emoji show which word. Only emoji that a child would name with
 // the word are listed; plurals show the thing more than once. Two words that
 // may meet in one game never share a picture.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of one word: its emoji, a drawing of our own, or its name on a card.
 #pragma once
 

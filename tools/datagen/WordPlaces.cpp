@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where the games show a word picture and what each keeps of it.
 #include "tools/datagen/WordPlaces.h"
 
@@ -8,39 +10,32 @@
 
 std::vector<WordPlace> WordPlacesOf(const UiMode& m)
 {
-    const auto even = [](double v) { return PlaceInsets{v, v, v, v}; };
     std::vector<WordPlace> places;
-    // Memory cards and cans get the small picture with a one-pixel outline.
+    // Memory cards, cans and wagons get the small picture with a one-pixel
+    // outline (the wagon's frame picture lies round it instead).
     const TPoint card = graMemory::CardFaceSize(m.mode);
-    places.push_back({"card", PictureSize::Small, card.x, card.y, 1, even(1), 0});
+    places.push_back({"card", PictureSize::Small, card.x, card.y, 1, 1, 0});
     const UiConveyor conveyor = ConveyorLayout(m);
-    places.push_back({"can", PictureSize::Small, conveyor.windowWidth, conveyor.windowHeight, 1, even(1), 0});
-    // A wagon's picture lies in its frame, and the wagon's front over both
-    // shows it through a window of its own.
+    places.push_back({"can", PictureSize::Small, conveyor.windowWidth, conveyor.windowHeight, 1, 1, 0});
     const UiSize frame = TrainFrameSize(m);
     const int border = TrainFrameBorder(m);
-    const UiRect window = TrainWagonWindow(m);
-    places.push_back({"wagon", PictureSize::Small, frame.width - 2 * border, frame.height - 2 * border, 0,
-                      {std::max(0.0, double(window.left - border)), std::max(0.0, double(window.top - border)),
-                       std::max(0.0, double(frame.width - window.right - border)),
-                       std::max(0.0, double(frame.height - window.bottom - border))},
-                      TrainWagonWindowRadius(m)});
+    places.push_back({"wagon", PictureSize::Small, frame.width - 2 * border, frame.height - 2 * border, 0, 0, 0});
     const UiRect box = ForkliftPictureWindow(m);
-    places.push_back({"box", PictureSize::Small, box.right - box.left, box.bottom - box.top, 0, even(0),
+    places.push_back({"box", PictureSize::Small, box.right - box.left, box.bottom - box.top, 0, 0,
                       ForkliftWindowRadius(m)});
     for (int k = 0; k < 5; ++k) {
         const UiRect r = SuctionScreen(m, k);
         places.push_back({"screen" + std::to_string(k + 1), PictureSize::Large, r.right - r.left, r.bottom - r.top, 1,
-                          even(SuctionCasingBorder(m)), SuctionWindowRadius(m)});
+                          SuctionCasingBorder(m), SuctionWindowRadius(m)});
     }
     // The 1280-wide mode shows the 1024 x 768 zoom.
     const UiMode& zoomMode = m.mode == 16 ? UiModes()[1] : m;
     const UiSize zoom = ZoomWindowSize(zoomMode);
     places.push_back(
-        {"zoom", PictureSize::Large, zoom.width, zoom.height, 1, even(WordWindowInset()), ZoomWindowRadius(zoomMode)});
+        {"zoom", PictureSize::Large, zoom.width, zoom.height, 1, WordWindowInset(), ZoomWindowRadius(zoomMode)});
     const UiSize panel = MemoryPanelSize(m);
     places.push_back(
-        {"panel", PictureSize::Large, panel.width, panel.height, 1, even(WordWindowInset()), MemoryPanelRadius(m)});
+        {"panel", PictureSize::Large, panel.width, panel.height, 1, WordWindowInset(), MemoryPanelRadius(m)});
     return places;
 }
 
@@ -58,10 +53,10 @@ double UnitsPerPixel(const WordPlace& place) { return kDesignHeight / place.heig
 DesignBox KeptInView(const WordPlace& place)
 {
     const double unit = UnitsPerPixel(place);
-    const double stripLeft = (kDesignWidth - place.width * unit) / 2;
-    const PlaceInsets& in = place.insets;
-    return {std::max(0.0, stripLeft + in.left * unit), in.top * unit,
-            std::min(kDesignWidth, kDesignWidth - stripLeft - in.right * unit), kDesignHeight - in.bottom * unit};
+    const double strip = place.width * unit;
+    const double left = (kDesignWidth - strip) / 2 + place.inset * unit;
+    const double top = place.inset * unit;
+    return {std::max(0.0, left), top, std::min(kDesignWidth, kDesignWidth - left), kDesignHeight - top};
 }
 
 bool ShowsInPlace(const WordPlace& place, double x, double y)

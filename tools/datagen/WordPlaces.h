@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where the games show a word picture, each with the part of the
 // picture it keeps in view: the contact sheets draw them, and the word
 // pictures keep what matters inside all of them.
@@ -9,18 +11,13 @@
 #include "tools/datagen/InterfaceLayout.h"
 #include "tools/datagen/WordPainter.h"
 
-// How far a place's casing or outline reaches over each edge of the picture.
-struct PlaceInsets {
-    double left = 0, top = 0, right = 0, bottom = 0;
-};
-
 struct WordPlace {
     std::string name;     // "card", "can", "wagon", "box", "screen1".."screen5", "zoom", "panel"
     PictureSize picture;  // the file the game cuts it from
     int width = 0;        // the size the game makes the picture at
     int height = 0;
     int outline = 0;      // the black frame the game draws round the picture
-    PlaceInsets insets;
+    double inset = 0;     // how far the place's casing or outline reaches over the picture's edges
     double radius = 0;    // the rounded corners of what shows
 };
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of every word drawing, put into the generator by the build from
 // the SVG files under tools/datagen/svg (the file name less ".svg" is the key).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the memory screen in every display mode, mid-game, run by
 // szeptaczki-shots: written into $SZ_SHOTS_DIR/memory, drawn with the
 // generated data tree beside the build, or else with plain test pictures.

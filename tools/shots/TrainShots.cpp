@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the train on the generated data tree in every display mode:
 // a picture lifted, carried, and the zoom. Run by szeptaczki-shots, which
 // writes them into $SZ_SHOTS_DIR/generated.

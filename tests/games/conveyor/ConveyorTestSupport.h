@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain cans, pipes and crane pictures for the conveyor's rules, without a
 // data tree: solid pictures of the sizes the generated set gives each mode.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conveyor screen on the generated data tree, driven through its
 // handlers and frames directly (no message loop runs): the summary it shows
 // at the end is answered at once and its statistics noted.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A driver for the tests: from the truck and the racks of its board it
 // decides which arrow keys to hold in the next frame to carry every box of
 // the right rack to its slot, never pushing a box into a wrong slot.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A forklift board laid out as the game lays it out in the 1280-wide mode,
 // with plain boxes of the game's sizes and words of its own, for testing the
 // truck and the racks without a window.

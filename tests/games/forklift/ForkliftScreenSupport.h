@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forklift screen inside the whole program on the generated data tree,
 // shown without a message loop so that a test steps its frames itself and
 // holds its keys through its handlers; the summary is answered at once.

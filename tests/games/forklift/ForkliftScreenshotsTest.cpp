@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screens of the forklift in every display mode, drawn from the generated
 // data tree: the truck carrying a box, turning, engaged at a slot, and the
 // hint. The PNG files go to $SZ_SHOTS_DIR when it is set.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,11 +35,11 @@ struct RecordingHost final : MemoryHost {
     void WordPanelOut(const std::string& key) override { calls.push_back("panel out " + key); }
     void RedrawScreen() override { calls.push_back("redraw"); }
     void BoardCleared() override { ++cleared; }
-    void Answered(AnswerKind kind, const CSlowa::SPaczka* word) override
+    void Answered(AnswerKind kind, const CSlowa::SPaczka* word, int counted) override
     {
-        correct += kind == AnswerKind::Right;
-        wrong += kind == AnswerKind::Wrong;
-        hints += kind == AnswerKind::Hint;
+        correct += kind == AnswerKind::Right ? counted : 0;
+        wrong += kind == AnswerKind::Wrong ? counted : 0;
+        hints += kind == AnswerKind::Hint ? counted : 0;
         // A pair and a miss name a word; the hint, showing every card, none.
         EXPECT_EQ(word == nullptr, kind == AnswerKind::Hint);
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory screen's test rig: a data tree with every picture the screen
 // loads in each display mode, the catalogue, the statistics, the summary and
 // the screen on a headless application.

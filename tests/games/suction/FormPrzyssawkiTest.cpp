@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making the suction-cups screen: the casings cut out of its scene, and
 // error 1 for pictures that are missing or do not fit together.
 #include <gtest/gtest.h>

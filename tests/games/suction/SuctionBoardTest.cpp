@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suction-cups board without a window: screen places and docking, the
 // plates' unfolding, the opening and the searches the hints make.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screens of the train in every display mode: a picture being carried and
 // the zoom. The PNG files go to $SZ_SHOTS_DIR when it is set (the same
 // screens drawn from the generated data tree: szeptaczki-shots).

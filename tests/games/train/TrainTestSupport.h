@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small data tree for the train game and the zoom, written into a test's
 // program directory for the current display mode, and a rig that holds a
 // headless application, the catalogue and the statistics the game uses.
