@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The changed parts of a screen or picture as a short list of rectangles:
 // overlapping ones are joined, so no pixel is counted twice, while parts far
 // apart (cans along a belt, a crane above them) stay apart instead of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Szeptaczki developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A paint box that shows a game's picture directly: what reaches the screen
 // equals what copying everything through the form gives (a full redraw),
 // through changed rectangles, drawing over the picture, reads of the window
