@@ -8,12 +8,11 @@ namespace {
 
 long long Area(const TRect& r) { return r.IsEmpty() ? 0 : static_cast<long long>(r.Width()) * r.Height(); }
 
-// Joined when they overlap or touch, or when the union wastes little: a
-// present per rectangle costs more than a few rows of pixels.
+// Joined when the union wastes little: a present per rectangle costs more
+// than a few rows of pixels, but not as much as a long strip's bounding box
+// with a tall column (the crane's rail and the crane) would.
 bool WorthJoining(const TRect& a, const TRect& b)
 {
-    if (a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom)
-        return true;
     const long long both = Area(a) + Area(b);
     return Area(UnionRect(a, b)) <= both + both / 8;
 }
@@ -58,7 +57,7 @@ void ChangedRects::Add(const TRect& r)
     // A joined rectangle may now reach others: look again until none is left.
     for (bool again = true; again;) {
         again = false;
-        for (std::size_t i = 0; i < rects_.size(); ++i)
+        for (std::size_t i = 0; i < rects_.size(); ++i) {
             if (WorthJoining(rects_[i], joined)) {
                 joined = UnionRect(joined, rects_[i]);
                 rects_[i] = rects_.back();
@@ -66,12 +65,34 @@ void ChangedRects::Add(const TRect& r)
                 again = true;
                 break;
             }
+            if (!rects_[i].Intersect(joined).IsEmpty()) {
+                // Overlapping, but their union would be mostly unchanged
+                // pixels: only the parts outside those already here go in.
+                again = false;
+                break;
+            }
+        }
     }
-    rects_.push_back(joined);
+    AddApart(joined, 0);
     if (rects_.size() > kMaxRects) {
         const TRect all = Bounds();
         rects_.assign(1, all);
     }
+}
+
+void ChangedRects::AddApart(const TRect& r, std::size_t from)
+{
+    // r overlaps none of the rectangles before from. Cutting only ever makes
+    // smaller pieces, so this ends; the pieces of one cut do not overlap.
+    for (std::size_t i = from; i < rects_.size(); ++i)
+        if (!rects_[i].Intersect(r).IsEmpty()) {
+            TRect parts[4];
+            const int n = SubtractRect(r, rects_[i], parts);
+            for (int k = 0; k < n; ++k)
+                AddApart(parts[k], i + 1);
+            return;
+        }
+    rects_.push_back(r);
 }
 
 TRect ChangedRects::Bounds() const

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Szeptaczki developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The changed parts of a screen or picture as a short list of rectangles:
-// overlapping ones are joined, so no pixel is counted twice, while parts far
-// apart (cans along a belt, a crane above them) stay apart instead of
-// becoming one rectangle over everything between them.
+// The changed parts of a screen or picture as a short list of rectangles
+// that never overlap, so no pixel is counted twice, while parts far apart
+// (cans along a belt, a crane above them) or crossing (a long rail and the
+// tall crane on it) stay apart instead of becoming one rectangle over
+// everything between them.
 #pragma once
 
 #include <span>
@@ -22,8 +23,10 @@ public:
     // window system, and a list this long has little left between them.
     static constexpr std::size_t kMaxRects = 16;
 
-    // Adds a rectangle; it joins every rectangle it overlaps or touches, and
-    // any whose union is hardly larger than the two.
+    // Adds a rectangle; it joins every rectangle whose union with it is
+    // hardly larger than the two; where joining one it overlaps would take
+    // in much more, only its parts outside that one are added. No pixel is
+    // in two rectangles.
     void Add(const TRect& r);
     void Clear() { rects_.clear(); }
     bool Empty() const { return rects_.empty(); }
@@ -32,5 +35,8 @@ public:
     TRect Bounds() const;
 
 private:
+    // Adds the parts of r outside every rectangle from the index on.
+    void AddApart(const TRect& r, std::size_t from);
+
     std::vector<TRect> rects_;
 };
