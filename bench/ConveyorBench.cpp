@@ -56,7 +56,7 @@ bool LinkBuiltTree(const fs::path& root)
 // services are the benchmark's own while it lives.
 class ConveyorBenchGame {
 public:
-    explicit ConveyorBenchGame(const std::function<std::unique_ptr<TApplication>()>& makeApp)
+    explicit ConveyorBenchGame(const std::function<std::unique_ptr<TApplication>()>& makeApp, int poziom = 3)
         : root_(fs::temp_directory_path() / ("sz-conveyor-bench-" + std::to_string(::getpid()))),
           previousDir_(ProgramDir())
     {
@@ -86,7 +86,7 @@ public:
         stats_ = std::make_unique<CStatRec>(6, nullptr);
         StatRec = stats_.get();
         form = std::make_unique<TFormTasmociag>(*app);
-        UstTasmociag.Poziom = 3;  // thirty cans: the belt stays full
+        UstTasmociag.Poziom = static_cast<int16_t>(poziom);  // 3: thirty cans, the belt stays full
         form->EnoughWords();
         form->Show();
         app->ProcessMessages();
@@ -116,6 +116,9 @@ public:
         UstTasmociag = CUstGry(UstTasmociag.GameId, UstTasmociag.Name);
         fs::remove_all(root_);
     }
+
+    // No key held from now on.
+    void LetGo() { form->OnKeyUp(key_, 0); }
 
     // One frame's update: the crane turns round every hundred frames, so it
     // is erased and drawn too.
@@ -169,8 +172,25 @@ void BM_ConveyorFrame(benchmark::State& state)
     state.counters["cans"] = game.form->Belt().Count();
 }
 
-// What a frame adds on a large display: the present of the frame's belt band
-// and crane area through the real SDL window, scaled to fill it. The frame's
+// A frame in which nothing moves: an empty belt (a game without cans, over
+// and closed) and the crane at rest. It looks at the game's state and draws
+// and shows nothing.
+void BM_ConveyorFrameStill(benchmark::State& state)
+{
+    ConveyorBenchGame game(Headless1280x1024, 0);
+    if (!game.ready) {
+        state.SkipWithError(game.why.c_str());
+        return;
+    }
+    game.LetGo();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.form->FrameUpdate());
+        game.form->FramePresent();
+    }
+}
+
+// What a frame adds on a large display: the present of the frame's changed
+// rectangles (cans and crane) through the real SDL window, scaled to fill it. The frame's
 // own drawing is left out (BM_ConveyorFrame measures it); process CPU time.
 void BM_ConveyorFramePresentScaled(benchmark::State& state)
 {
@@ -194,6 +214,7 @@ void BM_ConveyorFramePresentScaled(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_ConveyorFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConveyorFrameStill)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ConveyorFramePresentScaled)
     ->Args({1920, 1080})
     ->Args({3840, 2160})

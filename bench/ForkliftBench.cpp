@@ -109,6 +109,21 @@ static void BM_ForkliftFrame(benchmark::State& state)
 }
 BENCHMARK(BM_ForkliftFrame)->Unit(benchmark::kMicrosecond);
 
+// A frame of the truck standing still: no key held, nothing to draw or show.
+static void BM_ForkliftFrameStanding(benchmark::State& state)
+{
+    ForkliftBenchGame game;
+    if (!game.ready) {
+        state.SkipWithError("no generated data tree beside the benchmark (run szeptaczki-datagen build)");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.form->MoveTruck());
+        game.form->ShowTruck();
+    }
+}
+BENCHMARK(BM_ForkliftFrameStanding)->Unit(benchmark::kMicrosecond);
+
 // What a frame adds on a large display: the present of the truck's old and
 // new rectangles through the real SDL window, scaled to fill it, while the
 // truck drives. The frame's own drawing is left out (BM_ForkliftFrame

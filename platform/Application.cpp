@@ -289,7 +289,8 @@ void TApplication::Dispatch(const InputEvent& event)
         RequestQuit();
         break;
     case InputKind::Expose:
-        unpresented_ = ScreenRect();
+        unpresented_.Clear();
+        unpresented_.Add(ScreenRect());
         break;
     case InputKind::Wake:
         break;
@@ -469,20 +470,17 @@ void TApplication::ScreenChanged(TRect screenRect)
     if (r.IsEmpty())
         return;
     Compose(r);
-    if (unpresented_.IsEmpty())
-        unpresented_ = r;
-    else
-        unpresented_ = {std::min(unpresented_.left, r.left), std::min(unpresented_.top, r.top),
-                        std::max(unpresented_.right, r.right), std::max(unpresented_.bottom, r.bottom)};
+    unpresented_.Add(r);
 }
 
 void TApplication::FlushPresents()
 {
-    if (unpresented_.IsEmpty())
+    if (unpresented_.Empty())
         return;
-    const TRect r = unpresented_;
-    unpresented_ = {};
-    backend_->Present(r);
+    // Cleared first: a present may lead back here.
+    const ChangedRects rects = unpresented_;
+    unpresented_.Clear();
+    backend_->Present(rects.Rects());
 }
 
 void TApplication::Compose(TRect rect)
@@ -507,7 +505,7 @@ void TApplication::Compose(TRect rect)
         if (part.IsEmpty())
             continue;
         if (f->Region().IsWhole()) {
-            screen.CopyRect(part, f->Pixels(), part.Offset(-f->Left(), -f->Top()));
+            f->ComposeInto(screen, part);
             continue;
         }
         for (int y = part.top; y < part.bottom; ++y) {
@@ -515,7 +513,7 @@ void TApplication::Compose(TRect rect)
             const int x0 = std::max(part.left, span.first + f->Left());
             const int x1 = std::min(part.right, span.second + f->Left());
             if (x1 > x0)
-                screen.CopyRect({x0, y, x1, y + 1}, f->Pixels(), TRect{x0, y, x1, y + 1}.Offset(-f->Left(), -f->Top()));
+                f->ComposeInto(screen, {x0, y, x1, y + 1});
         }
     }
 }

@@ -13,6 +13,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Bitmap.h"
+#include "platform/ChangedRects.h"
 #include "platform/Input.h"
 
 class QuitSignals;
@@ -103,7 +104,8 @@ public:
     // with the next FlushPresents, which the message loop makes at the end of
     // every turn and before every wait or sleep.
     void ScreenChanged(TRect screenRect);
-    // Shows at once, in one present, the union of what changed since the last one.
+    // Shows at once, in one present, what changed since the last one: the
+    // changed rectangles, those that overlap joined.
     void FlushPresents();
 
 private:
@@ -164,5 +166,5 @@ private:
     bool confined_ = false;
     TRect confinement_;
     bool canConfine_ = false;
-    TRect unpresented_;             // union of the composed rectangles not yet shown
+    ChangedRects unpresented_;      // the composed rectangles not yet shown
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 
 #include "platform/Bitmap.h"
@@ -20,6 +21,12 @@ public:
     // The composed screen (24-bit); Present shows a rectangle of it.
     Bitmap& Screen() { return screen_; }
     virtual void Present(const TRect& rect) = 0;
+    // Shows several rectangles as one present; only they are looked at.
+    virtual void Present(std::span<const TRect> rects)
+    {
+        for (const TRect& r : rects)
+            Present(r);
+    }
 
     // Takes the next input event without waiting.
     virtual bool PollEvent(InputEvent& event) = 0;

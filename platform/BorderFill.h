@@ -4,7 +4,7 @@
 // filled with a calm continuation of the screen instead of black: the colours
 // of its outermost pixels, blurred along the edge and darkened towards the
 // window's edge. Drawn when the screen's outer pixels or the view change, not
-// with every frame.
+// with every frame, and then only beside the part of an edge that changed.
 #pragma once
 
 #include <array>
@@ -26,8 +26,11 @@ public:
     void Draw(const Bitmap& screen, const ScaledView& view, const PixelTarget& target);
 
     // After the screen's rectangle was presented: when it reached the screen's
-    // outer pixels and they look different now, or the fill was reset, draws
-    // the borders again and returns the window rectangles drawn; else none.
+    // outer pixels and they look different now, draws again the parts of the
+    // borders whose colours follow from them (a can rolling out of the
+    // picture changes a few rows of one side, not both sides whole), or every
+    // border after a reset; returns the window rectangles drawn, else none.
+    // The borders are then what Draw would give with the edges as sampled.
     std::vector<TRect> Refresh(const Bitmap& screen, const ScaledView& view, const TRect& presented,
                                const PixelTarget& target);
 
@@ -43,9 +46,17 @@ private:
     // one entry per screen row (left, right) or column (top, bottom).
     using Samples = std::array<std::vector<std::array<uint8_t, 3>>, 4>;
     static Samples Sample(const Bitmap& screen);
-    // Draws the borders from the samples taken.
-    void Paint(const Bitmap& screen, const ScaledView& view, const PixelTarget& target);
-    static bool LooksAlike(const Samples& a, const Samples& b);
+    // A part [from, to) of an edge's samples.
+    struct Span {
+        int from = 0, to = 0;
+        bool Empty() const { return from >= to; }
+    };
+    using Spans = std::array<Span, 4>;
+    static Spans Whole(const Samples& s);
+    // Draws the borders beside the spans of the edges from the samples
+    // taken; returns the window rectangles drawn.
+    std::vector<TRect> Paint(const Bitmap& screen, const ScaledView& view, const PixelTarget& target,
+                             const Spans& spans);
 
     Samples samples_;
     bool drawn_ = false;

@@ -12,6 +12,12 @@ TCanvas::TCanvas(Bitmap& target, TPoint origin, TRect clip, CanvasSink* sink)
 {
 }
 
+void TCanvas::WillUse(TRect bitmapRect) const
+{
+    if (sink_ != nullptr && !bitmapRect.IsEmpty())
+        sink_->CanvasWillUse(bitmapRect);
+}
+
 void TCanvas::Changed(TRect bitmapRect)
 {
     if (sink_ != nullptr && !bitmapRect.IsEmpty())
@@ -25,6 +31,14 @@ void TCanvas::CopyRect(TRect dest, const Bitmap& src, TRect source)
     if (visible.IsEmpty() || source.IsEmpty() || src.Empty())
         return;
     const bool sameSize = d.Width() == source.Width() && d.Height() == source.Height();
+    if (sameSize && CopyMode == RasterOp::Copy && sink_ != nullptr) {
+        const TRect part = visible.Offset(source.left - d.left, source.top - d.top);
+        if (sink_->CanvasShowsPicture(visible, src, part)) {
+            Changed(visible);
+            return;
+        }
+    }
+    WillUse(visible);
     if (visible == d) {
         target_->CopyRect(d, src, source, CopyMode);
     } else if (sameSize) {
@@ -42,6 +56,7 @@ void TCanvas::CopyRect(TRect dest, const Bitmap& src, TRect source)
 
 void TCanvas::CopyRect(TRect dest, const TCanvas& src, TRect source)
 {
+    src.WillUse(source.Offset(src.origin_.x, src.origin_.y).Intersect(src.target_->Bounds()));
     CopyRect(dest, *src.target_, source.Offset(src.origin_.x, src.origin_.y));
 }
 
@@ -60,6 +75,7 @@ void TCanvas::FillRect(TRect r)
     const TRect visible = ToBitmap(r).Intersect(clip_).Intersect(target_->Bounds());
     if (visible.IsEmpty())
         return;
+    WillUse(visible);
     target_->FillRect(visible, Brush.Color);
     Changed(visible);
 }
@@ -67,6 +83,7 @@ void TCanvas::FillRect(TRect r)
 void TCanvas::FrameRect(TRect r)
 {
     const TRect d = ToBitmap(r);
+    WillUse(d.Intersect(clip_).Intersect(target_->Bounds()));
     const TRect sides[4] = {{d.left, d.top, d.right, d.top + 1},
                             {d.left, d.bottom - 1, d.right, d.bottom},
                             {d.left, d.top, d.left + 1, d.bottom},
@@ -80,6 +97,7 @@ void TCanvas::Rectangle(TRect r)
 {
     const TRect d = ToBitmap(r);
     const int w = Pen.Width < 1 ? 1 : Pen.Width;
+    WillUse(d.Intersect(clip_).Intersect(target_->Bounds()));
     if (!Brush.Clear)
         target_->FillRect(TRect{d.left + w, d.top + w, d.right - w, d.bottom - w}.Intersect(clip_), Brush.Color);
     const TRect sides[4] = {{d.left, d.top, d.right, d.top + w},
@@ -93,6 +111,7 @@ void TCanvas::Rectangle(TRect r)
 
 TColor TCanvas::Pixel(int x, int y) const
 {
+    WillUse(RectXYWH(x + origin_.x, y + origin_.y, 1, 1).Intersect(target_->Bounds()));
     return target_->GetPixel(x + origin_.x, y + origin_.y);
 }
 
@@ -101,6 +120,7 @@ void TCanvas::SetPixel(int x, int y, TColor colour)
     const int bx = x + origin_.x, by = y + origin_.y;
     if (!clip_.Contains(bx, by))
         return;
+    WillUse(RectXYWH(bx, by, 1, 1).Intersect(target_->Bounds()));
     target_->SetPixel(bx, by, colour);
     Changed(RectXYWH(bx, by, 1, 1).Intersect(target_->Bounds()));
 }
@@ -109,6 +129,7 @@ void TCanvas::TextOut(int x, int y, std::string_view cp1250)
 {
     const TPoint size = TextExtent(cp1250);
     const TRect d = RectXYWH(x + origin_.x, y + origin_.y, size.x, size.y);
+    WillUse(d.Intersect(clip_).Intersect(target_->Bounds()));
     if (!Brush.Clear)
         target_->FillRect(d.Intersect(clip_), Brush.Color);
     TextRenderer::Draw(*target_, d.left, d.top, Font, cp1250, clip_);

@@ -15,6 +15,19 @@
 class CanvasSink {
 public:
     virtual void CanvasChanged(const TRect& bitmapRect) = 0;
+    // Before a canvas draws on or reads a rectangle: its pixels must be the
+    // ones shown.
+    virtual void CanvasWillUse(const TRect& bitmapRect) { static_cast<void>(bitmapRect); }
+    // A plain copy of source's rectangle to the rectangle of the bitmap at
+    // the same place relative to a picture the sink shows directly: true
+    // when the sink has taken it as shown, and nothing is to be copied.
+    virtual bool CanvasShowsPicture(const TRect& bitmapRect, const Bitmap& source, const TRect& sourceRect)
+    {
+        static_cast<void>(bitmapRect);
+        static_cast<void>(source);
+        static_cast<void>(sourceRect);
+        return false;
+    }
 
 protected:
     ~CanvasSink() = default;
@@ -79,6 +92,7 @@ public:
 private:
     // Canvas rectangle to bitmap rectangle.
     TRect ToBitmap(TRect r) const { return r.Offset(origin_.x, origin_.y); }
+    void WillUse(TRect bitmapRect) const;
     void Changed(TRect bitmapRect);
 
     Bitmap* target_;

@@ -75,7 +75,7 @@ void TControl::SetEnabled(bool enabled)
 TCanvas& TControl::Canvas()
 {
     if (!canvas_)
-        canvas_ = std::make_unique<TCanvas>(form_->Pixels(), TPoint{}, TRect{}, form_->Sink());
+        canvas_ = std::make_unique<TCanvas>(form_->pixels_, TPoint{}, TRect{}, form_->Sink());
     canvas_->SetOrigin({bounds_.left, bounds_.top});
     canvas_->SetBitmapClip(bounds_.Intersect(form_->PaintClip()));
     return *canvas_;

@@ -7,19 +7,12 @@
 #include <algorithm>
 
 #include "platform/Application.h"
+#include "platform/ChangedRects.h"
 #include "platform/Control.h"
 
 namespace {
 
-TRect Union(const TRect& a, const TRect& b)
-{
-    if (a.IsEmpty())
-        return b;
-    if (b.IsEmpty())
-        return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
+TRect Union(const TRect& a, const TRect& b) { return UnionRect(a, b); }
 
 }  // namespace
 
@@ -50,7 +43,10 @@ void TForm::SetBounds(int left, int top, int width, int height)
     const TRect old = bounds_;
     bounds_ = RectXYWH(left, top, width, height);
     if (old.Width() != width || old.Height() != height) {
+        // The pixels keep what is shown where the size allows, the picture's part too.
+        CanvasWillUse(PictureArea());
         pixels_.SetSize(width, height);
+        drawnOver_ = PictureArea();
         canvas_.SetBitmapClip(pixels_.Bounds());
         if (paintDepth_ == 0)
             paintClip_ = pixels_.Bounds();
@@ -88,6 +84,99 @@ void TForm::ClearRegion()
 bool TForm::HitTest(int screenX, int screenY) const
 {
     return visible_ && bounds_.Contains(screenX, screenY) && region_.Contains(screenX - Left(), screenY - Top());
+}
+
+Bitmap& TForm::Pixels()
+{
+    // The caller may read or write them directly.
+    CanvasWillUse(PictureArea());
+    return pixels_;
+}
+
+TRect TForm::PictureArea() const
+{
+    return picture_ != nullptr ? pictureArea_.Intersect(pixels_.Bounds()) : TRect{};
+}
+
+void TForm::SetPictureArea(const TRect& area, const Bitmap* picture)
+{
+    // What the old picture showed stays shown, now from the form's pixels.
+    CanvasWillUse(PictureArea());
+    picture_ = picture;
+    pictureArea_ = picture != nullptr ? area.Intersect(RectXYWH(area.left, area.top, picture->Width(), picture->Height()))
+                                      : TRect{};
+    // Nothing of the new picture is shown yet.
+    drawnOver_ = PictureArea();
+}
+
+void TForm::TakePictureAsShown(const TRect& rect)
+{
+    if (rect.IsEmpty() || drawnOver_.IsEmpty())
+        return;
+    if (rect.Intersect(drawnOver_) == drawnOver_) {
+        drawnOver_ = {};
+        return;
+    }
+    // The picture is newer than what was drawn over it here: the form's
+    // pixels take it, so that the drawn-over part stays one rectangle.
+    const TRect both = rect.Intersect(drawnOver_);
+    if (!both.IsEmpty())
+        pixels_.CopyRect(both, *picture_, both.Offset(-pictureArea_.left, -pictureArea_.top));
+}
+
+void TForm::PictureChanged(const TRect& rect)
+{
+    const TRect r = rect.Intersect(PictureArea());
+    if (r.IsEmpty())
+        return;
+    TakePictureAsShown(r);
+    CanvasChanged(r);
+}
+
+void TForm::CanvasWillUse(const TRect& bitmapRect)
+{
+    const TRect want = bitmapRect.Intersect(PictureArea());
+    if (want.IsEmpty() || want.Intersect(drawnOver_) == want)
+        return;
+    // The form's pixels take the picture where they are newly drawn on;
+    // what was drawn over before stays.
+    const TRect grown = UnionRect(drawnOver_, want);
+    TRect parts[4];
+    const int n = SubtractRect(grown, drawnOver_, parts);
+    for (int i = 0; i < n; ++i)
+        pixels_.CopyRect(parts[i], *picture_, parts[i].Offset(-pictureArea_.left, -pictureArea_.top));
+    drawnOver_ = grown;
+}
+
+bool TForm::CanvasShowsPicture(const TRect& bitmapRect, const Bitmap& source, const TRect& sourceRect)
+{
+    if (&source != picture_ || bitmapRect.Intersect(PictureArea()) != bitmapRect ||
+        sourceRect != bitmapRect.Offset(-pictureArea_.left, -pictureArea_.top))
+        return false;
+    TakePictureAsShown(bitmapRect);
+    return true;
+}
+
+void TForm::ComposeInto(Bitmap& screen, const TRect& screenRect) const
+{
+    const TRect local = screenRect.Offset(-Left(), -Top());
+    const TRect area = PictureArea();
+    const TRect inArea = local.Intersect(area);
+    if (inArea.IsEmpty()) {
+        screen.CopyRect(screenRect, pixels_, local);
+        return;
+    }
+    TRect parts[4];
+    int n = SubtractRect(local, area, parts);
+    for (int i = 0; i < n; ++i)
+        screen.CopyRect(parts[i].Offset(Left(), Top()), pixels_, parts[i]);
+    n = SubtractRect(inArea, drawnOver_, parts);
+    for (int i = 0; i < n; ++i)
+        screen.CopyRect(parts[i].Offset(Left(), Top()), *picture_,
+                        parts[i].Offset(-pictureArea_.left, -pictureArea_.top));
+    const TRect over = inArea.Intersect(drawnOver_);
+    if (!over.IsEmpty())
+        screen.CopyRect(over.Offset(Left(), Top()), pixels_, over);
 }
 
 void TForm::CanvasChanged(const TRect& bitmapRect)

@@ -63,8 +63,23 @@ public:
     bool HitTest(int screenX, int screenY) const;
 
     // The form's pixels (its backing store) and a canvas on the window over them.
-    Bitmap& Pixels() { return pixels_; }
+    Bitmap& Pixels();
     TCanvas& Canvas() { return canvas_; }
+
+    // A part of the form (form coordinates) whose pixels are kept in a
+    // picture of the caller's, of the part's size (a game's back buffer,
+    // which must outlive the setting): the screen takes them from it, so a
+    // changed rectangle of the picture reaches the screen in one copy. A
+    // plain copy of the picture to its own place on the window (on any
+    // canvas of the form) is taken as PictureChanged; any other drawing on
+    // the part, or reading it, first gets the form's own pixels from the
+    // picture there, and is shown over the picture until the picture
+    // changes under it. One part per form; nullptr ends it.
+    void SetPictureArea(const TRect& area, const Bitmap* picture);
+    // The picture changed in a rectangle (form coordinates, inside the
+    // part): it is shown from the picture with the next present.
+    void PictureChanged(const TRect& rect);
+    const Bitmap* Picture() const { return picture_; }
 
     bool Visible() const { return visible_; }
     // Shows the form on top of the others and paints it.
@@ -140,6 +155,15 @@ private:
 
     CanvasSink* Sink() { return this; }
     void CanvasChanged(const TRect& bitmapRect) override;
+    void CanvasWillUse(const TRect& bitmapRect) override;
+    bool CanvasShowsPicture(const TRect& bitmapRect, const Bitmap& source, const TRect& sourceRect) override;
+    // Copies a screen rectangle of the form onto the screen bitmap: the
+    // picture's part from the picture, the rest from the form's pixels.
+    void ComposeInto(Bitmap& screen, const TRect& screenRect) const;
+    // The picture's part inside the form's pixels (empty without a picture).
+    TRect PictureArea() const;
+    // The picture is shown in rect from now on.
+    void TakePictureAsShown(const TRect& rect);
     void AddControl(TControl* control);
     void RemoveControl(TControl* control);
     void ControlHidden(TControl* control);
@@ -163,6 +187,11 @@ private:
     TRect bounds_;
     Bitmap pixels_;
     TCanvas canvas_;
+    const Bitmap* picture_ = nullptr;
+    TRect pictureArea_;
+    // Where inside the picture's part the form's pixels, not the picture,
+    // hold what is shown (drawing on the window over the picture).
+    TRect drawnOver_;
     WindowRegion region_;
     bool visible_ = false;
     bool modal_ = false;

@@ -43,8 +43,10 @@ TRect StarBurst::Draw(Bitmap& scene)
         const TRect visible = RectXYWH(p.x, p.y, w, h).Intersect(scene.Bounds());
         if (visible.IsEmpty())
             continue;
-        BlendTransparent(&scene, visible.left, visible.top, opacity, visible.top, visible.left, &scene,
-                         visible.Offset(-p.x, -p.y), star_.Mask.get(), star_.Colour.get());
+        // Placed by the star's own corner, so that a star the scene's edge
+        // cuts is drawn where it is, not moved in by the part cut off.
+        BlendTransparent(&scene, p.x, p.y, opacity, p.y, p.x, &scene, visible.Offset(-p.x, -p.y), star_.Mask.get(),
+                         star_.Colour.get());
     }
     return kept;
 }

@@ -176,9 +176,11 @@ TRect ArrowPad::DrawHint(Bitmap& scene)
     ++hintFrame_;
     const TRect r = GlowRect(arrow);
     const TRect kept = glowOverlay_.Keep(scene, r);
+    // The glow's own corner is the place given, also where the scene's edge
+    // cuts it: only its part inside the scene is drawn, where it belongs.
     if (!kept.IsEmpty())
-        BlendTransparent(&scene, kept.left, kept.top, opacity, kept.top, kept.left, &scene,
-                         kept.Offset(-r.left, -r.top), glow_.Mask.get(), glow_.Colour.get());
+        BlendTransparent(&scene, r.left, r.top, opacity, r.top, r.left, &scene, kept.Offset(-r.left, -r.top),
+                         glow_.Mask.get(), glow_.Colour.get());
     return kept;
 }
 

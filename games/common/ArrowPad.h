@@ -55,6 +55,8 @@ public:
     bool Held(Arrow arrow) const { return keys_[arrow] || pressed_[arrow]; }
     // Held on the keyboard (the games then move the pointer out of the way).
     bool KeyHeld() const;
+    // Any arrow held, by key or button.
+    bool AnyHeld() const { return KeyHeld() || Held(kLeft) || Held(kUp) || Held(kRight) || Held(kDown); }
     // A new game or its end: nothing is held.
     void LetGoAll();
     // The buttons composed into the shown picture.

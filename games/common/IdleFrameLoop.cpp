@@ -13,6 +13,16 @@ IdleFrameLoop::~IdleFrameLoop() { Stop(); }
 
 void IdleFrameLoop::Start(std::function<void()> update, std::function<void()> present)
 {
+    StartSkippingUnchanged(
+        [update = std::move(update)] {
+            update();
+            return true;
+        },
+        std::move(present));
+}
+
+void IdleFrameLoop::StartSkippingUnchanged(std::function<bool()> update, std::function<void()> present)
+{
     if (!running_)
         previousIdle_ = std::move(app_.OnIdle);
     update_ = std::move(update);
@@ -20,6 +30,7 @@ void IdleFrameLoop::Start(std::function<void()> update, std::function<void()> pr
     running_ = true;
     ++generation_;
     frames_ = 0;
+    unchangedFrames_ = 0;
     synch_.SetPeriod(synch_.Period());
     app_.OnIdle = [this](bool& done) { Pass(done); };
 }
@@ -48,14 +59,16 @@ void IdleFrameLoop::Pass(bool& done)
     ++frames_;
     // The handlers may be replaced by the frame itself (a new game started
     // from the summary): keep the ones this frame runs with alive.
-    const std::function<void()> update = update_;
-    update();
+    const std::function<bool()> update = update_;
+    const bool drawn = update();
     // Stopped or restarted during the frame: the next frame belongs to
     // whatever runs now, nothing of this one is shown.
     if (generation == generation_) {
         synch_.WaitFrame();
         const std::function<void()> present = present_;
-        if (present)
+        if (!drawn)
+            ++unchangedFrames_;
+        else if (present)
             present();
     }
     inPass_ = false;

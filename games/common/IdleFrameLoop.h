@@ -26,24 +26,30 @@ public:
     // period, then calls present (copy to the screen). Starting again
     // replaces the handlers; the first frame after a start does not wait.
     void Start(std::function<void()> update, std::function<void()> present);
+    // The same with an update that tells whether it drew anything: a frame
+    // that did not is still waited for, but not presented, and costs no
+    // more than the update's look at the game's state.
+    void StartSkippingUnchanged(std::function<bool()> update, std::function<void()> present);
     // Gives the idle handler back to whoever had it before Start. Safe to
     // call from inside update (a frame that ends the game): that frame is
     // then not presented.
     void Stop();
     bool Running() const { return running_; }
-    // Frames run since the last Start.
+    // Frames run since the last Start, and of them those that drew nothing.
     long Frames() const { return frames_; }
+    long UnchangedFrames() const { return unchangedFrames_; }
 
 private:
     void Pass(bool& done);
 
     TApplication& app_;
     CSynchLoop synch_;
-    std::function<void()> update_;
+    std::function<bool()> update_;
     std::function<void()> present_;
     std::function<void(bool&)> previousIdle_;
     bool running_ = false;
     bool inPass_ = false;
     unsigned generation_ = 0;
     long frames_ = 0;
+    long unchangedFrames_ = 0;
 };

@@ -268,12 +268,28 @@ bool CTasChwyt::HeldCanAt(int px, int py) const
 
 const Bitmap& CTasChwyt::Rail() const { return s_ == 1 ? *p_.rlpd : s_ == 0 ? *p_.rlps : *p_.rlpg; }
 
+TRect CTasChwyt::RailRect() const
+{
+    const int railH = p_.rlpd ? p_.rlpd->Height() : 0;
+    return x_ > 0 ? TRect{r_ - x_, y_, r_, y_ + railH} : TRect{};
+}
+
+CTasChwyt::Look CTasChwyt::CurrentLook() const
+{
+    Look look;
+    look.count = Rects(look.rects.data());
+    look.rail = RailRect();
+    look.s = s_;
+    look.held = held_.get();
+    look.released = released_.get();
+    return look;
+}
+
 int CTasChwyt::Rects(TRect* out) const
 {
     int n = 0;
-    const int railH = p_.rlpd ? p_.rlpd->Height() : 0;
     if (x_ > 0)
-        out[n++] = {r_ - x_, y_, r_, y_ + railH};
+        out[n++] = RailRect();
     const int rodW = p_.rgd ? p_.rgd->Width() : 0;
     if (s_ == -1) {
         out[n++] = RectXYWH(r_ - W(p_.kolg) - x_, y_ - g_, W(p_.kolg), H(p_.kolg));

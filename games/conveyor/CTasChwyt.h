@@ -6,6 +6,7 @@
 // into the bitmap it is given; the screen steers it by the arrow keys.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,6 +70,26 @@ public:
 
     void Draw(Bitmap& target);
     void Erase(Bitmap& target, const Bitmap& background) const;
+    // Every rectangle Draw covers for the present state (at most kMaxRects).
+    static constexpr int kMaxRects = 8;
+    int Rects(TRect* out) const;
+    // The rail strip from the trolley to the right edge, drawn with the
+    // trolley's place and the magnet's state: the widest piece by far.
+    TRect RailRect() const;
+
+    // What Draw draws follows from this alone: two equal looks draw the
+    // same pixels, so a frame that left the look as it was need not draw
+    // the crane again.
+    struct Look {
+        std::array<TRect, kMaxRects> rects{};
+        int count = 0;
+        TRect rail;  // one of rects, or empty
+        int s = 0;
+        const CTasPuszka* held = nullptr;
+        const CTasPuszka* released = nullptr;
+        bool operator==(const Look&) const = default;
+    };
+    Look CurrentLook() const;
 
     const CTasPuszka* Held() const { return held_.get(); }
     const CTasPuszka* Released() const { return released_.get(); }
@@ -87,8 +108,6 @@ public:
 private:
     void PipeCheckUp(int a);
     void Judge();
-    // Every rectangle Draw covers for the present state.
-    int Rects(TRect* out) const;
     int W(const CTransBitmap& p) const { return p.Colour ? p.Colour->Width() : 0; }
     int H(const CTransBitmap& p) const { return p.Colour ? p.Colour->Height() : 0; }
     const Bitmap& Rail() const;

@@ -47,6 +47,7 @@ TFormTasmociag::TFormTasmociag(TApplication& app)
     background_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
     backBuffer_ = Bitmap(d.AreaWidth(), d.AreaHeight(), PixelFormat::Bgr24);
     SetScene(backBuffer_, background_);
+    pbGame.SetPicture(&backBuffer_);
     LoadOrFail([&] {
         const int stopX = d.ConvertFromModeRounded(4, 20), stopY = d.ConvertFromMode(4, 20);
         const int helpX = d.Mode() == 2 ? 100 : d.ConvertFromModeRounded(4, 17);
@@ -265,7 +266,7 @@ void TFormTasmociag::actNowaGraExecute()
     arrows_->StartHintOnce({ArrowPad::kLeft, ArrowPad::kRight, ArrowPad::kDown, ArrowPad::kUp});
     Invalidate();
     BeginGame(UstTasmociag);
-    loop_.Start([this] { FrameUpdate(); }, [this] { FramePresent(); });
+    loop_.StartSkippingUnchanged([this] { return FrameUpdate(); }, [this] { FramePresent(); });
 }
 
 void TFormTasmociag::Recompose()
@@ -281,19 +282,92 @@ void TFormTasmociag::Recompose()
     crane_->Draw(backBuffer_);
 }
 
-void TFormTasmociag::EraseArrow()
+TRect TFormTasmociag::ArrowRect() const
 {
     if (hintPipe_ == nullptr || !arrow_.Colour)
-        return;
+        return {};
     const int w = arrow_.Colour->Width(), h = arrow_.Colour->Height();
     const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - w / 2;
-    const TRect r = RectXYWH(left, pipes_->Line() + Display().ConvertFromMode(16, 20), w, h);
+    return RectXYWH(left, pipes_->Line() + Display().ConvertFromMode(16, 20), w, h);
+}
+
+void TFormTasmociag::EraseArrow()
+{
+    const TRect r = ArrowRect();
     backBuffer_.CopyRect(r, background_, r);
 }
 
-void TFormTasmociag::FrameUpdate()
+void TFormTasmociag::NoteBeltAndArrow()
+{
+    const TRect scene = backBuffer_.Bounds();
+    for (int i = 0; i < belt_->Count(); ++i)
+        NoteUnderCrane(belt_->CanRect(i).Intersect(scene));
+    NoteUnderCrane(ArrowRect());
+}
+
+void TFormTasmociag::NoteUnderCrane(const TRect& r)
+{
+    if (r.IsEmpty())
+        return;
+    changed_.Add(r);
+    underCrane_.push_back(r);
+}
+
+bool TFormTasmociag::ReachesUnderCrane(const TRect& part) const
+{
+    for (const TRect& r : underCrane_)
+        if (!r.Intersect(part).IsEmpty())
+            return true;
+    return false;
+}
+
+bool TFormTasmociag::ReachesUnderCrane(const CTasChwyt::Look& look) const
+{
+    for (int i = 0; i < look.count; ++i)
+        if (ReachesUnderCrane(look.rects[static_cast<std::size_t>(i)]))
+            return true;
+    return false;
+}
+
+void TFormTasmociag::NoteCrane(const CTasChwyt::Look& before, const CTasChwyt::Look& after)
+{
+    // The rail strip spans the scene: shown again only when it moved, took
+    // another lamp colour or had something drawn over it; the other pieces
+    // are small.
+    const bool railChanged = before.rail != after.rail || before.s != after.s || ReachesUnderCrane(before.rail) ||
+                             ReachesUnderCrane(after.rail);
+    const TRect scene = backBuffer_.Bounds();
+    for (const CTasChwyt::Look* look : {&before, &after})
+        for (int i = 0; i < look->count; ++i) {
+            const TRect& r = look->rects[static_cast<std::size_t>(i)];
+            if (r != look->rail || railChanged)
+                changed_.Add(r.Intersect(scene));
+        }
+}
+
+bool TFormTasmociag::FrameUpdate()
 {
     const CDisplay& d = Display();
+    // Nothing moves when the belt is empty, no arrow is held, no can rises
+    // into a pipe, no hint arrow blinks and no animation runs or is left to
+    // be put back: such a frame draws nothing.
+    const bool still = belt_->Empty() && !arrows_->AnyHeld() && crane_->Released() == nullptr &&
+                       hintPipe_ == nullptr && !burst_.Active() && !arrows_->HintRunning() && !overlaysLeft_ &&
+                       !(flash_.Active() && crane_->Held() != nullptr && crane_->S() != 0);
+    if (still) {
+        if (Running() && crane_->Held() == nullptr) {
+            if (endDelay_ <= 0) {
+                actStop.Execute();
+                return false;
+            }
+            --endDelay_;
+        }
+        // Only what earlier frames left unshown is to be shown.
+        return !changed_.Empty();
+    }
+    // What is drawn now is erased: shown again with what replaces it.
+    const CTasChwyt::Look before = crane_->CurrentLook();
+    NoteBeltAndArrow();
     // Erase what moves; what was drawn over the scene goes first, in the
     // reverse order of its drawing.
     effects_ = arrows_->EraseHint(backBuffer_);
@@ -304,7 +378,6 @@ void TFormTasmociag::FrameUpdate()
             hintPipe_ = nullptr;
     }
     belt_->Erase(backBuffer_, background_);
-    crane_->Erase(backBuffer_, background_);
 
     // Steer: left wins over right, up over down.
     const int sideways = d.ConvertFromModeRounded(16, 8);
@@ -337,7 +410,7 @@ void TFormTasmociag::FrameUpdate()
     if (Running() && belt_->Empty() && crane_->Held() == nullptr) {
         if (endDelay_ <= 0) {
             actStop.Execute();
-            return;
+            return false;
         }
         --endDelay_;
     }
@@ -347,8 +420,24 @@ void TFormTasmociag::FrameUpdate()
     if (hintCounter_ > 0)
         --hintCounter_;
 
+    // The crane is erased and drawn again only when it looks otherwise now,
+    // blushes, or something erased or drawn beneath it this frame reaches it.
+    NoteBeltAndArrow();
+    const CTasChwyt::Look after = crane_->CurrentLook();
+    const bool blush = flash_.Active() && crane_->Held() != nullptr && crane_->S() != 0;
+    const bool redrawCrane =
+        before != after || blush || tintLeft_ || ReachesUnderCrane(before) || ReachesUnderCrane(after);
+    if (redrawCrane) {
+        for (int i = 0; i < before.count; ++i) {
+            const TRect& r = before.rects[static_cast<std::size_t>(i)];
+            backBuffer_.CopyRect(r, background_, r);
+        }
+        NoteCrane(before, after);
+    }
+    underCrane_.clear();
     belt_->Draw(backBuffer_);
-    crane_->Draw(backBuffer_);
+    if (redrawCrane)
+        crane_->Draw(backBuffer_);
     // Blinks five frames on, five off.
     if (hintPipe_ != nullptr && crane_->Held() != nullptr && (hintCounter_ / 5) % 2 == 1 && arrow_.Colour) {
         const int left = (hintPipe_->Left + hintPipe_->Right) / 2 - arrow_.Colour->Width() / 2;
@@ -356,23 +445,27 @@ void TFormTasmociag::FrameUpdate()
     }
     // A can refused by a wrong pipe blushes on the magnet (in the pipe it
     // is left out above the pipes' line, as it is drawn).
+    TRect tinted;
     if (const CTasPuszka* can = crane_->Held(); can != nullptr && crane_->S() != 0) {
         const TRect r = crane_->HeldCanRect();
         const TRect clip{0, crane_->S() == -1 ? pipes_->Line() : 0, backBuffer_.Width(), backBuffer_.Height()};
-        flash_.Draw(backBuffer_, can->Mask(), r.left, r.top, clip);
+        tinted = flash_.Draw(backBuffer_, can->Mask(), r.left, r.top, clip);
     }
-    effects_ = Covering(effects_, burst_.Draw(backBuffer_));
-    effects_ = Covering(effects_, arrows_->DrawHint(backBuffer_));
+    const TRect stars = burst_.Draw(backBuffer_);
+    const TRect glow = arrows_->DrawHint(backBuffer_);
+    // What was drawn over the scene this frame is taken away in the next.
+    tintLeft_ = !tinted.IsEmpty();
+    overlaysLeft_ = tintLeft_ || !stars.IsEmpty() || !glow.IsEmpty();
+    effects_ = Covering(Covering(effects_, stars), glow);
+    changed_.Add(effects_);
+    return true;
 }
 
 void TFormTasmociag::FramePresent()
 {
-    TCanvas& canvas = pbGame.Canvas();
-    const TRect band = BeltBand(), upper = UpperArea();
-    canvas.CopyRect(band, backBuffer_, band);
-    canvas.CopyRect(upper, backBuffer_, upper);
-    if (!effects_.IsEmpty())
-        canvas.CopyRect(effects_, backBuffer_, effects_);
+    // Frames drawn and not shown (none in the loop) are shown together.
+    pbGame.ShowPicture(changed_.Rects());
+    changed_.Clear();
 }
 
 void TFormTasmociag::FormKeyDown(int& key, TShiftState) { arrows_->KeyDown(key); }
@@ -401,7 +494,12 @@ void TFormTasmociag::actPomocExecute()
         return;
     HintShown(&crane_->Held()->Word());
     // A second hint for another pipe takes the first arrow away at once.
+    const TRect old = ArrowRect();
     EraseArrow();
+    pbGame.ShowPicture(old);
+    // Whatever of the crane it erased is drawn again with the next frame.
+    if (!old.IsEmpty())
+        underCrane_.push_back(old);
     hintCounter_ = kHintFrames;
     hintPipe_ = pipes_->PipeForSound(crane_->Held()->Word().Flags & GL_WSZYSTKIE);
     if (hintPipe_ == nullptr)

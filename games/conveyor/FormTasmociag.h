@@ -8,6 +8,8 @@
 
 #include <array>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "core/CSlowa.h"
 #include "games/common/AnswerEffects.h"
@@ -20,6 +22,7 @@
 #include "games/conveyor/CTasTasma.h"
 #include "graphics/CTransBitmap.h"
 #include "platform/Bitmap.h"
+#include "platform/ChangedRects.h"
 
 class CanPictures;
 
@@ -40,10 +43,13 @@ public:
     // Cans per game for the amount: 10, 20, 30 (0 for anything else).
     static int CansForLevel(int poziom);
 
-    // One frame without its wait: erase, update, draw into the back buffer,
-    // then the copy of the moving areas to the paint box.
-    void FrameUpdate();
+    // One frame without its wait: erase, update, draw into the back buffer
+    // (false when nothing moves, and then nothing is drawn), then the show of
+    // the rectangles changed since the last show.
+    bool FrameUpdate();
     void FramePresent();
+    // The rectangles changed and not yet shown.
+    std::span<const TRect> FrameChanges() const { return changed_.Rects(); }
 
     // The game as it stands, for tests and the benchmark.
     const CTasTasma& Belt() const { return *belt_; }
@@ -78,6 +84,15 @@ private:
     void DrawFigure(bool show);
     void PlaceArrows();
     void EraseArrow();
+    TRect ArrowRect() const;
+    // Where the cans on the belt and the hint arrow are drawn now, as
+    // changed and as drawn or erased where the crane may stand over them.
+    void NoteBeltAndArrow();
+    void NoteUnderCrane(const TRect& r);
+    bool ReachesUnderCrane(const TRect& part) const;
+    bool ReachesUnderCrane(const CTasChwyt::Look& look) const;
+    // The crane's pieces before and after the frame, as changed.
+    void NoteCrane(const CTasChwyt::Look& before, const CTasChwyt::Look& after);
     // The chosen sounds that have words in the chosen positions.
     int32_t SoundsWithWords();
     void AssignPipes();
@@ -110,9 +125,14 @@ private:
     StarBurst burst_;
     RedFlash flash_;
     TRect effects_;
+    bool overlaysLeft_ = false;
+    bool tintLeft_ = false;
+    // Erased or drawn this frame where the crane may stand over it.
+    std::vector<TRect> underCrane_;
     int hintCounter_ = 0;
     CTasRury::CRura* hintPipe_ = nullptr;
     int endDelay_ = 0;
+    ChangedRects changed_;
 };
 
 // The conveyor screen while it exists.

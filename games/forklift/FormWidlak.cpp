@@ -49,6 +49,7 @@ TFormWidlak::TFormWidlak(TApplication& app, CSlowa& slowa, CStatRec& stats, TFor
     clean_ = Bitmap(d.AreaWidth(), d.AreaHeight());
     composed_ = Bitmap(d.AreaWidth(), d.AreaHeight());
     SetScene(composed_, clean_);
+    pbGame.SetPicture(&composed_);
     LoadOrFail([&] {
         LoadPictures();
         truck_ = std::make_unique<CWidWozek>(ForkliftMeasures::Of(d));
@@ -213,7 +214,7 @@ void TFormWidlak::actNowaGraExecute()
     arrows_->StartHintOnce({ArrowPad::kRight, ArrowPad::kUp, ArrowPad::kDown, ArrowPad::kLeft});
     hintGate_.Reset();
     BeginGame(UstWidlak);
-    loop_.Start([this] { MoveTruck(); }, [this] { ShowTruck(); });
+    loop_.StartSkippingUnchanged([this] { return MoveTruck(); }, [this] { ShowTruck(); });
 }
 
 void TFormWidlak::GoToBoard(int index)
@@ -250,17 +251,24 @@ void TFormWidlak::Recompose()
     truck_->Draw(composed_);
 }
 
-void TFormWidlak::MoveTruck()
+bool TFormWidlak::MoveTruck()
 {
     CWidPlansza* board = Current();
+    truckFrame_ = false;
+    frameDrawn_ = false;
     if (board == nullptr)
-        return;
+        return false;
     // What was drawn over the scene goes first, in the reverse order of its
     // drawing; then the truck.
     effects_ = arrows_->EraseHint(composed_);
     effects_ = Covering(effects_, burst_.Erase(composed_));
-    previousTruck_ = truck_->Rect();
-    composed_.CopyRect(previousTruck_, clean_, previousTruck_);
+    // Only arrows move the truck, a rack changes only when it moves, and a
+    // blushing box is drawn anew every frame and once more when it is over.
+    truckFrame_ = arrows_->AnyHeld() || fullRepaint_ || board->RacksChanged() || Blushing() || tintLeft_;
+    if (truckFrame_) {
+        previousTruck_ = truck_->Rect();
+        composed_.CopyRect(previousTruck_, clean_, previousTruck_);
+    }
 
     const int a = S(6);
     if (arrows_->Held(ArrowPad::kLeft)) {
@@ -295,23 +303,33 @@ void TFormWidlak::MoveTruck()
         if (endCountdown_ == 0)
             EndGame();
     }
+    frameDrawn_ = truckFrame_ || !effects_.IsEmpty() || burst_.Active() || arrows_->HintRunning();
+    return frameDrawn_;
+}
+
+bool TFormWidlak::Blushing() const
+{
+    return flash_.Active() && truck_->Box && truck_->Box->Mask() != nullptr;
 }
 
 void TFormWidlak::ShowTruck()
 {
     CWidPlansza* board = Current();
-    if (board == nullptr)
+    if (board == nullptr || !frameDrawn_)
         return;
-    if (board->RacksChanged()) {
-        Recompose();
-        fullRepaint_ = true;
-    } else {
-        truck_->Draw(composed_);
-    }
-    // A box refused by a wrong slot blushes on the fork.
-    if (truck_->Box && truck_->Box->Mask() != nullptr) {
-        const TPoint at = truck_->BoxPosition();
-        flash_.Draw(composed_, *truck_->Box->Mask(), at.x, at.y, composed_.Bounds());
+    if (truckFrame_) {
+        if (board->RacksChanged()) {
+            Recompose();
+            fullRepaint_ = true;
+        } else {
+            truck_->Draw(composed_);
+        }
+        // A box refused by a wrong slot blushes on the fork.
+        tintLeft_ = Blushing();
+        if (tintLeft_) {
+            const TPoint at = truck_->BoxPosition();
+            flash_.Draw(composed_, *truck_->Box->Mask(), at.x, at.y, composed_.Bounds());
+        }
     }
     effects_ = Covering(effects_, burst_.Draw(composed_));
     effects_ = Covering(effects_, arrows_->DrawHint(composed_));
@@ -320,8 +338,10 @@ void TFormWidlak::ShowTruck()
         canvas.Draw(0, 0, composed_);
         fullRepaint_ = false;
     } else {
-        const TRect r = Covering(previousTruck_, truck_->Rect());
-        canvas.CopyRect(r, composed_, r);
+        if (truckFrame_) {
+            const TRect r = Covering(previousTruck_, truck_->Rect());
+            canvas.CopyRect(r, composed_, r);
+        }
         if (!effects_.IsEmpty())
             canvas.CopyRect(effects_, composed_, effects_);
     }

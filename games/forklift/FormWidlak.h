@@ -42,8 +42,10 @@ public:
 
     // A frame of the idle loop without its wait: erase the truck and move
     // it by the keys held (with the end of the game), then draw it and show
-    // what changed.
-    void MoveTruck();
+    // what changed. A truck standing still is neither erased nor drawn nor
+    // shown; with no animation running either, MoveTruck answers false and
+    // ShowTruck does nothing.
+    bool MoveTruck();
     void ShowTruck();
 
     // The game as it stands, for the tests.
@@ -77,6 +79,8 @@ private:
     CWidPlansza* Current() const;
     void PlaceArrows();
     void MovePointerAway();
+    // The box on the fork blushes this frame.
+    bool Blushing() const;
     int S(int v) const;
 
     void FormKeyDown(int& key, TShiftState shift);
@@ -114,6 +118,9 @@ private:
     TRect window_;
     CTransBitmap windowCutOut_;
     bool fullRepaint_ = false;
+    bool truckFrame_ = false;  // this frame erases, draws and shows the truck
+    bool frameDrawn_ = false;  // this frame draws and shows anything
+    bool tintLeft_ = false;    // the last frame tinted the box on the fork
     HintGate hintGate_;
     int endCountdown_ = 0;
 };

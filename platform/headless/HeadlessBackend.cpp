@@ -50,6 +50,11 @@ void HeadlessBackend::Present(const TRect&)
     ++presents_;
 }
 
+void HeadlessBackend::Present(std::span<const TRect>)
+{
+    ++presents_;
+}
+
 bool HeadlessBackend::PollEvent(InputEvent& event)
 {
     if (pending_.empty() && !ended_)

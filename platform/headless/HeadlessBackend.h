@@ -30,6 +30,7 @@ public:
     ~HeadlessBackend() override;
 
     void Present(const TRect& rect) override;
+    void Present(std::span<const TRect> rects) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
     bool PollArrivedEvent(InputEvent& event) override;

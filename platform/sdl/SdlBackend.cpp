@@ -283,18 +283,29 @@ void SdlBackend::RefreshSurface()
 
 void SdlBackend::Present(const TRect& rect)
 {
+    Present(std::span<const TRect>(&rect, 1));
+}
+
+void SdlBackend::Present(std::span<const TRect> rects)
+{
     if (surface_ == nullptr)
         return;
-    const TRect screenRect = rect.Intersect(screen_.Bounds());
-    // Scaled, only what changed is drawn again: a game's frame presents its
-    // whole playing area, mostly unchanged, and on a large display each
-    // screen pixel is several window pixels to write. Unscaled, converting
+    // Scaled, only what changed is drawn again: on a large display each
+    // screen pixel is several window pixels to write, and a rectangle
+    // presented may hold parts that are already shown. Unscaled, converting
     // costs no more than comparing would.
     std::vector<TRect> parts;
-    if (view_.Scaled())
-        parts = shown_.TakeChanges(screen_, screenRect);
-    else
-        parts.push_back(screenRect);
+    for (const TRect& rect : rects) {
+        const TRect screenRect = rect.Intersect(screen_.Bounds());
+        if (screenRect.IsEmpty())
+            continue;
+        if (view_.Scaled()) {
+            const std::vector<TRect> changed = shown_.TakeChanges(screen_, screenRect);
+            parts.insert(parts.end(), changed.begin(), changed.end());
+        } else {
+            parts.push_back(screenRect);
+        }
+    }
     const TRect window{0, 0, surface_->w, surface_->h};
     std::vector<SDL_Rect> updates;
     if (SDL_MUSTLOCK(surface_))
@@ -310,9 +321,10 @@ void SdlBackend::Present(const TRect& rect)
     // when the picture's outer pixels change (32-bit surfaces; others keep black).
     const Uint32 format = surface_->format->format;
     if (view_.Scaled() && (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888))
-        for (const TRect& r :
-             borders_.Refresh(screen_, view_, screenRect, {static_cast<uint8_t*>(surface_->pixels), surface_->pitch}))
-            updates.push_back({r.left, r.top, r.Width(), r.Height()});
+        for (const TRect& rect : rects)
+            for (const TRect& r : borders_.Refresh(screen_, view_, rect.Intersect(screen_.Bounds()),
+                                                   {static_cast<uint8_t*>(surface_->pixels), surface_->pitch}))
+                updates.push_back({r.left, r.top, r.Width(), r.Height()});
     if (SDL_MUSTLOCK(surface_))
         SDL_UnlockSurface(surface_);
     if (!updates.empty())

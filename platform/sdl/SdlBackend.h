@@ -47,6 +47,7 @@ public:
     ~SdlBackend() override;
 
     void Present(const TRect& rect) override;
+    void Present(std::span<const TRect> rects) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
     bool PollArrivedEvent(InputEvent& event) override;

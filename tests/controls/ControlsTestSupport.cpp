@@ -3,6 +3,7 @@
 #include "tests/controls/ControlsTestSupport.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "graphics/Jpeg.h"
 #include "graphics/LoadCorrectBitmap.h"
@@ -73,6 +74,15 @@ Bitmap PatternBackground(int width, int height)
 
 bool SameArea(const Bitmap& a, TRect rect, const Bitmap& b, int bx, int by)
 {
+    // Whole rows at once where both are 24-bit and the rows lie inside both.
+    if (a.Format() == PixelFormat::Bgr24 && b.Format() == PixelFormat::Bgr24 && rect.Intersect(a.Bounds()) == rect &&
+        RectXYWH(bx, by, rect.Width(), rect.Height()).Intersect(b.Bounds()) == RectXYWH(bx, by, rect.Width(), rect.Height())) {
+        for (int y = rect.top; y < rect.bottom; ++y)
+            if (std::memcmp(a.ScanLine(y) + rect.left * 3, b.ScanLine(by + y - rect.top) + bx * 3,
+                            static_cast<std::size_t>(rect.Width()) * 3) != 0)
+                return false;
+        return true;
+    }
     for (int y = rect.top; y < rect.bottom; ++y)
         for (int x = rect.left; x < rect.right; ++x)
             if (a.GetPixel(x, y) != b.GetPixel(bx + x - rect.left, by + y - rect.top))

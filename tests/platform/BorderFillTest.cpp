@@ -60,9 +60,9 @@ TEST(BorderFill, ContinuesTheEdgesDarkerOutwardsAndSmoothlyAlongThem)
     EXPECT_TRUE(r.Present({8, 8, 248, 184}).empty());
     r.screen.SetPixel(0, 5, RGB(122, 191, 248));
     EXPECT_TRUE(r.Present(r.screen.Bounds()).empty());
-    // A changed edge is drawn again, and the borders follow it.
+    // A changed edge is drawn again, and the border beside it follows it.
     r.screen.FillRect({0, 0, BorderFill::kEdgeDepth, 192}, RGB(250, 120, 40));
-    EXPECT_EQ(r.Present({0, 0, 4, 192}).size(), 2u);
+    EXPECT_EQ(r.Present({0, 0, 4, 192}), (std::vector<TRect>{{0, 0, 96, 432}}));
     EXPECT_GT(GetRValue(r.At(95, 200)), GetBValue(r.At(95, 200)) + 40);
     // A window cleared anew is filled at the next present.
     r.fill.Reset();
@@ -79,4 +79,30 @@ TEST(BorderFill, OnlyAScaledPictureHasBorders)
     ASSERT_EQ(tall.size(), 2u);
     EXPECT_EQ(tall[0], (TRect{0, 0, 128, 48}));
     EXPECT_EQ(tall[1], (TRect{0, 144, 128, 192}));
+}
+
+TEST(BorderFill, APartOfAnEdgeChangedDrawsOnlyTheRowsItsColoursReachAsAWholeFillWould)
+{
+    Rig r;
+    r.Present(r.screen.Bounds());
+    // Something red rolls out of the picture's right edge, low down.
+    r.screen.FillRect({230, 150, 256, 170}, RGB(230, 30, 30));
+    const std::vector<TRect> drawn = r.Present({230, 150, 256, 170});
+    ASSERT_EQ(drawn.size(), 1u);
+    // The right border only, the rows beside the change and the blur's reach
+    // (a twentieth of the edge each way), no further.
+    EXPECT_EQ(drawn[0].left, 672);
+    EXPECT_EQ(drawn[0].right, 768);
+    EXPECT_LE(drawn[0].top, 150 * 432 / 192);
+    EXPECT_GE(drawn[0].top, (150 - 2 * 192 / 20) * 432 / 192);
+    EXPECT_GE(drawn[0].bottom, 170 * 432 / 192);
+    EXPECT_LE(drawn[0].bottom, (170 + 2 * 192 / 20) * 432 / 192);
+    // Every border pixel is what filling the whole window anew gives.
+    Rig fresh;
+    fresh.screen = r.screen;
+    fresh.fill.Draw(fresh.screen, fresh.view, fresh.target);
+    for (const TRect& b : BorderFill::Borders(r.view))
+        for (int y = b.top; y < b.bottom; ++y)
+            for (int x = b.left; x < b.right; ++x)
+                ASSERT_EQ(r.At(x, y), fresh.At(x, y)) << x << "," << y;
 }

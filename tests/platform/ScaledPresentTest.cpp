@@ -211,6 +211,11 @@ TEST(ScaledSdl, PresentsThatSkipUnchangedPartsLeaveTheWindowAsAFullRenderWould)
     screen.SetPixel(1279, 959, RGB(0, 0, 255));
     screen.FillRect({0, 500, 1280, 520}, RGB(20, 20, 200));
     window->Present({0, 400, 1280, 960});
+    // Several rectangles far apart in one present (a game's frame), each looked at alone.
+    const TRect parts[] = {{5, 5, 60, 40}, {1200, 900, 1280, 960}, {600, 300, 601, 700}};
+    for (const TRect& r : parts)
+        screen.FillRect(r, RGB(r.left & 255, 90, 30));
+    window->Present(parts);
     TempDir dir;
     ASSERT_TRUE(window->SaveDisplayedPicture(dir.Path() / "shown.png"));
     const Png png = LoadPng(dir.Path() / "shown.png");

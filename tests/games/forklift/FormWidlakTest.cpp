@@ -9,6 +9,7 @@
 #include "core/CUstGry.h"
 #include "graphics/CDisplay.h"
 #include "platform/Clock.h"
+#include "platform/headless/HeadlessBackend.h"
 #include "screens/FormKoniecGry.h"
 #include "tests/controls/ControlsTestSupport.h"
 #include "tests/games/forklift/ForkliftScreenSupport.h"
@@ -275,4 +276,36 @@ TEST(ForkliftScreen, AMissingPictureStopsTheScreenBeingMadeWithErrorOne)
     } catch (const CBlad& e) {
         EXPECT_EQ(e.Code, 1);
     }
+}
+
+TEST(ForkliftScreen, TheScreenShowsTheComposedPictureEveryFrameAndAStandingTruckIsNotDrawn)
+{
+    ForkliftScreen s;
+    if (!s.Start(1))
+        GTEST_SKIP() << "no generated data tree beside the program";
+    TFormWidlak& f = s.Form();
+    const TRect area = f.pbGame.BoundsRect();
+    auto shown = [&] { return SameArea(s.App().Screen(), area, f.Composed(), 0, 0); };
+    auto& backend = static_cast<HeadlessBackend&>(s.App().GetBackend());
+    // The arrows' hint of the first game glows over its 100 frames first.
+    s.Frames(2);
+    ASSERT_TRUE(shown());
+    s.Frames(110);
+    ASSERT_TRUE(shown());
+    // Standing still: nothing is drawn or presented, frame after frame.
+    const int presents = backend.PresentCount();
+    s.Frames(25);
+    EXPECT_EQ(backend.PresentCount(), presents);
+    // Driving, taking and delivering boxes: each frame's changed rectangles
+    // leave the screen as a full redraw of the composed picture would.
+    for (int k = 0; k < 1500 && f.WordsRemaining() == 12; ++k) {
+        s.Hold(NextKeys(s.Truck(), s.Board()));
+        s.Frames(1);
+        ASSERT_TRUE(shown()) << "frame " << k;
+    }
+    EXPECT_EQ(f.WordsRemaining(), 11);
+    s.Hold({});
+    f.actPomoc.Execute();
+    s.Frames(1);
+    EXPECT_TRUE(shown());
 }
