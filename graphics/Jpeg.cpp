@@ -34,19 +34,15 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
     if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
         static_cast<unsigned char>(bytes[1]) != 0xD8)
         throw EInvalidGraphic("Invalid JPEG: no start-of-image marker");
-    // One decoder per thread, kept: making one costs more than decoding a small
-    // picture. A call that fails can leave the library's decoder in the middle
-    // of a stream, refusing every later picture, so after any failure or
-    // warning the next picture gets a new one.
-    thread_local TjHandle handle;
-    if (!handle)
-        handle.reset(tjInitDecompress());
+    // A decoder of its own for each picture. A kept one would carry the
+    // tables of the pictures before it (the library keeps them for streams
+    // that leave them out), so a damaged file would decode or not by what was
+    // shown before it. Making one costs far less than decoding the smallest
+    // picture.
+    const TjHandle handle(tjInitDecompress());
     if (!handle)
         throw EInvalidGraphic("Invalid JPEG: decoder not available");
-    const auto refuse = [](std::string why) {
-        handle.reset();
-        throw EInvalidGraphic("Invalid JPEG: " + std::move(why));
-    };
+    const auto refuse = [](std::string why) { throw EInvalidGraphic("Invalid JPEG: " + std::move(why)); };
     auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto size = static_cast<unsigned long>(bytes.size());
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
@@ -62,7 +58,6 @@ void DecodeJpeg(std::string_view bytes, Bitmap& out, long long maxPixels)
                       TJFLAG_BOTTOMUP) != 0) {
         if (tjGetErrorCode(handle.get()) != TJERR_WARNING)
             refuse(ErrorText(handle.get()));
-        handle.reset();
     }
     out = std::move(decoded);
 }

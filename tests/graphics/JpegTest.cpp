@@ -125,6 +125,29 @@ TEST(Jpeg, ADamagedFileDoesNotSpoilTheNextPicture)
     EXPECT_GE(damaged, 10);
 }
 
+// A stream without its quantisation tables cannot be decoded; the library
+// keeps the tables of an earlier stream on the same decoder, so a picture shown
+// before must not make such a file decode.
+TEST(Jpeg, AFileWithoutItsTablesIsRefusedWhateverCameBefore)
+{
+    const std::string good = EncodeJpeg(Gradient(40, 30), 90);
+    std::string stripped = good;
+    for (size_t at = 2; at + 4 <= stripped.size() && static_cast<unsigned char>(stripped[at]) == 0xFF;) {
+        const size_t length = static_cast<unsigned char>(stripped[at + 2]) * 256u + static_cast<unsigned char>(stripped[at + 3]);
+        if (static_cast<unsigned char>(stripped[at + 1]) == 0xDB)
+            stripped.erase(at, length + 2);
+        else if (static_cast<unsigned char>(stripped[at + 1]) == 0xDA)
+            break;
+        else
+            at += length + 2;
+    }
+    ASSERT_LT(stripped.size(), good.size());
+    Bitmap out;
+    EXPECT_THROW(DecodeJpeg(stripped, out), EInvalidGraphic);
+    ASSERT_NO_THROW(DecodeJpeg(good, out));
+    EXPECT_THROW(DecodeJpeg(stripped, out), EInvalidGraphic);
+}
+
 TEST(JpegImage, HoldsAPictureAsJpegBytes)
 {
     const Bitmap picture = Gradient(20, 10);
