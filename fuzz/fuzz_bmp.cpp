@@ -9,7 +9,7 @@
 
 #include "graphics/LoadCorrectBitmap.h"
 
-constexpr long long kFuzzPixels = 1 << 18;
+constexpr long long kFuzzPixels = 1 << 14;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

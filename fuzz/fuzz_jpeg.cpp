@@ -28,10 +28,10 @@
 
 namespace {
 
-constexpr long long kFuzzPixels = 1 << 20;
+constexpr long long kFuzzPixels = 1 << 16;
 // The loaders decode with the program's own limit: only pictures this small
 // are given to them, so that each run stays short.
-constexpr long long kLoaderPixels = 1 << 16;
+constexpr long long kLoaderPixels = 1 << 14;
 
 void Check(bool ok)
 {

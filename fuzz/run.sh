@@ -40,11 +40,20 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets+=("${name#fuzz_}")
   done
 fi
+# The compiler cache does not know the ignore list is read: when the list has
+# changed, compile afresh instead of taking what the cache kept.
+digest="$(md5sum "$root/fuzz/coverage-ignore.txt" | cut -d' ' -f1)"
+if [ "$(cat "$build/ignore-digest" 2>/dev/null || true)" != "$digest" ]; then
+  export CCACHE_RECACHE=1
+fi
 if ! cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >"$build/build-log.txt" 2>&1; then
   grep -E -A3 'error|FAILED' "$build/build-log.txt" | head -40 >&2
   echo "fuzz/run.sh: the fuzz build failed; the whole log is $build/build-log.txt" >&2
   exit 2
 fi
+
+unset CCACHE_RECACHE
+echo "$digest" >"$build/ignore-digest"
 
 # The first report of either checker ends the run with the input saved.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
