@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -49,6 +50,18 @@ void Put(const PixelTarget& target, int x, int y, const Colour& colour, int perc
     p[3] = 255;
 }
 
+// One row of a side border: the colour at each column's brightness.
+void PutRow(uint8_t* p, const Colour& colour, const std::vector<uint8_t>& percents)
+{
+    for (const uint8_t percent : percents) {
+        p[0] = static_cast<uint8_t>(colour[0] * percent / 100);
+        p[1] = static_cast<uint8_t>(colour[1] * percent / 100);
+        p[2] = static_cast<uint8_t>(colour[2] * percent / 100);
+        p[3] = 255;
+        p += 4;
+    }
+}
+
 // Darker the further from the picture: d of `depth` pixels away.
 int Fade(int d, int depth)
 {
@@ -76,40 +89,45 @@ std::vector<TRect> BorderFill::Borders(const ScaledView& view)
     return borders;
 }
 
+void BorderFill::SampleEdge(const Bitmap& screen, int edge, Span span, std::vector<Colour>& out)
+{
+    const int w = screen.Width(), h = screen.Height();
+    if (edge == kLeft || edge == kRight) {
+        const int depth = std::min(kEdgeDepth, w);
+        const int first = edge == kLeft ? 0 : w - depth;
+        for (int y = span.from; y < span.to; ++y) {
+            const uint8_t* p = screen.ScanLine(y) + static_cast<std::ptrdiff_t>(first) * 3;
+            int sum[3] = {0, 0, 0};
+            for (int i = 0; i < depth; ++i, p += 3)
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += p[c];
+            for (int c = 0; c < 3; ++c)
+                out[y][c] = static_cast<uint8_t>(sum[c] / depth);
+        }
+        return;
+    }
+    const int depth = std::min(kEdgeDepth, h);
+    std::vector<int> sum(static_cast<std::size_t>(span.to - span.from) * 3, 0);
+    for (int i = 0; i < depth; ++i) {
+        const uint8_t* row = screen.ScanLine(edge == kTop ? i : h - 1 - i) + static_cast<std::ptrdiff_t>(span.from) * 3;
+        for (std::size_t k = 0; k < sum.size(); ++k)
+            sum[k] += row[k];
+    }
+    for (int x = span.from; x < span.to; ++x)
+        for (int c = 0; c < 3; ++c)
+            out[x][c] = static_cast<uint8_t>(sum[static_cast<std::size_t>(x - span.from) * 3 + c] / depth);
+}
+
 BorderFill::Samples BorderFill::Sample(const Bitmap& screen)
 {
     Samples s;
     const int w = screen.Width(), h = screen.Height();
     if (w < 1 || h < 1 || screen.Format() != PixelFormat::Bgr24)
         return s;
-    const int depthX = std::min(kEdgeDepth, w), depthY = std::min(kEdgeDepth, h);
-    s[kLeft].assign(static_cast<std::size_t>(h), Colour{});
-    s[kRight].assign(static_cast<std::size_t>(h), Colour{});
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* row = screen.ScanLine(y);
-        int left[3] = {0, 0, 0}, right[3] = {0, 0, 0};
-        for (int i = 0; i < depthX; ++i)
-            for (int c = 0; c < 3; ++c) {
-                left[c] += row[3 * i + c];
-                right[c] += row[3 * (w - 1 - i) + c];
-            }
-        for (int c = 0; c < 3; ++c) {
-            s[kLeft][y][c] = static_cast<uint8_t>(left[c] / depthX);
-            s[kRight][y][c] = static_cast<uint8_t>(right[c] / depthX);
-        }
-    }
-    for (const Edge edge : {kTop, kBottom}) {
-        std::vector<std::array<int, 3>> sum(static_cast<std::size_t>(w), {0, 0, 0});
-        for (int i = 0; i < depthY; ++i) {
-            const uint8_t* row = screen.ScanLine(edge == kTop ? i : h - 1 - i);
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 3; ++c)
-                    sum[x][c] += row[3 * x + c];
-        }
-        s[edge].assign(static_cast<std::size_t>(w), Colour{});
-        for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c)
-                s[edge][x][c] = static_cast<uint8_t>(sum[x][c] / depthY);
+    for (const Edge edge : {kLeft, kRight, kTop, kBottom}) {
+        const int n = edge == kLeft || edge == kRight ? h : w;
+        s[edge].assign(static_cast<std::size_t>(n), Colour{});
+        SampleEdge(screen, edge, {0, n}, s[edge]);
     }
     return s;
 }
@@ -147,18 +165,33 @@ std::vector<TRect> BorderFill::Paint(const Bitmap& screen, const ScaledView& vie
             r = r.IsEmpty() ? TRect{x0, y, x1, y + 1} : TRect{r.left, std::min(r.top, y), r.right, y + 1};
     };
     std::vector<int> columns;  // the screen column under each window column, for the rows above and below
+    // The brightness of each column of the side borders.
+    std::vector<uint8_t> leftFade, rightFade;
+    for (int x = 0; x < p.left; ++x)
+        leftFade.push_back(static_cast<uint8_t>(Fade(p.left - x, p.left)));
+    for (int x = p.right; x < w; ++x)
+        rightFade.push_back(static_cast<uint8_t>(Fade(x - p.right + 1, w - p.right)));
+    const auto side = [&](Edge e, int x0, const std::vector<uint8_t>& fade, int y, int row, int previousRow) {
+        uint8_t* dst = target.Row(y) + static_cast<std::ptrdiff_t>(x0) * 4;
+        // A scaled screen gives several window rows per screen row: the
+        // row drawn just before is the same.
+        if (row == previousRow)
+            std::copy_n(target.Row(y - 1) + static_cast<std::ptrdiff_t>(x0) * 4, fade.size() * 4, dst);
+        else
+            PutRow(dst, edges[e][row], fade);
+    };
+    int previousRow = -1;
     for (int y = 0; y < h; ++y) {
         // The screen row beside this window row; rows above or below the
         // picture take its first or last.
         const int row = std::clamp(view.ToScreen({p.left, std::clamp(y, p.top, p.bottom - 1)}).y, 0, lastRow);
+        const int before = std::exchange(previousRow, row);
         if (inside(kLeft, row)) {
-            for (int x = 0; x < p.left; ++x)
-                Put(target, x, y, edges[kLeft][row], Fade(p.left - x, p.left));
+            side(kLeft, 0, leftFade, y, row, inside(kLeft, before) ? before : -1);
             grow(left, 0, p.left, y);
         }
         if (inside(kRight, row)) {
-            for (int x = p.right; x < w; ++x)
-                Put(target, x, y, edges[kRight][row], Fade(x - p.right + 1, w - p.right));
+            side(kRight, p.right, rightFade, y, row, inside(kRight, before) ? before : -1);
             grow(right, p.right, w, y);
         }
         if (y >= p.top && y < p.bottom)
@@ -193,37 +226,48 @@ std::vector<TRect> BorderFill::Refresh(const Bitmap& screen, const ScaledView& v
         samples_ = Sample(screen);
         return Paint(screen, view, target, Whole(samples_));
     }
-    // Only a present that reached the outer pixels can have changed them.
-    const TRect inner{kEdgeDepth, kEdgeDepth, screen.Width() - kEdgeDepth, screen.Height() - kEdgeDepth};
+    if (screen.Width() != static_cast<int>(samples_[kTop].size()) ||
+        screen.Height() != static_cast<int>(samples_[kLeft].size())) {
+        samples_ = Sample(screen);
+        return Paint(screen, view, target, Whole(samples_));
+    }
+    // Only the outer pixels a present reached can have changed; those are
+    // sampled again, and those that changed more than noise are taken (the
+    // others stay as drawn). A sample's colour reaches as far along the
+    // border as the blur does.
+    const int w = screen.Width(), h = screen.Height();
     const TRect reached = presented.Intersect(screen.Bounds());
-    const bool outer = !reached.IsEmpty() && (reached.left < inner.left || reached.top < inner.top ||
-                                              reached.right > inner.right || reached.bottom > inner.bottom);
-    if (!outer)
+    if (reached.IsEmpty())
         return {};
-    Samples now = Sample(screen);
-    for (int e = 0; e < 4; ++e)
-        if (now[e].size() != samples_[e].size()) {
-            samples_ = std::move(now);
-            return Paint(screen, view, target, Whole(samples_));
-        }
-    // The samples that changed more than noise are taken; the others stay
-    // as drawn. A sample's colour reaches as far along the border as the
-    // blur does.
+    Spans reach;
+    if (reached.left < kEdgeDepth)
+        reach[kLeft] = {reached.top, reached.bottom};
+    if (reached.right > w - kEdgeDepth)
+        reach[kRight] = {reached.top, reached.bottom};
+    if (reached.top < kEdgeDepth)
+        reach[kTop] = {reached.left, reached.right};
+    if (reached.bottom > h - kEdgeDepth)
+        reach[kBottom] = {reached.left, reached.right};
     Spans spans;
     bool any = false;
+    std::vector<Colour> now;
     for (int e = 0; e < 4; ++e) {
-        const int n = static_cast<int>(now[e].size());
+        if (reach[e].Empty())
+            continue;
+        const int n = static_cast<int>(samples_[e].size());
+        now.resize(samples_[e].size());
+        SampleEdge(screen, e, reach[e], now);
         int from = n, to = 0;
-        for (int i = 0; i < n; ++i)
+        for (int i = reach[e].from; i < reach[e].to; ++i)
             for (int c = 0; c < 3; ++c)
-                if (std::abs(now[e][i][c] - samples_[e][i][c]) > kTolerance) {
+                if (std::abs(now[i][c] - samples_[e][i][c]) > kTolerance) {
                     from = std::min(from, i);
                     to = i + 1;
                 }
         if (from >= to)
             continue;
         any = true;
-        std::copy(now[e].begin() + from, now[e].begin() + to, samples_[e].begin() + from);
+        std::copy(now.begin() + from, now.begin() + to, samples_[e].begin() + from);
         const int radius = BlurRadius(n);
         spans[e] = {std::max(0, from - radius), std::min(n, to + radius)};
     }

@@ -44,13 +44,16 @@ private:
     enum Edge { kLeft, kRight, kTop, kBottom };
     // The mean colour (blue, green, red) of the outer pixels along each edge,
     // one entry per screen row (left, right) or column (top, bottom).
-    using Samples = std::array<std::vector<std::array<uint8_t, 3>>, 4>;
+    using Colour = std::array<uint8_t, 3>;
+    using Samples = std::array<std::vector<Colour>, 4>;
     static Samples Sample(const Bitmap& screen);
     // A part [from, to) of an edge's samples.
     struct Span {
         int from = 0, to = 0;
         bool Empty() const { return from >= to; }
     };
+    // Samples the part of one edge into `out` (sized for the whole edge).
+    static void SampleEdge(const Bitmap& screen, int edge, Span span, std::vector<Colour>& out);
     using Spans = std::array<Span, 4>;
     static Spans Whole(const Samples& s);
     // Draws the borders beside the spans of the edges from the samples
