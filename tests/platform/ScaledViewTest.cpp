@@ -104,20 +104,21 @@ uint32_t PixelAt(const std::vector<uint32_t>& pixels, int width, int x, int y)
 
 TEST(FrameScaler, ConvertsUnscaledPixelsToOpaque32BitOnes)
 {
-    Bitmap screen(7, 3);
+    // Wide enough for the vector loops and a tail after them.
+    Bitmap screen(29, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x)
-            screen.SetPixel(x, y, RGB(x * 30, y * 80, 200 - x));
-    const ScaledView v({7, 3}, {9, 5}, false);
-    std::vector<uint32_t> out(9 * 5, 0);
-    FrameScaler().Render(screen, v, v.Picture(), {reinterpret_cast<uint8_t*>(out.data()), 9 * 4});
+        for (int x = 0; x < 29; ++x)
+            screen.SetPixel(x, y, RGB(x * 8, y * 80, 200 - x));
+    const ScaledView v({29, 3}, {31, 5}, false);
+    std::vector<uint32_t> out(31 * 5, 0);
+    FrameScaler().Render(screen, v, v.Picture(), {reinterpret_cast<uint8_t*>(out.data()), 31 * 4});
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x) {
+        for (int x = 0; x < 29; ++x) {
             const TColor c = screen.GetPixel(x, y);
-            EXPECT_EQ(PixelAt(out, 9, x + 1, y + 1),
+            EXPECT_EQ(PixelAt(out, 31, x + 1, y + 1),
                       0xFF000000u | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
         }
-    EXPECT_EQ(PixelAt(out, 9, 0, 0), 0u);  // the borders are not touched
+    EXPECT_EQ(PixelAt(out, 31, 0, 0), 0u);  // the borders are not touched
 }
 
 TEST(FrameScaler, SmoothsBetweenNeighboursKeepsFlatAreasExactAndPartsMatchTheWhole)
