@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 the Szeptaczki developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bilinear and area-averaging scaling on raw rows. Both filters are separable:
-// a horizontal pass per source row into integer sums, then a vertical pass
-// that combines two (or several) such rows and divides once per channel. The
-// sums equal the two-dimensional formulas exactly, so the results are the
-// integer quotients of those formulas.
+// Bilinear and area-averaging scaling on raw rows. Both filters are separable
+// into integer sums: the bilinear one filters source rows horizontally and
+// combines two such rows, the area average sums a target row's source rows
+// and then that sum's columns; each divides once per channel. The sums equal
+// the two-dimensional formulas exactly, so the results are the integer
+// quotients of those formulas.
 #include "graphics/StretchBitmap.h"
 
 #include "graphics/ExactDivider.h"
@@ -67,30 +68,6 @@ void CombineRows(const uint32_t* top, const uint32_t* bottom, uint32_t wt, uint3
         CombineRowsAvx2(top, bottom, wt, wb, n, div, out);
     else
         CombineRowsScalar(top, bottom, wt, wb, n, div, out);
-}
-
-// acc[i] += row[i] * w, all sums below 2^32.
-__attribute__((target("avx2"))) void AccumulateRowAvx2(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
-{
-    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
-    int i = 0;
-    for (; i + 8 <= n; i += 8) {
-        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
-        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
-        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
-    }
-    for (; i < n; ++i)
-        acc[i] += row[i] * w;
-}
-
-void AccumulateRow(uint32_t* acc, const uint32_t* row, uint32_t w, int n)
-{
-    if (HaveAvx2()) {
-        AccumulateRowAvx2(acc, row, w, n);
-        return;
-    }
-    for (int i = 0; i < n; ++i)
-        acc[i] += row[i] * w;
 }
 
 // A source row filtered horizontally: per target column and channel the sum
@@ -254,32 +231,60 @@ void Bilinear(Bitmap& target, const Bitmap& source)
     }
 }
 
+// acc[i] += row[i] * w for a row of bytes, all sums below 2^32.
+__attribute__((target("avx2"))) void AccumulateBytesAvx2(uint32_t* acc, const uint8_t* row, uint32_t w, int n)
+{
+    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
+        const __m256i r = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + i)));
+        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
+    }
+    for (; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
 template <typename Sum>
-void AreaRow(const uint8_t* src, const std::vector<AreaTap>& taps, uint32_t innerWeight, Sum* out)
+void AccumulateBytes(Sum* acc, const uint8_t* row, Sum w, int n)
+{
+    if constexpr (std::is_same_v<Sum, uint32_t>) {
+        if (HaveAvx2()) {
+            AccumulateBytesAvx2(acc, row, w, n);
+            return;
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        acc[i] += row[i] * w;
+}
+
+// A row of column sums averaged horizontally: per target column and
+// channel the weighted sum of the source columns it covers.
+template <typename Sum>
+void AreaRow(const Sum* src, const std::vector<AreaTap>& taps, Sum innerWeight, Sum* out)
 {
     for (const AreaTap& t : taps) {
-        const uint8_t* p = src + t.first * 3;
-        Sum b = static_cast<Sum>(p[0]) * t.weightFirst;
-        Sum g = static_cast<Sum>(p[1]) * t.weightFirst;
-        Sum r = static_cast<Sum>(p[2]) * t.weightFirst;
-        uint32_t ib = 0, ig = 0, ir = 0;
+        const Sum* p = src + t.first * 3;
+        Sum b = p[0] * t.weightFirst, g = p[1] * t.weightFirst, r = p[2] * t.weightFirst;
+        Sum ib = 0, ig = 0, ir = 0;
         for (int c = t.first + 1; c < t.last; ++c) {
             p += 3;
             ib += p[0];
             ig += p[1];
             ir += p[2];
         }
-        const uint8_t* l = src + t.last * 3;
-        b += static_cast<Sum>(ib) * innerWeight + static_cast<Sum>(l[0]) * t.weightLast;
-        g += static_cast<Sum>(ig) * innerWeight + static_cast<Sum>(l[1]) * t.weightLast;
-        r += static_cast<Sum>(ir) * innerWeight + static_cast<Sum>(l[2]) * t.weightLast;
-        out[0] = b;
-        out[1] = g;
-        out[2] = r;
+        const Sum* l = src + t.last * 3;
+        out[0] = b + ib * innerWeight + l[0] * t.weightLast;
+        out[1] = g + ig * innerWeight + l[1] * t.weightLast;
+        out[2] = r + ir * innerWeight + l[2] * t.weightLast;
         out += 3;
     }
 }
 
+// Each target pixel is the exact mean of the source area it covers. The
+// source rows of a target row are summed first (whole rows, in vector
+// steps), then the columns of that sum: every source pixel is read once
+// (twice at the seams) and the per-column work is done once per target row.
 template <typename Sum>
 void AreaAverage(Bitmap& target, const Bitmap& source)
 {
@@ -288,34 +293,23 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
     const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
     const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
     const ExactDivider div(divisor, 255 * divisor);
-    const int n = tw * 3;
-    std::vector<Sum> row(n), acc(n);
-    int rowIndex = -1;
-    auto addRow = [&](int y, Sum weight) {
-        if (rowIndex != y) {
-            AreaRow(source.ScanLine(y), xs, static_cast<uint32_t>(tw), row.data());
-            rowIndex = y;
-        }
-        if constexpr (std::is_same_v<Sum, uint32_t>)
-            AccumulateRow(acc.data(), row.data(), weight, n);
-        else
-            for (int i = 0; i < n; ++i)
-                acc[i] += row[i] * weight;
-    };
+    const int n = tw * 3, sn = source.Width() * 3;
+    std::vector<Sum> columns(sn), row(n);
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys[j];
-        std::fill(acc.begin(), acc.end(), Sum{0});
-        addRow(t.first, static_cast<Sum>(t.weightFirst));
+        std::fill(columns.begin(), columns.end(), Sum{0});
+        AccumulateBytes(columns.data(), source.ScanLine(t.first), static_cast<Sum>(t.weightFirst), sn);
         for (int y = t.first + 1; y < t.last; ++y)
-            addRow(y, static_cast<Sum>(th));
+            AccumulateBytes(columns.data(), source.ScanLine(y), static_cast<Sum>(th), sn);
         if (t.last != t.first)
-            addRow(t.last, static_cast<Sum>(t.weightLast));
+            AccumulateBytes(columns.data(), source.ScanLine(t.last), static_cast<Sum>(t.weightLast), sn);
+        AreaRow(columns.data(), xs, static_cast<Sum>(tw), row.data());
         uint8_t* out = target.ScanLine(j);
         if constexpr (std::is_same_v<Sum, uint32_t>) {
-            CombineRows(acc.data(), acc.data(), 1, 0, n, div, out);
+            CombineRows(row.data(), row.data(), 1, 0, n, div, out);
         } else {
             for (int i = 0; i < n; ++i)
-                out[i] = static_cast<uint8_t>(div(acc[i]));
+                out[i] = static_cast<uint8_t>(div(row[i]));
         }
     }
 }
