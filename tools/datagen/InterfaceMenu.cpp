@@ -181,9 +181,13 @@ void WriteRecordingPanel(InterfaceWriter& out, const UiMode& m)
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 
+    // The plate keeps off the last row's band and the panel's lower edge:
+    // in 800 x 600 the room between them leaves it a thinner rim.
     const UiSize button = ButtonSize("rrec");
+    const TRect last = CNagData::RowPlace(d, CNagData::kRowCount - 1);
+    const double rim = std::min({8.0, l.play.y - (last.bottom + 3.0) - 1, p.bottom - (l.play.y + button.height) - 1.0});
     const double plateLeft = l.play.x - 12, plateRight = l.record.x + button.width + 12;
-    const double plateTop = l.play.y - 8, plateHeight = button.height + 16;
+    const double plateTop = l.play.y - rim, plateHeight = button.height + 2 * rim;
     RoundedRectPath(cr, plateLeft, plateTop, plateRight - plateLeft, plateHeight, plateHeight / 2);
     SetColour(cr, Hex(0xF6DDBB, 0.8));
     cairo_fill(cr);
