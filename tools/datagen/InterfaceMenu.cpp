@@ -159,9 +159,17 @@ void WriteRecordingPanel(InterfaceWriter& out, const UiMode& m)
         const TRect r = CNagData::RowPlace(d, k);
         // The band ends before the selection button, whose picture is on
         // the panel's colour.
+        // Its right end is only slightly rounded: the date's white field
+        // reaches to 3 pixels from it, and a round end would leave the
+        // field's square corners standing out of the band.
         const double x = r.left - 6, y = r.top - 3;
         const double w = r.Width() + 9, h = r.Height() + 6;
-        RoundedRectPath(cr, x, y, w, h, h / 2);
+        const double end = 6;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + w - end, y + end, end, -M_PI / 2, 0);
+        cairo_arc(cr, x + w - end, y + h - end, end, 0, M_PI / 2);
+        cairo_arc(cr, x + h / 2, y + h / 2, h / 2, M_PI / 2, 1.5 * M_PI);
+        cairo_close_path(cr);
         SetColour(cr, k % 2 == 0 ? Hex(0xFFE7C7) : Hex(0xFFEFDA));
         cairo_fill_preserve(cr);
         SetColour(cr, Hex(0xF2C08A));
