@@ -44,8 +44,10 @@ SMainMenuLayout MainMenuLayout(const CDisplay& d)
     l.exit = {pw / 2 + ox - 55, bottomRow};
     l.start = {pw / 2 + ox + 35, bottomRow};
     // In 800 x 600 the row of the recording buttons would touch the eighth
-    // recording row (which ends at 426): it goes a little lower there.
-    const int recTop = mode == 16 ? oy + 595 : mode == 2 ? oy + 440 : oy + (ph * 10) / 14;
+    // recording row (which ends at 426), and the panel's inside ends at 496:
+    // the buttons go a little lower, to the middle of the room between the
+    // two, where the plate behind them fits too.
+    const int recTop = mode == 16 ? oy + 595 : mode == 2 ? oy + 434 : oy + (ph * 10) / 14;
     l.record = {mode == 16 ? ox + 515 : R(350) + ox, recTop};
     l.play = {mode == 16 ? ox + 415 : R(270) + ox, recTop};
     l.stop = {mode == 16 ? ox + 465 : R(310) + ox, recTop};

@@ -6,6 +6,7 @@
 
 #include "core/MainMenuLayout.h"
 #include "graphics/CDisplay.h"
+#include "recording/CNagData.h"
 
 TEST(MainMenuTabs, CountOnlyInsideTheColumnAndTheBands)
 {
@@ -63,4 +64,20 @@ TEST(MainMenuTabs, TheStripNeedsExactlyTheLastColumnAndRowATabHolds)
         EXPECT_EQ(TabAt(d, needs.x - 1, needs.y), 0) << w << "x" << h;
     }
     EXPECT_EQ(TabStripNeeds(CDisplay(1024, 768)), (TPoint{223, 545}));
+}
+
+// The recording buttons (56 high) stand below the eighth recording row and
+// inside the panel, with room for the plate behind them in every mode.
+TEST(MainMenuLayout, RecordingButtonsStandBetweenTheLastRowAndThePanelsEdge)
+{
+    constexpr int kButtonHeight = 56;
+    for (const auto& [w, h] : {std::pair{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}, {1920, 1080}}) {
+        const CDisplay d(w, h);
+        const SMainMenuLayout l = MainMenuLayout(d);
+        const TRect last = CNagData::RowPlace(d, CNagData::kRowCount - 1);
+        for (const TPoint p : {l.play, l.stop, l.record}) {
+            EXPECT_GE(p.y - last.bottom, 6) << w << "x" << h;
+            EXPECT_GE(l.panel.bottom - (p.y + kButtonHeight), 4) << w << "x" << h;
+        }
+    }
 }

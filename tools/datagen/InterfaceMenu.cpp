@@ -159,9 +159,17 @@ void WriteRecordingPanel(InterfaceWriter& out, const UiMode& m)
         const TRect r = CNagData::RowPlace(d, k);
         // The band ends before the selection button, whose picture is on
         // the panel's colour.
+        // Its right end is only slightly rounded: the date's white field
+        // reaches to 3 pixels from it, and a round end would leave the
+        // field's square corners standing out of the band.
         const double x = r.left - 6, y = r.top - 3;
         const double w = r.Width() + 9, h = r.Height() + 6;
-        RoundedRectPath(cr, x, y, w, h, h / 2);
+        const double end = 6;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + w - end, y + end, end, -M_PI / 2, 0);
+        cairo_arc(cr, x + w - end, y + h - end, end, 0, M_PI / 2);
+        cairo_arc(cr, x + h / 2, y + h / 2, h / 2, M_PI / 2, 1.5 * M_PI);
+        cairo_close_path(cr);
         SetColour(cr, k % 2 == 0 ? Hex(0xFFE7C7) : Hex(0xFFEFDA));
         cairo_fill_preserve(cr);
         SetColour(cr, Hex(0xF2C08A));
@@ -181,9 +189,13 @@ void WriteRecordingPanel(InterfaceWriter& out, const UiMode& m)
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 
+    // The plate keeps off the last row's band and the panel's lower edge:
+    // in 800 x 600 the room between them leaves it a thinner rim.
     const UiSize button = ButtonSize("rrec");
+    const TRect last = CNagData::RowPlace(d, CNagData::kRowCount - 1);
+    const double rim = std::min({8.0, l.play.y - (last.bottom + 3.0) - 1, p.bottom - (l.play.y + button.height) - 1.0});
     const double plateLeft = l.play.x - 12, plateRight = l.record.x + button.width + 12;
-    const double plateTop = l.play.y - 8, plateHeight = button.height + 16;
+    const double plateTop = l.play.y - rim, plateHeight = button.height + 2 * rim;
     RoundedRectPath(cr, plateLeft, plateTop, plateRight - plateLeft, plateHeight, plateHeight / 2);
     SetColour(cr, Hex(0xF6DDBB, 0.8));
     cairo_fill(cr);

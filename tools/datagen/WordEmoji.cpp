@@ -141,7 +141,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"ptaszek", U"\U0001F426"},
         {"puszka", U"\U0001F96B"},
         {"roza", U"\U0001F339"},
-        {"rysunek", U"\U0001F5BC"},
         {"rzeka", U"\U0001F3DE"},
         {"sad", U"\U0001F333\U0001F34E\U0001F333"},
         {"sakiewka", U"\U0001F4B0"},
