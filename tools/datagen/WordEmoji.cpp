@@ -43,7 +43,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"dziennik", U"\U0001F4D4"},
         {"dzien", U"\U0001F305"},                        // sunrise
         {"dzik", U"\U0001F417"},
-        {"dziura", U"\U0001F573"},
         {"dzwonek", U"\U0001F514"},
         {"dzin", U"\U0001F9DE"},
         {"dzokej", U"\U0001F3C7"},
