@@ -92,7 +92,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"listek", U"\U0001F341"},
         {"lisy", U"\U0001F98A\U0001F98A"},
         {"lizak", U"\U0001F36D"},
-        {"los", U"\U0001F39F"},                          // ticket
         {"lusterko", U"\U0001FA9E"},
         {"lazienka", U"\U0001F6C1"},
         {"lodzie", U"\U0001F6A4\U0001F6E5"},
