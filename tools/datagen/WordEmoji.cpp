@@ -115,7 +115,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"nos", U"\U0001F443"},
         {"notes", U"\U0001F5D2"},
         {"oczy", U"\U0001F440"},
-        {"ogloszenie", U"\U0001F4E2"},
         {"owca", U"\U0001F411"},
         {"owoce", U"\U0001F34E\U0001F350\U0001F34C"},
         {"paczka", U"\U0001F4E6"},
