@@ -43,7 +43,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"dziennik", U"\U0001F4D4"},
         {"dzien", U"\U0001F305"},                        // sunrise
         {"dzik", U"\U0001F417"},
-        {"dziura", U"\U0001F573"},
         {"dzwonek", U"\U0001F514"},
         {"dzin", U"\U0001F9DE"},
         {"dzokej", U"\U0001F3C7"},
@@ -93,7 +92,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"listek", U"\U0001F341"},
         {"lisy", U"\U0001F98A\U0001F98A"},
         {"lizak", U"\U0001F36D"},
-        {"los", U"\U0001F39F"},                          // ticket
         {"lusterko", U"\U0001FA9E"},
         {"lazienka", U"\U0001F6C1"},
         {"lodzie", U"\U0001F6A4\U0001F6E5"},
@@ -117,7 +115,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"nos", U"\U0001F443"},
         {"notes", U"\U0001F5D2"},
         {"oczy", U"\U0001F440"},
-        {"ogloszenie", U"\U0001F4E2"},
         {"owca", U"\U0001F411"},
         {"owoce", U"\U0001F34E\U0001F350\U0001F34C"},
         {"paczka", U"\U0001F4E6"},
