@@ -281,13 +281,135 @@ void AreaRow(const Sum* src, const std::vector<AreaTap>& taps, Sum innerWeight, 
     }
 }
 
+// Eight bytes widened to eight 32-bit lanes.
+__attribute__((target("avx2"))) inline __m256i LoadBytes8(const uint8_t* p)
+{
+    return _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
+}
+
+// The source rows of one target row summed with their weights in one pass:
+// columns[i] = first[i] * wFirst + (inner rows' sum)[i] * wInner + last[i] * wLast.
+// rows holds the first row, the inner ones and, when count > 1, the last.
+__attribute__((target("avx2"))) void SumRowsAvx2(uint32_t* columns, const uint8_t* const* rows, int count,
+                                                 uint32_t wFirst, uint32_t wInner, uint32_t wLast, int n)
+{
+    const __m256i vf = _mm256_set1_epi32(static_cast<int>(wFirst));
+    const __m256i vi = _mm256_set1_epi32(static_cast<int>(wInner));
+    const __m256i vl = _mm256_set1_epi32(static_cast<int>(wLast));
+    const uint8_t* first = rows[0];
+    const uint8_t* last = rows[count - 1];
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i sum = _mm256_mullo_epi32(LoadBytes8(first + i), vf);
+        if (count > 1) {
+            __m256i inner = _mm256_setzero_si256();
+            for (int k = 1; k + 1 < count; ++k)
+                inner = _mm256_add_epi32(inner, LoadBytes8(rows[k] + i));
+            sum = _mm256_add_epi32(sum, _mm256_mullo_epi32(inner, vi));
+            sum = _mm256_add_epi32(sum, _mm256_mullo_epi32(LoadBytes8(last + i), vl));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + i), sum);
+    }
+    for (; i < n; ++i) {
+        uint32_t sum = first[i] * wFirst;
+        if (count > 1) {
+            uint32_t inner = 0;
+            for (int k = 1; k + 1 < count; ++k)
+                inner += rows[k][i];
+            sum += inner * wInner + last[i] * wLast;
+        }
+        columns[i] = sum;
+    }
+}
+
+// The horizontal pass with every tap padded to the same number of source
+// columns (weight 0 past its last), so that each target pixel is a fixed
+// run of multiply-adds on its three channels at once, with no branches.
+class PaddedAreaRow {
+public:
+    PaddedAreaRow(const std::vector<AreaTap>& taps, uint32_t innerWeight)
+    {
+        for (const AreaTap& t : taps)
+            span_ = std::max(span_, t.last - t.first + 1);
+        offsets_.reserve(taps.size());
+        weights_.assign(taps.size() * static_cast<std::size_t>(span_), 0);
+        for (std::size_t x = 0; x < taps.size(); ++x) {
+            const AreaTap& t = taps[x];
+            offsets_.push_back(t.first * 3);
+            uint32_t* w = weights_.data() + x * static_cast<std::size_t>(span_);
+            w[0] = static_cast<uint32_t>(t.weightFirst);
+            for (int c = t.first + 1; c < t.last; ++c)
+                w[c - t.first] = innerWeight;
+            if (t.last != t.first)
+                w[t.last - t.first] = static_cast<uint32_t>(t.weightLast);
+        }
+    }
+
+    // Sums past the source row's end read by the padded taps: the row
+    // buffer must have this many zeros after its sums.
+    int Overrun() const { return span_ * 3 + 1; }
+
+    // out must have room for one sum more than the target row.
+    __attribute__((target("avx2"))) void Filter(const uint32_t* src, uint32_t* out) const
+    {
+        const uint32_t* w = weights_.data();
+        for (const int offset : offsets_) {
+            const uint32_t* p = src + offset;
+            __m128i sum = _mm_mullo_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                                          _mm_set1_epi32(static_cast<int>(w[0])));
+            for (int k = 1; k < span_; ++k) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 3 * k));
+                sum = _mm_add_epi32(sum, _mm_mullo_epi32(v, _mm_set1_epi32(static_cast<int>(w[k]))));
+            }
+            // The next pixel's store overwrites the spare fourth lane.
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), sum);
+            w += span_;
+            out += 3;
+        }
+    }
+
+private:
+    int span_ = 1;
+    std::vector<int> offsets_;
+    std::vector<uint32_t> weights_;
+};
+
 // Each target pixel is the exact mean of the source area it covers. The
 // source rows of a target row are summed first (whole rows, in vector
 // steps), then the columns of that sum: every source pixel is read once
 // (twice at the seams) and the per-column work is done once per target row.
+void AreaAverageAvx2(Bitmap& target, const Bitmap& source)
+{
+    const int tw = target.Width(), th = target.Height();
+    const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
+    const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
+    const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
+    const ExactDivider div(divisor, 255 * divisor);
+    const int n = tw * 3, sn = source.Width() * 3;
+    const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
+    std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
+    std::vector<const uint8_t*> rows;
+    for (int j = 0; j < th; ++j) {
+        const AreaTap& t = ys[j];
+        rows.clear();
+        for (int y = t.first; y <= t.last; ++y)
+            rows.push_back(source.ScanLine(y));
+        SumRowsAvx2(columns.data(), rows.data(), static_cast<int>(rows.size()), static_cast<uint32_t>(t.weightFirst),
+                    static_cast<uint32_t>(th), static_cast<uint32_t>(t.weightLast), sn);
+        across.Filter(columns.data(), row.data());
+        CombineRows(row.data(), row.data(), 1, 0, n, div, target.ScanLine(j));
+    }
+}
+
 template <typename Sum>
 void AreaAverage(Bitmap& target, const Bitmap& source)
 {
+    if constexpr (std::is_same_v<Sum, uint32_t>) {
+        if (HaveAvx2()) {
+            AreaAverageAvx2(target, source);
+            return;
+        }
+    }
     const int tw = target.Width(), th = target.Height();
     const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
     const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
