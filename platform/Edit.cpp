@@ -132,7 +132,7 @@ void TEdit::Paint(TCanvas& canvas)
     canvas.Brush.Clear = false;
     canvas.FillRect(all);
     if (Border) {
-        canvas.Brush.Color = clGray;
+        canvas.Brush.Color = BorderColor;
         canvas.FrameRect(all);
     }
     // Keep the caret inside the field by scrolling the text.

@@ -26,6 +26,7 @@ public:
     TFont Font;
     TColor Color = clWindow;
     bool Border = true;
+    TColor BorderColor = clGray;
     bool ReadOnly = false;
 
     // After every change of the text.

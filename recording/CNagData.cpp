@@ -145,6 +145,7 @@ void CNagData::BuildRows(TForm& menu, TCanvas& canvas, const RecordingPanelParts
             row->name = std::make_unique<TEdit>(menu);
             row->name->Font = RowFont();
             row->name->Color = clWhite;
+            row->name->BorderColor = RGB(0xD9, 0xAE, 0x7C);  // the warm outline of the rows' bands
             row->name->SetMaxLength(kMaxNameLength);
             row->name->SetBounds(left + kNumberWidth, top, kNameWidth, kNameHeight);
             const int nameRight = row->name->BoundsRect().right;
