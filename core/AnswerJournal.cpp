@@ -88,7 +88,7 @@ void AnswerJournal::GameEnded()
         return;
     toldNotWritten_ = true;
     if (OnNotWritten)
-        OnNotWritten();
+        OnNotWritten(journal_.ProblemKind());
 }
 
 void NoteAnswer(AnswerOutcome outcome, const CSlowa::SPaczka* word, int32_t tookMs)

@@ -46,12 +46,12 @@ public:
     // or its start (a hint or an item left unsolved does not restart it).
     void Note(AnswerOutcome outcome, const CSlowa::SPaczka* word, int32_t tookMs);
     // A game has ended: answers still unwritten are told to OnNotWritten,
-    // the first time only.
+    // with why the journal failed, the first time only.
     void GameEnded();
 
     Journal& Db() { return journal_; }
 
-    std::function<void()> OnNotWritten;
+    std::function<void(FileProblem)> OnNotWritten;
 
 private:
     void TellProblem(const char* what);

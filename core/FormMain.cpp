@@ -100,7 +100,9 @@ TFormMain::TFormMain(TApplication& app)
             ShowMessageNumber(TFormKomunikat::GameNotSavedMessage(problem));
         };
     if (TheAnswerJournal != nullptr)
-        TheAnswerJournal->OnNotWritten = [this] { ShowMessageNumber(TFormKomunikat::kJournalNotWritten); };
+        TheAnswerJournal->OnNotWritten = [this](FileProblem problem) {
+            ShowMessageNumber(TFormKomunikat::JournalNotWrittenMessage(problem));
+        };
 }
 
 TFormMain::~TFormMain()

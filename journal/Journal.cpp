@@ -89,6 +89,7 @@ bool Journal::Open(const fs::path& file, bool create)
 {
     Close();
     problem_.clear();
+    problemKind_ = FileProblem::None;
     setAside_.clear();
     std::error_code ec;
     if (!create && !fs::exists(file, ec)) {
@@ -113,6 +114,9 @@ bool Journal::Open(const fs::path& file, bool create)
         fs::rename(file, aside, ec);
         if (ec) {
             problem_ = damage + "; it could not be set aside: " + ec.message();
+            problemKind_ = FileProblemOf(ec.value());
+            if (problemKind_ == FileProblem::None)
+                problemKind_ = FileProblem::Other;
             return false;
         }
         for (const char* side : {"-wal", "-shm"}) {
@@ -128,6 +132,7 @@ bool Journal::Open(const fs::path& file, bool create)
     }
     if (setAside_.empty()) {
         problem_ = damage + "; no free name to set it aside";
+        problemKind_ = FileProblem::Other;
         return false;
     }
     if (!OpenDatabase(file, true)) {
@@ -325,6 +330,20 @@ bool Journal::Exec(const char* sql)
 void Journal::Fail(const std::string& what)
 {
     problem_ = what;
-    if (db_)
-        problem_ += std::string(": ") + sqlite3_errmsg(db_);
+    problemKind_ = FileProblem::Other;
+    if (!db_)
+        return;
+    problem_ += std::string(": ") + sqlite3_errmsg(db_);
+    // The system's own error where SQLite kept one says best why a file could
+    // not be made or written (a read-only mount, a folder without rights).
+    const int code = sqlite3_errcode(db_) & 0xFF;
+    const FileProblem system = FileProblemOf(sqlite3_system_errno(db_));
+    if (code == SQLITE_FULL)
+        problemKind_ = FileProblem::DiskFull;
+    else if (system != FileProblem::None && system != FileProblem::Other)
+        problemKind_ = system;
+    else if (code == SQLITE_READONLY)
+        problemKind_ = FileProblem::ReadOnly;
+    else if (code == SQLITE_PERM || code == SQLITE_AUTH)
+        problemKind_ = FileProblem::NoPermission;
 }

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Paths.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -91,6 +93,9 @@ public:
     // A sentence (English, for standard error) about the last failure or
     // about a damaged file set aside; empty when all went well.
     const std::string& Problem() const { return problem_; }
+    // What kind of failure that was, for telling the user: a full disk, a
+    // read-only folder, no permission, or another error.
+    FileProblem ProblemKind() const { return problemKind_; }
     // The name a damaged journal was set aside under, when that happened at Open.
     const std::filesystem::path& SetAside() const { return setAside_; }
     int FoundVersion() const { return foundVersion_; }
@@ -106,6 +111,7 @@ private:
     sqlite3_stmt* insertAnswer_ = nullptr;
     std::deque<JournalAnswer> pending_;
     std::string problem_;
+    FileProblem problemKind_ = FileProblem::None;
     std::filesystem::path setAside_;
     int foundVersion_ = 0;
 };

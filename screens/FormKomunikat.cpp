@@ -104,7 +104,10 @@ std::string TFormKomunikat::MessageText(int number)
     case 19: return "Wynik gry nie został zapisany: błąd zapisu pliku statystyk."_cp;
     case 20: return "Proszę wybrać pozycję do odtworzenia."_cp;
     case 21: return "Brak nagrania dla wybranej pozycji."_cp;
-    case kJournalNotWritten: return "Odpowiedzi nie zostały zapisane w dzienniku. Sprawdź, czy na dysku jest wolne miejsce."_cp;
+    case 22: return "Odpowiedzi nie zostały zapisane w dzienniku. Sprawdź, czy na dysku jest wolne miejsce."_cp;
+    case 23: return "Odpowiedzi nie zostały zapisane w dzienniku: folder programu jest tylko do odczytu."_cp;
+    case 24: return "Odpowiedzi nie zostały zapisane w dzienniku: brak uprawnień do zapisu dziennika."_cp;
+    case 25: return "Odpowiedzi nie zostały zapisane w dzienniku: błąd zapisu dziennika."_cp;
     default: return "Błąd."_cp;
     }
 }
@@ -126,6 +129,16 @@ int TFormKomunikat::GameNotSavedMessage(FileProblem problem)
     case FileProblem::ReadOnly: return 17;
     case FileProblem::NoPermission: return 18;
     default: return 19;
+    }
+}
+
+int TFormKomunikat::JournalNotWrittenMessage(FileProblem problem)
+{
+    switch (problem) {
+    case FileProblem::DiskFull: return 22;
+    case FileProblem::ReadOnly: return 23;
+    case FileProblem::NoPermission: return 24;
+    default: return 25;
     }
 }
 

@@ -31,8 +31,9 @@ public:
     // be saved.
     static int RecordingNotSavedMessage(FileProblem problem);
     static int GameNotSavedMessage(FileProblem problem);
-    // A game's answers could not be written to the child's journal.
-    static constexpr int kJournalNotWritten = 22;
+    // The message that tells why a game's answers could not be written to
+    // the child's journal.
+    static int JournalNotWrittenMessage(FileProblem problem);
 
     // Puts the message's text into the box; the caller then shows it modally.
     void SetMessage(int number);

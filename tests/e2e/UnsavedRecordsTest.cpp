@@ -82,7 +82,7 @@ TEST_F(UnsavedRecords, OnAReadOnlyFolderTheyAreToldAsSuchAndNothingChanges)
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::RecordingNotSavedMessage(FileProblem::ReadOnly))) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::GameNotSavedMessage(FileProblem::ReadOnly))) << r.errors;
-    EXPECT_EQ(TimesTold(r, TFormKomunikat::kJournalNotWritten), 1) << r.errors;
+    EXPECT_EQ(TimesTold(r, TFormKomunikat::JournalNotWrittenMessage(FileProblem::ReadOnly)), 1) << r.errors;
     EXPECT_EQ(prepared_.Read("prgst6.stt"), statistics);
     EXPECT_EQ(prepared_.Read("Nagrane/record.xtr"), list);
 }
@@ -105,7 +105,7 @@ TEST_F(UnsavedRecords, OnAFullDiskTheyAreToldAsSuchAndTheFilesKeepOnlyWholeRecor
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::RecordingNotSavedMessage(FileProblem::DiskFull))) << r.errors;
     EXPECT_TRUE(Told(r, TFormKomunikat::GameNotSavedMessage(FileProblem::DiskFull))) << r.errors;
-    EXPECT_EQ(TimesTold(r, TFormKomunikat::kJournalNotWritten), 1) << r.errors;
+    EXPECT_EQ(TimesTold(r, TFormKomunikat::JournalNotWrittenMessage(FileProblem::DiskFull)), 1) << r.errors;
     EXPECT_EQ(kept.Read("prgst6.stt"), statistics);
     EXPECT_EQ(kept.Read("record.xtr"), list);
 }
