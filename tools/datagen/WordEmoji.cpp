@@ -165,7 +165,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"szkola", U"\U0001F3EB"},
         {"szorty", U"\U0001FA73"},
         {"szpital", U"\U0001F3E5"},
-        {"szyba", U"\U0001FA9F"},
         {"slimak", U"\U0001F40C"},
         {"snieg", U"\u2744"},
         {"sruba", U"\U0001F529"},
