@@ -41,7 +41,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"duszek", U"\U0001F47B"},
         {"dziadek", U"\U0001F474"},
         {"dziennik", U"\U0001F4D4"},
-        {"dzien", U"\U0001F305"},                        // sunrise
         {"dzik", U"\U0001F417"},
         {"dzwonek", U"\U0001F514"},
         {"dzin", U"\U0001F9DE"},
