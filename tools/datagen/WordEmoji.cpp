@@ -41,7 +41,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"duszek", U"\U0001F47B"},
         {"dziadek", U"\U0001F474"},
         {"dziennik", U"\U0001F4D4"},
-        {"dzien", U"\U0001F305"},                        // sunrise
         {"dzik", U"\U0001F417"},
         {"dzwonek", U"\U0001F514"},
         {"dzin", U"\U0001F9DE"},
@@ -165,7 +164,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"szkola", U"\U0001F3EB"},
         {"szorty", U"\U0001FA73"},
         {"szpital", U"\U0001F3E5"},
-        {"szyba", U"\U0001FA9F"},
         {"slimak", U"\U0001F40C"},
         {"snieg", U"\u2744"},
         {"sruba", U"\U0001F529"},
