@@ -52,6 +52,30 @@ bool IsDamage(int code)
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
 }
 
+// Why nothing can be made in a folder, found by making a folder in it and
+// taking it away again; None when that works.
+FileProblem FolderProblem(const fs::path& folder)
+{
+    const fs::path probe = folder / ".dziennik-proba";
+    std::error_code ec;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (fs::create_directory(probe, ec)) {
+            fs::remove(probe, ec);
+            return FileProblem::None;
+        }
+        if (ec)
+            break;
+        fs::remove(probe, ec);  // left by a run that was cut off
+    }
+    if (ec == std::errc::read_only_file_system)
+        return FileProblem::ReadOnly;
+    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted)
+        return FileProblem::NoPermission;
+    if (ec == std::errc::no_space_on_device)
+        return FileProblem::DiskFull;
+    return ec ? FileProblem::Other : FileProblem::None;
+}
+
 std::string Text(sqlite3_stmt* statement, int column)
 {
     const unsigned char* text = sqlite3_column_text(statement, column);
@@ -90,6 +114,7 @@ bool Journal::Open(const fs::path& file, bool create)
     Close();
     problem_.clear();
     problemKind_ = FileProblem::None;
+    folder_ = file.parent_path();
     setAside_.clear();
     std::error_code ec;
     if (!create && !fs::exists(file, ec)) {
@@ -338,12 +363,17 @@ void Journal::Fail(const std::string& what)
     // not be made or written (a read-only mount, a folder without rights).
     const int code = sqlite3_errcode(db_) & 0xFF;
     const FileProblem system = FileProblemOf(sqlite3_system_errno(db_));
-    if (code == SQLITE_FULL)
+    if (code == SQLITE_FULL) {
         problemKind_ = FileProblem::DiskFull;
-    else if (system != FileProblem::None && system != FileProblem::Other)
+    } else if (system != FileProblem::None && system != FileProblem::Other) {
         problemKind_ = system;
-    else if (code == SQLITE_READONLY)
-        problemKind_ = FileProblem::ReadOnly;
-    else if (code == SQLITE_PERM || code == SQLITE_AUTH)
-        problemKind_ = FileProblem::NoPermission;
+    } else if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_IOERR) {
+        // SQLite's last system error is often its fallback's (a read-only
+        // open of a file that is not there): ask the folder itself.
+        const FileProblem folder = FolderProblem(folder_);
+        if (folder != FileProblem::None)
+            problemKind_ = folder;
+        else if (code == SQLITE_READONLY)
+            problemKind_ = FileProblem::ReadOnly;
+    }
 }

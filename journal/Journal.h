@@ -112,6 +112,7 @@ private:
     std::deque<JournalAnswer> pending_;
     std::string problem_;
     FileProblem problemKind_ = FileProblem::None;
+    std::filesystem::path folder_;  // where the journal is
     std::filesystem::path setAside_;
     int foundVersion_ = 0;
 };
