@@ -231,29 +231,10 @@ void Bilinear(Bitmap& target, const Bitmap& source)
     }
 }
 
-// acc[i] += row[i] * w for a row of bytes, all sums below 2^32.
-__attribute__((target("avx2"))) void AccumulateBytesAvx2(uint32_t* acc, const uint8_t* row, uint32_t w, int n)
-{
-    const __m256i vw = _mm256_set1_epi32(static_cast<int>(w));
-    int i = 0;
-    for (; i + 8 <= n; i += 8) {
-        __m256i* a = reinterpret_cast<__m256i*>(acc + i);
-        const __m256i r = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + i)));
-        _mm256_storeu_si256(a, _mm256_add_epi32(_mm256_loadu_si256(a), _mm256_mullo_epi32(r, vw)));
-    }
-    for (; i < n; ++i)
-        acc[i] += row[i] * w;
-}
-
+// acc[i] += row[i] * w for a row of bytes.
 template <typename Sum>
 void AccumulateBytes(Sum* acc, const uint8_t* row, Sum w, int n)
 {
-    if constexpr (std::is_same_v<Sum, uint32_t>) {
-        if (HaveAvx2()) {
-            AccumulateBytesAvx2(acc, row, w, n);
-            return;
-        }
-    }
     for (int i = 0; i < n; ++i)
         acc[i] += row[i] * w;
 }
@@ -378,44 +359,34 @@ private:
 // source rows of a target row are summed first (whole rows, in vector
 // steps), then the columns of that sum: every source pixel is read once
 // (twice at the seams) and the per-column work is done once per target row.
-void AreaAverageAvx2(Bitmap& target, const Bitmap& source)
-{
-    const int tw = target.Width(), th = target.Height();
-    const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
-    const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
-    const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
-    const ExactDivider div(divisor, 255 * divisor);
-    const int n = tw * 3, sn = source.Width() * 3;
-    const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
-    std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
-    std::vector<const uint8_t*> rows;
-    for (int j = 0; j < th; ++j) {
-        const AreaTap& t = ys[j];
-        rows.clear();
-        for (int y = t.first; y <= t.last; ++y)
-            rows.push_back(source.ScanLine(y));
-        SumRowsAvx2(columns.data(), rows.data(), static_cast<int>(rows.size()), static_cast<uint32_t>(t.weightFirst),
-                    static_cast<uint32_t>(th), static_cast<uint32_t>(t.weightLast), sn);
-        across.Filter(columns.data(), row.data());
-        CombineRows(row.data(), row.data(), 1, 0, n, div, target.ScanLine(j));
-    }
-}
-
 template <typename Sum>
 void AreaAverage(Bitmap& target, const Bitmap& source)
 {
-    if constexpr (std::is_same_v<Sum, uint32_t>) {
-        if (HaveAvx2()) {
-            AreaAverageAvx2(target, source);
-            return;
-        }
-    }
     const int tw = target.Width(), th = target.Height();
     const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
     const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
     const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
     const ExactDivider div(divisor, 255 * divisor);
     const int n = tw * 3, sn = source.Width() * 3;
+    if constexpr (std::is_same_v<Sum, uint32_t>) {
+        if (HaveAvx2()) {
+            const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
+            std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
+            std::vector<const uint8_t*> rows;
+            for (int j = 0; j < th; ++j) {
+                const AreaTap& t = ys[j];
+                rows.clear();
+                for (int y = t.first; y <= t.last; ++y)
+                    rows.push_back(source.ScanLine(y));
+                SumRowsAvx2(columns.data(), rows.data(), static_cast<int>(rows.size()),
+                            static_cast<uint32_t>(t.weightFirst), static_cast<uint32_t>(th),
+                            static_cast<uint32_t>(t.weightLast), sn);
+                across.Filter(columns.data(), row.data());
+                CombineRows(row.data(), row.data(), 1, 0, n, div, target.ScanLine(j));
+            }
+            return;
+        }
+    }
     std::vector<Sum> columns(sn), row(n);
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys[j];
