@@ -92,7 +92,6 @@ const std::map<std::string_view, std::u32string_view>& Table()
         {"lisy", U"\U0001F98A\U0001F98A"},
         {"lizak", U"\U0001F36D"},
         {"lusterko", U"\U0001FA9E"},
-        {"lazienka", U"\U0001F6C1"},
         {"lodzie", U"\U0001F6A4\U0001F6E5"},
         {"losss", U"\U0001FACE"},
         {"lodz", U"\U0001F6A3"},
