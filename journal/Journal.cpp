@@ -114,6 +114,7 @@ bool Journal::Open(const fs::path& file, bool create)
     Close();
     problem_.clear();
     problemKind_ = FileProblem::None;
+    askFolder_ = false;
     folder_ = file.parent_path();
     setAside_.clear();
     std::error_code ec;
@@ -356,6 +357,7 @@ void Journal::Fail(const std::string& what)
 {
     problem_ = what;
     problemKind_ = FileProblem::Other;
+    askFolder_ = false;
     if (!db_)
         return;
     problem_ += std::string(": ") + sqlite3_errmsg(db_);
@@ -369,11 +371,22 @@ void Journal::Fail(const std::string& what)
         problemKind_ = system;
     } else if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_IOERR) {
         // SQLite's last system error is often its fallback's (a read-only
-        // open of a file that is not there): ask the folder itself.
+        // open of a file that is not there): the folder itself is asked,
+        // when someone wants to know, not at every failed answer.
+        askFolder_ = true;
+        readOnlyCode_ = code == SQLITE_READONLY;
+    }
+}
+
+FileProblem Journal::ProblemKind()
+{
+    if (askFolder_) {
+        askFolder_ = false;
         const FileProblem folder = FolderProblem(folder_);
         if (folder != FileProblem::None)
             problemKind_ = folder;
-        else if (code == SQLITE_READONLY)
+        else if (readOnlyCode_)
             problemKind_ = FileProblem::ReadOnly;
     }
+    return problemKind_;
 }

@@ -95,7 +95,7 @@ public:
     const std::string& Problem() const { return problem_; }
     // What kind of failure that was, for telling the user: a full disk, a
     // read-only folder, no permission, or another error.
-    FileProblem ProblemKind() const { return problemKind_; }
+    FileProblem ProblemKind();
     // The name a damaged journal was set aside under, when that happened at Open.
     const std::filesystem::path& SetAside() const { return setAside_; }
     int FoundVersion() const { return foundVersion_; }
@@ -113,6 +113,8 @@ private:
     std::string problem_;
     FileProblem problemKind_ = FileProblem::None;
     std::filesystem::path folder_;  // where the journal is
+    bool askFolder_ = false;        // the folder tells the kind, when asked
+    bool readOnlyCode_ = false;     // SQLite said read-only
     std::filesystem::path setAside_;
     int foundVersion_ = 0;
 };
