@@ -41,23 +41,25 @@ std::vector<Colour> Blurred(const std::vector<Colour>& edge)
     return out;
 }
 
-void Put(const PixelTarget& target, int x, int y, const Colour& colour, int percent)
+// One window pixel: the colour at a brightness in percent.
+void Shade(uint8_t* p, const Colour& colour, int percent)
 {
-    uint8_t* p = target.Row(y) + static_cast<std::ptrdiff_t>(x) * 4;
     p[0] = static_cast<uint8_t>(colour[0] * percent / 100);
     p[1] = static_cast<uint8_t>(colour[1] * percent / 100);
     p[2] = static_cast<uint8_t>(colour[2] * percent / 100);
     p[3] = 255;
 }
 
+void Put(const PixelTarget& target, int x, int y, const Colour& colour, int percent)
+{
+    Shade(target.Row(y) + static_cast<std::ptrdiff_t>(x) * 4, colour, percent);
+}
+
 // One row of a side border: the colour at each column's brightness.
 void PutRow(uint8_t* p, const Colour& colour, const std::vector<uint8_t>& percents)
 {
     for (const uint8_t percent : percents) {
-        p[0] = static_cast<uint8_t>(colour[0] * percent / 100);
-        p[1] = static_cast<uint8_t>(colour[1] * percent / 100);
-        p[2] = static_cast<uint8_t>(colour[2] * percent / 100);
-        p[3] = 255;
+        Shade(p, colour, percent);
         p += 4;
     }
 }
