@@ -289,6 +289,7 @@ void TApplication::Dispatch(const InputEvent& event)
         RequestQuit();
         break;
     case InputKind::Expose:
+        CatchUpScreen();
         unpresented_.Clear();
         unpresented_.Add(ScreenRect());
         break;
@@ -459,9 +460,15 @@ void TApplication::SetCursorPos(int x, int y)
     backend_->WarpPointer(pointer_.x, pointer_.y);
 }
 
+const Bitmap& TApplication::Screen() const
+{
+    CatchUpScreen();
+    return backend_->Screen();
+}
+
 bool TApplication::SaveScreenshot(const std::filesystem::path& file) const
 {
-    return SavePng(backend_->Screen(), file);
+    return SavePng(Screen(), file);
 }
 
 void TApplication::ScreenChanged(TRect screenRect)
@@ -469,21 +476,73 @@ void TApplication::ScreenChanged(TRect screenRect)
     const TRect r = screenRect.Intersect(ScreenRect());
     if (r.IsEmpty())
         return;
+    TPoint origin;
+    if (backend_->PresentsPictures() && PictureOnlyAt(r, origin) != nullptr) {
+        pictureRects_.Add(r);
+        return;
+    }
     Compose(r);
     unpresented_.Add(r);
 }
 
 void TApplication::FlushPresents()
 {
-    if (unpresented_.Empty())
+    if (unpresented_.Empty() && pictureRects_.Empty())
         return;
     // Cleared first: a present may lead back here.
     const ChangedRects rects = unpresented_;
+    const ChangedRects pictureRects = pictureRects_;
     unpresented_.Clear();
-    backend_->Present(rects.Rects());
+    pictureRects_.Clear();
+    if (pictureRects.Empty()) {
+        backend_->Present(rects.Rects());
+        return;
+    }
+    // Asked again: what is over the picture may have changed since. The
+    // pictures are shown after the composed rectangles, so that where both
+    // hold a pixel, the picture's newer one stays.
+    std::vector<TRect> composed(rects.Rects().begin(), rects.Rects().end());
+    std::vector<Backend::PictureRect> pictures;
+    const bool direct = backend_->PresentsPictures();
+    for (const TRect& r : pictureRects.Rects()) {
+        TPoint origin;
+        const Bitmap* picture = direct ? PictureOnlyAt(r, origin) : nullptr;
+        if (picture != nullptr) {
+            pictures.push_back({r, picture, origin});
+            behind_.Add(r);
+        } else {
+            Compose(r);
+            composed.push_back(r);
+        }
+    }
+    backend_->Present(composed, pictures);
 }
 
-void TApplication::Compose(TRect rect)
+const Bitmap* TApplication::PictureOnlyAt(const TRect& rect, TPoint& origin) const
+{
+    for (std::size_t i = zorder_.size(); i > 0; --i) {
+        const TForm* f = zorder_[i - 1];
+        const TRect part = f->BoundsRect().Intersect(rect);
+        if (part.IsEmpty())
+            continue;
+        if (!f->Region().IsWhole() || part != rect)
+            return nullptr;
+        return f->PictureShownAt(rect, origin);
+    }
+    return nullptr;
+}
+
+void TApplication::CatchUpScreen() const
+{
+    for (const TRect& r : behind_.Rects())
+        Compose(r);
+    behind_.Clear();
+    // Still to be shown from their pictures, but read now.
+    for (const TRect& r : pictureRects_.Rects())
+        Compose(r);
+}
+
+void TApplication::Compose(TRect rect) const
 {
     Bitmap& screen = backend_->Screen();
     // Start from the topmost plain form that covers the whole rectangle.

@@ -30,7 +30,7 @@ public:
     int ScreenHeight() const { return screenHeight_; }
     TRect ScreenRect() const { return {0, 0, screenWidth_, screenHeight_}; }
     // The composed screen as the user sees it.
-    const Bitmap& Screen() const { return backend_->Screen(); }
+    const Bitmap& Screen() const;
     bool Headless() const { return backend_->IsHeadless(); }
     Backend& GetBackend() { return *backend_; }
 
@@ -102,7 +102,10 @@ public:
 
     // Composes a screen rectangle from the shown forms; it reaches the display
     // with the next FlushPresents, which the message loop makes at the end of
-    // every turn and before every wait or sleep.
+    // every turn and before every wait or sleep. Where the rectangle shows
+    // only a form's picture (a game's frame) and the display can take it
+    // from there, it is shown straight from the picture, and the composed
+    // screen is brought up to date only when it is read.
     void ScreenChanged(TRect screenRect);
     // Shows at once, in one present, what changed since the last one: the
     // changed rectangles, those that overlap joined.
@@ -135,7 +138,12 @@ private:
     TForm* KeyboardForm() const;
     TPoint Confined(TPoint p) const;
     void UpdateCursor();
-    void Compose(TRect rect);
+    void Compose(TRect rect) const;
+    // The picture a screen rectangle shows and nothing else (see
+    // TForm::PictureShownAt), or nullptr.
+    const Bitmap* PictureOnlyAt(const TRect& rect, TPoint& origin) const;
+    // Composes the rectangles shown from pictures, or yet to be.
+    void CatchUpScreen() const;
 
     std::unique_ptr<Backend> backend_;
     int screenWidth_;
@@ -167,4 +175,6 @@ private:
     TRect confinement_;
     bool canConfine_ = false;
     ChangedRects unpresented_;      // the composed rectangles not yet shown
+    ChangedRects pictureRects_;     // rectangles to show from a picture, not composed
+    mutable ChangedRects behind_;   // shown from a picture; the composed screen is older there
 };

@@ -28,6 +28,25 @@ public:
             Present(r);
     }
 
+    // A screen rectangle shown straight from a 24-bit picture that holds what
+    // the screen would show there: screen point (x, y) is the picture's pixel
+    // (x - origin.x, y - origin.y). It spares the copy into Screen(), which
+    // stays behind there until the caller composes it again.
+    struct PictureRect {
+        TRect rect;
+        const Bitmap* picture;
+        TPoint origin;
+    };
+    // True while Present can take such rectangles (the window shows the
+    // screen pixel for pixel; a scaled window compares with Screen() instead).
+    virtual bool PresentsPictures() const { return false; }
+    // Shows rects from Screen() and pictures from their pictures as one present.
+    virtual void Present(std::span<const TRect> rects, std::span<const PictureRect> pictures)
+    {
+        (void)pictures;  // never given where PresentsPictures() is false
+        Present(rects);
+    }
+
     // Takes the next input event without waiting.
     virtual bool PollEvent(InputEvent& event) = 0;
     // Waits up to timeoutMs (-1: without limit) for an event.

@@ -179,6 +179,16 @@ void TForm::ComposeInto(Bitmap& screen, const TRect& screenRect) const
         screen.CopyRect(over.Offset(Left(), Top()), pixels_, over);
 }
 
+const Bitmap* TForm::PictureShownAt(const TRect& screenRect, TPoint& origin) const
+{
+    const TRect local = screenRect.Offset(-Left(), -Top());
+    if (picture_ == nullptr || local.IsEmpty() || local.Intersect(PictureArea()) != local ||
+        !local.Intersect(drawnOver_).IsEmpty())
+        return nullptr;
+    origin = {Left() + pictureArea_.left, Top() + pictureArea_.top};
+    return picture_;
+}
+
 void TForm::CanvasChanged(const TRect& bitmapRect)
 {
     if (paintDepth_ > 0) {

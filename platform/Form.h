@@ -160,6 +160,10 @@ private:
     // Copies a screen rectangle of the form onto the screen bitmap: the
     // picture's part from the picture, the rest from the form's pixels.
     void ComposeInto(Bitmap& screen, const TRect& screenRect) const;
+    // When the screen rectangle (inside the form) shows nothing but the
+    // picture, the picture, with origin set to where its pixel (0, 0) is on
+    // the screen; otherwise nullptr.
+    const Bitmap* PictureShownAt(const TRect& screenRect, TPoint& origin) const;
     // The picture's part inside the form's pixels (empty without a picture).
     TRect PictureArea() const;
     // The picture is shown in rect from now on.

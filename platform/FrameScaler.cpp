@@ -100,6 +100,17 @@ void FrameScaler::Convert(const Bitmap& screen, const ScaledView& view, const TR
         BgrToBgra(screen.ScanLine(y) + s.left * 3, target.Row(y + pic.top) + (s.left + pic.left) * 4, s.Width());
 }
 
+void FrameScaler::ConvertPicture(const Bitmap& picture, TPoint origin, const ScaledView& view, const TRect& screenRect,
+                                 const PixelTarget& target)
+{
+    const TRect pic = view.Picture();
+    const TRect inScreen = screenRect.Intersect({0, 0, pic.Width(), pic.Height()});
+    const TRect s = inScreen.Offset(-origin.x, -origin.y).Intersect(picture.Bounds());
+    for (int y = s.top; y < s.bottom; ++y)
+        BgrToBgra(picture.ScanLine(y) + s.left * 3,
+                  target.Row(y + origin.y + pic.top) + (s.left + origin.x + pic.left) * 4, s.Width());
+}
+
 void FrameScaler::Scale(const Bitmap& screen, const ScaledView& view, const TRect& r, const PixelTarget& target)
 {
     const TRect pic = view.Picture();

@@ -27,6 +27,11 @@ public:
     // Writes the window pixels of windowRect (inside the view's picture) from
     // the screen: converted where the view does not scale, filtered where it does.
     void Render(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);
+    // Converts the screen rectangle screenRect of an unscaled view from a
+    // picture holding it: screen point (x, y) is the picture's pixel
+    // (x - origin.x, y - origin.y). Parts outside the picture are left alone.
+    static void ConvertPicture(const Bitmap& picture, TPoint origin, const ScaledView& view, const TRect& screenRect,
+                               const PixelTarget& target);
 
 private:
     void Convert(const Bitmap& screen, const ScaledView& view, const TRect& windowRect, const PixelTarget& target);

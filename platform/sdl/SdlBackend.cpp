@@ -288,6 +288,19 @@ void SdlBackend::Present(const TRect& rect)
 
 void SdlBackend::Present(std::span<const TRect> rects)
 {
+    Present(rects, {});
+}
+
+bool SdlBackend::PresentsPictures() const
+{
+    if (surface_ == nullptr || view_.Scaled())
+        return false;
+    const Uint32 format = surface_->format->format;
+    return format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+}
+
+void SdlBackend::Present(std::span<const TRect> rects, std::span<const PictureRect> pictures)
+{
     if (surface_ == nullptr)
         return;
     // Scaled, only what changed is drawn again: on a large display each
@@ -316,6 +329,16 @@ void SdlBackend::Present(std::span<const TRect> rects)
             continue;
         RenderWindowRect(r);
         updates.push_back({r.left, r.top, r.Width(), r.Height()});
+    }
+    if (PresentsPictures()) {
+        const PixelTarget target{static_cast<uint8_t*>(surface_->pixels), surface_->pitch};
+        for (const PictureRect& p : pictures) {
+            const TRect r = view_.AffectedBy(p.rect.Intersect(screen_.Bounds())).Intersect(window);
+            if (r.IsEmpty())
+                continue;
+            FrameScaler::ConvertPicture(*p.picture, p.origin, view_, p.rect.Intersect(screen_.Bounds()), target);
+            updates.push_back({r.left, r.top, r.Width(), r.Height()});
+        }
     }
     // Beside a scaled picture, a calm continuation of it, drawn again only
     // when the picture's outer pixels change (32-bit surfaces; others keep black).

@@ -48,6 +48,8 @@ public:
 
     void Present(const TRect& rect) override;
     void Present(std::span<const TRect> rects) override;
+    bool PresentsPictures() const override;
+    void Present(std::span<const TRect> rects, std::span<const PictureRect> pictures) override;
     bool PollEvent(InputEvent& event) override;
     bool WaitEvent(InputEvent& event, int timeoutMs) override;
     bool PollArrivedEvent(InputEvent& event) override;
