@@ -5,6 +5,7 @@
 #include "graphics/CTransBitmap.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -228,8 +229,33 @@ void ToGrey(Bitmap& bitmap, bool firstChannel)
     bitmap = std::move(grey);
 }
 
+namespace {
+
+// n * 255 / d for n <= 255 and 1 <= d <= 510 by a multiplication: with
+// 2^40 / d rounded up, the error n * 255 / 2^40 stays below 1 / d, so the
+// quotient is exact. Loading a sprite divides three times per pixel.
+class DivideBy {
+public:
+    DivideBy()
+    {
+        for (uint64_t d = 1; d < kCount; ++d)
+            multiplier_[d] = (uint64_t{1} << 40) / d + 1;
+    }
+    unsigned Scaled255(unsigned n, unsigned d) const
+    {
+        return static_cast<unsigned>((n * 255u * multiplier_[d]) >> 40);
+    }
+
+private:
+    static constexpr std::size_t kCount = 511;
+    uint64_t multiplier_[kCount] = {};
+};
+
+}  // namespace
+
 bool CombineBlackWhite(const Bitmap& onBlack, const Bitmap& onWhite, Bitmap& colourOut, Bitmap& maskOut)
 {
+    static const DivideBy divide;
     if (onBlack.Format() != PixelFormat::Bgr24 || onWhite.Format() != PixelFormat::Bgr24 ||
         onBlack.Width() != onWhite.Width() || onBlack.Height() != onWhite.Height())
         return false;
@@ -250,7 +276,7 @@ bool CombineBlackWhite(const Bitmap& onBlack, const Bitmap& onWhite, Bitmap& col
             const unsigned d = b[0] + 255u - wh[0];
             m[x] = static_cast<uint8_t>(d > 255 ? 255 : d);
             for (int k = 0; k < 3; ++k)
-                c[k] = d == 0 ? 0 : static_cast<uint8_t>(std::min(255u, b[k] * 255u / d));
+                c[k] = d == 0 ? 0 : static_cast<uint8_t>(std::min(255u, divide.Scaled255(b[k], d)));
         }
     }
     return true;

@@ -87,6 +87,28 @@ TEST(CombineBlackWhite, HandlesTheSpecialPixels)
     EXPECT_TRUE(CombineBlackWhite(empty1, empty2, colour, mask));
 }
 
+TEST(CombineBlackWhite, TheColourIsTheExactQuotientForEveryDivisor)
+{
+    // Every divisor d = onBlack blue + 255 - onWhite blue, each with every
+    // green of the picture over black.
+    Bitmap onBlack(256, 511), onWhite(256, 511), colour, mask;
+    for (int d = 0; d <= 510; ++d)
+        for (int g = 0; g < 256; ++g) {
+            uint8_t* b = onBlack.ScanLine(d) + g * 3;
+            uint8_t* w = onWhite.ScanLine(d) + g * 3;
+            b[0] = static_cast<uint8_t>(std::min(d, 255));
+            w[0] = static_cast<uint8_t>(b[0] + 255 - d);
+            b[1] = static_cast<uint8_t>(g), w[1] = static_cast<uint8_t>(g ^ 1);
+            b[2] = 7, w[2] = 8;
+        }
+    ASSERT_TRUE(CombineBlackWhite(onBlack, onWhite, colour, mask));
+    int wrong = 0;
+    for (int d = 1; d <= 510; ++d)
+        for (int g = 0; g < 256; ++g)
+            wrong += Byte(colour, g, d, 1) != std::min(255, g * 255 / d) ? 1 : 0;
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST(CTransBitmap, LoadPairReadsBmpAndJpegPairsAndReportsCodes)
 {
     ProgramSandbox sandbox;
