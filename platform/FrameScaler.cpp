@@ -64,12 +64,37 @@ __attribute__((target("ssse3"))) void BgrToBgraSsse3(const uint8_t* src, uint8_t
     }
     BgrToBgraScalar(src + 3 * i, dst + 4 * i, count - i);
 }
+
+// Sixteen pixels per step: each 128-bit lane spreads twelve bytes, as above.
+__attribute__((target("avx2"))) void BgrToBgraAvx2(const uint8_t* src, uint8_t* dst, int count)
+{
+    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                            0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    auto load = [](const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+    int i = 0;
+    // The last load reads four bytes past the sixteenth pixel: stop while two pixels remain.
+    for (; i + 18 <= count; i += 16) {
+        const uint8_t* s = src + 3 * i;
+        const __m256i a = _mm256_inserti128_si256(_mm256_castsi128_si256(load(s)), load(s + 12), 1);
+        const __m256i b = _mm256_inserti128_si256(_mm256_castsi128_si256(load(s + 24)), load(s + 36), 1);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 4 * i), _mm256_or_si256(_mm256_shuffle_epi8(a, spread), opaque));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 4 * i + 32),
+                            _mm256_or_si256(_mm256_shuffle_epi8(b, spread), opaque));
+    }
+    BgrToBgraSsse3(src + 3 * i, dst + 4 * i, count - i);
+}
 #endif
 
 void BgrToBgra(const uint8_t* src, uint8_t* dst, int count)
 {
 #ifdef SZEPTACZKI_X86
+    static const bool avx2 = __builtin_cpu_supports("avx2");
     static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (avx2) {
+        BgrToBgraAvx2(src, dst, count);
+        return;
+    }
     if (ssse3) {
         BgrToBgraSsse3(src, dst, count);
         return;

@@ -10,7 +10,8 @@
 #   scripts/frame-cost.sh [--runs N] [--seconds S] [--display N] [NAME=PROGRAM ...]
 #
 # NAME=PROGRAM pairs compare builds (e.g. before=/tmp/old/szeptaczki); by
-# default the program beside the anchor in build/ is measured. Needs Xvfb and a
+# default the program beside the anchor in build/ is measured. SIZES and
+# GAMES (e.g. SIZES=1024x768 GAMES=conveyor) narrow the cases measured. Needs Xvfb and a
 # generated data tree in build/. Only the X server's client is measured, not
 # the X server itself. On a busy machine the figures are noisy: compare the
 # program with the anchors of the same run rather than with older figures.
@@ -44,7 +45,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-sizes=(1024x768 1920x1080 3840x2160)
+sizes=(${SIZES:-1024x768 1920x1080 3840x2160})
 declare -A displayOf
 n=$display
 for size in "${sizes[@]}"; do
@@ -138,7 +139,7 @@ run_program() {
 
 cases=()
 for p in "${programs[@]}"; do
-    for game in forklift conveyor; do
+    for game in ${GAMES:-forklift conveyor}; do
         for size in "${sizes[@]}"; do cases+=("${p%%=*}:$game@$size"); done
     done
 done
