@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <type_traits>
 
 namespace {
@@ -355,6 +356,230 @@ private:
     std::vector<uint32_t> weights_;
 };
 
+// Area averaging in 16-bit lanes. The weights of each direction divided by
+// gcd(source, target) leave every quotient unchanged: the sum and the divisor
+// shrink by the same factor. For the usual sizes the reduced source sizes are
+// small, so that a column of a target row's source rows, summed with its
+// weights, fits 15 bits, and twice as many of them fit a vector.
+struct ReducedTaps {
+    std::vector<AreaTap> taps;
+    int size = 0;    // the reduced source size: the weights of one tap add up to it
+    int weight = 0;  // the reduced target size: an inner cell's weight
+};
+
+ReducedTaps ReduceTaps(int sourceSize, int targetSize)
+{
+    const int g = std::gcd(sourceSize, targetSize);
+    ReducedTaps r{AreaTaps(sourceSize, targetSize), sourceSize / g, targetSize / g};
+    for (AreaTap& t : r.taps) {
+        t.weightFirst /= g;
+        t.weightLast /= g;
+    }
+    return r;
+}
+
+// floor(n / d) for n <= 255 * d < 2^16 as the high half of a 16-bit product
+// shifted right, where such a multiplier exists.
+struct Divider16 {
+    bool usable = false;
+    uint16_t magic = 0;
+    int shift = 0;  // after the high half
+
+    explicit Divider16(uint32_t d)
+    {
+        const uint64_t maxN = 255ull * d;
+        if (d == 0 || maxN > 0xFFFF)
+            return;
+        // With m = ceil(2^k / d) = (2^k + e) / d, n * m / 2^k = n / d + n * e / (d * 2^k):
+        // the quotient stays exact while n * e < 2^k.
+        for (int k = 16; k < 32; ++k) {
+            const uint64_t m = ((1ull << k) + d - 1) / d;
+            if (m > 0xFFFF)
+                return;
+            const uint64_t e = m * d - (1ull << k);
+            if (maxN * e < (1ull << k)) {
+                magic = static_cast<uint16_t>(m);
+                shift = k - 16;
+                usable = true;
+                return;
+            }
+        }
+    }
+};
+
+// The source rows of a target row summed with their weights into 16-bit
+// column sums, two rows at a time: their bytes interleaved, one multiply-add
+// of unsigned bytes by signed byte weights per pair. Every weight is at most
+// 127 and two paired weights add up to at most 128, so no pair saturates;
+// rows holds an even number of rows (a zero row with weight 0 makes it so).
+__attribute__((target("avx2"))) void SumRowPairs(int16_t* columns, const uint8_t* const* rows,
+                                                 const int16_t* pairWeights, int count, int n)
+{
+    int i = 0;
+    for (; i + 32 <= n; i += 32) {
+        __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
+        for (int k = 0; k < count; k += 2) {
+            const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i));
+            const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k + 1] + i));
+            const __m256i w = _mm256_set1_epi16(pairWeights[k / 2]);
+            lo = _mm256_add_epi16(lo, _mm256_maddubs_epi16(_mm256_unpacklo_epi8(a, b), w));
+            hi = _mm256_add_epi16(hi, _mm256_maddubs_epi16(_mm256_unpackhi_epi8(a, b), w));
+        }
+        // The unpacking works within 128-bit halves: put the columns back in order.
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + i), _mm256_permute2x128_si256(lo, hi, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + i + 16), _mm256_permute2x128_si256(lo, hi, 0x31));
+    }
+    for (; i < n; ++i) {
+        int sum = 0;
+        for (int k = 0; k < count; k += 2)
+            sum += rows[k][i] * (pairWeights[k / 2] & 0xFF) + rows[k + 1][i] * (pairWeights[k / 2] >> 8);
+        columns[i] = static_cast<int16_t>(sum);
+    }
+}
+
+// The same for weights too large to pair: each row widened and multiplied.
+__attribute__((target("avx2"))) void SumRowsWide16(int16_t* columns, const uint8_t* const* rows,
+                                                   const int16_t* weights, int count, int n)
+{
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        __m256i sum = _mm256_setzero_si256();
+        for (int k = 0; k < count; ++k) {
+            const __m256i v = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + i)));
+            sum = _mm256_add_epi16(sum, _mm256_mullo_epi16(v, _mm256_set1_epi16(weights[k])));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + i), sum);
+    }
+    for (; i < n; ++i) {
+        int sum = 0;
+        for (int k = 0; k < count; ++k)
+            sum += rows[k][i] * weights[k];
+        columns[i] = static_cast<int16_t>(sum);
+    }
+}
+
+// The horizontal pass on 16-bit column sums, one target pixel per 128-bit
+// half: a window of eight sums at the pixel's first column holds two source
+// columns, one shuffle pairs each channel's two sums and one 16 x 16-bit
+// multiply-add per pair gives the channel's weighted sum in 32 bits. Wider
+// areas take one window per further two columns (weight 0 past the last).
+class PairedAreaRow16 {
+public:
+    PairedAreaRow16(const std::vector<AreaTap>& taps, int innerWeight)
+    {
+        int span = 1;
+        for (const AreaTap& t : taps)
+            span = std::max(span, t.last - t.first + 1);
+        windows_ = (span + 1) / 2;
+        pixels_ = static_cast<int>(taps.size());
+        const std::size_t pairs = (taps.size() + 1) / 2;
+        offsets_.assign(pairs * 2, 0);
+        weights_.assign(pairs * static_cast<std::size_t>(windows_) * 16, 0);
+        for (std::size_t x = 0; x < taps.size(); ++x) {
+            const AreaTap& t = taps[x];
+            offsets_[x] = t.first * 3;
+            auto cellWeight = [&](int c) {
+                if (c > t.last)
+                    return 0;
+                if (c == t.first)
+                    return t.weightFirst;
+                return c == t.last ? t.weightLast : innerWeight;
+            };
+            for (int w = 0; w < windows_; ++w) {
+                int16_t* at = weights_.data() + ((x / 2) * static_cast<std::size_t>(windows_) + w) * 16 + (x % 2) * 8;
+                const int left = cellWeight(t.first + 2 * w), right = cellWeight(t.first + 2 * w + 1);
+                for (int c = 0; c < 3; ++c) {
+                    at[c * 2] = static_cast<int16_t>(left);
+                    at[c * 2 + 1] = static_cast<int16_t>(right);
+                }
+            }
+        }
+        // An odd last pixel is paired with a copy of itself of weight 0.
+        if (taps.size() % 2)
+            offsets_.back() = offsets_[taps.size() - 1];
+    }
+
+    // Sums past the source row's end read by the windows: the column buffer
+    // must have this many zeros after its sums.
+    int Overrun() const { return windows_ * 6 + 8; }
+
+    // out must have room for four sums more than the target row.
+    __attribute__((target("avx2"))) void Filter(const int16_t* src, uint32_t* out) const
+    {
+        const __m256i pairUp = _mm256_setr_epi8(0, 1, 6, 7, 2, 3, 8, 9, 4, 5, 10, 11, -1, -1, -1, -1, 0, 1, 6, 7, 2,
+                                                3, 8, 9, 4, 5, 10, 11, -1, -1, -1, -1);
+        const __m256i* w = reinterpret_cast<const __m256i*>(weights_.data());
+        const std::size_t pairs = offsets_.size() / 2;
+        for (std::size_t p = 0; p < pairs; ++p) {
+            const int16_t* a = src + offsets_[2 * p];
+            const int16_t* b = src + offsets_[2 * p + 1];
+            __m256i sum = _mm256_setzero_si256();
+            for (int k = 0; k < windows_; ++k) {
+                const __m256i v = _mm256_inserti128_si256(
+                    _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + 6 * k))),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 6 * k)), 1);
+                sum = _mm256_add_epi32(sum, _mm256_madd_epi16(_mm256_shuffle_epi8(v, pairUp), _mm256_loadu_si256(w)));
+                ++w;
+            }
+            // The second pixel's store overwrites the first one's spare lane.
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 6 * p), _mm256_castsi256_si128(sum));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 6 * p + 3), _mm256_extracti128_si256(sum, 1));
+        }
+    }
+
+private:
+    int windows_ = 1;
+    int pixels_ = 0;
+    std::vector<int> offsets_;
+    std::vector<int16_t> weights_;
+};
+
+// The area average with reduced weights in 16-bit column sums; false (and
+// nothing done) where the reduced sizes do not allow it.
+bool AreaAverage16(Bitmap& target, const Bitmap& source)
+{
+    const int tw = target.Width(), th = target.Height();
+    const ReducedTaps xs = ReduceTaps(source.Width(), tw);
+    const ReducedTaps ys = ReduceTaps(source.Height(), th);
+    // Column sums up to 255 * ys.size must be positive 16-bit numbers for
+    // the signed multiply-add, and so must the horizontal weights.
+    if (ys.size > 128 || xs.size > 32767)
+        return false;
+    const uint64_t divisor = static_cast<uint64_t>(xs.size) * ys.size;
+    const ExactDivider div(divisor, 255 * divisor);
+    const int n = tw * 3, sn = source.Width() * 3;
+    const PairedAreaRow16 across(xs.taps, xs.weight);
+    std::vector<int16_t> columns(static_cast<std::size_t>(sn + across.Overrun()), 0);
+    std::vector<uint32_t> row(static_cast<std::size_t>(n + 4));
+    const std::vector<uint8_t> zeros(static_cast<std::size_t>(sn), 0);
+    const bool paired = ys.weight <= 64;
+    std::vector<const uint8_t*> rows;
+    std::vector<int16_t> weights;
+    for (int j = 0; j < th; ++j) {
+        const AreaTap& t = ys.taps[j];
+        rows.clear();
+        weights.clear();
+        for (int y = t.first; y <= t.last; ++y) {
+            rows.push_back(source.ScanLine(y));
+            weights.push_back(static_cast<int16_t>(y == t.first ? t.weightFirst : y == t.last ? t.weightLast : ys.weight));
+        }
+        if (paired) {
+            if (rows.size() % 2) {
+                rows.push_back(zeros.data());
+                weights.push_back(0);
+            }
+            for (std::size_t k = 0; k < weights.size(); k += 2)
+                weights[k / 2] = static_cast<int16_t>(weights[k] | weights[k + 1] << 8);
+            SumRowPairs(columns.data(), rows.data(), weights.data(), static_cast<int>(rows.size()), sn);
+        } else {
+            SumRowsWide16(columns.data(), rows.data(), weights.data(), static_cast<int>(rows.size()), sn);
+        }
+        across.Filter(columns.data(), row.data());
+        CombineRows(row.data(), row.data(), 1, 0, n, div, target.ScanLine(j));
+    }
+    return true;
+}
+
 // Each target pixel is the exact mean of the source area it covers. The
 // source rows of a target row are summed first (whole rows, in vector
 // steps), then the columns of that sum: every source pixel is read once
@@ -370,6 +595,8 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
     const int n = tw * 3, sn = source.Width() * 3;
     if constexpr (std::is_same_v<Sum, uint32_t>) {
         if (HaveAvx2()) {
+            if (AreaAverage16(target, source))
+                return;
             const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
             std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
             std::vector<const uint8_t*> rows;
