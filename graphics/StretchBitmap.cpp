@@ -580,6 +580,241 @@ bool AreaAverage16(Bitmap& target, const Bitmap& source)
     return true;
 }
 
+
+// The horizontal pass on the bytes of a source row for areas up to five
+// columns wide: each 128-bit half takes one or two neighbouring target
+// pixels whose source bytes lie within sixteen bytes, a shuffle per pair of
+// taps lines up each channel's two bytes and one multiply-add of unsigned
+// bytes by signed byte weights gives their 16-bit sum. The weights are at
+// most 64, so no pair saturates; the sums of the pairs of taps wrap around
+// in 16 bits, which is exact as long as the whole sum fits.
+class ByteAreaRow {
+public:
+    // Streams: pairs of taps per pixel. Not usable (Streams() == 0) where
+    // an area is wider than a window or a weight too large to pair.
+    ByteAreaRow(const std::vector<AreaTap>& taps, int innerWeight, int sourceBytes)
+    {
+        int span = 1;
+        for (const AreaTap& t : taps)
+            span = std::max(span, t.last - t.first + 1);
+        if (span > 5 || innerWeight > 64)
+            return;
+        streams_ = (span + 1) / 2;
+        std::vector<Lane> lanes;
+        std::vector<uint8_t> masks;
+        std::vector<int8_t> weights;
+        auto weightOf = [&](const AreaTap& t, int c) {
+            if (c > t.last)
+                return 0;
+            if (c == t.first)
+                return t.weightFirst;
+            return c == t.last ? t.weightLast : innerWeight;
+        };
+        const int count = static_cast<int>(taps.size());
+        for (int x = 0; x < count;) {
+            const int base = taps[x].first * 3;
+            const int group = x + 1 < count && (taps[x + 1].last + 1) * 3 - base <= 16 ? 2 : 1;
+            lanes.push_back({base, x * 3});
+            for (int s = 0; s < streams_; ++s) {
+                uint8_t mask[16];
+                int8_t weight[16];
+                std::memset(mask, 0x80, sizeof mask);
+                std::memset(weight, 0, sizeof weight);
+                for (int g = 0; g < group; ++g) {
+                    const AreaTap& t = taps[x + g];
+                    for (int c = 0; c < 3; ++c) {
+                        const int at = (g * 3 + c) * 2;
+                        for (int h = 0; h < 2; ++h) {
+                            const int cell = t.first + 2 * s + h;
+                            const int w = weightOf(t, cell);
+                            if (w == 0)
+                                continue;
+                            mask[at + h] = static_cast<uint8_t>(cell * 3 + c - base);
+                            weight[at + h] = static_cast<int8_t>(w);
+                        }
+                    }
+                }
+                masks.insert(masks.end(), mask, mask + 16);
+                weights.insert(weights.end(), weight, weight + 16);
+            }
+            x += group;
+        }
+        // An odd last half repeats the one before it.
+        if (lanes.size() % 2) {
+            lanes.push_back(lanes.back());
+            masks.insert(masks.end(), masks.end() - 16 * streams_, masks.end());
+            weights.insert(weights.end(), weights.end() - 16 * streams_, weights.end());
+        }
+        // Pairs of halves, the masks and weights of a pair side by side.
+        const std::size_t pairs = lanes.size() / 2;
+        lanes_ = lanes;
+        masks_.resize(masks.size());
+        weights_.resize(weights.size());
+        for (std::size_t p = 0; p < pairs; ++p)
+            for (int s = 0; s < streams_; ++s)
+                for (int h = 0; h < 2; ++h) {
+                    const std::size_t from = ((2 * p + h) * streams_ + s) * 16;
+                    const std::size_t to = ((p * streams_ + s) * 2 + h) * 16;
+                    std::memcpy(&masks_[to], &masks[from], 16);
+                    std::memcpy(&weights_[to], &weights[from], 16);
+                }
+        // The last pairs whose windows reach past the row's bytes read a
+        // copy of the row's end instead, with their offsets from its start.
+        safePairs_ = pairs;
+        while (safePairs_ > 0 && std::max(lanes_[2 * safePairs_ - 2].source, lanes_[2 * safePairs_ - 1].source) + 16 >
+                                     sourceBytes)
+            --safePairs_;
+        tailStart_ = sourceBytes;
+        for (std::size_t l = 2 * safePairs_; l < lanes_.size(); ++l)
+            tailStart_ = std::min(tailStart_, lanes_[l].source);
+        for (std::size_t l = 2 * safePairs_; l < lanes_.size(); ++l)
+            lanes_[l].source -= tailStart_;
+        tail_.assign(static_cast<std::size_t>(sourceBytes - tailStart_ + 16), 0);
+    }
+
+    int Streams() const { return streams_; }
+
+    // out must have room for eight sums more than the target row.
+    void Filter(const uint8_t* src, int sourceBytes, int16_t* out)
+    {
+        switch (streams_) {
+        case 1:
+            Run<1>(src, sourceBytes, out);
+            break;
+        case 2:
+            Run<2>(src, sourceBytes, out);
+            break;
+        default:
+            Run<3>(src, sourceBytes, out);
+            break;
+        }
+    }
+
+private:
+    struct Lane {
+        int source;  // byte offset of the window
+        int out;     // index of the first sum
+    };
+
+    template <int Streams>
+    void Run(const uint8_t* src, int sourceBytes, int16_t* out)
+    {
+        Pairs<Streams>(src, lanes_.data(), safePairs_, masks_.data(), weights_.data(), out);
+        const std::size_t pairs = lanes_.size() / 2;
+        if (safePairs_ == pairs)
+            return;
+        std::memcpy(tail_.data(), src + tailStart_, static_cast<std::size_t>(sourceBytes - tailStart_));
+        const std::size_t skip = safePairs_ * Streams * 32;
+        Pairs<Streams>(tail_.data(), lanes_.data() + 2 * safePairs_, pairs - safePairs_, masks_.data() + skip,
+                       weights_.data() + skip, out);
+    }
+
+    template <int Streams>
+    __attribute__((target("avx2"))) static void Pairs(const uint8_t* src, const Lane* lane, std::size_t pairs,
+                                                      const uint8_t* masks, const int8_t* weights, int16_t* out)
+    {
+        const __m256i* m = reinterpret_cast<const __m256i*>(masks);
+        const __m256i* w = reinterpret_cast<const __m256i*>(weights);
+        for (std::size_t p = 0; p < pairs; ++p, lane += 2) {
+            const __m256i v = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src + lane[0].source))),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + lane[1].source)), 1);
+            __m256i sum = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, _mm256_loadu_si256(m)), _mm256_loadu_si256(w));
+            for (int s = 1; s < Streams; ++s)
+                sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, _mm256_loadu_si256(m + s)),
+                                                                 _mm256_loadu_si256(w + s)));
+            m += Streams;
+            w += Streams;
+            // The second half's store overwrites the first one's spare sums.
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + lane[0].out), _mm256_castsi256_si128(sum));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + lane[1].out), _mm256_extracti128_si256(sum, 1));
+        }
+    }
+
+    int streams_ = 0;
+    std::vector<Lane> lanes_;
+    std::vector<uint8_t> masks_;
+    std::vector<int8_t> weights_;
+    std::size_t safePairs_ = 0;
+    int tailStart_ = 0;
+    std::vector<uint8_t> tail_;
+};
+
+// out[i] = (sum over k of rows[k][i] * weights[k]) / divisor for a row of n
+// bytes, the sums in 16 bits (exact: the true ones fit).
+__attribute__((target("avx2"))) void SumDivideRows(const int16_t* const* rows, const uint16_t* weights, int count,
+                                                   const Divider16& div, uint16_t divisor, int n, uint8_t* out)
+{
+    const __m256i magic = _mm256_set1_epi16(static_cast<int16_t>(div.magic));
+    const __m128i shift = _mm_cvtsi32_si128(div.shift);
+    int i = 0;
+    for (; i + 32 <= n; i += 32) {
+        __m256i a = _mm256_setzero_si256(), b = _mm256_setzero_si256();
+        for (int k = 0; k < count; ++k) {
+            const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weights[k]));
+            a = _mm256_add_epi16(a, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i)), w));
+            b = _mm256_add_epi16(
+                b, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i + 16)), w));
+        }
+        a = _mm256_srl_epi16(_mm256_mulhi_epu16(a, magic), shift);
+        b = _mm256_srl_epi16(_mm256_mulhi_epu16(b, magic), shift);
+        const __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(a, b), 0xD8);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), bytes);
+    }
+    for (; i < n; ++i) {
+        uint16_t sum = 0;
+        for (int k = 0; k < count; ++k)
+            sum = static_cast<uint16_t>(sum + static_cast<uint16_t>(rows[k][i]) * weights[k]);
+        out[i] = static_cast<uint8_t>(sum / divisor);
+    }
+}
+
+// The area average with reduced weights entirely in 16 bits: each source row
+// filtered horizontally once (kept while the target rows need it), then the
+// filtered rows of a target row summed and divided. False (and nothing done)
+// where the reduced sizes or the areas do not allow it.
+bool AreaAverageBytes(Bitmap& target, const Bitmap& source)
+{
+    const int tw = target.Width(), th = target.Height();
+    const int sn = source.Width() * 3, n = tw * 3;
+    const ReducedTaps xs = ReduceTaps(source.Width(), tw);
+    const ReducedTaps ys = ReduceTaps(source.Height(), th);
+    const uint32_t divisor = static_cast<uint32_t>(xs.size) * static_cast<uint32_t>(ys.size);
+    if (static_cast<uint64_t>(xs.size) * static_cast<uint64_t>(ys.size) * 255 > 0xFFFF)
+        return false;
+    const Divider16 div(divisor);
+    if (!div.usable)
+        return false;
+    ByteAreaRow across(xs.taps, xs.weight, sn);
+    if (across.Streams() == 0)
+        return false;
+    int spanY = 1;
+    for (const AreaTap& t : ys.taps)
+        spanY = std::max(spanY, t.last - t.first + 1);
+    // Filtered rows by source row modulo spanY: a target row's rows are
+    // consecutive, so they never share a slot.
+    const std::size_t rowSize = static_cast<std::size_t>(n + 8);
+    std::vector<int16_t> filtered(rowSize * static_cast<std::size_t>(spanY));
+    std::vector<const int16_t*> rows;
+    std::vector<uint16_t> weights;
+    int done = -1;  // the last source row filtered
+    for (int j = 0; j < th; ++j) {
+        const AreaTap& t = ys.taps[j];
+        for (int y = std::max(done + 1, t.first); y <= t.last; ++y)
+            across.Filter(source.ScanLine(y), sn, filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+        done = t.last;
+        rows.clear();
+        weights.clear();
+        for (int y = t.first; y <= t.last; ++y) {
+            rows.push_back(filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+            weights.push_back(static_cast<uint16_t>(y == t.first ? t.weightFirst : y == t.last ? t.weightLast : ys.weight));
+        }
+        SumDivideRows(rows.data(), weights.data(), static_cast<int>(rows.size()), div, static_cast<uint16_t>(divisor), n,
+                      target.ScanLine(j));
+    }
+    return true;
+}
+
 // Each target pixel is the exact mean of the source area it covers. The
 // source rows of a target row are summed first (whole rows, in vector
 // steps), then the columns of that sum: every source pixel is read once
@@ -595,7 +830,7 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
     const int n = tw * 3, sn = source.Width() * 3;
     if constexpr (std::is_same_v<Sum, uint32_t>) {
         if (HaveAvx2()) {
-            if (AreaAverage16(target, source))
+            if (AreaAverageBytes(target, source) || AreaAverage16(target, source))
                 return;
             const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
             std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
