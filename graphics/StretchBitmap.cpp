@@ -600,42 +600,34 @@ public:
         if (span > 5 || innerWeight > 64)
             return;
         streams_ = (span + 1) / 2;
+        const int count = static_cast<int>(taps.size());
+        // Where the pattern of taps repeats every four target pixels (the
+        // reduced target size divides 4) and each half takes two pixels, all
+        // pairs of halves but the last are alike: one set of masks and
+        // weights held in registers serves them.
+        x0_ = 0;
+        if (count >= 4 && 4 % innerWeight == 0 && GroupAt(taps, 0) == 2 && GroupAt(taps, 2) == 2) {
+            for (int h = 0; h < 2; ++h)
+                for (int s = 0; s < streams_; ++s)
+                    MakeHalf(taps, h * 2, 2, s, innerWeight, uniformMasks_ + (s * 2 + h) * 16,
+                             uniformWeights_ + (s * 2 + h) * 16);
+            uniformStep_ = count > 4 ? (taps[4].first - taps[0].first) * 3 : 0;
+            uniformSecond_ = (taps[2].first - taps[0].first) * 3;
+            // Whole groups of four pixels whose windows stay inside the row.
+            while (x0_ + 4 <= count && taps[x0_ + 2].first * 3 + 16 <= sourceBytes)
+                x0_ += 4;
+        }
         std::vector<Lane> lanes;
         std::vector<uint8_t> masks;
         std::vector<int8_t> weights;
-        auto weightOf = [&](const AreaTap& t, int c) {
-            if (c > t.last)
-                return 0;
-            if (c == t.first)
-                return t.weightFirst;
-            return c == t.last ? t.weightLast : innerWeight;
-        };
-        const int count = static_cast<int>(taps.size());
-        for (int x = 0; x < count;) {
-            const int base = taps[x].first * 3;
-            const int group = x + 1 < count && (taps[x + 1].last + 1) * 3 - base <= 16 ? 2 : 1;
-            lanes.push_back({base, x * 3});
+        for (int x = x0_; x < count;) {
+            const int group = GroupAt(taps, x);
+            lanes.push_back({taps[x].first * 3, x * 3});
             for (int s = 0; s < streams_; ++s) {
-                uint8_t mask[16];
-                int8_t weight[16];
-                std::memset(mask, 0x80, sizeof mask);
-                std::memset(weight, 0, sizeof weight);
-                for (int g = 0; g < group; ++g) {
-                    const AreaTap& t = taps[x + g];
-                    for (int c = 0; c < 3; ++c) {
-                        const int at = (g * 3 + c) * 2;
-                        for (int h = 0; h < 2; ++h) {
-                            const int cell = t.first + 2 * s + h;
-                            const int w = weightOf(t, cell);
-                            if (w == 0)
-                                continue;
-                            mask[at + h] = static_cast<uint8_t>(cell * 3 + c - base);
-                            weight[at + h] = static_cast<int8_t>(w);
-                        }
-                    }
-                }
-                masks.insert(masks.end(), mask, mask + 16);
-                weights.insert(weights.end(), weight, weight + 16);
+                masks.resize(masks.size() + 16);
+                weights.resize(weights.size() + 16);
+                MakeHalf(taps, x, group, s, innerWeight, masks.data() + masks.size() - 16,
+                         weights.data() + weights.size() - 16);
             }
             x += group;
         }
@@ -696,9 +688,44 @@ private:
         int out;     // index of the first sum
     };
 
+    // Two pixels share a half where all their bytes fit its window.
+    static int GroupAt(const std::vector<AreaTap>& taps, int x)
+    {
+        const int count = static_cast<int>(taps.size());
+        return x + 1 < count && (taps[x + 1].last + 1 - taps[x].first) * 3 <= 16 ? 2 : 1;
+    }
+
+    // The shuffle and the weights of taps 2s and 2s + 1 of the group of
+    // pixels starting at x, relative to the first one's first byte.
+    static void MakeHalf(const std::vector<AreaTap>& taps, int x, int group, int s, int innerWeight, uint8_t* mask,
+                         int8_t* weight)
+    {
+        std::memset(mask, 0x80, 16);
+        std::memset(weight, 0, 16);
+        const int base = taps[x].first * 3;
+        for (int g = 0; g < group; ++g) {
+            const AreaTap& t = taps[x + g];
+            for (int h = 0; h < 2; ++h) {
+                const int cell = t.first + 2 * s + h;
+                const int w = cell > t.last ? 0
+                              : cell == t.first ? t.weightFirst
+                              : cell == t.last  ? t.weightLast
+                                                : innerWeight;
+                for (int c = 0; w != 0 && c < 3; ++c) {
+                    const int at = (g * 3 + c) * 2 + h;
+                    mask[at] = static_cast<uint8_t>(cell * 3 + c - base);
+                    weight[at] = static_cast<int8_t>(w);
+                }
+            }
+        }
+    }
+
     template <int Streams>
     void Run(const uint8_t* src, int sourceBytes, int16_t* out)
     {
+        if (x0_ > 0)
+            Uniform<Streams>(src, static_cast<std::size_t>(x0_ / 4), uniformStep_, uniformSecond_, uniformMasks_,
+                             uniformWeights_, out);
         Pairs<Streams>(src, lanes_.data(), safePairs_, masks_.data(), weights_.data(), out);
         const std::size_t pairs = lanes_.size() / 2;
         if (safePairs_ == pairs)
@@ -707,6 +734,28 @@ private:
         const std::size_t skip = safePairs_ * Streams * 32;
         Pairs<Streams>(tail_.data(), lanes_.data() + 2 * safePairs_, pairs - safePairs_, masks_.data() + skip,
                        weights_.data() + skip, out);
+    }
+
+    // Groups of four pixels with the same taps, step bytes apart.
+    template <int Streams>
+    __attribute__((target("avx2"))) static void Uniform(const uint8_t* src, std::size_t groups, int step, int second,
+                                                        const uint8_t* masks, const int8_t* weights, int16_t* out)
+    {
+        __m256i m[Streams], w[Streams];
+        for (int s = 0; s < Streams; ++s) {
+            m[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(masks + 32 * s));
+            w[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weights + 32 * s));
+        }
+        for (std::size_t g = 0; g < groups; ++g, src += step, out += 12) {
+            const __m256i v =
+                _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src))),
+                                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + second)), 1);
+            __m256i sum = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, m[0]), w[0]);
+            for (int s = 1; s < Streams; ++s)
+                sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, m[s]), w[s]));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(sum));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 6), _mm256_extracti128_si256(sum, 1));
+        }
     }
 
     template <int Streams>
@@ -732,6 +781,13 @@ private:
     }
 
     int streams_ = 0;
+    // The alike groups of four pixels: pixels 0 .. x0_ - 1.
+    int x0_ = 0;
+    int uniformStep_ = 0;
+    int uniformSecond_ = 0;
+    uint8_t uniformMasks_[3 * 32] = {};
+    int8_t uniformWeights_[3 * 32] = {};
+    // The other pixels, half by half.
     std::vector<Lane> lanes_;
     std::vector<uint8_t> masks_;
     std::vector<int8_t> weights_;
