@@ -536,11 +536,9 @@ private:
 
 // The area average with reduced weights in 16-bit column sums; false (and
 // nothing done) where the reduced sizes do not allow it.
-bool AreaAverage16(Bitmap& target, const Bitmap& source)
+bool AreaAverage16(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, const ReducedTaps& ys)
 {
     const int tw = target.Width(), th = target.Height();
-    const ReducedTaps xs = ReduceTaps(source.Width(), tw);
-    const ReducedTaps ys = ReduceTaps(source.Height(), th);
     // Column sums up to 255 * ys.size must be positive 16-bit numbers for
     // the signed multiply-add, and so must the horizontal weights.
     if (ys.size > 128 || xs.size > 32767)
@@ -829,12 +827,10 @@ __attribute__((target("avx2"))) void SumDivideRows(const int16_t* const* rows, c
 // filtered horizontally once (kept while the target rows need it), then the
 // filtered rows of a target row summed and divided. False (and nothing done)
 // where the reduced sizes or the areas do not allow it.
-bool AreaAverageBytes(Bitmap& target, const Bitmap& source)
+bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, const ReducedTaps& ys)
 {
     const int tw = target.Width(), th = target.Height();
     const int sn = source.Width() * 3, n = tw * 3;
-    const ReducedTaps xs = ReduceTaps(source.Width(), tw);
-    const ReducedTaps ys = ReduceTaps(source.Height(), th);
     const uint32_t divisor = static_cast<uint32_t>(xs.size) * static_cast<uint32_t>(ys.size);
     if (static_cast<uint64_t>(xs.size) * static_cast<uint64_t>(ys.size) * 255 > 0xFFFF)
         return false;
@@ -879,6 +875,13 @@ template <typename Sum>
 void AreaAverage(Bitmap& target, const Bitmap& source)
 {
     const int tw = target.Width(), th = target.Height();
+    if constexpr (std::is_same_v<Sum, uint32_t>) {
+        if (HaveAvx2()) {
+            const ReducedTaps rx = ReduceTaps(source.Width(), tw), ry = ReduceTaps(source.Height(), th);
+            if (AreaAverageBytes(target, source, rx, ry) || AreaAverage16(target, source, rx, ry))
+                return;
+        }
+    }
     const std::vector<AreaTap> xs = AreaTaps(source.Width(), tw);
     const std::vector<AreaTap> ys = AreaTaps(source.Height(), th);
     const uint64_t divisor = static_cast<uint64_t>(source.Width()) * source.Height();
@@ -886,8 +889,6 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
     const int n = tw * 3, sn = source.Width() * 3;
     if constexpr (std::is_same_v<Sum, uint32_t>) {
         if (HaveAvx2()) {
-            if (AreaAverageBytes(target, source) || AreaAverage16(target, source))
-                return;
             const PaddedAreaRow across(xs, static_cast<uint32_t>(tw));
             std::vector<uint32_t> columns(static_cast<std::size_t>(sn + across.Overrun())), row(n + 1);
             std::vector<const uint8_t*> rows;
@@ -957,10 +958,20 @@ std::vector<BilinearTap> BilinearTaps(int sourceSize, int targetSize)
 std::vector<AreaTap> AreaTaps(int sourceSize, int targetSize)
 {
     std::vector<AreaTap> taps(std::max(targetSize, 0));
+    if (targetSize <= 0)
+        return taps;
     const int64_t s = sourceSize, d = targetSize;
+    // j * s = q * d + r, stepped from one target cell to the next.
+    const int64_t wholeStep = s / d, partStep = s % d;
+    int64_t q = 0, r = 0;
     for (int64_t j = 0; j < d; ++j) {
-        const int64_t first = j * s / d;
-        const int64_t last = ((j + 1) * s - 1) / d;
+        int64_t nq = q + wholeStep, nr = r + partStep;
+        if (nr >= d) {
+            ++nq;
+            nr -= d;
+        }
+        // first = floor(j * s / d), last = floor(((j + 1) * s - 1) / d).
+        const int64_t first = q, last = nr == 0 ? nq - 1 : nq;
         AreaTap& t = taps[j];
         t.first = static_cast<int>(first);
         t.last = static_cast<int>(last);
@@ -968,9 +979,11 @@ std::vector<AreaTap> AreaTaps(int sourceSize, int targetSize)
             t.weightFirst = static_cast<int>(s);
             t.weightLast = 0;
         } else {
-            t.weightFirst = static_cast<int>((first + 1) * d - j * s);
-            t.weightLast = static_cast<int>((j + 1) * s - last * d);
+            t.weightFirst = static_cast<int>(d - r);
+            t.weightLast = static_cast<int>(nr == 0 ? d : nr);
         }
+        q = nq;
+        r = nr;
     }
     return taps;
 }
