@@ -611,6 +611,16 @@ public:
                              uniformWeights_ + (s * 2 + h) * 16);
             uniformStep_ = count > 4 ? (taps[4].first - taps[0].first) * 3 : 0;
             uniformSecond_ = (taps[2].first - taps[0].first) * 3;
+            // The one-load form: the first half's bytes must fit below the second's.
+            const int firstBytes = (taps[1].last + 1 - taps[0].first) * 3;
+            uniformLead_ = uniformSecond_ <= 16 && firstBytes <= uniformSecond_ && uniformStep_ >= 16 - uniformSecond_
+                               ? 16 - uniformSecond_
+                               : -1;
+            std::memcpy(shiftedMasks_, uniformMasks_, sizeof shiftedMasks_);
+            for (int s = 0; s < streams_ && uniformLead_ > 0; ++s)
+                for (int i = 0; i < 16; ++i)
+                    if (shiftedMasks_[s * 32 + i] != 0x80)
+                        shiftedMasks_[s * 32 + i] = static_cast<uint8_t>(shiftedMasks_[s * 32 + i] + uniformLead_);
             // Whole groups of four pixels whose windows stay inside the row.
             while (x0_ + 4 <= count && taps[x0_ + 2].first * 3 + 16 <= sourceBytes)
                 x0_ += 4;
@@ -722,8 +732,7 @@ private:
     void Run(const uint8_t* src, int sourceBytes, int16_t* out)
     {
         if (x0_ > 0)
-            Uniform<Streams>(src, static_cast<std::size_t>(x0_ / 4), uniformStep_, uniformSecond_, uniformMasks_,
-                             uniformWeights_, out);
+            Uniform<Streams>(src, static_cast<std::size_t>(x0_ / 4), out);
         Pairs<Streams>(src, lanes_.data(), safePairs_, masks_.data(), weights_.data(), out);
         const std::size_t pairs = lanes_.size() / 2;
         if (safePairs_ == pairs)
@@ -734,26 +743,44 @@ private:
                        weights_.data() + skip, out);
     }
 
-    // Groups of four pixels with the same taps, step bytes apart.
+    // Groups of four pixels with the same taps, step bytes apart. From the
+    // second group on, one 32-byte load serves both halves: it starts
+    // 16 - second bytes before the group, where the first half's window
+    // still holds the first two pixels (the shifted masks say where).
     template <int Streams>
-    __attribute__((target("avx2"))) static void Uniform(const uint8_t* src, std::size_t groups, int step, int second,
-                                                        const uint8_t* masks, const int8_t* weights, int16_t* out)
+    __attribute__((target("avx2"))) void Uniform(const uint8_t* src, std::size_t groups, int16_t* out) const
     {
-        __m256i m[Streams], w[Streams];
+        __m256i m[Streams], w[Streams], shifted[Streams];
         for (int s = 0; s < Streams; ++s) {
-            m[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(masks + 32 * s));
-            w[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weights + 32 * s));
+            m[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(uniformMasks_ + 32 * s));
+            w[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(uniformWeights_ + 32 * s));
+            shifted[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(shiftedMasks_ + 32 * s));
         }
-        for (std::size_t g = 0; g < groups; ++g, src += step, out += 12) {
-            const __m256i v =
-                _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src))),
-                                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + second)), 1);
-            __m256i sum = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, m[0]), w[0]);
+        const __m256i dropSpare = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
+        auto filter = [&](__m256i v, const __m256i* masks, int16_t* to)
+                          __attribute__((target("avx2"), always_inline)) {
+            __m256i sum = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, masks[0]), w[0]);
             for (int s = 1; s < Streams; ++s)
-                sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, m[s]), w[s]));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(sum));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 6), _mm256_extracti128_si256(sum, 1));
+                sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, masks[s]), w[s]));
+            // Twelve sums and four spare ones, which the next group overwrites.
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(to), _mm256_permutevar8x32_epi32(sum, dropSpare));
+        };
+        if (groups == 0)
+            return;
+        filter(_mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src))),
+                                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + uniformSecond_)), 1),
+               m, out);
+        if (uniformLead_ < 0) {
+            for (std::size_t g = 1; g < groups; ++g)
+                filter(_mm256_inserti128_si256(
+                           _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src + g * uniformStep_))),
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + g * uniformStep_ + uniformSecond_)), 1),
+                       m, out + 12 * g);
+            return;
         }
+        const uint8_t* at = src + uniformStep_ - uniformLead_;
+        for (std::size_t g = 1; g < groups; ++g, at += uniformStep_)
+            filter(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)), shifted, out + 12 * g);
     }
 
     template <int Streams>
@@ -783,7 +810,9 @@ private:
     int x0_ = 0;
     int uniformStep_ = 0;
     int uniformSecond_ = 0;
+    int uniformLead_ = -1;  // bytes before a group its one load starts, or -1
     uint8_t uniformMasks_[3 * 32] = {};
+    uint8_t shiftedMasks_[3 * 32] = {};
     int8_t uniformWeights_[3 * 32] = {};
     // The other pixels, half by half.
     std::vector<Lane> lanes_;
