@@ -590,7 +590,7 @@ class ByteAreaRow {
 public:
     // Streams: pairs of taps per pixel. Not usable (Streams() == 0) where
     // an area is wider than a window or a weight too large to pair.
-    ByteAreaRow(const std::vector<AreaTap>& taps, int innerWeight, int sourceBytes)
+    ByteAreaRow(const std::vector<AreaTap>& taps, int innerWeight)
     {
         int span = 1;
         for (const AreaTap& t : taps)
@@ -621,9 +621,7 @@ public:
                 for (int i = 0; i < 16; ++i)
                     if (shiftedMasks_[s * 32 + i] != 0x80)
                         shiftedMasks_[s * 32 + i] = static_cast<uint8_t>(shiftedMasks_[s * 32 + i] + uniformLead_);
-            // Whole groups of four pixels whose windows stay inside the row.
-            while (x0_ + 4 <= count && taps[x0_ + 2].first * 3 + 16 <= sourceBytes)
-                x0_ += 4;
+            x0_ = count / 4 * 4;
         }
         std::vector<Lane> lanes;
         std::vector<uint8_t> masks;
@@ -658,34 +656,25 @@ public:
                     std::memcpy(&masks_[to], &masks[from], 16);
                     std::memcpy(&weights_[to], &weights[from], 16);
                 }
-        // The last pairs whose windows reach past the row's bytes read a
-        // copy of the row's end instead, with their offsets from its start.
-        safePairs_ = pairs;
-        while (safePairs_ > 0 && std::max(lanes_[2 * safePairs_ - 2].source, lanes_[2 * safePairs_ - 1].source) + 16 >
-                                     sourceBytes)
-            --safePairs_;
-        tailStart_ = sourceBytes;
-        for (std::size_t l = 2 * safePairs_; l < lanes_.size(); ++l)
-            tailStart_ = std::min(tailStart_, lanes_[l].source);
-        for (std::size_t l = 2 * safePairs_; l < lanes_.size(); ++l)
-            lanes_[l].source -= tailStart_;
-        tail_.assign(static_cast<std::size_t>(sourceBytes - tailStart_ + 16), 0);
     }
 
     int Streams() const { return streams_; }
 
-    // out must have room for eight sums more than the target row.
-    void Filter(const uint8_t* src, int sourceBytes, int16_t* out)
+    // The windows read up to Overrun() bytes past the row's end (the bytes
+    // there are not used); out must have room for eight sums more than the
+    // target row.
+    static constexpr int Overrun() { return 16; }
+    void Filter(const uint8_t* src, int16_t* out) const
     {
         switch (streams_) {
         case 1:
-            Run<1>(src, sourceBytes, out);
+            Run<1>(src, out);
             break;
         case 2:
-            Run<2>(src, sourceBytes, out);
+            Run<2>(src, out);
             break;
         default:
-            Run<3>(src, sourceBytes, out);
+            Run<3>(src, out);
             break;
         }
     }
@@ -729,18 +718,11 @@ private:
     }
 
     template <int Streams>
-    void Run(const uint8_t* src, int sourceBytes, int16_t* out)
+    void Run(const uint8_t* src, int16_t* out) const
     {
         if (x0_ > 0)
             Uniform<Streams>(src, static_cast<std::size_t>(x0_ / 4), out);
-        Pairs<Streams>(src, lanes_.data(), safePairs_, masks_.data(), weights_.data(), out);
-        const std::size_t pairs = lanes_.size() / 2;
-        if (safePairs_ == pairs)
-            return;
-        std::memcpy(tail_.data(), src + tailStart_, static_cast<std::size_t>(sourceBytes - tailStart_));
-        const std::size_t skip = safePairs_ * Streams * 32;
-        Pairs<Streams>(tail_.data(), lanes_.data() + 2 * safePairs_, pairs - safePairs_, masks_.data() + skip,
-                       weights_.data() + skip, out);
+        Pairs<Streams>(src, lanes_.data(), lanes_.size() / 2, masks_.data(), weights_.data(), out);
     }
 
     // Groups of four pixels with the same taps, step bytes apart. From the
@@ -818,9 +800,6 @@ private:
     std::vector<Lane> lanes_;
     std::vector<uint8_t> masks_;
     std::vector<int8_t> weights_;
-    std::size_t safePairs_ = 0;
-    int tailStart_ = 0;
-    std::vector<uint8_t> tail_;
 };
 
 // out[i] = (sum over k of rows[k][i] * weights[k]) / divisor for a row of n
@@ -866,7 +845,7 @@ bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& x
     const Divider16 div(divisor);
     if (!div.usable)
         return false;
-    ByteAreaRow across(xs.taps, xs.weight, sn);
+    const ByteAreaRow across(xs.taps, xs.weight);
     if (across.Streams() == 0)
         return false;
     int spanY = 1;
@@ -878,11 +857,21 @@ bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& x
     std::vector<int16_t> filtered(rowSize * static_cast<std::size_t>(spanY));
     std::vector<const int16_t*> rows;
     std::vector<uint16_t> weights;
+    // Rows are stored bottom-up: the windows may run on into the row above
+    // in memory, but the last rows there are copied to a buffer with room.
+    const int stride = source.Stride();
+    std::vector<uint8_t> padded(static_cast<std::size_t>(sn + ByteAreaRow::Overrun()), 0);
     int done = -1;  // the last source row filtered
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys.taps[j];
-        for (int y = std::max(done + 1, t.first); y <= t.last; ++y)
-            across.Filter(source.ScanLine(y), sn, filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+        for (int y = std::max(done + 1, t.first); y <= t.last; ++y) {
+            const uint8_t* row = source.ScanLine(y);
+            if (static_cast<int64_t>(stride) * y + stride - sn < ByteAreaRow::Overrun()) {
+                std::memcpy(padded.data(), row, static_cast<std::size_t>(sn));
+                row = padded.data();
+            }
+            across.Filter(row, filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+        }
         done = t.last;
         rows.clear();
         weights.clear();
