@@ -367,15 +367,41 @@ struct ReducedTaps {
     int weight = 0;  // the reduced target size: an inner cell's weight
 };
 
+// The taps of count target cells over cells of a source of size s per
+// target size d (the cells' first and last source cells depend on s / d only).
+std::vector<AreaTap> AreaTapsOf(int64_t s, int64_t d, int count)
+{
+    std::vector<AreaTap> taps(std::max(count, 0));
+    // j * s = q * d + r, stepped from one target cell to the next.
+    const int64_t wholeStep = s / d, partStep = s % d;
+    int64_t q = 0, r = 0;
+    for (AreaTap& t : taps) {
+        int64_t nq = q + wholeStep, nr = r + partStep;
+        if (nr >= d) {
+            ++nq;
+            nr -= d;
+        }
+        // first = floor(j * s / d), last = floor(((j + 1) * s - 1) / d).
+        const int64_t first = q, last = nr == 0 ? nq - 1 : nq;
+        t.first = static_cast<int>(first);
+        t.last = static_cast<int>(last);
+        if (first == last) {
+            t.weightFirst = static_cast<int>(s);
+            t.weightLast = 0;
+        } else {
+            t.weightFirst = static_cast<int>(d - r);
+            t.weightLast = static_cast<int>(nr == 0 ? d : nr);
+        }
+        q = nq;
+        r = nr;
+    }
+    return taps;
+}
+
 ReducedTaps ReduceTaps(int sourceSize, int targetSize)
 {
     const int g = std::gcd(sourceSize, targetSize);
-    ReducedTaps r{AreaTaps(sourceSize, targetSize), sourceSize / g, targetSize / g};
-    for (AreaTap& t : r.taps) {
-        t.weightFirst /= g;
-        t.weightLast /= g;
-    }
-    return r;
+    return {AreaTapsOf(sourceSize / g, targetSize / g, targetSize), sourceSize / g, targetSize / g};
 }
 
 // floor(n / d) for n <= 255 * d < 2^16 as the high half of a 16-bit product
@@ -862,6 +888,7 @@ bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& x
     const int stride = source.Stride();
     std::vector<uint8_t> padded(static_cast<std::size_t>(sn + ByteAreaRow::Overrun()), 0);
     int done = -1;  // the last source row filtered
+    auto slot = [&](int y) { return filtered.data() + rowSize * static_cast<std::size_t>(y % spanY); };
     for (int j = 0; j < th; ++j) {
         const AreaTap& t = ys.taps[j];
         for (int y = std::max(done + 1, t.first); y <= t.last; ++y) {
@@ -870,13 +897,13 @@ bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& x
                 std::memcpy(padded.data(), row, static_cast<std::size_t>(sn));
                 row = padded.data();
             }
-            across.Filter(row, filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+            across.Filter(row, slot(y));
         }
         done = t.last;
         rows.clear();
         weights.clear();
         for (int y = t.first; y <= t.last; ++y) {
-            rows.push_back(filtered.data() + rowSize * static_cast<std::size_t>(y % spanY));
+            rows.push_back(slot(y));
             weights.push_back(static_cast<uint16_t>(y == t.first ? t.weightFirst : y == t.last ? t.weightLast : ys.weight));
         }
         SumDivideRows(rows.data(), weights.data(), static_cast<int>(rows.size()), div, static_cast<uint16_t>(divisor), n,
@@ -975,35 +1002,9 @@ std::vector<BilinearTap> BilinearTaps(int sourceSize, int targetSize)
 
 std::vector<AreaTap> AreaTaps(int sourceSize, int targetSize)
 {
-    std::vector<AreaTap> taps(std::max(targetSize, 0));
     if (targetSize <= 0)
-        return taps;
-    const int64_t s = sourceSize, d = targetSize;
-    // j * s = q * d + r, stepped from one target cell to the next.
-    const int64_t wholeStep = s / d, partStep = s % d;
-    int64_t q = 0, r = 0;
-    for (int64_t j = 0; j < d; ++j) {
-        int64_t nq = q + wholeStep, nr = r + partStep;
-        if (nr >= d) {
-            ++nq;
-            nr -= d;
-        }
-        // first = floor(j * s / d), last = floor(((j + 1) * s - 1) / d).
-        const int64_t first = q, last = nr == 0 ? nq - 1 : nq;
-        AreaTap& t = taps[j];
-        t.first = static_cast<int>(first);
-        t.last = static_cast<int>(last);
-        if (first == last) {
-            t.weightFirst = static_cast<int>(s);
-            t.weightLast = 0;
-        } else {
-            t.weightFirst = static_cast<int>(d - r);
-            t.weightLast = static_cast<int>(nr == 0 ? d : nr);
-        }
-        q = nq;
-        r = nr;
-    }
-    return taps;
+        return {};
+    return AreaTapsOf(sourceSize, targetSize, targetSize);
 }
 
 void StretchBitmap(Bitmap& target, const Bitmap& source)
