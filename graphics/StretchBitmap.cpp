@@ -829,23 +829,31 @@ private:
 };
 
 // out[i] = (sum over k of rows[k][i] * weights[k]) / divisor for a row of n
-// bytes, the sums in 16 bits (exact: the true ones fit).
+// bytes, the sums in 16 bits (exact: the true ones fit). Count is the
+// number of rows where it is known when compiling (0: count).
+template <int Count>
 __attribute__((target("avx2"))) void SumDivideRows(const int16_t* const* rows, const uint16_t* weights, int count,
                                                    const Divider16& div, uint16_t divisor, int n, uint8_t* out)
 {
+    if (Count > 0)
+        count = Count;
     const __m256i magic = _mm256_set1_epi16(static_cast<int16_t>(div.magic));
     const __m128i shift = _mm_cvtsi32_si128(div.shift);
+    __m256i w[Count > 0 ? Count : 1];
+    for (int k = 0; k < Count; ++k)
+        w[k] = _mm256_set1_epi16(static_cast<int16_t>(weights[k]));
     int i = 0;
     for (; i + 32 <= n; i += 32) {
         __m256i a = _mm256_setzero_si256(), b = _mm256_setzero_si256();
         for (int k = 0; k < count; ++k) {
-            const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weights[k]));
-            a = _mm256_add_epi16(a, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i)), w));
+            const __m256i wk = Count > 0 ? w[k] : _mm256_set1_epi16(static_cast<int16_t>(weights[k]));
+            a = _mm256_add_epi16(a, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i)), wk));
             b = _mm256_add_epi16(
-                b, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i + 16)), w));
+                b, _mm256_mullo_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[k] + i + 16)), wk));
         }
         a = _mm256_srl_epi16(_mm256_mulhi_epu16(a, magic), shift);
         b = _mm256_srl_epi16(_mm256_mulhi_epu16(b, magic), shift);
+        // Packing works within 128-bit halves: put the bytes back in order.
         const __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(a, b), 0xD8);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), bytes);
     }
@@ -854,6 +862,25 @@ __attribute__((target("avx2"))) void SumDivideRows(const int16_t* const* rows, c
         for (int k = 0; k < count; ++k)
             sum = static_cast<uint16_t>(sum + static_cast<uint16_t>(rows[k][i]) * weights[k]);
         out[i] = static_cast<uint8_t>(sum / divisor);
+    }
+}
+
+void SumDivideRows(const int16_t* const* rows, const uint16_t* weights, int count, const Divider16& div,
+                   uint16_t divisor, int n, uint8_t* out)
+{
+    switch (count) {
+    case 2:
+        SumDivideRows<2>(rows, weights, count, div, divisor, n, out);
+        break;
+    case 3:
+        SumDivideRows<3>(rows, weights, count, div, divisor, n, out);
+        break;
+    case 4:
+        SumDivideRows<4>(rows, weights, count, div, divisor, n, out);
+        break;
+    default:
+        SumDivideRows<0>(rows, weights, count, div, divisor, n, out);
+        break;
     }
 }
 
