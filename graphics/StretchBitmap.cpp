@@ -625,20 +625,22 @@ public:
             return;
         streams_ = (span + 1) / 2;
         const int count = static_cast<int>(taps.size());
-        // Where the pattern of taps repeats every four target pixels (the
-        // reduced target size divides 4) and each half takes two pixels, all
-        // pairs of halves but the last are alike: one set of masks and
-        // weights held in registers serves them.
+        // Where the pattern of taps repeats every two or four target pixels
+        // (the reduced target size divides that) and the halves take one or
+        // two pixels alike, all groups of two halves but the last are alike:
+        // one set of masks and weights held in registers serves them.
         x0_ = 0;
-        if (count >= 4 && 4 % innerWeight == 0 && GroupAt(taps, 0) == 2 && GroupAt(taps, 2) == 2) {
+        const int g = count >= 2 ? GroupAt(taps, 0) : 0;
+        if (count >= 2 * g && g > 0 && (2 * g) % innerWeight == 0 && GroupAt(taps, g) == g) {
+            uniformPixels_ = g;
             for (int h = 0; h < 2; ++h)
                 for (int s = 0; s < streams_; ++s)
-                    MakeHalf(taps, h * 2, 2, s, innerWeight, uniformMasks_ + (s * 2 + h) * 16,
+                    MakeHalf(taps, h * g, g, s, innerWeight, uniformMasks_ + (s * 2 + h) * 16,
                              uniformWeights_ + (s * 2 + h) * 16);
-            uniformStep_ = count > 4 ? (taps[4].first - taps[0].first) * 3 : 0;
-            uniformSecond_ = (taps[2].first - taps[0].first) * 3;
+            uniformStep_ = count > 2 * g ? (taps[2 * g].first - taps[0].first) * 3 : 0;
+            uniformSecond_ = (taps[g].first - taps[0].first) * 3;
             // The one-load form: the first half's bytes must fit below the second's.
-            const int firstBytes = (taps[1].last + 1 - taps[0].first) * 3;
+            const int firstBytes = (taps[g - 1].last + 1 - taps[0].first) * 3;
             uniformLead_ = uniformSecond_ <= 16 && firstBytes <= uniformSecond_ && uniformStep_ >= 16 - uniformSecond_
                                ? 16 - uniformSecond_
                                : -1;
@@ -647,7 +649,7 @@ public:
                 for (int i = 0; i < 16; ++i)
                     if (shiftedMasks_[s * 32 + i] != 0x80)
                         shiftedMasks_[s * 32 + i] = static_cast<uint8_t>(shiftedMasks_[s * 32 + i] + uniformLead_);
-            x0_ = count / 4 * 4;
+            x0_ = count / (2 * g) * (2 * g);
         }
         std::vector<Lane> lanes;
         std::vector<uint8_t> masks;
@@ -746,18 +748,21 @@ private:
     template <int Streams>
     void Run(const uint8_t* src, int16_t* out) const
     {
-        if (x0_ > 0)
-            Uniform<Streams>(src, static_cast<std::size_t>(x0_ / 4), out);
+        if (uniformPixels_ == 2)
+            Uniform<Streams, 2>(src, static_cast<std::size_t>(x0_ / 4), out);
+        else if (uniformPixels_ == 1)
+            Uniform<Streams, 1>(src, static_cast<std::size_t>(x0_ / 2), out);
         Pairs<Streams>(src, lanes_.data(), lanes_.size() / 2, masks_.data(), weights_.data(), out);
     }
 
-    // Groups of four pixels with the same taps, step bytes apart. From the
-    // second group on, one 32-byte load serves both halves: it starts
-    // 16 - second bytes before the group, where the first half's window
-    // still holds the first two pixels (the shifted masks say where).
-    template <int Streams>
+    // Groups of 2 * Pixels pixels with the same taps, step bytes apart.
+    // From the second group on, one 32-byte load serves both halves: it
+    // starts 16 - second bytes before the group, where the first half's
+    // window still holds its pixels (the shifted masks say where).
+    template <int Streams, int Pixels>
     __attribute__((target("avx2"))) void Uniform(const uint8_t* src, std::size_t groups, int16_t* out) const
     {
+        constexpr int sums = Pixels * 6;
         __m256i m[Streams], w[Streams], shifted[Streams];
         for (int s = 0; s < Streams; ++s) {
             m[s] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(uniformMasks_ + 32 * s));
@@ -770,8 +775,13 @@ private:
             __m256i sum = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, masks[0]), w[0]);
             for (int s = 1; s < Streams; ++s)
                 sum = _mm256_add_epi16(sum, _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, masks[s]), w[s]));
-            // Twelve sums and four spare ones, which the next group overwrites.
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(to), _mm256_permutevar8x32_epi32(sum, dropSpare));
+            // The group's sums and spare ones, which the next group overwrites.
+            if (Pixels == 2) {
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(to), _mm256_permutevar8x32_epi32(sum, dropSpare));
+            } else {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm256_castsi256_si128(sum));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 3), _mm256_extracti128_si256(sum, 1));
+            }
         };
         if (groups == 0)
             return;
@@ -783,12 +793,12 @@ private:
                 filter(_mm256_inserti128_si256(
                            _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src + g * uniformStep_))),
                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + g * uniformStep_ + uniformSecond_)), 1),
-                       m, out + 12 * g);
+                       m, out + sums * g);
             return;
         }
         const uint8_t* at = src + uniformStep_ - uniformLead_;
         for (std::size_t g = 1; g < groups; ++g, at += uniformStep_)
-            filter(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)), shifted, out + 12 * g);
+            filter(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)), shifted, out + sums * g);
     }
 
     template <int Streams>
@@ -814,8 +824,9 @@ private:
     }
 
     int streams_ = 0;
-    // The alike groups of four pixels: pixels 0 .. x0_ - 1.
+    // The alike groups of pixels: pixels 0 .. x0_ - 1, uniformPixels_ to a half.
     int x0_ = 0;
+    int uniformPixels_ = 0;
     int uniformStep_ = 0;
     int uniformSecond_ = 0;
     int uniformLead_ = -1;  // bytes before a group its one load starts, or -1
