@@ -497,7 +497,6 @@ public:
         for (const AreaTap& t : taps)
             span = std::max(span, t.last - t.first + 1);
         windows_ = (span + 1) / 2;
-        pixels_ = static_cast<int>(taps.size());
         const std::size_t pairs = (taps.size() + 1) / 2;
         offsets_.assign(pairs * 2, 0);
         weights_.assign(pairs * static_cast<std::size_t>(windows_) * 16, 0);
@@ -555,7 +554,6 @@ public:
 
 private:
     int windows_ = 1;
-    int pixels_ = 0;
     std::vector<int> offsets_;
     std::vector<int16_t> weights_;
 };
@@ -625,6 +623,7 @@ public:
             return;
         streams_ = (span + 1) / 2;
         const int count = static_cast<int>(taps.size());
+        pixels_ = count;
         // Where the pattern of taps repeats every two or four target pixels
         // (the reduced target size divides that) and the halves take one or
         // two pixels alike, all groups of two halves but the last are alike:
@@ -687,6 +686,9 @@ public:
     }
 
     int Streams() const { return streams_; }
+    // Most pixels in the alike groups or two to a half (wider areas one to
+    // a half go faster summed vertically first).
+    bool Quick() const { return 2 * x0_ >= pixels_ || 4 * static_cast<int>(lanes_.size()) <= 3 * (pixels_ - x0_); }
 
     // The windows read up to Overrun() bytes past the row's end (the bytes
     // there are not used); out must have room for eight sums more than the
@@ -824,6 +826,7 @@ private:
     }
 
     int streams_ = 0;
+    int pixels_ = 0;
     // The alike groups of pixels: pixels 0 .. x0_ - 1, uniformPixels_ to a half.
     int x0_ = 0;
     int uniformPixels_ = 0;
@@ -899,7 +902,9 @@ void SumDivideRows(const int16_t* const* rows, const uint16_t* weights, int coun
 // filtered horizontally once (kept while the target rows need it), then the
 // filtered rows of a target row summed and divided. False (and nothing done)
 // where the reduced sizes or the areas do not allow it.
-bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, const ReducedTaps& ys)
+// With quickOnly, only where the horizontal pass is of its quick kinds.
+bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, const ReducedTaps& ys,
+                      bool quickOnly)
 {
     const int tw = target.Width(), th = target.Height();
     const int sn = source.Width() * 3, n = tw * 3;
@@ -910,7 +915,7 @@ bool AreaAverageBytes(Bitmap& target, const Bitmap& source, const ReducedTaps& x
     if (!div.usable)
         return false;
     const ByteAreaRow across(xs.taps, xs.weight);
-    if (across.Streams() == 0)
+    if (across.Streams() == 0 || (quickOnly && !across.Quick()))
         return false;
     int spanY = 1;
     for (const AreaTap& t : ys.taps)
@@ -961,7 +966,8 @@ void AreaAverage(Bitmap& target, const Bitmap& source)
     if constexpr (std::is_same_v<Sum, uint32_t>) {
         if (HaveAvx2()) {
             const ReducedTaps rx = ReduceTaps(source.Width(), tw), ry = ReduceTaps(source.Height(), th);
-            if (AreaAverageBytes(target, source, rx, ry) || AreaAverage16(target, source, rx, ry))
+            if (AreaAverageBytes(target, source, rx, ry, true) || AreaAverage16(target, source, rx, ry) ||
+                AreaAverageBytes(target, source, rx, ry, false))
                 return;
         }
     }
