@@ -435,8 +435,8 @@ struct Divider16 {
 
 // The source rows of a target row summed with their weights into 16-bit
 // column sums, two rows at a time: their bytes interleaved, one multiply-add
-// of unsigned bytes by signed byte weights per pair. Every weight is at most
-// 127 and two paired weights add up to at most 128, so no pair saturates;
+// of unsigned bytes by signed byte weights per pair. The weights of a target
+// row add up to at most 128, so none exceeds 127 and no pair saturates;
 // rows holds an even number of rows (a zero row with weight 0 makes it so).
 __attribute__((target("avx2"))) void SumRowPairs(int16_t* columns, const uint8_t* const* rows,
                                                  const int16_t* pairWeights, int count, int n)
@@ -459,27 +459,6 @@ __attribute__((target("avx2"))) void SumRowPairs(int16_t* columns, const uint8_t
         int sum = 0;
         for (int k = 0; k < count; k += 2)
             sum += rows[k][i] * (pairWeights[k / 2] & 0xFF) + rows[k + 1][i] * (pairWeights[k / 2] >> 8);
-        columns[i] = static_cast<int16_t>(sum);
-    }
-}
-
-// The same for weights too large to pair: each row widened and multiplied.
-__attribute__((target("avx2"))) void SumRowsWide16(int16_t* columns, const uint8_t* const* rows,
-                                                   const int16_t* weights, int count, int n)
-{
-    int i = 0;
-    for (; i + 16 <= n; i += 16) {
-        __m256i sum = _mm256_setzero_si256();
-        for (int k = 0; k < count; ++k) {
-            const __m256i v = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + i)));
-            sum = _mm256_add_epi16(sum, _mm256_mullo_epi16(v, _mm256_set1_epi16(weights[k])));
-        }
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + i), sum);
-    }
-    for (; i < n; ++i) {
-        int sum = 0;
-        for (int k = 0; k < count; ++k)
-            sum += rows[k][i] * weights[k];
         columns[i] = static_cast<int16_t>(sum);
     }
 }
@@ -574,7 +553,6 @@ bool AreaAverage16(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, 
     std::vector<int16_t> columns(static_cast<std::size_t>(sn + across.Overrun()), 0);
     std::vector<uint32_t> row(static_cast<std::size_t>(n + 4));
     const std::vector<uint8_t> zeros(static_cast<std::size_t>(sn), 0);
-    const bool paired = ys.weight <= 64;
     std::vector<const uint8_t*> rows;
     std::vector<int16_t> weights;
     for (int j = 0; j < th; ++j) {
@@ -585,17 +563,13 @@ bool AreaAverage16(Bitmap& target, const Bitmap& source, const ReducedTaps& xs, 
             rows.push_back(source.ScanLine(y));
             weights.push_back(static_cast<int16_t>(y == t.first ? t.weightFirst : y == t.last ? t.weightLast : ys.weight));
         }
-        if (paired) {
-            if (rows.size() % 2) {
-                rows.push_back(zeros.data());
-                weights.push_back(0);
-            }
-            for (std::size_t k = 0; k < weights.size(); k += 2)
-                weights[k / 2] = static_cast<int16_t>(weights[k] | weights[k + 1] << 8);
-            SumRowPairs(columns.data(), rows.data(), weights.data(), static_cast<int>(rows.size()), sn);
-        } else {
-            SumRowsWide16(columns.data(), rows.data(), weights.data(), static_cast<int>(rows.size()), sn);
+        if (rows.size() % 2) {
+            rows.push_back(zeros.data());
+            weights.push_back(0);
         }
+        for (std::size_t k = 0; k < weights.size(); k += 2)
+            weights[k / 2] = static_cast<int16_t>(weights[k] | weights[k + 1] << 8);
+        SumRowPairs(columns.data(), rows.data(), weights.data(), static_cast<int>(rows.size()), sn);
         across.Filter(columns.data(), row.data());
         CombineRows(row.data(), row.data(), 1, 0, n, div, target.ScanLine(j));
     }
@@ -798,8 +772,10 @@ private:
                        m, out + sums * g);
             return;
         }
-        const uint8_t* at = src + uniformStep_ - uniformLead_;
-        for (std::size_t g = 1; g < groups; ++g, at += uniformStep_)
+        // The step in a local: the stores could otherwise alias the member.
+        const std::ptrdiff_t step = uniformStep_;
+        const uint8_t* at = src + step - uniformLead_;
+        for (std::size_t g = 1; g < groups; ++g, at += step)
             filter(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)), shifted, out + sums * g);
     }
 

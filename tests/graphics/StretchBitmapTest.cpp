@@ -172,6 +172,18 @@ TEST(StretchBitmap, AreaAveragesOfSizesWithCommonDivisorsStayExact)
         ShrinkBitmap(out, src);
         ASSERT_EQ(out, PlainArea(src, tw, th)) << sw << "x" << sh << " -> " << tw << "x" << th;
     }
+    // Column sums at the top of 15 bits and just past it, with large
+    // vertical weights; white is where any overflow would show.
+    const int wide[][4] = {{97, 128, 45, 65}, {101, 129, 37, 100}, {101, 127, 37, 100}};
+    for (const auto& z : wide)
+        for (int white = 0; white < 2; ++white) {
+            Bitmap src = RandomBitmap(z[0], z[1], PixelFormat::Bgr24, rng);
+            if (white)
+                src.Fill(clWhite);
+            Bitmap out(z[2], z[3]);
+            ShrinkBitmap(out, src);
+            ASSERT_EQ(out, PlainArea(src, z[2], z[3])) << z[0] << "x" << z[1] << " -> " << z[2] << "x" << z[3];
+        }
 }
 
 TEST(StretchBitmap, ChoosesTheFilterBySize)
