@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Bilinear and area-averaging scaling on raw rows. Both filters are separable
 // into integer sums: the bilinear one filters source rows horizontally and
-// combines two such rows, the area average sums a target row's source rows
-// and then that sum's columns; each divides once per channel. The sums equal
-// the two-dimensional formulas exactly, so the results are the integer
-// quotients of those formulas.
+// combines two such rows; the area average either filters each source row
+// horizontally and sums a target row's filtered rows, or sums a target row's
+// source rows and then that sum's columns (whichever suits the sizes, in 16
+// bits where the weights reduced by the sizes' common divisor allow). Each
+// divides once per channel. The sums equal the two-dimensional formulas
+// exactly, so the results are the integer quotients of those formulas.
 #include "graphics/StretchBitmap.h"
 
 #include "graphics/ExactDivider.h"
