@@ -143,6 +143,49 @@ TEST(StretchBitmap, EqualsThePlainFormulasOnRandomPictures)
     }
 }
 
+TEST(StretchBitmap, AreaAveragesOfSizesWithCommonDivisorsStayExact)
+{
+    // Sizes whose reduced ratios are small take the narrow sums: shrink by
+    // factors from just over 1 to over 5, in both directions, over white
+    // pictures (the largest sums), black-and-white noise and random ones,
+    // and widths that end a row at every phase of the filter's groups.
+    std::mt19937 rng(17);
+    auto pick = [&](int& source, int& target) {
+        const int reduced = 2 + static_cast<int>(rng() % 12);
+        const int reducedTarget = 1 + static_cast<int>(rng() % static_cast<unsigned>(reduced - 1));
+        const int factor = 1 + static_cast<int>(rng() % static_cast<unsigned>(std::max(1, 90 / reduced)));
+        source = reduced * factor;
+        target = reducedTarget * factor;
+    };
+    for (int n = 0; n < 300; ++n) {
+        int sw, tw, sh, th;
+        pick(sw, tw);
+        pick(sh, th);
+        Bitmap src = RandomBitmap(sw, sh, PixelFormat::Bgr24, rng);
+        if (n % 3 == 0)
+            src.Fill(clWhite);
+        else if (n % 3 == 1)
+            for (int y = 0; y < sh; ++y)
+                for (int i = 0; i < sw * 3; ++i)
+                    src.ScanLine(y)[i] = rng() % 2 ? 255 : 0;
+        Bitmap out(tw, th);
+        ShrinkBitmap(out, src);
+        ASSERT_EQ(out, PlainArea(src, tw, th)) << sw << "x" << sh << " -> " << tw << "x" << th;
+    }
+    // Column sums at the top of 15 bits and just past it, with large
+    // vertical weights; white is where any overflow would show.
+    const int wide[][4] = {{97, 128, 45, 65}, {101, 129, 37, 100}, {101, 127, 37, 100}};
+    for (const auto& z : wide)
+        for (int white = 0; white < 2; ++white) {
+            Bitmap src = RandomBitmap(z[0], z[1], PixelFormat::Bgr24, rng);
+            if (white)
+                src.Fill(clWhite);
+            Bitmap out(z[2], z[3]);
+            ShrinkBitmap(out, src);
+            ASSERT_EQ(out, PlainArea(src, z[2], z[3])) << z[0] << "x" << z[1] << " -> " << z[2] << "x" << z[3];
+        }
+}
+
 TEST(StretchBitmap, ChoosesTheFilterBySize)
 {
     std::mt19937 rng(5);
