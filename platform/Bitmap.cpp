@@ -87,9 +87,10 @@ void Bitmap::SetSize(int width, int height)
     resized.width_ = width;
     resized.height_ = height;
     resized.stride_ = RowStride(width, format_);
-    resized.bits_.resize(static_cast<std::size_t>(resized.stride_) * height);
-    if (!resized.bits_.empty())
-        std::memset(resized.bits_.data(), 0, resized.bits_.size());
+    {
+        const ZeroedStorageScope black;
+        resized.bits_.resize(static_cast<std::size_t>(resized.stride_) * height);
+    }
     const int keepW = std::min(width, width_);
     const int keepH = std::min(height, height_);
     // A bitmap 0 pixels wide has no pixel memory at all: nothing to keep.

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -56,6 +58,27 @@ enum class PixelFormat { Gray8, Bgr24, Bgrx32 };
 // Raster operations of rectangle copies: plain copy, OR and AND of the bytes.
 enum class RasterOp { Copy, Or, And };
 
+// While one of these lives, storage comes zeroed from calloc: fresh memory
+// from the system is zero already, so a large black picture costs no pass
+// over its memory, and its pages are not touched (nor faulted in) until
+// something is drawn there. Forms and games make several screen-sized ones
+// at start-up that a child may never open.
+class ZeroedStorageScope {
+public:
+    ZeroedStorageScope() : previous_(Wanted()) { Wanted() = true; }
+    ~ZeroedStorageScope() { Wanted() = previous_; }
+    ZeroedStorageScope(const ZeroedStorageScope&) = delete;
+    ZeroedStorageScope& operator=(const ZeroedStorageScope&) = delete;
+    static bool& Wanted()
+    {
+        thread_local bool wanted = false;
+        return wanted;
+    }
+
+private:
+    bool previous_;
+};
+
 // Storage whose new bytes are left as they come instead of being zeroed: a
 // picture decoder writes every pixel anyway, and zeroing first costs a pass
 // over memory the size of the picture.
@@ -70,6 +93,14 @@ struct UninitialisedAllocator : std::allocator<T> {
     UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept
     {
     }
+    T* allocate(std::size_t n)
+    {
+        void* p = ZeroedStorageScope::Wanted() ? std::calloc(n, sizeof(T)) : std::malloc(n * sizeof(T));
+        if (p == nullptr)
+            throw std::bad_alloc();
+        return static_cast<T*>(p);
+    }
+    void deallocate(T* p, std::size_t) noexcept { std::free(p); }
     template <class U>
     void construct(U* p) noexcept
     {

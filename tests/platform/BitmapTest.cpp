@@ -68,3 +68,23 @@ TEST(Bitmap, FrameAndResize)
     b.SetFormat(PixelFormat::Gray8);
     EXPECT_EQ(b.GetPixel(0, 0), clWhite);
 }
+
+TEST(Bitmap, ANewBitmapIsBlackOnMemoryAPictureUsedBefore)
+{
+    // Small enough for the allocator to hand the freed memory out again.
+    for (int round = 0; round < 4; ++round) {
+        {
+            Bitmap used = Bitmap::ForOverwrite(40, 30);
+            used.FillRect(used.Bounds(), clWhite);
+        }
+        const Bitmap fresh(40, 30);
+        Bitmap grown(1, 1);
+        grown.SetSize(40, 30);
+        int lit = 0;
+        for (const Bitmap* b : {&fresh, static_cast<const Bitmap*>(&grown)})
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 40; ++x)
+                    lit += b->GetPixel(x, y) != clBlack ? 1 : 0;
+        EXPECT_EQ(lit, 0);
+    }
+}
