@@ -49,9 +49,10 @@ fs::path ProgramFolder(const fs::path& tree)
     return root;
 }
 
-std::vector<std::string> StartArguments(const fs::path& root, const fs::path& script)
+std::vector<std::string> StartArguments(const fs::path& root, const fs::path& script,
+                                        const std::string& screen = "1280x1024")
 {
-    return {"szeptaczki", "--headless", "--screen", "1280x1024", "--seed", "1", "--root", root.string(),
+    return {"szeptaczki", "--headless", "--screen", screen, "--seed", "1", "--root", root.string(),
             "--script", script.string()};
 }
 
@@ -73,12 +74,13 @@ fs::path EmptyScript(const fs::path& root)
     return script;
 }
 
-// The picture files one start-up reads, each once, as the loaders report them.
-std::vector<fs::path> StartupPictures(const fs::path& root)
+// The picture files one start-up on a screen of the given size reads (each
+// display mode has its own pictures), each once, as the loaders report them.
+std::vector<fs::path> StartupPictures(const fs::path& root, const std::string& screen)
 {
     std::set<fs::path> files;
     SetPictureReadObserver([&files](const fs::path& file) { files.insert(file); });
-    RunStart(StartArguments(root, EmptyScript(root)));
+    RunStart(StartArguments(root, EmptyScript(root), screen));
     SetPictureReadObserver({});
     // The splash picture is decoded by the splash screen itself.
     files.insert(root / "Data" / "Intf" / "QW6_Splash.xji");
@@ -110,14 +112,14 @@ BENCHMARK(BM_StartupToMenu)->Unit(benchmark::kMillisecond);
 // memory fresh from the system (first-touch page faults included); so do
 // these, kept to the end of the pass and the memory given back between
 // passes. The warm variant lets the allocator reuse the previous pass's pages.
-static void DecodeStartupPictures(benchmark::State& state, bool cold)
+static void DecodeStartupPictures(benchmark::State& state, bool cold, const std::string& screen = "1280x1024")
 {
     const fs::path tree = BuiltTree();
     if (tree.empty()) {
         state.SkipWithError("no generated data tree beside the benchmark");
         return;
     }
-    const std::vector<fs::path> files = StartupPictures(ProgramFolder(tree));
+    const std::vector<fs::path> files = StartupPictures(ProgramFolder(tree), screen);
     std::vector<Bitmap> kept;
     kept.reserve(files.size());
     for (auto _ : state) {
@@ -155,3 +157,17 @@ static void BM_DecodeStartupPicturesWarm(benchmark::State& state)
     DecodeStartupPictures(state, false);
 }
 BENCHMARK(BM_DecodeStartupPicturesWarm)->Unit(benchmark::kMillisecond);
+
+// The same for the screens a real window is measured on: 1024 x 768 shows its
+// own mode's pictures, a 16:9 display the 1280 x 960 area's, scaled.
+static void BM_DecodeStartupPictures_1024x768(benchmark::State& state)
+{
+    DecodeStartupPictures(state, true, "1024x768");
+}
+BENCHMARK(BM_DecodeStartupPictures_1024x768)->Unit(benchmark::kMillisecond);
+
+static void BM_DecodeStartupPictures_3840x2160(benchmark::State& state)
+{
+    DecodeStartupPictures(state, true, "3840x2160");
+}
+BENCHMARK(BM_DecodeStartupPictures_3840x2160)->Unit(benchmark::kMillisecond);

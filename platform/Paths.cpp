@@ -59,10 +59,12 @@ std::vector<std::string_view> Components(std::string_view path)
     return parts;
 }
 
-// The entry of dir whose name equals name without regard to case, or name itself.
-fs::path MatchComponent(const fs::path& dir, const std::string& nameUtf8)
+// The entry of dir whose name equals name without regard to case, or name
+// itself; found tells whether such an entry is there.
+fs::path MatchComponent(const fs::path& dir, const std::string& nameUtf8, bool& found)
 {
     std::error_code ec;
+    found = true;
     if (fs::exists(dir / Utf8Path(nameUtf8), ec))
         return Utf8Path(nameUtf8);
     const std::string wanted = Utf8ToCp1250(nameUtf8);
@@ -71,6 +73,7 @@ fs::path MatchComponent(const fs::path& dir, const std::string& nameUtf8)
         if (EqualsNoCase(Utf8ToCp1250(candidate), wanted))
             return Utf8Path(candidate);
     }
+    found = false;
     return Utf8Path(nameUtf8);
 }
 
@@ -204,10 +207,7 @@ fs::path NativePath(std::string_view path)
             continue;
         }
         if (resolving) {
-            const fs::path matched = MatchComponent(result, utf8);
-            std::error_code ec;
-            resolving = fs::exists(result / matched, ec);
-            result /= matched;
+            result /= MatchComponent(result, utf8, resolving);
         } else {
             result /= Utf8Path(utf8);
         }
