@@ -309,12 +309,19 @@ __attribute__((target("avx2"))) void SumRowsAvx2(uint32_t* columns, const uint8_
 // The horizontal pass with every tap padded to the same number of source
 // columns (weight 0 past its last), so that each target pixel is a fixed
 // run of multiply-adds on its three channels at once, with no branches.
+// The most source cells one target cell covers.
+int WidestArea(const std::vector<AreaTap>& taps)
+{
+    int span = 1;
+    for (const AreaTap& t : taps)
+        span = std::max(span, t.last - t.first + 1);
+    return span;
+}
+
 class PaddedAreaRow {
 public:
-    PaddedAreaRow(const std::vector<AreaTap>& taps, uint32_t innerWeight)
+    PaddedAreaRow(const std::vector<AreaTap>& taps, uint32_t innerWeight) : span_(WidestArea(taps))
     {
-        for (const AreaTap& t : taps)
-            span_ = std::max(span_, t.last - t.first + 1);
         offsets_.reserve(taps.size());
         weights_.assign(taps.size() * static_cast<std::size_t>(span_), 0);
         for (std::size_t x = 0; x < taps.size(); ++x) {
@@ -474,9 +481,7 @@ class PairedAreaRow16 {
 public:
     PairedAreaRow16(const std::vector<AreaTap>& taps, int innerWeight)
     {
-        int span = 1;
-        for (const AreaTap& t : taps)
-            span = std::max(span, t.last - t.first + 1);
+        const int span = WidestArea(taps);
         windows_ = (span + 1) / 2;
         const std::size_t pairs = (taps.size() + 1) / 2;
         offsets_.assign(pairs * 2, 0);
@@ -592,9 +597,7 @@ public:
     // an area is wider than a window or a weight too large to pair.
     ByteAreaRow(const std::vector<AreaTap>& taps, int innerWeight)
     {
-        int span = 1;
-        for (const AreaTap& t : taps)
-            span = std::max(span, t.last - t.first + 1);
+        const int span = WidestArea(taps);
         if (span > 5 || innerWeight > 64)
             return;
         streams_ = (span + 1) / 2;
