@@ -8,7 +8,7 @@
 set -euo pipefail
 program=$1
 entry=$2
-build=$(dirname "$program")
+build=$(cd "$(dirname "$program")" && pwd)
 work=$(mktemp -d)
 xvfb=
 cleanup() {
@@ -18,12 +18,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of its own: Xvfb picks a free number and writes it to fd 3.
+# A display of its own: Xvfb picks a free number and writes it to fd 3. On a
+# machine busy with the rest of the suite it may take a while to come up; the
+# program is started only once the server answers.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb gave no display number within 60 s" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
+for _ in $(seq 300); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The built data tree and icons, with settings and statistics of its own.
 mkdir -p "$work/root/Data" "$work/home"
@@ -33,31 +37,40 @@ for file in "$build"/Data/*; do
 done
 # The script's end closes the program, splash or main menu.
 printf 'wait 5000\n' >"$work/script.txt"
-HOME="$work/home" SDL_AUDIODRIVER=dummy "$program" --windowed --root "$work/root" --script "$work/script.txt" &
+HOME="$work/home" SDL_AUDIODRIVER=dummy "$program" --windowed --root "$work/root" --script "$work/script.txt" \
+  >"$work/program.txt" 2>&1 &
 pid=$!
+# What the program said, for a failure's report.
+said() { cat "$work/program.txt" >&2; }
 
 window=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xwininfo -root -tree | grep '"Szeptaczki Cz.VI"' | head -n 1 || true)
   [ -n "$window" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no window titled Szeptaczki Cz.VI appeared" >&2; exit 1; }
+[ -n "$window" ] || { echo "no window titled Szeptaczki Cz.VI appeared" >&2; said; exit 1; }
 id=$(awk '{print $1}' <<<"$window")
 echo "window: $window"
 
 status=0
 expected_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$expected_class" ] || { echo "$entry has no StartupWMClass" >&2; status=1; }
-class=$(xprop -id "$id" WM_CLASS)
+class=$(xprop -id "$id" WM_CLASS 2>&1 || true)
 echo "$class"
 grep -qF "\"$expected_class\", \"$expected_class\"" <<<"$class" || { echo "class is not $expected_class" >&2; status=1; }
 # 1920 x 1080 gets the 1280 x 960 design area.
 grep -qE ' 1280x960\+' <<<"$window" || { echo "the window is not 1280x960" >&2; status=1; }
-icon=$(xprop -id "$id" _NET_WM_ICON | head -n 2)
+# The icon is set just after the window is made: asked again for a while.
+for _ in $(seq 50); do
+  icon=$(xprop -id "$id" _NET_WM_ICON 2>&1 | head -n 2 || true)
+  grep -q 'Icon (64 x 64)' <<<"$icon" && break
+  sleep 0.1
+done
 echo "$icon"
 grep -q 'Icon (64 x 64)' <<<"$icon" || { echo "no 64 x 64 _NET_WM_ICON" >&2; status=1; }
 
 wait "$pid" || { echo "the program ended with $?" >&2; status=1; }
+[ $status -eq 0 ] || said
 pid=
 exit $status
