@@ -119,10 +119,9 @@ void FrameScaler::Render(const Bitmap& screen, const ScaledView& view, const TRe
 
 void FrameScaler::Convert(const Bitmap& screen, const ScaledView& view, const TRect& r, const PixelTarget& target)
 {
+    // The screen is a picture whose pixel (0, 0) is the screen's.
     const TRect pic = view.Picture();
-    const TRect s = r.Offset(-pic.left, -pic.top).Intersect(screen.Bounds());
-    for (int y = s.top; y < s.bottom; ++y)
-        BgrToBgra(screen.ScanLine(y) + s.left * 3, target.Row(y + pic.top) + (s.left + pic.left) * 4, s.Width());
+    ConvertPicture(screen, {0, 0}, view, r.Offset(-pic.left, -pic.top), target);
 }
 
 void FrameScaler::ConvertPicture(const Bitmap& picture, TPoint origin, const ScaledView& view, const TRect& screenRect,

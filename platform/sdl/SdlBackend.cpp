@@ -333,10 +333,11 @@ void SdlBackend::Present(std::span<const TRect> rects, std::span<const PictureRe
     if (PresentsPictures()) {
         const PixelTarget target{static_cast<uint8_t*>(surface_->pixels), surface_->pitch};
         for (const PictureRect& p : pictures) {
-            const TRect r = view_.AffectedBy(p.rect.Intersect(screen_.Bounds())).Intersect(window);
+            const TRect onScreen = p.rect.Intersect(screen_.Bounds());
+            const TRect r = view_.AffectedBy(onScreen).Intersect(window);
             if (r.IsEmpty())
                 continue;
-            FrameScaler::ConvertPicture(*p.picture, p.origin, view_, p.rect.Intersect(screen_.Bounds()), target);
+            FrameScaler::ConvertPicture(*p.picture, p.origin, view_, onScreen, target);
             updates.push_back({r.left, r.top, r.Width(), r.Height()});
         }
     }
